@@ -1,0 +1,47 @@
+// The seams between the claim document and the world outside it. The Qt layer implements them;
+// tests use recording fakes. Every text is Windows-1252.
+#pragma once
+
+#include <string>
+
+namespace ferdix {
+
+enum class MsgButtons { Ok, OkCancel, YesNoCancel };
+enum class MsgIcon { None, Warning, Exclamation, Information, Question };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+struct MessageRequest {
+    std::string caption;
+    std::string text;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    bool ownedByForm = false;  // else a box without owner window
+    bool foreground = false;   // brought to the foreground
+};
+
+// What the document needs from the application around it.
+class IClaimHost {
+  public:
+    virtual ~IClaimHost() = default;
+
+    virtual MsgAnswer ShowMessage(const MessageRequest& request) = 0;
+    // False while no main window exists (the status total is then not shown).
+    virtual bool HasMainWindow() const { return true; }
+    // Status-bar pane 1: the claim's net amount.
+    virtual void SetStatusTotal(const std::string& text) = 0;
+    // The document's title changed (the caption shows it).
+    virtual void TitleChanged(const std::string& title) { (void)title; }
+};
+
+// What the document needs from its form view.
+class IClaimView {
+  public:
+    virtual ~IClaimView() = default;
+
+    virtual void ClearForm() {}
+    virtual void RefreshForm() {}
+    // While loading, refreshing the fields must not write back into the claim.
+    virtual void SetLoading(bool loading) { (void)loading; }
+};
+
+}  // namespace ferdix

@@ -1,0 +1,108 @@
+#include "claim/expense_line.h"
+
+#include <array>
+
+#include "claim/text_convert.h"
+
+namespace ferdix {
+
+namespace {
+
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+double CurrencyFactor(std::string_view code) {
+    static constexpr std::array<std::string_view, 14> kPerUnit = {"usd", "gbp", "iep", "cad", "aed",
+                                                                  "aud", "hkd", "ltl", "lvl", "nzd",
+                                                                  "pkr", "pln", "sgd", "eur"};
+    if (code.size() >= 3) {
+        for (std::string_view c : kPerUnit) {
+            if (Lower(code[0]) == c[0] && Lower(code[1]) == c[1] && Lower(code[2]) == c[2]) {
+                return 1.0;
+            }
+        }
+    }
+    return 0.01;
+}
+
+void CExpenseLine::SetDate(std::string_view text) {
+    DateParts d;
+    m_tDate = ParseDate(text, d) ? CivilTime{d.year, d.month, d.day, 0, 0, 0} : kNoDate;
+}
+
+void CExpenseLine::SetForeignAmount(float value) {
+    m_fForeignAmount = value;
+    RecomputeAmount();
+}
+
+void CExpenseLine::SetRate(float value) {
+    m_fRate = value;
+    RecomputeAmount();
+}
+
+void CExpenseLine::RecomputeAmount() {
+    double product = CurrencyFactor(m_strCurrency) * static_cast<double>(m_fRate) *
+                     static_cast<double>(m_fForeignAmount);
+    SetAmount(static_cast<float>(product));
+}
+
+std::string CExpenseLine::DateText() const {
+    // A leg with a start time but no date keeps kNoDate's day; it has no date all the same.
+    return IsNoDateDay(m_tDate) ? std::string() : FormatDate(m_tDate);
+}
+
+std::string CExpenseLine::DateTextPadded() const {
+    return IsNoDateDay(m_tDate) ? std::string(8, ' ') : FormatDate(m_tDate);
+}
+
+std::string CExpenseLine::ForeignAmountText() const {
+    return FormatAmount(m_fForeignAmount, true);
+}
+std::string CExpenseLine::RateText() const {
+    return FormatAmount(m_fRate, true);
+}
+std::string CExpenseLine::AmountText() const {
+    return FormatAmount(m_fAmount, true);
+}
+
+void CTravelLine::SetStartTime(std::string_view text) {
+    int h = 0, m = 0;
+    if (ParseTime(text, h, m)) {
+        m_tDate = m_tDate.WithTime(h, m, 0);
+        m_bStartTimeSet = 1;
+    } else {
+        m_bStartTimeSet = 0;
+    }
+}
+
+void CTravelLine::SetArrivalTime(std::string_view text) {
+    int h = 0, m = 0;
+    m_tArrival = ParseTime(text, h, m) ? m_tArrival.WithTime(h, m, 0) : kNoDate;
+}
+
+void CTravelLine::SetKmFromText(std::string_view text) {
+    m_nKm = TextToInt(text);
+}
+
+std::string CTravelLine::StartTimeText(bool padded) const {
+    if (m_tDate == kNoDate || !m_bStartTimeSet) {
+        return padded ? std::string(5, ' ') : std::string();
+    }
+    return FormatTime(m_tDate);
+}
+
+std::string CTravelLine::ArrivalTimeText(bool padded) const {
+    if (m_tArrival == kNoDate) {
+        return padded ? std::string(5, ' ') : std::string();
+    }
+    return FormatTime(m_tArrival);
+}
+
+std::string CTravelLine::KmText() const {
+    return UIntToText(m_nKm);
+}
+
+}  // namespace ferdix

@@ -1,0 +1,64 @@
+// The one set of conversions between the claim's values and the texts the user types, sees
+// and the claim file stores. All texts are Windows-1252 bytes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "claim/civil_time.h"
+
+namespace ferdix {
+
+enum class DateOrder { DayFirst, YearFirst };
+
+// Program-wide; day-first until start-up decides otherwise.
+DateOrder GetDateOrder();
+void SetDateOrder(DateOrder order);
+
+struct DateParts {
+    int day = 0;
+    int month = 0;
+    int year = 0;
+};
+
+// Decimal comma, two decimals (or none for a whole number when !withDecimals).
+std::string FormatAmount(double x, bool withDecimals);
+
+// Never fails: "," counts as the decimal point, the longest leading number is taken, anything
+// unreadable (or beyond the range of a float) gives 0.
+float ParseAmount(std::string_view text);
+
+std::string IntToText(int n);
+// "%u" of the value's 32 bits.
+std::string UIntToText(int n);
+// Decimal prefix after optional blanks and sign; 0 when there is none. Values up to 2^32 - 1
+// wrap into the 32 bits, so UIntToText round-trips.
+int TextToInt(std::string_view text);
+
+// HHMM or HH?MM, hour 00..23, minute 00..59.
+bool ParseTime(std::string_view text, int& hour, int& minute);
+
+bool ParseDate(std::string_view text, DateParts& out);
+bool ParseDateDayFirst(std::string_view text, DateParts& out);
+bool ParseDateYearFirst(std::string_view text, DateParts& out);
+
+// Eight blanks for the calendar day of kNoDate; else "%d.%m.%y" (day first) or "%Y.%m.%d".
+std::string FormatDate(const CivilTime& t);
+// Always "%d.%m.%y", whatever the date order (the claim file's save date, the printed date).
+std::string FormatDateDayFirst(const CivilTime& t);
+// "%H:%M".
+std::string FormatTime(const CivilTime& t);
+
+// Removes trailing CR and LF characters.
+void StripLineEnd(std::string& text);
+
+// The shortest form with at most 6 significant digits and a full stop, as the platform's "%g"
+// writes it: 36.5, 0, 1.23457e+006 (three exponent digits).
+std::string FormatShortG(double x);
+
+// Reads a decimal number with a full stop as decimal point (blanks skipped, optional sign,
+// digits, optional fraction and exponent); the longest valid prefix, 0 when there is none.
+// consumed receives the number of characters read, blanks included (0 when no number).
+double ParseDecimal(std::string_view text, std::size_t* consumed = nullptr);
+
+}  // namespace ferdix
