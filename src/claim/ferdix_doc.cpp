@@ -358,8 +358,8 @@ void CFerdixDoc::SetWrittenStandard(int standard) {
     RefreshStatusSum();
 }
 
-// The traveller profile is read by the profile module; until a profile store is attached there
-// is nothing to read.
+// Placeholders until the traveller profile is stored.
 void CFerdixDoc::ReadProfile() {}
+void CFerdixDoc::WriteProfile() {}
 
 }  // namespace ferdix

@@ -136,8 +136,9 @@ class CFerdixDoc {
     void RefreshStatusSum();
     void SetWrittenStandard(int standard);
 
-    // The traveller's profile section into the claim and the form.
+    // The traveller's profile section into the claim and the form, and back.
     void ReadProfile();
+    void WriteProfile();
 
     // Fields, in the claim's own order. Public for the claim file, which stores values as read;
     // everything else changes them through the setters above.
