@@ -1,0 +1,72 @@
+#include "calc/mileage.h"
+
+#include "claim/ferdix_doc.h"
+
+namespace ferdix {
+
+bool IsCarTransport(std::string_view means) {
+    auto lower = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return means.size() >= 3 && lower(means[0]) == 'b' && lower(means[1]) == 'i' &&
+           lower(means[2]) == 'l';
+}
+
+std::int64_t CarKilometres(const CFerdixDoc& doc) {
+    std::int64_t km = 0;
+    for (const auto& line : doc.m_travelLines) {
+        if (IsCarTransport(line->Transport())) {
+            km += line->Km();
+        }
+    }
+    return km;
+}
+
+std::int64_t OtherVehicleKilometres(const CFerdixDoc& doc) {
+    std::int64_t km = 0;
+    for (const auto& line : doc.m_travelLines) {
+        if (!IsCarTransport(line->Transport())) {
+            km += line->Km();
+        }
+    }
+    return km;
+}
+
+CarSplit SplitCar(std::int64_t kmSoFar, std::int64_t carKm) {
+    CarSplit s;
+    if (kmSoFar >= kCarThresholdKm) {
+        s.upTo9000 = 0;
+        s.over9000 = carKm;
+        s.upTo9000Enabled = false;
+        s.over9000Enabled = true;
+        return s;
+    }
+    std::int64_t total = kmSoFar + carKm;
+    if (total < kCarThresholdKm) {
+        s.upTo9000 = carKm;
+        s.over9000 = 0;
+    } else {
+        s.upTo9000 = kCarThresholdKm - kmSoFar;
+        s.over9000 = total - kCarThresholdKm;
+    }
+    s.upTo9000Enabled = true;
+    s.over9000Enabled = total >= kCarThresholdKm;
+    return s;
+}
+
+TypedSplit SplitTypedCarKm(std::int64_t kmSoFar, double typedKm) {
+    TypedSplit s;
+    if (kmSoFar >= kCarThresholdKm) {
+        return s;
+    }
+    auto so = static_cast<double>(kmSoFar);
+    auto threshold = static_cast<double>(kCarThresholdKm);
+    if (so + typedKm > threshold) {
+        s.applies = true;
+        s.upTo9000 = threshold - so;
+        s.over9000 = typedKm - threshold + so;
+    }
+    return s;
+}
+
+}  // namespace ferdix
