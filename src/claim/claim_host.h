@@ -2,6 +2,7 @@
 // tests use recording fakes. Every text is Windows-1252.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace ferdix {
@@ -19,6 +20,16 @@ struct MessageRequest {
     bool foreground = false;   // brought to the foreground
 };
 
+// A file dialog of Open or Save As.
+struct FileDialogRequest {
+    bool save = false;
+    std::string initialFolder;  // empty: the dialog's own default
+    std::string defaultExtension = "tur";
+    std::string filter = "Reiseregninger (*.tur)|*.tur|Alle filer (*.*) | *.*||";
+    bool hideReadOnly = true;
+    bool overwritePrompt = true;
+};
+
 // What the document needs from the application around it.
 class IClaimHost {
   public:
@@ -31,6 +42,12 @@ class IClaimHost {
     virtual void SetStatusTotal(const std::string& text) = 0;
     // The document's title changed (the caption shows it).
     virtual void TitleChanged(const std::string& title) { (void)title; }
+    // The chosen full path, or nothing on Cancel.
+    virtual std::optional<std::string> AskFilePath(const FileDialogRequest& request) {
+        (void)request;
+        return std::nullopt;
+    }
+    virtual void AddToRecentFiles(const std::string& path) { (void)path; }
 };
 
 // What the document needs from its form view.
@@ -42,6 +59,11 @@ class IClaimView {
     virtual void RefreshForm() {}
     // While loading, refreshing the fields must not write back into the claim.
     virtual void SetLoading(bool loading) { (void)loading; }
+    // Shows the form for a new or opened claim.
+    virtual void InitialiseForm() {}
+    // Moves the focus through the identity-number field and back, so that the field being
+    // edited hands its text to the claim.
+    virtual void HandOverFocus() {}
 };
 
 }  // namespace ferdix

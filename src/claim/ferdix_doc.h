@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,24 @@ class CFerdixDoc {
     void SetModifiedFlag(bool modified) { m_bModified = modified; }
     // Sets the flag and keeps the title mark " *" in step with it.
     void SetModified(bool modified);
+
+    // The claim's life: new, open, save, and the question before it is replaced or closed.
+    bool OnNewDocument();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    bool SaveClaimToFile(const std::string& path);
+    // Whether the caller may go on (replace or close the claim).
+    bool SaveModified();
+    // The path of recent files, the command line and dropped files: asks SaveModified, reads
+    // the whole file and names the claim by its path.
+    bool OpenDocumentFile(const std::string& path);
+    // Saving on that path: to the path name when it is writable, else after a save dialog.
+    bool DoFileSave();
+    // The claim as the text of a file, read (loading) or written (storing).
+    void Serialize(std::string& buffer, bool storing);
+    // The starting folder of the file dialogs ("Standard lagreområde"), empty for none.
+    void SetDefaultClaimFolder(std::string folder) { m_strDefaultClaimFolder = std::move(folder); }
 
     // Trip header.
     void SetConcerns(std::string_view text);
@@ -183,12 +202,18 @@ class CFerdixDoc {
                  std::string_view caption);
     void SetTime(CivilTime& value, int& timeSet, std::string_view text,
                  std::string_view noDateText);
+    void ResetForNewClaim();
+    bool WriteClaimFile(const std::string& path, bool withNul);
+    void ShowSaveFailed();
+    void ShowOpenFailed(const std::string& path);
+    std::optional<std::string> AskPath(bool save);
 
     const IClock* m_pClock;
     IClaimHost* m_pHost = nullptr;
     IClaimView* m_pView = nullptr;
     std::string m_strTitle;
     std::string m_strPathName;
+    std::string m_strDefaultClaimFolder;
     bool m_bModified = false;
 };
 

@@ -46,10 +46,10 @@ class CFerdixView final : public IFormEvents, public IClaimView {
 public:
     CFerdixView(CFerdixDoc& doc, IFormControls& controls, IViewHost* host = nullptr);
 
-    // First showing of the form for a new or opened claim.
-    void InitialiseForm();
 
     // IClaimView
+    // First showing of the form for a new or opened claim.
+    void InitialiseForm() override;
     void ClearForm() override;
     void RefreshForm() override;
     void SetLoading(bool loading) override { m_bLoading = loading; }

@@ -1,0 +1,158 @@
+#include "claim/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace ferdix {
+
+namespace {
+
+constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+
+FileWriteResult Fail(const std::string& what, int err) {
+    return FileWriteResult{false, what + ": " + std::strerror(err)};
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Write permission as the user sees it: also root is refused a file or folder that nobody may
+// write, as a read-only file is refused on the desktop.
+bool Writable(const std::string& path, const struct stat& st) {
+    return (st.st_mode & kAnyWrite) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+FileWriteResult WriteDirectly(const std::string& path, std::string_view bytes) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return Fail(path, errno);
+    bool ok = WriteAll(fd, bytes);
+    int err = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    return ok ? FileWriteResult{true, {}} : Fail(path, err);
+}
+
+}  // namespace
+
+FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    std::string target = path;
+    struct stat st {};
+    bool exists = ::lstat(target.c_str(), &st) == 0;
+    if (exists && S_ISLNK(st.st_mode)) {
+        // Replace the file the link points to, not the link.
+        char resolved[PATH_MAX];
+        if (::realpath(target.c_str(), resolved) != nullptr) {
+            target = resolved;
+            exists = ::stat(target.c_str(), &st) == 0;
+        } else {
+            exists = false;
+        }
+    }
+    if (exists) {
+        if (S_ISDIR(st.st_mode)) {
+            return Fail(target, EISDIR);
+        }
+        if (!S_ISREG(st.st_mode)) {
+            return WriteDirectly(target, bytes);
+        }
+        if (!Writable(target, st)) {
+            return Fail(target, EACCES);
+        }
+    }
+    std::string dir = DirectoryOf(target);
+    struct stat dst {};
+    if (::stat(dir.c_str(), &dst) != 0) {
+        return Fail(dir, errno);
+    }
+    if (!S_ISDIR(dst.st_mode)) {
+        return Fail(dir, ENOTDIR);
+    }
+    if (!Writable(dir, dst)) {
+        return Fail(dir, EACCES);
+    }
+
+    std::string name = target.substr(target.rfind('/') + 1);
+    std::string temp = dir + "/." + name + ".XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        return Fail(temp, errno);
+    }
+    mode_t mode = 0;
+    if (exists) {
+        mode = st.st_mode & 07777;
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int err = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return Fail(target, err);
+    }
+    return FileWriteResult{true, {}};
+}
+
+bool CanReplaceFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return false;
+        if (S_ISREG(st.st_mode) && !Writable(path, st)) return false;
+    }
+    std::string dir = DirectoryOf(path);
+    struct stat dst {};
+    return ::stat(dir.c_str(), &dst) == 0 && S_ISDIR(dst.st_mode) && Writable(dir, dst);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+}  // namespace ferdix

@@ -1,0 +1,287 @@
+// New, Open, Save, Save As and the question before a modified claim is replaced or closed.
+#include <sstream>
+
+#include "claim/atomic_file.h"
+#include "claim/claim_file.h"
+#include "claim/cp1252.h"
+#include "claim/ferdix_doc.h"
+#include "claim/written_standard.h"
+
+namespace ferdix {
+
+namespace {
+
+constexpr std::string_view kUntitled = "Untitled";
+
+bool BeginsUntitled(std::string_view title) {
+    if (title.size() < 8) return false;
+    for (std::size_t i = 0; i < 8; ++i) {
+        char c = title[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != "untitled"[i]) return false;
+    }
+    return true;
+}
+
+std::string FileNameOf(const std::string& path) {
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+void CFerdixDoc::ResetForNewClaim() {
+    m_bOpenedByFramework = false;
+    m_tDeparture = kNoDate;
+    m_tReturn = kNoDate;
+    m_allowance.Clear();
+    for (std::string* s :
+         {&m_strRemarks, &m_strOtherTransport, &m_strOtherAdditions, &m_strOtherDeductions,
+          &m_strConcerns, &m_strPurpose, &m_strAdvancePlace, &m_strAbroadDayCountry,
+          &m_strAbroadNightCountry1, &m_strAbroadNightCountry2, &m_strUnverifiedNightCountry1,
+          &m_strUnverifiedNightCountry2, &m_strUnverifiedNightCountry3, &m_strSpare,
+          &m_strTripNumber, &m_strLodging, &m_strInterimAccount, &m_strTTCode}) {
+        s->clear();
+    }
+    m_nTripKind = 1;
+    m_nLodgingKind = 0;
+    m_bDepartureDateSet = m_bReturnDateSet = m_bDepartureTimeSet = m_bReturnTimeSet = 0;
+    DestroyAllLines();
+    m_traveller.Reset();
+}
+
+bool CFerdixDoc::OnNewDocument() {
+    m_strPathName.clear();
+    SetTitle(std::string(kUntitled));
+    ResetForNewClaim();
+    if (m_pView) {
+        m_pView->ClearForm();
+        m_pView->InitialiseForm();
+    }
+    RefreshStatusSum();
+    SetModified(false);
+    return true;
+}
+
+std::optional<std::string> CFerdixDoc::AskPath(bool save) {
+    if (!m_pHost) {
+        return std::nullopt;
+    }
+    FileDialogRequest request;
+    request.save = save;
+    request.initialFolder = m_strDefaultClaimFolder;
+    return m_pHost->AskFilePath(request);
+}
+
+void CFerdixDoc::ShowOpenFailed(const std::string& path) {
+    if (!m_pHost) return;
+    MessageRequest m;
+    m.caption = std::string(ByStandard("Feil ved åpning"_cp, "Feil ved opning"));
+    m.text = std::string(ByStandard("Kan ikke lese filen\n"_cp, "Kan ikkje lese fila\n")) + path;
+    m.icon = MsgIcon::Exclamation;
+    m_pHost->ShowMessage(m);
+}
+
+void CFerdixDoc::ShowSaveFailed() {
+    if (!m_pHost) return;
+    MessageRequest m;
+    m.caption = "Feil ved lagring";
+    m.text = std::string(ByStandard("Vennligst bruk 'Lagre som'", "Vær vennleg bruk 'Lagre som'"_cp));
+    m_pHost->ShowMessage(m);
+}
+
+void CFerdixDoc::OnFileOpen() {
+    // Replacing a modified claim without asking would lose the user's changes.
+    if (!SaveModified()) {
+        return;
+    }
+    std::optional<std::string> path = AskPath(false);
+    if (!path) {
+        return;
+    }
+    std::string bytes;
+    if (!ReadWholeFile(*path, bytes)) {
+        ShowOpenFailed(*path);
+        return;
+    }
+    if (m_pView) {
+        m_pView->SetLoading(true);
+    }
+    std::istringstream in(bytes);
+    ReadClaim(*this, in);
+    // The title names the file only once it has been read. The path name of a claim opened
+    // before must not stay behind, or a later save could write this claim into that file.
+    m_strPathName.clear();
+    SetTitle(*path);
+    SetModified(false);
+    if (m_pView) {
+        m_pView->SetLoading(true);
+        m_pView->InitialiseForm();
+    }
+    if (m_pHost) {
+        m_pHost->AddToRecentFiles(*path);
+    }
+}
+
+bool CFerdixDoc::WriteClaimFile(const std::string& path, bool withNul) {
+    std::ostringstream out;
+    bool wasModified = IsModified();
+    WriteClaim(*this, out);
+    if (withNul) {
+        out.put('\0');
+    }
+    FileWriteResult r = WriteFileAtomically(path, out.str());
+    if (!r.ok) {
+        // WriteClaim cleared the mark, but nothing was saved.
+        SetModified(wasModified);
+    }
+    return r.ok;
+}
+
+bool CFerdixDoc::SaveClaimToFile(const std::string& path) {
+    std::string target = m_bOpenedByFramework ? m_strPathName : path;
+    if (WriteClaimFile(target, true)) {
+        return true;
+    }
+    if (!m_strPathName.empty() && m_strPathName != target && WriteClaimFile(m_strPathName, true)) {
+        return true;
+    }
+    ShowSaveFailed();
+    return false;
+}
+
+void CFerdixDoc::OnFileSave() {
+    if (m_pView) {
+        m_pView->HandOverFocus();
+    }
+    std::string title = m_strTitle;
+    if (BeginsUntitled(title)) {
+        OnFileSaveAs();
+        return;
+    }
+    if (title.size() >= 2 && title.compare(title.size() - 2, 2, " *") == 0) {
+        title.resize(title.size() - 2);
+    }
+    if (SaveClaimToFile(title) && m_pHost) {
+        m_pHost->AddToRecentFiles(title);
+    }
+}
+
+void CFerdixDoc::OnFileSaveAs() {
+    m_bOpenedByFramework = false;
+    std::optional<std::string> path = AskPath(true);
+    if (!path) {
+        return;
+    }
+    if (!SaveClaimToFile(*path)) {
+        return;  // the claim keeps its name and its mark
+    }
+    // Saving on closing goes to the new file too, never to a file the claim was opened from.
+    m_strPathName = *path;
+    SetTitle(*path);
+    SetModified(false);
+    if (m_pHost) {
+        m_pHost->AddToRecentFiles(*path);
+    }
+}
+
+bool CFerdixDoc::SaveModified() {
+    if (m_pView) {
+        m_pView->HandOverFocus();
+    }
+    if (!IsModified()) {
+        return true;
+    }
+    if (!m_pHost) {
+        return false;
+    }
+    MessageRequest m;
+    m.caption = "Ferdix";
+    m.text = std::string(ByStandard("Ønsker du å lagre før du lukker\nreiseregningen?"_cp,
+                                    "Ønskjer du å lagre før du lukker\nreiserekninga?"_cp));
+    m.buttons = MsgButtons::YesNoCancel;
+    m.icon = MsgIcon::Question;
+    switch (m_pHost->ShowMessage(m)) {
+        case MsgAnswer::No:
+            return true;
+        case MsgAnswer::Yes:
+            return DoFileSave();
+        default:
+            return false;
+    }
+}
+
+void CFerdixDoc::Serialize(std::string& buffer, bool storing) {
+    if (storing) {
+        std::ostringstream out;
+        WriteClaim(*this, out);
+        buffer = out.str();
+    } else {
+        std::istringstream in(buffer);
+        ReadClaim(*this, in);
+        m_bOpenedByFramework = true;
+    }
+    SetModified(false);
+}
+
+bool CFerdixDoc::OpenDocumentFile(const std::string& path) {
+    if (!SaveModified()) {
+        return false;
+    }
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        ShowOpenFailed(path);
+        return false;
+    }
+    if (m_pView) {
+        m_pView->SetLoading(true);
+    }
+    Serialize(bytes, false);
+    m_strPathName = path;
+    SetTitle(FileNameOf(path));
+    if (m_pView) {
+        m_pView->SetLoading(true);
+        m_pView->InitialiseForm();
+    }
+    RefreshStatusSum();
+    if (m_pHost) {
+        m_pHost->AddToRecentFiles(path);
+    }
+    return true;
+}
+
+bool CFerdixDoc::DoFileSave() {
+    std::string path = m_strPathName;
+    if (!path.empty() && !CanReplaceFile(path)) {
+        path.clear();
+    }
+    if (path.empty()) {
+        if (!m_pHost) {
+            return false;
+        }
+        FileDialogRequest request;
+        request.save = true;
+        request.initialFolder = m_strDefaultClaimFolder;
+        request.filter = "Reiseregninger (*.tur)|*.tur||";
+        std::optional<std::string> chosen = m_pHost->AskFilePath(request);
+        if (!chosen) {
+            return false;
+        }
+        path = *chosen;
+    }
+    std::string buffer;
+    bool wasModified = IsModified();
+    Serialize(buffer, true);
+    FileWriteResult r = WriteFileAtomically(path, buffer);
+    if (!r.ok) {
+        SetModified(wasModified);
+        ShowSaveFailed();
+        return false;
+    }
+    m_strPathName = path;
+    SetTitle(FileNameOf(path));
+    SetModified(false);
+    return true;
+}
+
+}  // namespace ferdix
