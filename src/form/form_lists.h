@@ -17,11 +17,11 @@ struct ListColumn {
     int widthPercent;        // share of the list's inner width; every column is left-aligned
 };
 
-// Travel specification list (1043): date, departure, from, to, arrival, means, amount,
+// Travel-leg list (1043): date, departure, from, to, arrival, means, amount,
 // currency code, rate, sum. The two place titles differ in nynorsk.
 std::span<const ListColumn> TravelListColumns();
 
-// Outlay list (1057): date, specification, amount, currency code, rate, sum.
+// Outlay list (1057): date, what was paid for, amount, currency code, rate, sum.
 std::span<const ListColumn> OutlayListColumns();
 
 }  // namespace ferdix

@@ -165,7 +165,7 @@ constexpr ControlTemplate kControls[] = {
     Label(kNone, "Kl.", {342, 268, 12, 8}, 1022),
     Field(1028, {356, 266, 24, 12}, 1022),
 
-    // Travel specification: the "Fra" and "Til" rows, the money row, then the list.
+    // Travel legs: the "Fra" and "Til" rows, the money row, then the list.
     Box(1042, "Reisespesifikasjon og reiseutlegg", {7, 293, 396, 163}),
     Label(1154, "Fra", {13, 307, 16, 8}, 1042),
     Label(kNone, "Dato", {31, 307, 18, 8}, 1042),
