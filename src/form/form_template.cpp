@@ -143,10 +143,10 @@ constexpr ControlTemplate kControls[] = {
 
     // Kind of trip and lodging, side by side.
     Box(1017, "Regningen gjelder", {7, 187, 186, 47}),
-    FirstRadio(1018, "Kurs", {13, 200, 34, 10}, 1017),
-    Radio(1019, "Tjenestereise", {50, 200, 64, 10}, 1017),
-    Radio(1020, "Annet", {118, 200, 40, 10}, 1017),
-    Field(1021, {13, 215, 174, 12}, 1017),
+    FirstRadio(1018, "Kurs", {13, 198, 40, 10}, 1017),
+    Radio(1019, "Tjenestereise", {13, 209, 64, 10}, 1017),
+    Radio(1020, "Annet", {13, 220, 40, 10}, 1017),
+    Field(1021, {56, 219, 130, 12}, 1017),
     Box(1208, "Overnatting (se lenger nede)", {217, 187, 186, 47}),
     Check(1246, "Overnatting", {223, 200, 60, 10}, 1208),
     FirstRadio(1209, "Hotell", {223, 215, 40, 10}, 1208),
