@@ -175,6 +175,7 @@ TEST(FormTemplate, ControlsLieOnTheFormAndInTheirBoxes) {
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->kind, ControlKind::GroupBox);
             EXPECT_TRUE(box->rect.Contains(c.rect));
+            EXPECT_GE(c.rect.y, box->rect.y + 8) << "covers the caption of " << box->id;
         } else {
             for (const ControlTemplate* box : boxes) {
                 EXPECT_FALSE(box->rect.Intersects(c.rect)) << "reaches into box " << box->id;
