@@ -1,0 +1,158 @@
+#include "form/label_table.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "claim/cp1252.h"
+#include "claim/written_standard.h"
+#include "form/form_template.h"
+#include "form/string_table.h"
+#include "support/program_state.h"
+
+namespace ferdix {
+namespace {
+
+class LabelTest : public ::testing::Test {
+  protected:
+    test::ProgramStateGuard guard;
+};
+
+struct LabelCase {
+    int id;
+    LabelVariant variant;
+    std::string_view bokmal;
+    std::string_view nynorsk;
+};
+
+TEST_F(LabelTest, TextFollowsTheWrittenStandard) {
+    const LabelCase cases[] = {
+        {1005, LabelVariant::Form, "Navn", "Namn"},
+        {1159, LabelVariant::Form, "Beløp"_cp, "Sum"},
+        {1161, LabelVariant::Form, "Sum", "Sum"},
+        {1272, LabelVariant::Form, "Antall", "Kor mange"},
+        {1022, LabelVariant::Form, "Reisested og -formål"_cp, "Reisestad og -føremål"_cp},
+        {1145, LabelVariant::Form, "Eget skyssmiddel\nSpesifiser\nreisen ovenfor",
+         "Eige skyssmiddel.\nSpesifiser reisa\novanfor"},
+        {1005, LabelVariant::Print, "Etternavn og\nfornavn", "Etternamn og\nførenamn"_cp},
+        {1034, LabelVariant::Print, "Avdeling/\ntj.sted", "Avdeling/\nten.stad"},
+        {1040, LabelVariant::Print, "Ansatt nr.", "Tilsett nr."},
+        {1041, LabelVariant::Print, "Trekk-\nprosent", "Trekk-\nprosent"},
+    };
+    for (const LabelCase& tc : cases) {
+        SCOPED_TRACE(tc.id);
+        SetWrittenStandardValue(kNynorsk);
+        EXPECT_EQ(GetLabelText(tc.id, tc.variant), tc.nynorsk);
+        // Anything but 2 reads as bokmål, including the undecided 0.
+        for (int standard : {kBokmal, 0, 3}) {
+            SetWrittenStandardValue(standard);
+            EXPECT_EQ(GetLabelText(tc.id, tc.variant), tc.bokmal);
+        }
+    }
+    // Written-standard bytes are Windows-1252: "å" and "ø" are one byte each.
+    SetWrittenStandardValue(kNynorsk);
+    EXPECT_EQ(GetLabelText(1022, LabelVariant::Form), "Reisestad og -f\xF8rem\xE5l");
+}
+
+TEST_F(LabelTest, IdsWithoutAnEntryFallBackToTheStringTable) {
+    SetWrittenStandardValue(kNynorsk);
+    // A control with no label entry and no string: empty, though the form shows a text.
+    EXPECT_EQ(GetLabelText(1002, LabelVariant::Form), "");
+    // Each variant has its own entries: a print-only id has no form text and vice versa.
+    EXPECT_EQ(GetLabelText(1006, LabelVariant::Form), "");
+    EXPECT_EQ(GetLabelText(1003, LabelVariant::Print), "");
+    EXPECT_EQ(GetLabelText(1003, LabelVariant::Form), "Jobbdetaljar");
+    // A string of the same id stands in, in bokmål whatever the standard.
+    EXPECT_EQ(GetLabelText(32777, LabelVariant::Form), StringResource(32777));
+    EXPECT_EQ(GetLabelText(32777, LabelVariant::Print),
+              "Endrer reisespesifikasjon\nEndre reisespesifikasjon");
+    EXPECT_EQ(GetLabelText(57631, LabelVariant::Form), "Åpner denne reiseregningen"_cp);
+    EXPECT_EQ(StringResource(57632), "");
+}
+
+TEST_F(LabelTest, PrintedTravellerLabelsExistInBothStandards) {
+    for (int standard : {kBokmal, kNynorsk}) {
+        SetWrittenStandardValue(standard);
+        for (int id :
+             {1005, 1006, 1007, 1008, 1009, 1010, 1025, 1027, 1029, 1031, 1034, 1036, 1040, 1041}) {
+            EXPECT_FALSE(GetLabelText(id, LabelVariant::Print).empty()) << id;
+        }
+    }
+}
+
+TEST_F(LabelTest, RelabellingCoversEveryFormLabel) {
+    std::set<int> relabelled;
+    for (const RelabelStep& step : RelabelOrder()) {
+        const ControlTemplate* c = FindControl(step.id);
+        ASSERT_NE(c, nullptr) << step.id;
+        EXPECT_TRUE(c->kind == ControlKind::Static || c->kind == ControlKind::GroupBox ||
+                    c->kind == ControlKind::Radio)
+            << step.id;
+        relabelled.insert(step.id);
+    }
+    // A control with a form label that the relabelling skips would stay in bokmål.
+    for (const ControlTemplate& c : FormTemplate()) {
+        if (c.id != kNoControlId && !GetLabelText(c.id, LabelVariant::Form).empty()) {
+            EXPECT_EQ(relabelled.count(c.id), 1u) << c.id;
+        }
+    }
+}
+
+TEST_F(LabelTest, InitialTextsAreBokmalLabelsSaveTheOlderOnes) {
+    // These start with an older resource text that the first relabelling replaces.
+    const std::set<int> olderText = {1143, 1144, 1145, 1146, 1161, 1166, 1178, 1239, 1241};
+    SetWrittenStandardValue(kBokmal);
+    for (const RelabelStep& step : RelabelOrder()) {
+        const ControlTemplate* c = FindControl(step.id);
+        ASSERT_NE(c, nullptr);
+        if (olderText.count(step.id) == 1) {
+            EXPECT_NE(c->text, step.Text()) << step.id;
+        } else {
+            EXPECT_EQ(c->text, step.Text()) << step.id;
+        }
+    }
+    EXPECT_EQ(FindControl(1161)->text, "Beløp"_cp);
+    EXPECT_EQ(FindControl(1166)->text, "Beløp"_cp);
+    EXPECT_EQ(FindControl(1143)->text, "Kostgodtgjøring\nved overnatting"_cp);
+}
+
+TEST_F(LabelTest, SwitchingThereAndBack) {
+    std::map<int, std::string> shown;
+    for (const ControlTemplate& c : FormTemplate()) {
+        if (c.id != kNoControlId) {
+            shown[c.id] = std::string(c.text);
+        }
+    }
+    auto relabel = [&](int standard) {
+        SetWrittenStandardValue(standard);
+        for (const RelabelStep& step : RelabelOrder()) {
+            shown[step.id] = step.Text();
+        }
+    };
+
+    relabel(kNynorsk);
+    EXPECT_EQ(shown[1005], "Namn");
+    EXPECT_EQ(shown[1159], "Sum");
+    EXPECT_EQ(shown[1272], "Kor mange");
+    EXPECT_EQ(shown[1019], "Tenestereise");
+    EXPECT_EQ(shown[1020], "Anna");
+    EXPECT_EQ(shown[1211], "Anna");
+
+    relabel(kBokmal);
+    EXPECT_EQ(shown[1005], "Navn");
+    EXPECT_EQ(shown[1159], "Beløp"_cp);
+    EXPECT_EQ(shown[1272], "Antall");
+    EXPECT_EQ(shown[1019], "Tjenestereise");
+    EXPECT_EQ(shown[1161], "Sum");  // started as "Beløp"
+
+    // Labels outside the relabelling keep their resource text in both standards.
+    for (int id : {1002, 1179, 1275, 1276, 1197}) {
+        EXPECT_EQ(shown[id], FindControl(id)->text) << id;
+    }
+    EXPECT_EQ(shown[1002], "Fødselsnummer"_cp);
+}
+
+}  // namespace
+}  // namespace ferdix
