@@ -8,6 +8,7 @@
 #include "claim/ferdix_doc.h"
 #include "claim/text_convert.h"
 #include "claim/written_standard.h"
+#include "form/form_lists.h"
 #include "form/label_table.h"
 #include "rates/countries.h"
 #include "rates/rate_table.h"
@@ -180,7 +181,7 @@ void CFerdixView::FillLists() {
         m_controls.SetText(id, "NOK");
     }
     m_controls.ResetContent(kTravelMeans);
-    for (std::string_view means : MeansOfTransport()) {
+    for (std::string_view means : MeansOfTransportChoices()) {
         m_controls.AddString(kTravelMeans, means);
     }
     for (int id : {kDayCountry, kNightCountry1, kNightCountry2, kUnverifiedCountry1,
@@ -363,7 +364,7 @@ void CFerdixView::SetFieldText(int controlId, const std::string& text) {
 }
 
 void CFerdixView::RelabelForm() {
-    for (const RelabelStep& step : RelabelSteps()) {
+    for (const RelabelStep& step : RelabelOrder()) {
         m_controls.SetText(step.id, step.Text());
     }
 }

@@ -10,9 +10,12 @@
 //   OnClick; SetCheck changes the state only.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "form/form_lists.h"
 
 namespace ferdix {
 
@@ -24,11 +27,6 @@ public:
     virtual void OnClick(int id) = 0;        // button, radio button or check box
     virtual void OnSelChange(int id) = 0;    // an item was picked in a drop-down list
     virtual void OnDoubleClick(int id) = 0;  // a row of a list view
-};
-
-struct ListColumn {
-    std::string title;
-    int widthPercent = 0;  // share of the list's inner width
 };
 
 class IFormControls {
@@ -54,7 +52,7 @@ public:
     virtual std::string GetSelectedItemText(int id) const = 0;
 
     // List views (full-row selection).
-    virtual void SetColumns(int id, const std::vector<ListColumn>& columns) = 0;
+    virtual void SetColumns(int id, std::span<const ListColumn> columns) = 0;
     virtual void DeleteAllRows(int id) = 0;
     virtual void AddRow(int id, const std::vector<std::string>& cells, int itemData) = 0;
     virtual int RowCount(int id) const = 0;

@@ -263,9 +263,9 @@ std::string MemoryControls::GetSelectedItemText(int id) const {
     return c->items[static_cast<std::size_t>(c->selectedItem)];
 }
 
-void MemoryControls::SetColumns(int id, const std::vector<ListColumn>& columns) {
+void MemoryControls::SetColumns(int id, std::span<const ListColumn> columns) {
     if (Control* c = Find(id)) {
-        c->columns = columns;
+        c->columns.assign(columns.begin(), columns.end());
     }
 }
 

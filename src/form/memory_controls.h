@@ -56,7 +56,7 @@ public:
     void ResetContent(int id) override;
     void AddString(int id, std::string_view item) override;
     std::string GetSelectedItemText(int id) const override;
-    void SetColumns(int id, const std::vector<ListColumn>& columns) override;
+    void SetColumns(int id, std::span<const ListColumn> columns) override;
     void DeleteAllRows(int id) override;
     void AddRow(int id, const std::vector<std::string>& cells, int itemData) override;
     int RowCount(int id) const override;
