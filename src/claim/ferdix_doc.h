@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,12 +14,17 @@
 #include "claim/clock.h"
 #include "claim/expense_line.h"
 #include "claim/traveller.h"
+#include "rates/countries.h"
+#include "rates/program_settings.h"
+#include "rates/rate_table.h"
 
 namespace ferdix {
 
 class CFerdixDoc {
   public:
-    explicit CFerdixDoc(const IClock& clock = DefaultClock());
+    // With file locations the country list and then the rate table are loaded; without, both
+    // stay empty (tests, and a run that cannot find its files).
+    explicit CFerdixDoc(const IClock& clock = DefaultClock(), const FileLocations* files = nullptr);
     ~CFerdixDoc();
     CFerdixDoc(const CFerdixDoc&) = delete;
     CFerdixDoc& operator=(const CFerdixDoc&) = delete;
@@ -29,6 +35,8 @@ class CFerdixDoc {
     void SetView(IClaimView* view) { m_pView = view; }
     IClaimView* View() const { return m_pView; }
     const IClock& Clock() const { return *m_pClock; }
+    // The configuration files of the run, or null.
+    const FileLocations* Files() const { return m_files ? &*m_files : nullptr; }
 
     // Document state: title (the caption, " *" while modified), path name, modified flag.
     const std::string& GetTitle() const { return m_strTitle; }
@@ -151,6 +159,7 @@ class CFerdixDoc {
     std::string m_strPurpose;
     std::vector<std::unique_ptr<CTravelLine>> m_travelLines;
     std::vector<std::unique_ptr<CExpenseLine>> m_outlayLines;
+    std::vector<CountryRate> m_countries;
     std::string m_strAbroadRatesFrom;
     std::string m_strRatesFrom;
     AllowanceTable m_allowance;
@@ -175,6 +184,8 @@ class CFerdixDoc {
     int m_bReturnTimeSet = 0;
     std::string m_strTTCode;
     std::string m_strInterimAccount;
+    // The run's rates: loaded once with the document, kept by New and Open.
+    RateTable m_rates;
 
   private:
     void StoreText(std::string& field, std::string_view text);
@@ -185,6 +196,7 @@ class CFerdixDoc {
                  std::string_view noDateText);
 
     const IClock* m_pClock;
+    std::optional<FileLocations> m_files;
     IClaimHost* m_pHost = nullptr;
     IClaimView* m_pView = nullptr;
     std::string m_strTitle;

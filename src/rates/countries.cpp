@@ -1,5 +1,6 @@
 #include "rates/countries.h"
 
+#include "claim/ferdix_doc.h"
 #include "claim/text_convert.h"
 #include "rates/ini_file.h"
 
@@ -47,6 +48,12 @@ void LoadCountries(std::vector<CountryRate>& countries, std::string& abroadRates
     std::string from = ReadAbroadRatesFrom(ini);
     if (!from.empty()) {
         abroadRatesFrom = std::move(from);
+    }
+}
+
+void LoadCountries(CFerdixDoc& doc) {
+    if (const FileLocations* files = doc.Files()) {
+        LoadCountries(doc.m_countries, doc.m_strAbroadRatesFrom, files->landIni);
     }
 }
 
