@@ -365,8 +365,4 @@ void CFerdixDoc::SetWrittenStandard(int standard) {
     RefreshStatusSum();
 }
 
-// Placeholders until the traveller profile is stored.
-void CFerdixDoc::ReadProfile() {}
-void CFerdixDoc::WriteProfile() {}
-
 }  // namespace ferdix

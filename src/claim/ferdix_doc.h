@@ -144,9 +144,13 @@ class CFerdixDoc {
     void RefreshStatusSum();
     void SetWrittenStandard(int standard);
 
-    // The traveller's profile section into the claim and the form, and back.
+    // The traveller's section of the profile into the claim and the form; also sets the written
+    // standard from it. Nothing without file locations.
     void ReadProfile();
-    void WriteProfile();
+    // The traveller block into its section of the profile; false when it could not be written.
+    bool WriteProfile();
+    // "Oppstartingsspråk" of the traveller's section, as the written-standard commands keep it.
+    bool WriteProfileStartLanguage(int standard);
 
     // Fields, in the claim's own order. Public for the claim file, which stores values as read;
     // everything else changes them through the setters above.
