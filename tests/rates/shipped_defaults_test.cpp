@@ -13,7 +13,7 @@ FileLocations ShippedFiles() {
     return LocateFiles(std::string(FERDIX_RESOURCES_DIR) + "/ferdix", "");
 }
 
-TEST(ShippedDefaults, FilesAreWindows1252WithCrLfLines) {
+TEST(ShippedDefaults, FilesHaveWindows1252BytesAndCrLfLines) {
     FileLocations files = ShippedFiles();
     for (const std::string& path : {files.ferdixIni, files.landIni}) {
         SCOPED_TRACE(path);
@@ -69,6 +69,21 @@ TEST(ShippedDefaults, DocumentLoadsTheCountries) {
         EXPECT_EQ(c.nightRate, 0) << c.name;
         EXPECT_GT(c.perDiemRate, 0) << c.name;
     }
+}
+
+TEST(DocumentFiles, MissingFilesGiveZeroRatesAndTheRatesSaveCreatesTheFile) {
+    test::TempFolder dir;
+    FileLocations files = LocateFiles(dir.File("ferdix"), dir.File("user"));
+    CFerdixDoc doc(DefaultClock(), &files);
+    EXPECT_TRUE(doc.m_countries.empty());
+    EXPECT_FALSE(SaveRates(CFerdixDoc()).ok);  // a document without files saves nowhere
+    for (int i = 0; i < kRateCount; ++i) {
+        EXPECT_EQ(doc.m_rates.Entry(i).value, 0.0f);
+    }
+    doc.m_rates.SetValueForKey("Bil under 9000km", 4.0f);
+    ASSERT_TRUE(SaveRates(doc).ok);
+    CFerdixDoc next(DefaultClock(), &files);
+    EXPECT_FLOAT_EQ(next.m_rates.Entry(15).value, 4.0f);
 }
 
 }  // namespace
