@@ -42,6 +42,15 @@ class IClaimView {
     virtual void RefreshForm() {}
     // While loading, refreshing the fields must not write back into the claim.
     virtual void SetLoading(bool loading) { (void)loading; }
+    // Puts a text into the form's field with this control id.
+    virtual void SetFieldText(int controlId, const std::string& text) {
+        (void)controlId;
+        (void)text;
+    }
+    // The car rows follow a changed figure of kilometres so far this year.
+    virtual void RecomputeMileageRows() {}
+    // Sets every label in the written standard in force.
+    virtual void RelabelForm() {}
 };
 
 }  // namespace ferdix
