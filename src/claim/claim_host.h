@@ -64,6 +64,15 @@ class IClaimView {
     // Moves the focus through the identity-number field and back, so that the field being
     // edited hands its text to the claim.
     virtual void HandOverFocus() {}
+    // Puts a text into the form's field with this control id.
+    virtual void SetFieldText(int controlId, const std::string& text) {
+        (void)controlId;
+        (void)text;
+    }
+    // The car rows follow a changed figure of kilometres so far this year.
+    virtual void RecomputeMileageRows() {}
+    // Sets every label in the written standard in force.
+    virtual void RelabelForm() {}
 };
 
 }  // namespace ferdix

@@ -1,32 +1,9 @@
 #include "claim/expense_line.h"
 
-#include <array>
-
 #include "claim/text_convert.h"
+#include "rates/currencies.h"
 
 namespace ferdix {
-
-namespace {
-
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
-
-double CurrencyFactor(std::string_view code) {
-    static constexpr std::array<std::string_view, 14> kPerUnit = {"usd", "gbp", "iep", "cad", "aed",
-                                                                  "aud", "hkd", "ltl", "lvl", "nzd",
-                                                                  "pkr", "pln", "sgd", "eur"};
-    if (code.size() >= 3) {
-        for (std::string_view c : kPerUnit) {
-            if (Lower(code[0]) == c[0] && Lower(code[1]) == c[1] && Lower(code[2]) == c[2]) {
-                return 1.0;
-            }
-        }
-    }
-    return 0.01;
-}
 
 void CExpenseLine::SetDate(std::string_view text) {
     DateParts d;

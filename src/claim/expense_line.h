@@ -6,11 +6,9 @@
 #include <string_view>
 
 #include "claim/civil_time.h"
+#include "rates/currencies.h"
 
 namespace ferdix {
-
-// 1 for a currency quoted per unit, 0.01 for one quoted per 100 units (NOK, "Annen", others).
-double CurrencyFactor(std::string_view code);
 
 class CExpenseLine {
   public:

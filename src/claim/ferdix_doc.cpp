@@ -29,7 +29,14 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
-CFerdixDoc::CFerdixDoc(const IClock& clock) : m_traveller(this), m_pClock(&clock) {}
+CFerdixDoc::CFerdixDoc(const IClock& clock, const FileLocations* files)
+    : m_traveller(this), m_pClock(&clock) {
+    if (files) {
+        m_files = *files;
+        LoadCountries(*this);
+        LoadRates(*this);
+    }
+}
 
 CFerdixDoc::~CFerdixDoc() = default;
 
@@ -357,9 +364,5 @@ void CFerdixDoc::SetWrittenStandard(int standard) {
     SetWrittenStandardValue(standard);
     RefreshStatusSum();
 }
-
-// Placeholders until the traveller profile is stored.
-void CFerdixDoc::ReadProfile() {}
-void CFerdixDoc::WriteProfile() {}
 
 }  // namespace ferdix

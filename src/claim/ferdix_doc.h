@@ -14,12 +14,17 @@
 #include "claim/clock.h"
 #include "claim/expense_line.h"
 #include "claim/traveller.h"
+#include "rates/countries.h"
+#include "rates/program_settings.h"
+#include "rates/rate_table.h"
 
 namespace ferdix {
 
 class CFerdixDoc {
   public:
-    explicit CFerdixDoc(const IClock& clock = DefaultClock());
+    // With file locations the country list and then the rate table are loaded; without, both
+    // stay empty (tests, and a run that cannot find its files).
+    explicit CFerdixDoc(const IClock& clock = DefaultClock(), const FileLocations* files = nullptr);
     ~CFerdixDoc();
     CFerdixDoc(const CFerdixDoc&) = delete;
     CFerdixDoc& operator=(const CFerdixDoc&) = delete;
@@ -30,6 +35,8 @@ class CFerdixDoc {
     void SetView(IClaimView* view) { m_pView = view; }
     IClaimView* View() const { return m_pView; }
     const IClock& Clock() const { return *m_pClock; }
+    // The configuration files of the run, or null.
+    const FileLocations* Files() const { return m_files ? &*m_files : nullptr; }
 
     // Document state: title (the caption, " *" while modified), path name, modified flag.
     const std::string& GetTitle() const { return m_strTitle; }
@@ -155,9 +162,13 @@ class CFerdixDoc {
     void RefreshStatusSum();
     void SetWrittenStandard(int standard);
 
-    // The traveller's profile section into the claim and the form, and back.
+    // The traveller's section of the profile into the claim and the form; also sets the written
+    // standard from it. Nothing without file locations.
     void ReadProfile();
-    void WriteProfile();
+    // The traveller block into its section of the profile; false when it could not be written.
+    bool WriteProfile();
+    // "Oppstartingsspråk" of the traveller's section, as the written-standard commands keep it.
+    bool WriteProfileStartLanguage(int standard);
 
     // Fields, in the claim's own order. Public for the claim file, which stores values as read;
     // everything else changes them through the setters above.
@@ -170,6 +181,7 @@ class CFerdixDoc {
     std::string m_strPurpose;
     std::vector<std::unique_ptr<CTravelLine>> m_travelLines;
     std::vector<std::unique_ptr<CExpenseLine>> m_outlayLines;
+    std::vector<CountryRate> m_countries;
     std::string m_strAbroadRatesFrom;
     std::string m_strRatesFrom;
     AllowanceTable m_allowance;
@@ -194,6 +206,8 @@ class CFerdixDoc {
     int m_bReturnTimeSet = 0;
     std::string m_strTTCode;
     std::string m_strInterimAccount;
+    // The run's rates: loaded once with the document, kept by New and Open.
+    RateTable m_rates;
 
   private:
     void StoreText(std::string& field, std::string_view text);
@@ -209,6 +223,7 @@ class CFerdixDoc {
     std::optional<std::string> AskPath(bool save);
 
     const IClock* m_pClock;
+    std::optional<FileLocations> m_files;
     IClaimHost* m_pHost = nullptr;
     IClaimView* m_pView = nullptr;
     std::string m_strTitle;

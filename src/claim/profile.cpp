@@ -1,0 +1,184 @@
+// The traveller profile, reisende.ini: one section per traveller, named by the identity number.
+
+#include "claim/cp1252.h"
+#include "claim/ferdix_doc.h"
+#include "claim/text_convert.h"
+#include "claim/written_standard.h"
+#include "rates/ini_file.h"
+#include "rates/program_settings.h"
+
+namespace ferdix {
+
+namespace {
+
+constexpr std::string_view kName = "Navn";
+constexpr std::string_view kStreet = "Gateadresse";
+constexpr std::string_view kPostcode = "Postnummer";
+constexpr std::string_view kPostTown = "Poststed";
+constexpr std::string_view kPosition = "Stilling";
+constexpr std::string_view kAccount = "Kontonummer";
+constexpr std::string_view kAgency = "Etat";
+constexpr std::string_view kDepartment = "Avdeling";
+constexpr std::string_view kEmployee = "TilsattNummer";
+constexpr std::string_view kTaxMunicipality = "SkatteKommune";
+constexpr std::string_view kMunicipalityNumber = "KommuneNummer";
+constexpr std::string_view kDutyStation = "Tjenestestedsnummer";
+constexpr std::string_view kTaxPercent = "TrekkProsent";
+constexpr std::string_view kKmSoFar = "Km hittil i år"_cp;
+constexpr std::string_view kLanguage = "Språkpreferanse"_cp;
+constexpr std::string_view kStartLanguage = "Oppstartingsspråk"_cp;
+
+// The form fields that show what the profile fills in.
+constexpr int kNameField = 1011;
+constexpr int kStreetField = 1012;
+constexpr int kTaxMunicipalityField = 1013;
+constexpr int kPostcodeField = 1014;
+constexpr int kMunicipalityNumberField = 1015;
+constexpr int kPostTownField = 1016;
+constexpr int kPositionField = 1032;
+constexpr int kAccountField = 1033;
+constexpr int kDepartmentField = 1035;
+constexpr int kEmployeeField = 1037;
+constexpr int kAgencyField = 1038;
+constexpr int kTaxPercentField = 1039;
+constexpr int kDutyStationField = 1219;
+
+std::string_view StandardName(int standard) {
+    return standard == kBokmal ? "bokmål"_cp : "nynorsk";
+}
+
+bool BeginsWithNynorsk(std::string_view text) {
+    constexpr std::string_view kNynorskName = "nynorsk";
+    if (text.size() < kNynorskName.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < kNynorskName.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+        if (c != kNynorskName[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void CFerdixDoc::ReadProfile() {
+    const FileLocations* files = Files();
+    if (!files) {
+        return;
+    }
+    IniDocument profile;
+    profile.Load(files->profile);
+    const std::string section = GetPersonId();
+    auto read = [&](std::string_view key) {
+        return profile.GetString(section, key, "", kProfileReadMax);
+    };
+    auto show = [&](int field, const std::string& text) {
+        if (m_pView) {
+            m_pView->SetFieldText(field, text);
+        }
+    };
+    CTraveller& t = m_traveller;
+    // A key with an empty value changes neither the claim nor the form.
+    auto text = [&](std::string_view key, void (CTraveller::*set)(std::string_view), int field) {
+        std::string v = read(key);
+        if (!v.empty()) {
+            (t.*set)(v);
+            show(field, v);
+        }
+    };
+    auto number = [&](std::string_view key, void (CTraveller::*set)(int), int field) {
+        std::string v = read(key);
+        if (!v.empty()) {
+            (t.*set)(TextToInt(v));
+            show(field, v);
+        }
+    };
+
+    text(kName, &CTraveller::SetName, kNameField);
+    text(kStreet, &CTraveller::SetStreetAddress, kStreetField);
+    if (std::string v = read(kPostcode); !v.empty()) {
+        t.SetPostcode(v);
+        show(kPostcodeField, t.Postcode());
+    }
+    text(kPostTown, &CTraveller::SetPostTown, kPostTownField);
+    text(kPosition, &CTraveller::SetPosition, kPositionField);
+    if (std::string v = read(kAccount); !v.empty()) {
+        t.SetAccountNumber(v);
+        show(kAccountField, t.AccountNumber());
+    }
+    text(kAgency, &CTraveller::SetAgency, kAgencyField);
+    text(kDepartment, &CTraveller::SetDepartment, kDepartmentField);
+    if (std::string v = read(kEmployee); !v.empty()) {
+        t.SetEmployeeNumber(TextToInt(v));
+        show(kEmployeeField, t.EmployeeNumberText());
+    }
+    text(kTaxMunicipality, &CTraveller::SetTaxMunicipality, kTaxMunicipalityField);
+    number(kMunicipalityNumber, &CTraveller::SetMunicipalityNumber, kMunicipalityNumberField);
+    if (std::string v = read(kTaxPercent); !v.empty()) {
+        t.SetTaxPercent(static_cast<float>(ParseDecimal(v)));
+        show(kTaxPercentField, v);
+    }
+    if (std::string v = read(kKmSoFar); !v.empty()) {
+        t.SetKmSoFar(static_cast<std::uint32_t>(TextToInt(v)));
+        if (m_pView) {
+            m_pView->RecomputeMileageRows();
+        }
+    }
+    // Last: older profiles were written without it.
+    number(kDutyStation, &CTraveller::SetDutyStationNumber, kDutyStationField);
+
+    std::string language = read(kStartLanguage);
+    if (language.size() < 2) {
+        language = read(kLanguage);
+    }
+    // Only the value: the status total is not refreshed from here.
+    SetWrittenStandardValue(BeginsWithNynorsk(language) ? kNynorsk : kBokmal);
+    if (m_pView) {
+        m_pView->RelabelForm();
+    }
+}
+
+bool CFerdixDoc::WriteProfile() {
+    const FileLocations* files = Files();
+    if (!files) {
+        return false;
+    }
+    IniDocument profile;
+    profile.Load(files->profile);
+    const std::string section = GetPersonId();
+    const CTraveller& t = m_traveller;
+    auto write = [&](std::string_view key, std::string_view value) {
+        profile.SetString(section, key, value);
+    };
+    write(kName, t.Name());
+    write(kStreet, t.StreetAddress());
+    write(kPostcode, t.Postcode());
+    write(kPostTown, t.PostTown());
+    write(kPosition, t.Position());
+    write(kAccount, t.AccountNumber());
+    write(kAgency, t.Agency());
+    write(kDepartment, t.Department());
+    write(kEmployee, t.EmployeeNumberText());
+    write(kTaxMunicipality, t.TaxMunicipality());
+    write(kMunicipalityNumber, t.MunicipalityNumberText());
+    write(kDutyStation, t.DutyStationNumberText());
+    write(kTaxPercent, t.TaxPercentText());
+    write(kKmSoFar, t.KmSoFarText());
+    write(kLanguage, StandardName(WrittenStandard()));
+    return SaveProfile(*files, profile);
+}
+
+bool CFerdixDoc::WriteProfileStartLanguage(int standard) {
+    const FileLocations* files = Files();
+    if (!files) {
+        return false;
+    }
+    return WriteProfileString(*files, GetPersonId(), kStartLanguage, StandardName(standard));
+}
+
+}  // namespace ferdix

@@ -1,0 +1,69 @@
+#include "rates/countries.h"
+
+#include "claim/ferdix_doc.h"
+#include "claim/text_convert.h"
+#include "rates/ini_file.h"
+
+namespace ferdix {
+
+CountryRate ParseCountryRow(std::string_view row) {
+    CountryRate c;
+    std::size_t eq = row.find('=');
+    c.name = std::string(row.substr(0, eq));
+    std::size_t hash = row.find('#');
+    if (eq != std::string_view::npos && hash != std::string_view::npos && hash > eq) {
+        c.nightRate = TextToInt(row.substr(eq + 1, hash - eq - 1));
+        c.perDiemRate = TextToInt(row.substr(hash + 1));
+    }
+    return c;
+}
+
+std::vector<CountryRate> ReadCountries(const IniDocument& landIni) {
+    std::vector<CountryRate> countries;
+    for (const std::string& name : landIni.KeyNames("Land")) {
+        if (name.size() < 3) {
+            continue;
+        }
+        std::string value = landIni.GetString("Land", name, "", kCountryValueMax);
+        if (value.size() < 2) {
+            continue;
+        }
+        countries.push_back(ParseCountryRow(name + "=" + value));
+        if (countries.size() == kMaxCountries) {
+            break;
+        }
+    }
+    return countries;
+}
+
+std::string ReadAbroadRatesFrom(const IniDocument& landIni) {
+    return landIni.GetString("Informasjon", "SatserGyldigFra", "", kAbroadRatesFromMax);
+}
+
+void LoadCountries(std::vector<CountryRate>& countries, std::string& abroadRatesFrom,
+                   const std::string& landIniPath) {
+    IniDocument ini;
+    ini.Load(landIniPath);
+    countries = ReadCountries(ini);
+    std::string from = ReadAbroadRatesFrom(ini);
+    if (!from.empty()) {
+        abroadRatesFrom = std::move(from);
+    }
+}
+
+void LoadCountries(CFerdixDoc& doc) {
+    if (const FileLocations* files = doc.Files()) {
+        LoadCountries(doc.m_countries, doc.m_strAbroadRatesFrom, files->landIni);
+    }
+}
+
+const CountryRate* FindCountry(const std::vector<CountryRate>& countries, std::string_view name) {
+    for (const CountryRate& c : countries) {
+        if (c.name.size() >= 3 && c.name == name) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace ferdix

@@ -1,0 +1,221 @@
+#include "rates/rate_table.h"
+
+#include <cassert>
+
+#include "claim/cp1252.h"
+#include "claim/ferdix_doc.h"
+#include "claim/text_convert.h"
+#include "claim/written_standard.h"
+#include "rates/ini_file.h"
+#include "rates/program_settings.h"
+
+namespace ferdix {
+
+namespace {
+
+constexpr std::string_view kSatser = "Satser";
+
+struct RateDef {
+    std::string_view key;
+    int rateField;
+    int line;
+};
+
+// clang-format off
+constexpr std::array<RateDef, kRateCount> kRates = {{
+    {"Admin godtgjøring"_cp, 1253, 0},
+    {"Kost innenlands, under 5timer", 1073, 1},
+    {"Kost innenlands, 5-9timer", 1074, 2},
+    {"Kost innenlands, 9-12timer", 1255, 3},
+    {"Kost innenlands, >12timer", 1220, 4},
+    {"Kost utenlands, 6-12timer", 1077, 5},
+    {"Kost utenlands, >12timer", 1078, 6},
+    {"Kost ved overnatting innenlands, 8-12timer", 1083, 7},
+    {"Kost ved overnatting innenlands, >12timer", 1224, 8},
+    {"Kost ved overnatting utenlands", 1087, 9},
+    {"Kost ved overnatting utenlands", 1091, 10},
+    {"Kost ved overnatting innlands ulegitimert", 1109, 11},
+    {"Innland overnatting hotell", 1228, 12},
+    {"Kost ved overnatting utenlands ulegitimert", 1112, 13},
+    {"Kost ved overnatting utenlands ulegitimert", 1119, 14},
+    {"Bil under 9000km", 1094, 15},
+    {"Bil over 9000km", 1098, 16},
+    {"Hjem-arbeid skattepliktig", 1128, 17},
+    {"Passasjertillegg", 1102, 18},
+    {"Annet", 1106, 19},
+    {"Kost - opphold over 28 døgn"_cp, 1122, 20},
+    {"Nattillegg - opphold over 28 døgn"_cp, 1125, 21},
+    {"Frokost", 0, -1},
+    {"Lunsj", 0, -1},
+    {"Middag", 0, -1},
+    {"Admin godtgjøring utenlands"_cp, 0, 26},
+}};
+// clang-format on
+
+std::size_t At(int index) {
+    assert(index >= 0 && index < kRateCount);
+    return static_cast<std::size_t>(index);
+}
+
+}  // namespace
+
+RateTable::RateTable() {
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        m_entries[i] =
+            RateEntry{std::string(kRates[i].key), 0.0f, kRates[i].rateField, kRates[i].line};
+    }
+}
+
+const RateEntry& RateTable::Entry(int index) const {
+    return m_entries.at(At(index));
+}
+
+float RateTable::Configured(int index) const {
+    return m_configured.at(At(index));
+}
+
+std::string RateTable::ValueText(int index) const {
+    return FormatAmount(Entry(index).value, true);
+}
+
+std::vector<int> RateTable::EntriesWithKey(std::string_view key) const {
+    std::vector<int> found;
+    for (int i = 0; i < kRateCount; ++i) {
+        if (m_entries[At(i)].key == key) {
+            found.push_back(i);
+        }
+    }
+    return found;
+}
+
+const RateEntry* RateTable::FirstWithKey(std::string_view key) const {
+    for (const RateEntry& e : m_entries) {
+        if (e.key == key) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+void RateTable::SetValue(int index, float value) {
+    m_entries.at(At(index)).value = value;
+}
+
+std::vector<int> RateTable::SetValueForKey(std::string_view key, float value) {
+    std::vector<int> changed = EntriesWithKey(key);
+    for (int i : changed) {
+        SetValue(i, value);
+    }
+    return changed;
+}
+
+void RateTable::RestoreConfiguredRates() {
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_configured[i] > 0.0f) {
+            m_entries[i].value = m_configured[i];
+        }
+    }
+}
+
+void RateTable::Load(const IniDocument& ferdixIni) {
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        float v = ParseAmount(ferdixIni.GetString(kSatser, m_entries[i].key, "", kSettingsReadMax));
+        m_entries[i].value = v;
+        m_configured[i] = v;
+    }
+}
+
+void RateTable::Store(IniDocument& ferdixIni) const {
+    for (int i = 0; i < kRateCount; ++i) {
+        ferdixIni.SetString(kSatser, Entry(i).key, ValueText(i));
+    }
+}
+
+void LoadRates(RateTable& table, std::string& ratesFrom, const std::string& ferdixIniPath) {
+    IniDocument ini;
+    ini.Load(ferdixIniPath);
+    table.Load(ini);
+    ratesFrom = ini.GetString("Informasjon", "SatserGyldigFra", "", kSettingsReadMax);
+}
+
+void LoadRates(CFerdixDoc& doc) {
+    if (const FileLocations* files = doc.Files()) {
+        LoadRates(doc.m_rates, doc.m_strRatesFrom, files->ferdixIni);
+    }
+}
+
+RatesSaveResult SaveRates(const CFerdixDoc& doc) {
+    const FileLocations* files = doc.Files();
+    return SaveRates(doc.m_rates, files ? files->ferdixIni : std::string());
+}
+
+RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPath) {
+    RatesSaveResult r;
+    std::string shown = ferdixIniPath.empty() ? "ferdix.ini" : Utf8ToCp1252(ferdixIniPath);
+    std::string reason;
+    IniDocument ini;
+    if (ferdixIniPath.empty()) {
+        reason = "programmets mappe er ukjent";
+    } else if (ini.Load(ferdixIniPath) == IniLoadResult::Unreadable) {
+        reason = "filen kan ikke leses";
+    } else {
+        table.Store(ini);
+        r.ok = ini.Save(ferdixIniPath, &reason);
+    }
+    if (!r.ok) {
+        r.error = "Satsene kunne ikke lagres i " + shown + " (" + reason + ").";
+    }
+    return r;
+}
+
+MessageRequest RatesNotSavedMessage(const RatesSaveResult& result) {
+    MessageRequest m;
+    m.caption = "Advarsel";
+    m.text = result.error + "\r\nDe endrede satsene gjelder bare til programmet avsluttes.";
+    m.icon = MsgIcon::Warning;
+    return m;
+}
+
+std::vector<RateFieldText> RateFieldTexts(const RateTable& table, bool positiveOnly) {
+    std::vector<RateFieldText> fields;
+    for (int i = 0; i < kRateCount; ++i) {
+        const RateEntry& e = table.Entry(i);
+        if (e.rateField != 0 && (!positiveOnly || e.value > 0.0f)) {
+            fields.push_back(RateFieldText{e.rateField, table.ValueText(i)});
+        }
+    }
+    return fields;
+}
+
+MessageRequest MealRateMessage(const RateTable& table) {
+    MessageRequest m;
+    m.caption = ByStandard("Frokost/lunsj/middagssatser", "Frukost/lunsj/middagssatser");
+    m.text = "Satser for innlandsreiser:\n";
+    m.text += ByStandard(" frokost: ", " frukost: ");
+    m.text += table.ValueText(kRateBreakfast) + "\n";
+    m.text += " lunsj: " + table.ValueText(kRateLunch) + "\n";
+    m.text += " middag: " + table.ValueText(kRateDinner) + "\n";
+    m.text += ByStandard(
+        "For utenlandsreiser, bruk\n 10% av kostsatsen for frokost,\n 40% for lunsj, og\n 50% "
+        "for middag.",
+        "For utanlandsreiser, bruk\n 10% av kostsatsen for frukost,\n 40% for lunsj, og\n 50% "
+        "for middag.");
+    m.buttons = MsgButtons::Ok;
+    m.icon = MsgIcon::None;
+    m.ownedByForm = true;
+    m.foreground = true;
+    return m;
+}
+
+MessageRequest UpdateRatesWarning() {
+    MessageRequest m;
+    m.caption = "Advarsel";
+    m.text =
+        "Kun innlandssatser vil bli oppdatert,\r\novernatting og kostsatser blir ikke oppdatert";
+    m.buttons = MsgButtons::Ok;
+    m.icon = MsgIcon::Warning;
+    m.ownedByForm = false;
+    return m;
+}
+
+}  // namespace ferdix
