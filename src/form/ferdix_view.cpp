@@ -1,5 +1,6 @@
 #include "form/ferdix_view.h"
 
+#include <algorithm>
 #include <array>
 
 #include "calc/allowance_table.h"
@@ -11,6 +12,7 @@
 #include "form/form_lists.h"
 #include "form/label_table.h"
 #include "rates/countries.h"
+#include "rates/currencies.h"
 #include "rates/rate_table.h"
 
 namespace ferdix {
@@ -18,101 +20,88 @@ namespace ferdix {
 namespace {
 
 // Control ids the form's behaviour refers to by name.
-enum : int {
-    kPersonId = 1004,
-    kName = 1011,
-    kStreet = 1012,
-    kTaxMunicipality = 1013,
-    kPostcode = 1014,
-    kMunicipalityNumber = 1015,
-    kPostTown = 1016,
-    kTripCourse = 1018,
-    kTripOfficial = 1019,
-    kTripOther = 1020,
-    kConcerns = 1021,
-    kPurpose = 1023,
-    kDepartureDate = 1024,
-    kReturnDate = 1026,
-    kReturnTime = 1028,
-    kDepartureTime = 1030,
-    kPosition = 1032,
-    kBankAccount = 1033,
-    kDepartment = 1035,
-    kEmployeeNumber = 1037,
-    kAgency = 1038,
-    kTaxPercent = 1039,
-    kDutyStation = 1219,
-    kLodging = 1001,
-    kOvernight = 1246,
-    kHotel = 1209,
-    kBoardingHouse = 1210,
-    kLodgingOther = 1211,
-    kAdminDomestic = 1275,
-    kAdminAbroad = 1276,
-    kAdminRate = 1253,
-    // Travel entry.
-    kTravelList = 1043,
-    kTravelDate = 1044,
-    kTravelTime = 1045,
-    kTravelFrom = 1046,
-    kTravelArrival = 1047,
-    kTravelTo = 1048,
-    kTravelCurrency = 1049,
-    kTravelAmount = 1050,
-    kTravelRate = 1051,
-    kTravelSum = 1052,
-    kTravelKm = 1054,
-    kTravelMeans = 1117,
-    kTravelRegister = 1248,
-    // Outlay entry.
-    kOutlayList = 1057,
-    kOutlayDate = 1058,
-    kOutlayText = 1060,
-    kOutlayCurrency = 1063,
-    kOutlayAmount = 1064,
-    kOutlayRate = 1065,
-    kOutlaySum = 1066,
-    kOutlayRegister = 1069,
-    // Countries and the fields their rates go into.
-    kDayCountry = 1081,
-    kNightCountry1 = 1085,
-    kNightCountry2 = 1089,
-    kUnverifiedCountry1 = 1096,
-    kUnverifiedCountry2 = 1100,
-    kDayAbroad6to12Rate = 1077,
-    kDayAbroadOver12Rate = 1078,
-    // Car lines.
-    kCarUpTo9000Count = 1093,
-    kCarUpTo9000Amount = 1095,
-    kCarOver9000Count = 1097,
-    kCarOver9000Rate = 1098,
-    kCarOver9000Amount = 1099,
-    kOtherTransportCount = 1105,
-    // Other fields.
-    kOtherAdditions = 1133,
-    kAdvance = 1138,
-    kAdvancePlace = 1140,
-    kRemarks = 1171,
-    kAccountToCharge = 1202,
-    kWrittenDate = 1206,
-    kInterimAccount = 1215,
-    kTripNumber = 1237,
-    kMealInfo1 = 1263,
-    kMealInfo2 = 1264,
-    kMealInfo3 = 1265,
-};
+constexpr int kPersonId = 1004;
+constexpr int kName = 1011;
+constexpr int kStreet = 1012;
+constexpr int kTaxMunicipality = 1013;
+constexpr int kPostcode = 1014;
+constexpr int kMunicipalityNumber = 1015;
+constexpr int kPostTown = 1016;
+constexpr int kTripCourse = 1018;
+constexpr int kTripOfficial = 1019;
+constexpr int kTripOther = 1020;
+constexpr int kConcerns = 1021;
+constexpr int kPurpose = 1023;
+constexpr int kDepartureDate = 1024;
+constexpr int kReturnDate = 1026;
+constexpr int kReturnTime = 1028;
+constexpr int kDepartureTime = 1030;
+constexpr int kPosition = 1032;
+constexpr int kBankAccount = 1033;
+constexpr int kDepartment = 1035;
+constexpr int kEmployeeNumber = 1037;
+constexpr int kAgency = 1038;
+constexpr int kTaxPercent = 1039;
+constexpr int kDutyStation = 1219;
+constexpr int kLodging = 1001;
+constexpr int kOvernight = 1246;
+constexpr int kHotel = 1209;
+constexpr int kBoardingHouse = 1210;
+constexpr int kLodgingOther = 1211;
+constexpr int kAdminDomestic = 1275;
+constexpr int kAdminAbroad = 1276;
+constexpr int kAdminRate = 1253;
+// Travel entry.
+constexpr int kTravelList = 1043;
+constexpr int kTravelDate = 1044;
+constexpr int kTravelTime = 1045;
+constexpr int kTravelFrom = 1046;
+constexpr int kTravelArrival = 1047;
+constexpr int kTravelTo = 1048;
+constexpr int kTravelCurrency = 1049;
+constexpr int kTravelAmount = 1050;
+constexpr int kTravelRate = 1051;
+constexpr int kTravelSum = 1052;
+constexpr int kTravelKm = 1054;
+constexpr int kTravelMeans = 1117;
+constexpr int kTravelRegister = 1248;
+// Outlay entry.
+constexpr int kOutlayList = 1057;
+constexpr int kOutlayDate = 1058;
+constexpr int kOutlayText = 1060;
+constexpr int kOutlayCurrency = 1063;
+constexpr int kOutlayAmount = 1064;
+constexpr int kOutlayRate = 1065;
+constexpr int kOutlaySum = 1066;
+constexpr int kOutlayRegister = 1069;
+// Countries and the fields their rates go into.
+constexpr int kDayCountry = 1081;
+constexpr int kNightCountry1 = 1085;
+constexpr int kNightCountry2 = 1089;
+constexpr int kUnverifiedCountry1 = 1096;
+constexpr int kUnverifiedCountry2 = 1100;
+constexpr int kDayAbroad6to12Rate = 1077;
+constexpr int kDayAbroadOver12Rate = 1078;
+// Car lines.
+constexpr int kCarUpTo9000Count = 1093;
+constexpr int kCarUpTo9000Amount = 1095;
+constexpr int kCarOver9000Count = 1097;
+constexpr int kCarOver9000Rate = 1098;
+constexpr int kCarOver9000Amount = 1099;
+constexpr int kOtherTransportCount = 1105;
+// Other fields.
+constexpr int kOtherAdditions = 1133;
+constexpr int kAdvance = 1138;
+constexpr int kAdvancePlace = 1140;
+constexpr int kRemarks = 1171;
+constexpr int kAccountToCharge = 1202;
+constexpr int kWrittenDate = 1206;
+constexpr int kInterimAccount = 1215;
+constexpr int kTripNumber = 1237;
+constexpr int kMealInfo1 = 1263;
+constexpr int kMealInfo2 = 1264;
+constexpr int kMealInfo3 = 1265;
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (Lower(text[i]) != prefix[i]) return false;
-    }
-    return true;
-}
-
-bool IsNokCode(std::string_view code) { return StartsWithNoCase(code, "nok"); }
 
 // The allowance line and column of a grid field; line -1 when the id is no grid field.
 struct GridCell {
@@ -227,10 +216,8 @@ void CFerdixView::ClearForm() {
             }
         }
     }
-    for (const RateEntry& e : m_doc.m_rates.Entries()) {
-        if (e.rateField != 0) {
-            WriteRateField(e.rateField, e.value);
-        }
+    for (const RateFieldText& r : RateFieldTexts(m_doc.m_rates, false)) {
+        m_controls.SetText(r.field, r.text);
     }
     m_controls.SetCheck(kTripCourse, true);
     m_controls.SetCheck(kHotel, true);
@@ -652,10 +639,10 @@ void CFerdixView::OnClick(int id) {
             m_doc.SetLodgingKind(id - kHotel);
             break;
         case kAdminDomestic:
-            WriteRateField(kAdminRate, m_doc.m_rates.Entry(0).value);
+            m_controls.SetText(kAdminRate, m_doc.m_rates.ValueText(kRateAdmin));
             break;
         case kAdminAbroad:
-            WriteRateField(kAdminRate, m_doc.m_rates.Entry(25).value);
+            m_controls.SetText(kAdminRate, m_doc.m_rates.ValueText(kRateAdminAbroad));
             break;
         case kTravelRegister:
             RegisterTravelLine();
@@ -769,7 +756,7 @@ void CFerdixView::StoreCountry(int id, std::string_view text) {
 void CFerdixView::OutlayCurrencyChanged(bool leaving) {
     std::string code = m_controls.GetText(kOutlayCurrency);
     m_outlayEntry.SetCurrency(code);
-    bool nok = IsNokCode(code);
+    bool nok = IsNokCurrency(code);
     m_controls.Enable(kOutlayAmount, !nok);
     m_controls.Enable(kOutlayRate, !nok);
     m_controls.Enable(kOutlaySum, nok);
@@ -885,7 +872,7 @@ void CFerdixView::TakeBackTravelLine() {
 
     m_controls.SetFocus(kTravelDate);
     m_travelEntry.SetCurrency(taken->Currency());
-    if (!IsNokCode(taken->Currency())) {
+    if (!IsNokCurrency(taken->Currency())) {
         EnableTravelAmounts(true, false);
     } else {
         m_controls.Enable(kTravelAmount, false);
@@ -972,18 +959,16 @@ void CFerdixView::SplitCarKilometres() {
 void CFerdixView::UpdateRates() {
     m_doc.m_rates.RestoreConfiguredRates();
     if (IClaimHost* host = m_doc.Host()) {
-        host->ShowMessage(UpdateRatesMessage());
+        host->ShowMessage(UpdateRatesWarning());
     }
-    for (const RateEntry& e : m_doc.m_rates.Entries()) {
-        if (e.rateField != 0 && e.value > 0.0f) {
-            WriteRateField(e.rateField, e.value);
-        }
+    for (const RateFieldText& r : RateFieldTexts(m_doc.m_rates, true)) {
+        m_controls.SetText(r.field, r.text);
     }
 }
 
 void CFerdixView::ShowMealRates() {
     if (IClaimHost* host = m_doc.Host()) {
-        host->ShowMessage(MealRatesMessage(m_doc.m_rates));
+        host->ShowMessage(MealRateMessage(m_doc.m_rates));
     }
 }
 
@@ -1009,7 +994,7 @@ void CFerdixView::EditKmSoFar() {
 
 void CFerdixView::SwitchWrittenStandard(int standard) {
     m_doc.SetWrittenStandard(standard);
-    m_doc.WriteStartupLanguage(standard);
+    m_doc.WriteProfileStartLanguage(standard);
     RelabelForm();
 }
 
