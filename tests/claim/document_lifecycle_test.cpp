@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "claim/claim_file.h"
+
+#include "calc/allowance_table.h"
+#include "support/form_fixture.h"
+
+namespace ferdix {
+namespace {
+
+using test::ReadFile;
+using test::WriteFile;
+
+class LifecycleTest : public test::FormFixture {
+protected:
+    std::string Golden(const char* name) {
+        return ReadFile(std::string(FERDIX_TEST_DATA_DIR) + "/claims/" + name);
+    }
+    // A claim on disk that differs from what a new claim holds.
+    std::string SavedClaim(const char* name) {
+        std::string path = dir.File(name);
+        WriteFile(path, Golden("full_claim.tur"));
+        return path;
+    }
+    // A count that differs from every earlier one.
+    void Modify() {
+        controls.Type(1199, std::to_string(++edits + 2));
+        ASSERT_TRUE(doc.IsModified());
+    }
+    float ReadCount(const std::string& path) {
+        CFerdixDoc other;
+        std::istringstream in(ReadFile(path));
+        ReadClaim(other, in);
+        return other.LineValue(DayDomesticOver12h, kCountColumn);
+    }
+    const MessageRequest& LastMessage() {
+        static const MessageRequest none;
+        return host.messages.empty() ? none : host.messages.back();
+    }
+    int edits = 0;
+};
+
+TEST_F(LifecycleTest, NewKeepsCountriesAndStandardButEmptiesTheTraveller) {
+    TypeAndLeave(1011, "Kari");
+    view.Execute(kCmdNynorsk);
+    host.answers.push_back(MsgAnswer::No);
+    ASSERT_TRUE(doc.SaveModified());
+    doc.OnNewDocument();
+    EXPECT_EQ(doc.Traveller().Name(), "");
+    EXPECT_EQ(Text(1011), "");
+    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(doc.m_countries.size(), 3u);
+    EXPECT_EQ(doc.TripKind(), 1);
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(LastMessage().text, "Ønskjer du å lagre før du lukker\nreiserekninga?"_cp);
+}
+
+TEST_F(LifecycleTest, OpeningKeepsTheClaimsOwnRatesAndIsNotModified) {
+    std::string path = SavedClaim("reise.tur");
+    host.paths.push_back(path);
+    doc.OnFileOpen();
+    EXPECT_EQ(doc.GetTitle(), path);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.Traveller().Name(), "Kari Nordmann");
+    EXPECT_EQ(Text(1011), "Kari Nordmann");
+    // The stored rates stand, although ferdix.ini has others and every field was written.
+    for (int line = 0; line <= 22; ++line) {
+        int field = kAllowanceLines[static_cast<std::size_t>(line)].rateField;
+        if (field == 0) continue;
+        EXPECT_EQ(controls.GetText(field), doc.LineValueText(line, kRateColumn)) << line;
+    }
+    EXPECT_NE(Text(1220), "445,00");
+    EXPECT_EQ(host.recent, (std::vector<std::string>{path}));
+    EXPECT_FALSE(controls.Rows(1043).empty());
+    EXPECT_FALSE(view.IsLoading());
+    // And it can be edited at once.
+    controls.Type(1199, "1");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(LifecycleTest, OpenAsksBeforeReplacingAModifiedClaim) {
+    Modify();
+    host.answers.push_back(MsgAnswer::Cancel);
+    host.paths.push_back(SavedClaim("reise.tur"));
+    doc.OnFileOpen();
+    EXPECT_TRUE(host.dialogs.empty());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.LineValue(DayDomesticOver12h, kCountColumn), 3.0f);
+}
+
+TEST_F(LifecycleTest, AnUnreadableFileIsReportedAndTheTitleStays) {
+    Modify();
+    host.answers.push_back(MsgAnswer::No);
+    host.paths.push_back(dir.File("nowhere.tur"));
+    doc.OnFileOpen();
+    EXPECT_EQ(LastMessage().caption, "Feil ved åpning"_cp);
+    EXPECT_NE(LastMessage().text.find(dir.File("nowhere.tur")), std::string::npos);
+    EXPECT_EQ(doc.GetTitle(), "Untitled *");
+    EXPECT_EQ(doc.LineValue(DayDomesticOver12h, kCountColumn), 3.0f);
+}
+
+TEST_F(LifecycleTest, SavingAnUntitledClaimAsksForANameAndEndsWithNul) {
+    Modify();
+    std::string path = dir.File("ny.tur");
+    host.paths.push_back(path);
+    doc.OnFileSave();
+    ASSERT_EQ(host.dialogs.size(), 1u);
+    EXPECT_TRUE(host.dialogs[0].save);
+    EXPECT_EQ(host.dialogs[0].defaultExtension, "tur");
+    EXPECT_EQ(doc.GetTitle(), path);
+    EXPECT_FALSE(doc.IsModified());
+    std::string bytes = ReadFile(path);
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes.back(), '\0');
+    EXPECT_EQ(bytes.rfind("Lagret: 08.12.26\r\n", 30), 16u);
+
+    // Saving again goes to the title's path without a dialog.
+    controls.Type(1199, "4");
+    doc.OnFileSave();
+    EXPECT_EQ(host.dialogs.size(), 1u);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_NE(ReadFile(path), bytes);
+    EXPECT_EQ(host.recent.back(), path);
+}
+
+TEST_F(LifecycleTest, AFailedSaveKeepsTheOldFileAndTheMark) {
+    std::string path = SavedClaim("reise.tur");
+    host.paths.push_back(path);
+    doc.OnFileOpen();
+    Modify();
+    std::string before = ReadFile(path);
+    ::chmod(path.c_str(), 0444);
+    doc.OnFileSave();
+    EXPECT_EQ(LastMessage().caption, "Feil ved lagring");
+    EXPECT_EQ(LastMessage().text, "Vennligst bruk 'Lagre som'");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), path + " *");
+    EXPECT_EQ(ReadFile(path), before);
+
+    // Save As onto a device that is full, and into a read-only folder.
+    view.Execute(kCmdNynorsk);
+    host.paths.push_back("/dev/full");
+    doc.OnFileSaveAs();
+    EXPECT_EQ(LastMessage().text, "Vær vennleg bruk 'Lagre som'"_cp);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), path + " *");
+    std::string folder = dir.File("locked");
+    std::filesystem::create_directory(folder);
+    ::chmod(folder.c_str(), 0555);
+    host.paths.push_back(folder + "/x.tur");
+    doc.OnFileSaveAs();
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_FALSE(std::filesystem::exists(folder + "/x.tur"));
+    ::chmod(folder.c_str(), 0755);
+}
+
+TEST_F(LifecycleTest, FrameworkPathNamesByFileNameAndSavesToTheFullPath) {
+    std::string path = SavedClaim("reise.tur");
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    EXPECT_EQ(doc.GetTitle(), "reise.tur");
+    EXPECT_EQ(doc.GetPathName(), path);
+    EXPECT_TRUE(doc.m_bOpenedByFramework);
+    EXPECT_FALSE(doc.IsModified());
+    Modify();
+    doc.OnFileSave();
+    EXPECT_TRUE(host.dialogs.empty());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "reise.tur");
+    EXPECT_NE(ReadFile(path), Golden("full_claim.tur"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("reise.tur *")));
+}
+
+TEST_F(LifecycleTest, ClosingWithYesSavesWhereTheClaimCameFrom) {
+    // Through the framework: to its path, without NUL.
+    std::string path = SavedClaim("a.tur");
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    Modify();
+    host.answers.push_back(MsgAnswer::Yes);
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_TRUE(host.dialogs.empty());
+    std::string bytes = ReadFile(path);
+    EXPECT_NE(bytes.back(), '\0');
+
+    // After the own Open: a file name is asked for; Cancel means do not go on.
+    host.paths.push_back(path);
+    doc.OnFileOpen();
+    Modify();
+    host.answers.push_back(MsgAnswer::Yes);
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_EQ(host.dialogs.size(), 2u);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(LifecycleTest, SaveAsNeverLeavesAnOlderFileAsTheTarget) {
+    std::string a = SavedClaim("a.tur");
+    ASSERT_TRUE(doc.OpenDocumentFile(a));
+    std::string b = dir.File("b.tur");
+    host.paths.push_back(b);
+    doc.OnFileSaveAs();
+    Modify();
+    host.answers.push_back(MsgAnswer::Yes);
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(ReadFile(a), Golden("full_claim.tur"));
+    EXPECT_EQ(ReadCount(b), 3.0f);
+}
+
+TEST_F(LifecycleTest, LargeClaimsPassTheFrameworkPathWhole) {
+    std::string remarks;
+    for (int i = 0; i < 3000; ++i) {
+        remarks += "Linje " + std::to_string(i) + " med merknader til reisen\r\n";
+    }
+    remarks += "Slutt";
+    doc.SetRemarks(remarks);
+    std::string buffer;
+    doc.Serialize(buffer, true);
+    ASSERT_GT(buffer.size(), 65534u);
+    std::string path = dir.File("stor.tur");
+    WriteFile(path, buffer);
+    doc.OnNewDocument();
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    EXPECT_EQ(doc.Remarks(), remarks);
+    EXPECT_NE(doc.Remarks().find("Slutt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ferdix
