@@ -27,7 +27,8 @@ bool WriteAll(int fd, std::string_view bytes) {
     while (left > 0) {
         ssize_t n = ::write(fd, p, left);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         p += n;
@@ -44,14 +45,17 @@ bool Writable(const std::string& path, const struct stat& st) {
 
 std::string DirectoryOf(const std::string& path) {
     auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
     return path.substr(0, slash);
 }
 
 FileWriteResult WriteDirectly(const std::string& path, std::string_view bytes) {
     int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) return Fail(path, errno);
+    if (fd < 0)
+        return Fail(path, errno);
     bool ok = WriteAll(fd, bytes);
     int err = errno;
     if (::close(fd) != 0 && ok) {
@@ -134,8 +138,10 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
 bool CanReplaceFile(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return false;
-        if (S_ISREG(st.st_mode) && !Writable(path, st)) return false;
+        if (S_ISDIR(st.st_mode))
+            return false;
+        if (S_ISREG(st.st_mode) && !Writable(path, st))
+            return false;
     }
     std::string dir = DirectoryOf(path);
     struct stat dst {};

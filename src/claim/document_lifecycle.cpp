@@ -14,11 +14,14 @@ namespace {
 constexpr std::string_view kUntitled = "Untitled";
 
 bool BeginsUntitled(std::string_view title) {
-    if (title.size() < 8) return false;
+    if (title.size() < 8)
+        return false;
     for (std::size_t i = 0; i < 8; ++i) {
         char c = title[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != "untitled"[i]) return false;
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != "untitled"[i])
+            return false;
     }
     return true;
 }
@@ -74,7 +77,8 @@ std::optional<std::string> CFerdixDoc::AskPath(bool save) {
 }
 
 void CFerdixDoc::ShowOpenFailed(const std::string& path) {
-    if (!m_pHost) return;
+    if (!m_pHost)
+        return;
     MessageRequest m;
     m.caption = std::string(ByStandard("Feil ved åpning"_cp, "Feil ved opning"));
     m.text = std::string(ByStandard("Kan ikke lese filen\n"_cp, "Kan ikkje lese fila\n")) + path;
@@ -83,10 +87,12 @@ void CFerdixDoc::ShowOpenFailed(const std::string& path) {
 }
 
 void CFerdixDoc::ShowSaveFailed() {
-    if (!m_pHost) return;
+    if (!m_pHost)
+        return;
     MessageRequest m;
     m.caption = "Feil ved lagring";
-    m.text = std::string(ByStandard("Vennligst bruk 'Lagre som'", "Vær vennleg bruk 'Lagre som'"_cp));
+    m.text =
+        std::string(ByStandard("Vennligst bruk 'Lagre som'", "Vær vennleg bruk 'Lagre som'"_cp));
     m_pHost->ShowMessage(m);
 }
 

@@ -102,7 +102,6 @@ constexpr int kMealInfo1 = 1263;
 constexpr int kMealInfo2 = 1264;
 constexpr int kMealInfo3 = 1265;
 
-
 // The allowance line and column of a grid field; line -1 when the id is no grid field.
 struct GridCell {
     int line = -1;
@@ -112,9 +111,12 @@ struct GridCell {
 GridCell FindGridCell(int id) {
     for (int line = 0; line < kAllowanceLineCount; ++line) {
         const AllowanceLineInfo& info = kAllowanceLines[static_cast<std::size_t>(line)];
-        if (info.countField == id) return {line, kCountColumn};
-        if (info.rateField == id) return {line, kRateColumn};
-        if (info.amountField == id) return {line, kAmountColumn};
+        if (info.countField == id)
+            return {line, kCountColumn};
+        if (info.rateField == id)
+            return {line, kRateColumn};
+        if (info.amountField == id)
+            return {line, kAmountColumn};
     }
     return {};
 }
@@ -173,8 +175,8 @@ void CFerdixView::FillLists() {
     for (std::string_view means : MeansOfTransportChoices()) {
         m_controls.AddString(kTravelMeans, means);
     }
-    for (int id : {kDayCountry, kNightCountry1, kNightCountry2, kUnverifiedCountry1,
-                   kUnverifiedCountry2}) {
+    for (int id :
+         {kDayCountry, kNightCountry1, kNightCountry2, kUnverifiedCountry1, kUnverifiedCountry2}) {
         m_controls.ResetContent(id);
         for (const CountryRate& c : m_doc.m_countries) {
             if (c.name.size() > 2) {
@@ -190,18 +192,18 @@ void CFerdixView::SetColumns() {
 }
 
 void CFerdixView::ClearForm() {
-    for (int id : {kPersonId, kName, kStreet, kTaxMunicipality, kPostcode, kMunicipalityNumber,
-                   kPostTown, kConcerns, kPurpose, kDepartureDate, kReturnDate, kReturnTime,
-                   kDepartureTime, kPosition, kBankAccount, kDepartment, kEmployeeNumber, kAgency,
-                   kTaxPercent}) {
+    for (int id :
+         {kPersonId, kName, kStreet, kTaxMunicipality, kPostcode, kMunicipalityNumber, kPostTown,
+          kConcerns, kPurpose, kDepartureDate, kReturnDate, kReturnTime, kDepartureTime, kPosition,
+          kBankAccount, kDepartment, kEmployeeNumber, kAgency, kTaxPercent}) {
         m_controls.SetText(id, "");
     }
     for (int id : {kTravelDate, kTravelTime, kTravelFrom, kTravelArrival, kTravelTo}) {
         m_controls.SetText(id, "");
     }
     m_controls.SetText(kTravelCurrency, "NOK");
-    for (int id : {kTravelAmount, kTravelRate, kTravelSum, kTravelKm, kOutlayDate, kOutlayText,
-                   1062}) {
+    for (int id :
+         {kTravelAmount, kTravelRate, kTravelSum, kTravelKm, kOutlayDate, kOutlayText, 1062}) {
         m_controls.SetText(id, "");
     }
     m_controls.SetText(kOutlayCurrency, "NOK");
@@ -429,8 +431,8 @@ void CFerdixView::OnLeave(int id) {
     }
     switch (id) {
         case kCarUpTo9000Count: {
-            TypedSplit s = SplitTypedCarKm(m_doc.Traveller().KmSoFar(),
-                                           ParseAmount(m_controls.GetText(id)));
+            TypedSplit s =
+                SplitTypedCarKm(m_doc.Traveller().KmSoFar(), ParseAmount(m_controls.GetText(id)));
             if (s.applies) {
                 m_doc.SetLineValue(CarUpTo9000, kCountColumn, static_cast<float>(s.upTo9000));
                 m_doc.SetLineValue(CarOver9000, kCountColumn, static_cast<float>(s.over9000));

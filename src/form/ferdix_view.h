@@ -18,7 +18,7 @@ class CFerdixDoc;
 
 // What the form asks of the application shell.
 class IViewHost {
-public:
+  public:
     virtual ~IViewHost() = default;
     // The "Km hittil i år" dialog: the new figure, or nothing on Cancel.
     virtual std::optional<std::uint32_t> AskKmSoFar(std::uint32_t current) = 0;
@@ -43,9 +43,8 @@ enum FormCommand : int {
 };
 
 class CFerdixView final : public IFormEvents, public IClaimView {
-public:
+  public:
     CFerdixView(CFerdixDoc& doc, IFormControls& controls, IViewHost* host = nullptr);
-
 
     // IClaimView
     // First showing of the form for a new or opened claim.
@@ -88,7 +87,7 @@ public:
     const CTravelLine& TravelEntry() const { return m_travelEntry; }
     const CExpenseLine& OutlayEntry() const { return m_outlayEntry; }
 
-private:
+  private:
     void FillLists();
     void SetColumns();
     void RefreshTraveller();

@@ -20,7 +20,7 @@
 namespace ferdix {
 
 class IFormEvents {
-public:
+  public:
     virtual ~IFormEvents() = default;
     virtual void OnChange(int id) = 0;       // the text changed (typed or set)
     virtual void OnLeave(int id) = 0;        // the control lost the focus
@@ -30,7 +30,7 @@ public:
 };
 
 class IFormControls {
-public:
+  public:
     virtual ~IFormControls() = default;
 
     virtual std::string GetText(int id) const = 0;

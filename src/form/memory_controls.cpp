@@ -33,13 +33,14 @@ const MemoryControls::Control* MemoryControls::Find(int id) const {
 }
 
 bool MemoryControls::IsEditKind(ControlKind k) {
-    return k == ControlKind::Edit || k == ControlKind::MultiLineEdit || k == ControlKind::HiddenEdit;
+    return k == ControlKind::Edit || k == ControlKind::MultiLineEdit ||
+           k == ControlKind::HiddenEdit;
 }
 
 bool MemoryControls::Usable(int id) const {
     const Control* c = Find(id);
-    return c && c->enabled && c->kind != ControlKind::HiddenEdit && c->kind != ControlKind::Static &&
-           c->kind != ControlKind::GroupBox;
+    return c && c->enabled && c->kind != ControlKind::HiddenEdit &&
+           c->kind != ControlKind::Static && c->kind != ControlKind::GroupBox;
 }
 
 bool MemoryControls::FocusTo(int id) {

@@ -14,7 +14,7 @@
 namespace ferdix {
 
 class MemoryControls final : public IFormControls {
-public:
+  public:
     explicit MemoryControls(std::span<const ControlTemplate> controls);
 
     void SetEvents(IFormEvents* events) { m_pEvents = events; }
@@ -72,7 +72,7 @@ public:
     void Paste() override;
     bool ClipboardHasText() const override { return !m_clipboard.empty(); }
 
-private:
+  private:
     struct Row {
         std::vector<std::string> cells;
         int data = 0;

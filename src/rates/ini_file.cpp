@@ -1,9 +1,10 @@
 #include "rates/ini_file.h"
 
+#include "claim/atomic_file.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #include "claim/cp1252.h"
@@ -301,63 +302,21 @@ std::string IniDocument::Text() const {
 bool IniDocument::Save(const std::string& path, std::string* error, bool createFolder) const {
     std::error_code ec;
     fs::path target(path);
-    // Replace the file a link points to, not the link.
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec) {
-            target = resolved;
-        }
-    }
     fs::path folder = target.parent_path();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    if (createFolder) {
+    if (createFolder && !folder.empty()) {
         fs::create_directories(folder, ec);
     }
-    std::string shown = Utf8ToCp1252(target.string());
+    std::string shown = Utf8ToCp1252(path);
     fs::file_status st = fs::status(target, ec);
-    bool exists = fs::exists(st);
-    if (exists && !fs::is_regular_file(st)) {
+    if (fs::exists(st) && !fs::is_regular_file(st)) {
         SetError(error, shown + " er ikke en fil");
         return false;
     }
-    if (exists && (st.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        SetError(error, shown + " er skrivebeskyttet");
-        return false;
-    }
-
-    std::random_device random;
-    fs::path temp;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        temp = folder / ("." + target.filename().string() + ".tmp" + std::to_string(random()));
-        if (!fs::exists(temp, ec)) {
-            break;
-        }
-    }
-    std::string bytes = Text();
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            SetError(error, "kan ikke skrive i mappen " + Utf8ToCp1252(folder.string()));
-            return false;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        out.close();
-        if (!out) {
-            fs::remove(temp, ec);
-            SetError(error, "skrivingen av " + shown + " feilet");
-            return false;
-        }
-    }
-    if (exists) {
-        fs::permissions(temp, st.permissions(), ec);
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        SetError(error, "kan ikke erstatte " + shown);
+    FileWriteResult written = WriteFileAtomically(path, Text());
+    if (!written.ok) {
+        bool readOnly =
+            fs::exists(st) && (st.permissions() & fs::perms::owner_write) == fs::perms::none;
+        SetError(error, readOnly ? shown + " er skrivebeskyttet" : "kan ikke skrive " + shown);
         return false;
     }
     return true;

@@ -16,10 +16,10 @@ TEST(Mileage, SplitAtTheYearlyThreshold) {
         bool upToEnabled, overEnabled;
     };
     const Case cases[] = {
-        {0, 300, 300, 0, true, false},      {8800, 300, 200, 100, true, true},
-        {8700, 300, 300, 0, true, true},    {9000, 300, 0, 300, false, true},
-        {12000, 0, 0, 0, false, true},      {0, 0, 0, 0, true, false},
-        {8999, 1, 1, 0, true, true},        {0, 20000, 9000, 11000, true, true},
+        {0, 300, 300, 0, true, false},   {8800, 300, 200, 100, true, true},
+        {8700, 300, 300, 0, true, true}, {9000, 300, 0, 300, false, true},
+        {12000, 0, 0, 0, false, true},   {0, 0, 0, 0, true, false},
+        {8999, 1, 1, 0, true, true},     {0, 20000, 9000, 11000, true, true},
     };
     for (const Case& c : cases) {
         CarSplit s = SplitCar(c.soFar, c.car);

@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class AtomicFileTest : public ::testing::Test {
-protected:
+  protected:
     AtomicFileTest() {
         char tmpl[] = "/tmp/ferdix-atomic-XXXXXX";
         dir = ::mkdtemp(tmpl);

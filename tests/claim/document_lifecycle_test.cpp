@@ -16,7 +16,7 @@ using test::ReadFile;
 using test::WriteFile;
 
 class LifecycleTest : public test::FormFixture {
-protected:
+  protected:
     std::string Golden(const char* name) {
         return ReadFile(std::string(FERDIX_TEST_DATA_DIR) + "/claims/" + name);
     }
@@ -71,7 +71,8 @@ TEST_F(LifecycleTest, OpeningKeepsTheClaimsOwnRatesAndIsNotModified) {
     // The stored rates stand, although ferdix.ini has others and every field was written.
     for (int line = 0; line <= 22; ++line) {
         int field = kAllowanceLines[static_cast<std::size_t>(line)].rateField;
-        if (field == 0) continue;
+        if (field == 0)
+            continue;
         EXPECT_EQ(controls.GetText(field), doc.LineValueText(line, kRateColumn)) << line;
     }
     EXPECT_NE(Text(1220), "445,00");

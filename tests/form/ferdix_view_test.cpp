@@ -278,7 +278,8 @@ TEST_F(FormTest, CommandsOfTheForm) {
     controls.SetViewport(600, 2000);
     view.Execute(kCmdScrollDown);
     EXPECT_EQ(controls.ScrollPosition(), 300);
-    for (int i = 0; i < 10; ++i) view.Execute(kCmdScrollDown);
+    for (int i = 0; i < 10; ++i)
+        view.Execute(kCmdScrollDown);
     EXPECT_EQ(controls.ScrollPosition(), 1400);
     view.Execute(kCmdScrollUp);
     EXPECT_EQ(controls.ScrollPosition(), 1100);
@@ -328,8 +329,9 @@ TEST_F(FormTest, TypedCarKilometresSplitOnLeaving) {
 }
 
 TEST_F(FormTest, EnteringAnIdentityNumberReadsTheProfile) {
-    test::WriteFile(files.profile,
-                    "[010203 12345]\r\nNavn=Kari\r\nPostnummer=301\r\nSpråkpreferanse=nynorsk\r\n"_cp);
+    test::WriteFile(
+        files.profile,
+        "[010203 12345]\r\nNavn=Kari\r\nPostnummer=301\r\nSpråkpreferanse=nynorsk\r\n"_cp);
     TypeAndLeave(1004, "01020312345");
     EXPECT_EQ(Text(1011), "Kari");
     EXPECT_EQ(Text(1014), "0301");

@@ -18,7 +18,7 @@ struct Recorder : IFormEvents {
 };
 
 class MemoryControlsTest : public ::testing::Test {
-protected:
+  protected:
     MemoryControlsTest() : controls(FormTemplate()) { controls.SetEvents(&events); }
     MemoryControls controls;
     Recorder events;
@@ -38,8 +38,7 @@ TEST_F(MemoryControlsTest, FocusMovesRaiseLeaveOnTheControlThatHadIt) {
     controls.FocusTo(1012);
     controls.SetFocus(1012);
     controls.Leave(1012);
-    EXPECT_EQ(events.log,
-              (std::vector<std::string>{"change 1011", "leave 1011", "leave 1012"}));
+    EXPECT_EQ(events.log, (std::vector<std::string>{"change 1011", "leave 1011", "leave 1012"}));
     EXPECT_EQ(controls.GetFocus(), 0);
 }
 

@@ -28,7 +28,8 @@ class FakeHost : public IClaimHost {
     void TitleChanged(const std::string& title) override { titles.push_back(title); }
     std::optional<std::string> AskFilePath(const FileDialogRequest& request) override {
         dialogs.push_back(request);
-        if (paths.empty()) return std::nullopt;
+        if (paths.empty())
+            return std::nullopt;
         std::optional<std::string> p = paths.front();
         paths.pop_front();
         return p;

@@ -64,10 +64,11 @@ inline std::string TestLandIni() {
 }
 
 class FakeViewHost : public IViewHost {
-public:
+  public:
     std::optional<std::uint32_t> AskKmSoFar(std::uint32_t current) override {
         asked.push_back(current);
-        if (answers.empty()) return std::nullopt;
+        if (answers.empty())
+            return std::nullopt;
         auto a = answers.front();
         answers.pop_front();
         return a;
@@ -77,9 +78,12 @@ public:
 };
 
 class FormFixture : public ::testing::Test {
-protected:
-    FormFixture() : files(MakeFiles(dir)), doc(clock, &files), controls(FormTemplate()),
-                    view(doc, controls, &viewHost) {
+  protected:
+    FormFixture()
+        : files(MakeFiles(dir)),
+          doc(clock, &files),
+          controls(FormTemplate()),
+          view(doc, controls, &viewHost) {
         controls.SetEvents(&view);
         doc.SetHost(&host);
         doc.SetView(&view);
@@ -92,7 +96,7 @@ protected:
         WriteFile(folder.File("ferdix.ini"), TestFerdixIni());
         WriteFile(folder.File("land.ini"), TestLandIni());
         FileLocations f;
-        f.programDir = folder.File("") ;
+        f.programDir = folder.File("");
         f.ferdixIni = folder.File("ferdix.ini");
         f.landIni = folder.File("land.ini");
         f.profile = folder.File("reisende.ini");
