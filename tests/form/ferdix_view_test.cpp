@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calc/allowance_table.h"
 #include "support/form_fixture.h"
 
@@ -337,6 +339,79 @@ TEST_F(FormTest, EnteringAnIdentityNumberReadsTheProfile) {
     EXPECT_EQ(Text(1014), "0301");
     EXPECT_EQ(WrittenStandard(), kNynorsk);
     EXPECT_EQ(Text(1005), "Namn");
+}
+
+TEST_F(FormTest, RegisteringPersonDetailsTakesTheFieldBeingEdited) {
+    TypeAndLeave(1004, "01020312345");
+    ASSERT_TRUE(controls.Type(1011, "Ola"));  // still in the field
+    view.Execute(kCmdRegisterPerson);
+    EXPECT_EQ(controls.GetFocus(), 1011);
+    std::string profile = test::ReadFile(files.profile);
+    EXPECT_NE(profile.find("[010203 12345]"), std::string::npos);
+    EXPECT_NE(profile.find("Navn=Ola"), std::string::npos);
+}
+
+TEST_F(FormTest, ListsShowTheirColumnsAndCells) {
+    auto columns = controls.Columns(1043);
+    ASSERT_EQ(columns.size(), 10u);
+    EXPECT_EQ(columns[2].title, "Sted fra");
+    EXPECT_EQ(controls.Columns(1057).size(), 6u);
+    EXPECT_TRUE(controls.HasFixedFont(1043));
+    EXPECT_TRUE(controls.HasFixedFont(1171));
+    EXPECT_EQ(controls.TextLimit(1133), 10);
+
+    TypeAndLeave(1046, "Oslo");
+    TypeAndLeave(1117, "Tog");
+    TypeAndLeave(1052, "350");
+    controls.Click(1248);
+    ASSERT_EQ(controls.RowCount(1043), 1);
+    std::vector<std::string> cells = controls.Rows(1043)[0];
+    EXPECT_EQ(cells, (std::vector<std::string>{"        ", "     ", "Oslo", "", "     ", "Tog",
+                                               "0,00", "NOK", "0,00", "350,00"}));
+}
+
+TEST_F(FormTest, TakingBackAndRegisteringAgainLeavesTheClaimAsItWas) {
+    TypeAndLeave(1044, "05.03.06");
+    TypeAndLeave(1045, "0800");
+    TypeAndLeave(1046, "Oslo");
+    TypeAndLeave(1048, "Bergen");
+    TypeAndLeave(1047, "1400");
+    TypeAndLeave(1117, "Fly");
+    controls.Pick(1049, "EUR");
+    controls.Leave(1049);
+    controls.Type(1050, "100");
+    controls.Type(1051, "8,5");
+    controls.Click(1248);
+    std::vector<std::string> before = controls.Rows(1043)[0];
+    float net = doc.NetAmount();
+    controls.DoubleClickRow(1043, 0);
+    EXPECT_EQ(controls.RowCount(1043), 0);
+    EXPECT_EQ(Text(1052), "850,00");
+    EXPECT_TRUE(controls.IsEnabled(1050));
+    controls.Click(1248);
+    EXPECT_EQ(controls.Rows(1043)[0], before);
+    EXPECT_EQ(doc.NetAmount(), net);
+    EXPECT_FLOAT_EQ(net, 850.0f);
+}
+
+class NynorskFormTest : public FormFixture {
+  protected:
+    NynorskFormTest() {
+        SetWrittenStandardValue(kNynorsk);
+        doc.OnNewDocument();
+    }
+};
+
+TEST_F(NynorskFormTest, SetUpInNynorskRelabelsTheForm) {
+    EXPECT_EQ(Text(1005), "Namn");
+    EXPECT_EQ(Text(1003), "Jobbdetaljar");
+    EXPECT_EQ(Cp1252ToUtf8(std::string(controls.Columns(1043)[2].title)), "Stad frå");
+    auto means = controls.Items(1117);
+    EXPECT_NE(std::find(means.begin(), means.end(), "Anna"), means.end());
+    // Later switches keep the list's titles.
+    view.Execute(kCmdBokmal);
+    EXPECT_EQ(Cp1252ToUtf8(std::string(controls.Columns(1043)[2].title)), "Stad frå");
+    EXPECT_EQ(Text(1005), "Navn");
 }
 
 }  // namespace
