@@ -1,0 +1,535 @@
+#include "claim/claim_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "claim/cp1252.h"
+#include "claim/text_convert.h"
+#include "support/fake_host.h"
+#include "support/program_state.h"
+
+namespace ferdix {
+namespace {
+
+using namespace std::string_literals;
+
+std::string GoldenBytes(const std::string& name) {
+    std::ifstream f(std::string(FERDIX_TEST_DATA_DIR) + "/claims/" + name, std::ios::binary);
+    EXPECT_TRUE(f) << name;
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+std::string Replace(std::string s, std::string_view from, std::string_view to) {
+    for (auto at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size())) {
+        s.replace(at, from.size(), to);
+    }
+    return s;
+}
+
+struct RecordingView : IClaimView {
+    void ClearForm() override { calls.push_back("clear"); }
+    void RefreshForm() override { calls.push_back("refresh"); }
+    void SetLoading(bool loading) override { calls.push_back(loading ? "loading" : "loaded"); }
+    std::vector<std::string> calls;
+};
+
+class ClaimFileTest : public ::testing::Test {
+  protected:
+    ClaimFileTest() {
+        SetDateOrder(DateOrder::DayFirst);
+        SetWrittenStandardValue(kBokmal);
+        doc.SetHost(&host);
+        doc.SetView(&view);
+        doc.SetTitle("Reise");
+    }
+
+    void Read(const std::string& bytes) { Read(doc, bytes); }
+    static void Read(CFerdixDoc& d, const std::string& bytes) {
+        std::istringstream in(bytes);
+        ReadClaim(d, in);
+    }
+    static std::string Write(CFerdixDoc& d) {
+        std::ostringstream out;
+        WriteClaim(d, out);
+        return out.str();
+    }
+    // Written, then read into a fresh claim.
+    void RoundTrip(CFerdixDoc& into) {
+        into.SetHost(&host);
+        Read(into, Write(doc));
+    }
+
+    test::ProgramStateGuard guard;
+    FixedClock clock{CivilTime{2006, 3, 14, 9, 0, 0}};
+    test::FakeHost host;
+    RecordingView view;
+    CFerdixDoc doc{clock};
+};
+
+// ---- Golden files
+
+TEST_F(ClaimFileTest, NewClaimWritesTheGoldenFile) {
+    doc.SetTripKind(1);  // as a new document starts
+    doc.SetModified(true);
+    EXPECT_EQ(Write(doc), GoldenBytes("new_claim.tur"));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "Reise");
+}
+
+TEST_F(ClaimFileTest, FullClaimReadsIntoItsValues) {
+    Read(GoldenBytes("full_claim.tur"));
+
+    const CTraveller& t = doc.Traveller();
+    EXPECT_EQ(t.PersonId(), "010170 12345");
+    EXPECT_EQ(t.Name(), "Kari Nordmann");
+    EXPECT_EQ(t.Postcode(), "0301");
+    EXPECT_EQ(t.Position(), "Rådgiver"_cp);
+    EXPECT_EQ(t.KmSoFar(), 8500u);
+    EXPECT_EQ(t.AccountToCharge(), "1234.56.789");
+    EXPECT_EQ(t.AccountNumber(), "6001.12.34567");
+    EXPECT_EQ(t.Department(), "Region øst"_cp);
+    EXPECT_EQ(t.EmployeeNumber(), 4711);
+    EXPECT_EQ(t.MunicipalityNumberText(), "0301");
+    EXPECT_EQ(t.DutyStationNumber(), 1234);
+    EXPECT_FLOAT_EQ(t.TaxPercent(), 36.5f);
+
+    EXPECT_EQ(doc.TripKind(), 0);
+    EXPECT_EQ(doc.Concerns(), "Kurs i Bergen og på Voss"_cp);
+    EXPECT_EQ(doc.Purpose(), "Bergen og Voss\r\nKurs i regnskap");
+    EXPECT_EQ(doc.m_tDeparture, (CivilTime{2006, 3, 5, 7, 30, 0}));
+    EXPECT_EQ(doc.ReturnDateText(), "07.03.06");
+    EXPECT_EQ(doc.ReturnTimeText(), "18:45");
+
+    ASSERT_EQ(doc.m_travelLines.size(), 4u);
+    const CTravelLine& fly = *doc.m_travelLines[0];
+    EXPECT_EQ(fly.Date(), (CivilTime{2006, 3, 5, 7, 30, 0}));
+    EXPECT_EQ(fly.Text(), "Oslo");
+    EXPECT_EQ(fly.To(), "Bergen");
+    EXPECT_EQ(fly.ArrivalTimeText(), "08:25");
+    EXPECT_EQ(fly.Transport(), "Fly");
+    EXPECT_EQ(fly.Currency(), "NOK");
+    EXPECT_FLOAT_EQ(fly.Amount(), 1450.0f);
+    EXPECT_EQ(doc.m_travelLines[1]->ArrivalTimeText(), "");  // "ugyldig"
+    EXPECT_EQ(doc.m_travelLines[1]->Text(), "Bergen lufthavn");
+    const CTravelLine& car = *doc.m_travelLines[2];
+    EXPECT_FALSE(car.HasStartTime());
+    EXPECT_EQ(car.StartTimeText(), "");
+    EXPECT_EQ(car.Km(), 104);
+    const CTravelLine& train = *doc.m_travelLines[3];
+    EXPECT_EQ(train.Currency(), "SEK");
+    EXPECT_EQ(train.ForeignAmount(), 1234570.0f);  // six significant digits
+    EXPECT_FLOAT_EQ(train.Rate(), 82.5f);
+    EXPECT_EQ(train.Amount(), 1018520.0f);
+
+    ASSERT_EQ(doc.m_outlayLines.size(), 3u);
+    EXPECT_EQ(doc.m_outlayLines[0]->Date(), kNoDate);
+    EXPECT_EQ(doc.m_outlayLines[0]->Text(), "Parkering Gardermoen");
+    EXPECT_FLOAT_EQ(doc.m_outlayLines[1]->Amount(), 1850.5f);
+    const CExpenseLine& dinner = *doc.m_outlayLines[2];
+    EXPECT_EQ(dinner.Text(), "Middag på Voss"_cp);
+    EXPECT_EQ(dinner.Currency(), "EUR");
+    EXPECT_FLOAT_EQ(dinner.ForeignAmount(), 45.0f);
+    EXPECT_FLOAT_EQ(dinner.Rate(), 8.1f);
+    EXPECT_FLOAT_EQ(dinner.Amount(), 364.5f);
+
+    EXPECT_FLOAT_EQ(doc.LineValue(DayDomestic5to9h, kRateColumn), 225.0f);
+    EXPECT_FLOAT_EQ(doc.LineValue(DayDomesticOver12h, kCountColumn), 2.5f);
+    EXPECT_FLOAT_EQ(doc.LineValue(DayDomesticOver12h, kAmountColumn), 1275.0f);
+    EXPECT_FLOAT_EQ(doc.LineValue(OvernightDomesticOver12h, kCountColumn), 3.0f);
+    EXPECT_FLOAT_EQ(doc.LineValue(CarUpTo9000, kAmountColumn), 364.0f);
+    EXPECT_FLOAT_EQ(doc.LineValue(MealDeductionNoOvernight, kAmountColumn), 150.0f);
+    EXPECT_FLOAT_EQ(doc.LineValue(BoardLodgingDaysCovered, kCountColumn), 2.0f);
+    EXPECT_FLOAT_EQ(doc.LineValue(Advance, kAmountColumn), 1000.0f);
+    EXPECT_EQ(doc.LineValue(AdminAllowanceAbroadRate, kRateColumn), 0.0f);
+
+    EXPECT_EQ(doc.AbroadNightCountry1(), "Sverige");
+    EXPECT_EQ(doc.OtherTransport(), "Sykkel");
+    EXPECT_EQ(doc.OtherAdditions(), "Bompenger 40 kr");
+    EXPECT_EQ(doc.AdvancePlace(), "Oslo");
+    EXPECT_EQ(doc.TripNumber(), "R-2006-17");
+    EXPECT_EQ(doc.LodgingKind(), 1);
+    EXPECT_EQ(doc.Lodging(), "Hotell Bergen, Bryggen 3");
+    EXPECT_EQ(doc.Remarks(), "Første linje\r\n\r\nTredje linje"_cp);
+    EXPECT_EQ(doc.InterimAccount(), "1990");
+    EXPECT_EQ(doc.TTCode(), "1041");
+
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"loading", "refresh", "loaded"}));
+    EXPECT_EQ(host.LastStatus(), "Beløp: 1024594,00"_cp);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "Reise");
+}
+
+TEST_F(ClaimFileTest, FullClaimWritesBackByteForByte) {
+    const std::string golden = GoldenBytes("full_claim.tur");
+    Read(golden);
+    EXPECT_EQ(Write(doc), golden);
+}
+
+TEST_F(ClaimFileTest, LineEndsAndTheTrailingNulDoNotMatter) {
+    const std::string golden = GoldenBytes("full_claim.tur");
+    const std::string lf = Replace(golden, "\r\n", "\n");
+    const std::string noFinalEnd = golden.substr(0, golden.size() - 2);
+    const std::string variants[] = {golden + '\0', lf, lf.substr(0, lf.size() - 1), noFinalEnd,
+                                    noFinalEnd + '\0'};
+    for (const std::string& v : variants) {
+        CFerdixDoc d(clock);
+        Read(d, v);
+        EXPECT_EQ(Write(d), golden) << v.size();
+    }
+}
+
+TEST_F(ClaimFileTest, LegacyFileMapsItsRowsAndWarnsOnce) {
+    Read(GoldenBytes("full_claim.tur"));  // a duty-station number the legacy file cannot hold
+    Read(GoldenBytes("legacy_2_2_5.tur"));
+
+    const CTraveller& t = doc.Traveller();
+    EXPECT_EQ(t.PersonId(), "020255 12345");
+    EXPECT_EQ(t.Position(), "Overingeniør"_cp);
+    EXPECT_EQ(t.MunicipalityNumber(), 1201);
+    EXPECT_EQ(t.DutyStationNumber(), 0);
+    EXPECT_FLOAT_EQ(t.TaxPercent(), 30.0f);
+    EXPECT_EQ(doc.TripKind(), 1);
+    EXPECT_EQ(doc.DepartureTimeText(), "06:40");
+    ASSERT_EQ(doc.m_travelLines.size(), 1u);
+    EXPECT_FLOAT_EQ(doc.m_travelLines[0]->Amount(), 2150.0f);
+    ASSERT_EQ(doc.m_outlayLines.size(), 1u);
+    EXPECT_EQ(doc.m_outlayLines[0]->Text(), "Taxi");
+    EXPECT_EQ(doc.AdvancePlace(), "Bergen");
+    EXPECT_EQ(doc.LodgingKind(), 3);
+    EXPECT_EQ(doc.Remarks(), "Tatt fly begge veier");
+
+    // Old row -> current row, each with its count, rate and amount.
+    struct Row {
+        int row;
+        float count, rate, amount;
+    };
+    const Row rows[] = {
+        {0, 0, 150, 0}, {1, 0, 0, 0},     {3, 0, 0, 0},     {4, 0, 0, 0},
+        {5, 0, 250, 0}, {6, 0, 400, 0},   {9, 1, 590, 590}, {11, 0, 300, 0},
+        {12, 0, 0, 0},  {15, 0, 3.5f, 0}, {16, 0, 2.9f, 0}, {24, 0, 0, 60},
+        {25, 0, 0, 75}, {26, 0, 0, 0},    {27, 1, 0, 0},    {28, 0, 0, 0},
+    };
+    for (const Row& r : rows) {
+        EXPECT_FLOAT_EQ(doc.LineValue(r.row, kCountColumn), r.count) << r.row;
+        EXPECT_FLOAT_EQ(doc.LineValue(r.row, kRateColumn), r.rate) << r.row;
+        EXPECT_FLOAT_EQ(doc.LineValue(r.row, kAmountColumn), r.amount) << r.row;
+    }
+
+    ASSERT_EQ(host.messages.size(), 1u);
+    const MessageRequest& m = host.messages[0];
+    EXPECT_EQ(m.caption, "Advarsel");
+    EXPECT_EQ(m.text,
+              "Det har blitt gjort endringer i den offiselle utgaven\r\nav Ferdix som gjør at "
+              "ikke alle felt kunne leses.\r\nNoe informasjon er tapt."_cp);
+    EXPECT_EQ(m.buttons, MsgButtons::OkCancel);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ClaimFileTest, LegacyWarningOnlyForValuesInRowsDroppedWithWarning) {
+    // The allowance block of a legacy file with one old row set.
+    auto legacyWith = [](int oldRow, const char* values) {
+        std::string file = GoldenBytes("new_claim.tur");
+        file.replace(0, file.find("\r\n"), "Versjon 2.2.5");
+        auto duty = file.find("Tjenestestedsnummer");
+        file.erase(duty, file.find("\r\n", duty) + 2 - duty);
+        auto block = file.find("0,00 0,00 0,00 ");
+        file.replace(block + static_cast<std::size_t>(oldRow) * 17, 15, values);
+        return file;
+    };
+    struct Case {
+        int oldRow;
+        const char* values;
+        std::size_t warnings;
+    };
+    const Case cases[] = {
+        {1, "0,00 0,11 0,00", 1},  {2, "0,00 0,10 0,00", 0},  {3, "0,00 0,00 -5,0", 0},
+        {6, "9,00 0,00 0,00", 1},  {12, "0,00 0,00 9,00", 1}, {24, "9,00 9,00 9,00", 0},
+        {26, "9,00 9,00 9,00", 0}, {28, "0,00 0,00 9,00", 0}, {13, "9,00 0,00 0,00", 0},
+    };
+    for (const Case& c : cases) {
+        test::FakeHost h;
+        CFerdixDoc d(clock);
+        d.SetHost(&h);
+        Read(d, legacyWith(c.oldRow, c.values));
+        EXPECT_EQ(h.messages.size(), c.warnings) << c.oldRow;
+    }
+    // Old row 13 is current row 15.
+    CFerdixDoc d(clock);
+    Read(d, legacyWith(13, "9,00 0,00 0,00"));
+    EXPECT_FLOAT_EQ(d.LineValue(CarUpTo9000, kCountColumn), 9.0f);
+}
+
+TEST_F(ClaimFileTest, VersionCheckLooksAtMajorAndMinorDigit) {
+    // The legacy reader takes the duty-station line for the tax percent.
+    const std::string body = GoldenBytes("full_claim.tur").substr(14);
+    struct Case {
+        const char* version;
+        bool legacy;
+    };
+    const Case cases[] = {
+        {"Versjon 2.2.5", true},  {"Versjon 1.9.9", true},   {"Versjon 2.3.0", false},
+        {"Versjon 3.0.0", false}, {"Versjon 2.3.19", false}, {"", true},
+    };
+    for (const Case& c : cases) {
+        CFerdixDoc d(clock);
+        Read(d, c.version + body);
+        EXPECT_FLOAT_EQ(d.Traveller().TaxPercent(), c.legacy ? 1234.0f : 36.5f) << c.version;
+    }
+}
+
+// ---- Records
+
+TEST_F(ClaimFileTest, RecordsWithMissingFieldsKeepNewLineValues) {
+    std::istringstream in(
+        "05.03.06 08:00 Oslo@Bergen\r\n"
+        "05.03.06@Hotell@EUR@10,00\r\n"
+        "05.03.06 08:00 A@B@09:00 Fly@12 NOK x\r\n");
+    auto leg = ReadTravelRecord(in);
+    EXPECT_EQ(leg->StartTimeText(), "08:00");
+    EXPECT_EQ(leg->Text(), "Oslo");
+    EXPECT_EQ(leg->To(), "");  // its "@" is missing
+    auto outlay = ReadOutlayRecord(in);
+    EXPECT_EQ(outlay->Currency(), "EUR");
+    EXPECT_EQ(outlay->ForeignAmount(), 0.0f);
+    leg = ReadTravelRecord(in);
+    EXPECT_EQ(leg->Km(), 12);
+    EXPECT_EQ(leg->ForeignAmount(), 0.0f);
+    EXPECT_EQ(leg->Amount(), 0.0f);
+}
+
+TEST_F(ClaimFileTest, YearFirstDatesReadBackInDayFirstOrder) {
+    SetDateOrder(DateOrder::YearFirst);
+    doc.SetDepartureDate("2006.03.05");
+    auto leg = std::make_unique<CTravelLine>();
+    leg->SetDate("2006.03.06");
+    doc.AddTravelLine(std::move(leg));
+    std::string bytes = Write(doc);
+    EXPECT_NE(bytes.find("Lagret: 14.03.06\r\n"), std::string::npos);  // always day first
+    EXPECT_NE(bytes.find("Utreisedato: 2006.03.05\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n2006.03.06 "), std::string::npos);
+
+    SetDateOrder(DateOrder::DayFirst);
+    CFerdixDoc back(clock);
+    back.SetHost(&host);
+    Read(back, bytes);
+    EXPECT_EQ(back.DepartureDateText(), "05.03.06");
+    ASSERT_EQ(back.m_travelLines.size(), 1u);
+    EXPECT_EQ(back.m_travelLines[0]->Date(), (CivilTime{2006, 3, 6, 0, 0, 0}));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// ---- Reading helpers
+
+TEST(ClaimFileReaders, KeyedLine) {
+    struct Case {
+        std::string input;
+        const char* first;
+        const char* second;
+    };
+    const Case cases[] = {
+        {"Navn: Ola\r\nPoststed: Oslo\r\n", "Ola", "Oslo"},
+        {"Merknad: kl: 10\nPoststed: Oslo", "kl: 10", "Oslo"},
+        // An editor that trimmed the blank must not make the next line the value.
+        {"Navn:\nPoststed: Oslo\n", "", "Oslo"},
+        {"Navn:\r\nPoststed: Oslo\n", "", "Oslo"},
+        // A line without a key is passed over, as the original reader did.
+        {"Navn: Ola\r\nNordmann\r\nPoststed: Oslo\r\n", "Ola", "Oslo"},
+        {"Navn: Ola\r\n", "Ola", ""},
+        {"Navn: Ola\r\n\0"s, "Ola", ""},
+        {"Navn: Ola\0"s, "Ola", ""},
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.input);
+        EXPECT_EQ(ReadKeyedLine(in), c.first) << c.input;
+        EXPECT_EQ(ReadKeyedLine(in), c.second) << c.input;
+    }
+}
+
+TEST(ClaimFileReaders, MultiLineText) {
+    struct Case {
+        std::string input;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"Merknader: a\r\n\r\nc\xA4\r\nNeste: x\r\n", "a\r\n\r\nc"},
+        {"Merknader: \r\n\r\na\r\nb\xA4\r\n", "a\r\nb"},  // leading empty lines dropped
+        {"Merknader: a\r\n\r\n\r\n\xA4\r\n", "a"},        // and trailing ones
+        {"Merknader: \xA4\r\nNeste: x\r\n", ""},
+        {"Merknader: a\nb\xA4\n", "a\r\nb"},  // LF only
+        {"Merknader: a\r\nb\r\n", "a\r\nb"},  // no end mark: to the end
+        {"Merknader: a\xA4\xA4\r\n", "a\xA4"},
+        {"Merknader: a\xA4 \r\nb\xA4", "a\xA4 \r\nb"},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.input);
+        EXPECT_EQ(ReadMultiLineText(in), c.text) << c.input;
+    }
+}
+
+// ---- What the writer writes reads back in its place
+
+TEST_F(ClaimFileTest, LongLinesReadBackWhole) {
+    const std::string long600(600, 'n');
+    const std::string long1100(1100, 'f');
+    doc.Traveller().SetName(long600);
+    doc.Traveller().SetPostTown("Oslo");
+    doc.SetRemarks(std::string(700, 'r') + "\r\nslutt");
+    doc.SetTTCode("1041");
+    auto leg = std::make_unique<CTravelLine>();
+    leg->SetText(long1100);
+    leg->SetKm(42);
+    doc.AddTravelLine(std::move(leg));
+    auto outlay = std::make_unique<CExpenseLine>();
+    outlay->SetText(long600);
+    outlay->SetAmount(12.5f);
+    doc.AddOutlayLine(std::move(outlay));
+
+    CFerdixDoc back(clock);
+    RoundTrip(back);
+    EXPECT_EQ(back.Traveller().Name(), long600);
+    EXPECT_EQ(back.Traveller().PostTown(), "Oslo");
+    EXPECT_EQ(back.Remarks(), doc.Remarks());
+    EXPECT_EQ(back.TTCode(), "1041");
+    ASSERT_EQ(back.m_travelLines.size(), 1u);
+    EXPECT_EQ(back.m_travelLines[0]->Text(), long1100);
+    EXPECT_EQ(back.m_travelLines[0]->Km(), 42);
+    ASSERT_EQ(back.m_outlayLines.size(), 1u);
+    EXPECT_EQ(back.m_outlayLines[0]->Text(), long600);
+    EXPECT_FLOAT_EQ(back.m_outlayLines[0]->Amount(), 12.5f);
+}
+
+TEST_F(ClaimFileTest, AtSignsInRecordTextsBecomeBlanks) {
+    auto leg = std::make_unique<CTravelLine>();
+    leg->SetText("kari@firma.no");
+    leg->SetTo("@Bergen");
+    leg->SetTransport("Fly@SAS");
+    leg->SetKm(7);
+    leg->SetCurrency("NOK");
+    leg->SetAmount(99.0f);
+    doc.AddTravelLine(std::move(leg));
+    auto outlay = std::make_unique<CExpenseLine>();
+    outlay->SetText("Lunsj @ kantina");
+    outlay->SetCurrency("NOK@");
+    outlay->SetAmount(85.0f);
+    doc.AddOutlayLine(std::move(outlay));
+
+    CFerdixDoc back(clock);
+    RoundTrip(back);
+    ASSERT_EQ(back.m_travelLines.size(), 1u);
+    const CTravelLine& l = *back.m_travelLines[0];
+    EXPECT_EQ(l.Text(), "kari firma.no");
+    EXPECT_EQ(l.To(), " Bergen");
+    EXPECT_EQ(l.Transport(), "Fly SAS");
+    EXPECT_EQ(l.Km(), 7);
+    EXPECT_FLOAT_EQ(l.Amount(), 99.0f);
+    ASSERT_EQ(back.m_outlayLines.size(), 1u);
+    EXPECT_EQ(back.m_outlayLines[0]->Text(), "Lunsj   kantina");
+    EXPECT_EQ(back.m_outlayLines[0]->Currency(), "NOK ");
+    EXPECT_FLOAT_EQ(back.m_outlayLines[0]->Amount(), 85.0f);
+}
+
+TEST_F(ClaimFileTest, EndMarkAtTheEndOfALineGetsABlank) {
+    doc.SetConcerns("Kurs 100\xA4\r\nog mer");
+    doc.SetPurpose("Oslo\xA4\nBergen\xA4");
+    doc.SetRemarks("Pris 200\xA4\r\n\r\nslutt");
+    doc.SetInterimAccount("1990");
+
+    CFerdixDoc back(clock);
+    RoundTrip(back);
+    EXPECT_EQ(back.Concerns(), "Kurs 100\xA4 \r\nog mer");
+    EXPECT_EQ(back.Purpose(), "Oslo\xA4 \r\nBergen\xA4");  // the last one needs no blank
+    EXPECT_EQ(back.Remarks(), "Pris 200\xA4 \r\n\r\nslutt");
+    EXPECT_EQ(back.DepartureDateText(), "");
+    EXPECT_EQ(back.InterimAccount(), "1990");
+    EXPECT_TRUE(host.messages.empty());
+    // Saving again changes nothing more.
+    EXPECT_EQ(Write(back), Write(doc));
+}
+
+TEST_F(ClaimFileTest, LineBreaksInSingleLineTextsBecomeBlanks) {
+    doc.Traveller().SetName("Kari\r\nNordmann");
+    doc.Traveller().SetStreetAddress("Storgata 1");
+    doc.SetLodging("Hotell\nBryggen");
+    doc.SetTTCode("1041\r");
+    auto leg = std::make_unique<CTravelLine>();
+    leg->SetText("Oslo\r\nS");
+    leg->SetAmount(5.0f);
+    doc.AddTravelLine(std::move(leg));
+    auto outlay = std::make_unique<CExpenseLine>();
+    outlay->SetText("Hotell\nBergen");
+    outlay->SetAmount(6.0f);
+    doc.AddOutlayLine(std::move(outlay));
+
+    CFerdixDoc back(clock);
+    RoundTrip(back);
+    EXPECT_EQ(back.Traveller().Name(), "Kari  Nordmann");
+    EXPECT_EQ(back.Traveller().StreetAddress(), "Storgata 1");
+    EXPECT_EQ(back.Lodging(), "Hotell Bryggen");
+    EXPECT_EQ(back.TTCode(), "1041 ");
+    ASSERT_EQ(back.m_travelLines.size(), 1u);
+    EXPECT_EQ(back.m_travelLines[0]->Text(), "Oslo  S");
+    EXPECT_FLOAT_EQ(back.m_travelLines[0]->Amount(), 5.0f);
+    ASSERT_EQ(back.m_outlayLines.size(), 1u);
+    EXPECT_FLOAT_EQ(back.m_outlayLines[0]->Amount(), 6.0f);
+}
+
+TEST_F(ClaimFileTest, TravelCurrencyIsOneWordEvenWhenEmptyOrSpaced) {
+    for (const char* code : {"", "Annen valuta"}) {
+        CFerdixDoc d(clock);
+        auto leg = std::make_unique<CTravelLine>();
+        leg->SetCurrency(code);
+        leg->SetForeignAmount(100.0f);
+        leg->SetRate(8.5f);
+        leg->SetAmount(8.5f);
+        d.AddTravelLine(std::move(leg));
+        std::string bytes = Write(d);
+
+        CFerdixDoc back(clock);
+        Read(back, bytes);
+        ASSERT_EQ(back.m_travelLines.size(), 1u);
+        const CTravelLine& l = *back.m_travelLines[0];
+        EXPECT_EQ(l.Currency(), *code ? "Annen_valuta" : "");
+        EXPECT_FLOAT_EQ(l.ForeignAmount(), 100.0f) << code;
+        EXPECT_FLOAT_EQ(l.Rate(), 8.5f) << code;
+        EXPECT_FLOAT_EQ(l.Amount(), 8.5f) << code;
+    }
+}
+
+// ---- Damaged and foreign files
+
+// Reading a file never depends on the claim open before: every prefix of a claim file, and
+// some foreign texts, read into a fresh claim and into one that held the full claim give the
+// same claim.
+TEST_F(ClaimFileTest, NothingOfThePreviousClaimSurvivesADamagedFile) {
+    std::vector<std::string> inputs;
+    for (const char* name : {"full_claim.tur", "legacy_2_2_5.tur"}) {
+        const std::string golden = GoldenBytes(name);
+        for (std::size_t n = 0; n <= golden.size(); n += 7) {
+            inputs.push_back(golden.substr(0, n));
+        }
+    }
+    inputs.push_back(
+        "Versjon 2.3.19\r\nLagret: \r\n\r\nAntall reisespesifikasjoner: 2000000000\r\n");
+    inputs.push_back("Versjon 9.9.9\nMerknader: ingen slutt\n" + std::string(3000, 'x'));
+    inputs.push_back("\xA4@:\0\r\n@@@@@:::\xA4\xA4\n"s);
+    const std::string full = GoldenBytes("full_claim.tur");
+
+    for (const std::string& input : inputs) {
+        CFerdixDoc fresh(clock);
+        Read(fresh, input);
+        CFerdixDoc used(clock);
+        Read(used, full);
+        Read(used, input);
+        ASSERT_EQ(Write(used), Write(fresh)) << input.size();
+    }
+}
+
+}  // namespace
+}  // namespace ferdix
