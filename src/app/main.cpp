@@ -1,12 +1,21 @@
 #include <cstring>
 #include <iostream>
 
+#include "app/headless.h"
 #include "app/version.h"
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
-        std::cout << "Bruk: ferdix [REISEREGNING.tur]\n";
+        std::cout << "Bruk: ferdix [REISEREGNING.tur]\n"
+                     "      ferdix --json REISEREGNING.tur\n";
         return 0;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--json") == 0) {
+        if (argc != 3) {
+            std::cerr << "Bruk: ferdix --json REISEREGNING.tur\n";
+            return 2;
+        }
+        return ferdix::RunJsonCommand(argv[2], std::cout, std::cerr);
     }
     std::cout << "Ferdix versjon " << ferdix::VersionText() << "\n";
     return 0;

@@ -1,0 +1,122 @@
+#include "app/claim_json.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <sstream>
+
+#include "app/headless.h"
+#include "claim/claim_file.h"
+#include "claim/cp1252.h"
+#include "support/program_state.h"
+
+namespace ferdix {
+namespace {
+
+std::string DataPath(const std::string& name) {
+    return std::string(FERDIX_TEST_DATA_DIR) + "/claims/" + name;
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    EXPECT_TRUE(f) << path;
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+std::string JsonOf(const std::string& claimFile) {
+    CFerdixDoc doc;
+    std::ifstream in(DataPath(claimFile), std::ios::binary);
+    ReadClaim(doc, in);
+    std::ostringstream out;
+    WriteClaimJson(doc, out);
+    return out.str();
+}
+
+TEST(ClaimJson, FullClaimGivesTheExpectedText) {
+    test::ProgramStateGuard guard;
+    SetDateOrder(DateOrder::DayFirst);
+    EXPECT_EQ(JsonOf("full_claim.tur"), FileBytes(DataPath("full_claim.json")));
+}
+
+TEST(ClaimJson, NewClaimHasEmptyListsAndTexts) {
+    test::ProgramStateGuard guard;
+    SetDateOrder(DateOrder::DayFirst);
+    const std::string json = JsonOf("new_claim.tur");
+    for (const char* member :
+         {"\"reisespesifikasjoner\": [],", "\"hotellutlegg\": [],", "\"Ansattnummer\": -1,",
+          "\"Utreisedato\": \"\",", "\"Merknader\": \"\",", "\"Trekkprosent\": 0,",
+          "\"Fødselsnummer\": \"\","}) {
+        EXPECT_NE(json.find(member), std::string::npos) << member;
+    }
+}
+
+TEST(ClaimJson, StringsAreUtf8AndEscaped) {
+    struct Case {
+        std::string cp1252;
+        const char* json;
+    };
+    const Case cases[] = {
+        {"Bel\xF8p \x80", "\"Bel\xC3\xB8p \xE2\x82\xAC\""},
+        {"a\"b\\c/", "\"a\\\"b\\\\c/\""},
+        {"linje 1\nlinje 2", "\"linje 1\\nlinje 2\""},
+        {std::string("\t\r\x01\x1F\0", 5), "\"\\u0009\\u000d\\u0001\\u001f\\u0000\""},
+        {"", "\"\""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JsonString(c.cp1252), c.json) << c.json;
+    }
+}
+
+TEST(ClaimJson, NumbersThatAreNotFiniteAreNull) {
+    EXPECT_EQ(JsonNumber(8.1f), "8.1");
+    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::infinity()), "null");
+    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::quiet_NaN()), "null");
+}
+
+TEST(HeadlessJson, ReadsTheClaimAndReportsMessagesOnStderr) {
+    test::ProgramStateGuard guard;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunJsonCommand(DataPath("legacy_2_2_5.tur"), out, err), 0);
+    EXPECT_EQ(out.str().substr(0, 2), "{\n");
+    EXPECT_NE(out.str().find("\"Navn\": \"Ola Nordmann\""), std::string::npos);
+    EXPECT_EQ(err.str(),
+              "Advarsel: Det har blitt gjort endringer i den offiselle utgaven\nav Ferdix som "
+              "gj\xC3\xB8r at ikke alle felt kunne leses.\nNoe informasjon er tapt.\n");
+}
+
+TEST(HeadlessJson, FilesThatCannotBeReadFailWithAMessage) {
+    struct Case {
+        std::string path;
+        std::string message;
+    };
+    const std::string missing = DataPath("finnes-ikke.tur");
+    const Case cases[] = {
+        {missing, "ferdix: Finner ikke filen \xC2\xAB" + missing + "\xC2\xBB.\n"},
+        {DataPath(""),
+         "ferdix: \xC2\xAB" + DataPath("") + "\xC2\xBB er en mappe, ikke en reiseregning.\n"},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunJsonCommand(c.path, out, err), 1) << c.path;
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str(), c.message);
+    }
+}
+
+TEST(HeadlessJson, HostWritesCaptionAndTextAndAnswersOk) {
+    std::ostringstream err;
+    HeadlessHost host(err);
+    MessageRequest m;
+    m.caption = "Advarsel";
+    m.text = "Feil i klokkeslettformat\n";
+    m.buttons = MsgButtons::OkCancel;
+    EXPECT_EQ(host.ShowMessage(m), MsgAnswer::Ok);
+    EXPECT_EQ(err.str(), "Advarsel: Feil i klokkeslettformat\n");
+    EXPECT_FALSE(host.HasMainWindow());
+}
+
+}  // namespace
+}  // namespace ferdix
