@@ -1,15 +1,12 @@
 #include "calc/mileage.h"
 
 #include "claim/ferdix_doc.h"
+#include "claim/text_convert.h"
 
 namespace ferdix {
 
 bool IsCarTransport(std::string_view means) {
-    auto lower = [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return means.size() >= 3 && lower(means[0]) == 'b' && lower(means[1]) == 'i' &&
-           lower(means[2]) == 'l';
+    return StartsWithNoCase(means, "bil");
 }
 
 std::int64_t CarKilometres(const CFerdixDoc& doc) {

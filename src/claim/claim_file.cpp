@@ -327,19 +327,13 @@ std::string_view LodgingKindWord(int kind) {
 }
 
 int LodgingKindFromWord(std::string_view word) {
-    std::string head(word.substr(0, 4));
-    for (char& c : head) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    if (head == "hote") {
+    if (StartsWithNoCase(word, "hote")) {
         return 0;
     }
-    if (head == "pens") {
+    if (StartsWithNoCase(word, "pens")) {
         return 1;
     }
-    if (head == "anne") {
+    if (StartsWithNoCase(word, "anne")) {
         return 2;
     }
     return 3;

@@ -5,6 +5,7 @@
 #include "claim/claim_file.h"
 #include "claim/cp1252.h"
 #include "claim/ferdix_doc.h"
+#include "claim/text_convert.h"
 #include "claim/written_standard.h"
 
 namespace ferdix {
@@ -12,19 +13,6 @@ namespace ferdix {
 namespace {
 
 constexpr std::string_view kUntitled = "Untitled";
-
-bool BeginsUntitled(std::string_view title) {
-    if (title.size() < 8)
-        return false;
-    for (std::size_t i = 0; i < 8; ++i) {
-        char c = title[i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != "untitled"[i])
-            return false;
-    }
-    return true;
-}
 
 std::string FileNameOf(const std::string& path) {
     auto slash = path.rfind('/');
@@ -161,7 +149,7 @@ void CFerdixDoc::OnFileSave() {
         m_pView->HandOverFocus();
     }
     std::string title = m_strTitle;
-    if (BeginsUntitled(title)) {
+    if (StartsWithNoCase(title, "untitled")) {
         OnFileSaveAs();
         return;
     }

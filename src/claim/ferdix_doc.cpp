@@ -9,25 +9,7 @@
 
 namespace ferdix {
 
-namespace {
-
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (Lower(text[i]) != prefix[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 CFerdixDoc::CFerdixDoc(const IClock& clock, const FileLocations* files)
     : m_traveller(this), m_pClock(&clock) {

@@ -47,23 +47,6 @@ std::string_view StandardName(int standard) {
     return standard == kBokmal ? "bokmål"_cp : "nynorsk";
 }
 
-bool BeginsWithNynorsk(std::string_view text) {
-    constexpr std::string_view kNynorskName = "nynorsk";
-    if (text.size() < kNynorskName.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < kNynorskName.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-        if (c != kNynorskName[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 void CFerdixDoc::ReadProfile() {
@@ -137,7 +120,7 @@ void CFerdixDoc::ReadProfile() {
         language = read(kLanguage);
     }
     // Only the value: the status total is not refreshed from here.
-    SetWrittenStandardValue(BeginsWithNynorsk(language) ? kNynorsk : kBokmal);
+    SetWrittenStandardValue(StartsWithNoCase(language, "nynorsk") ? kNynorsk : kBokmal);
     if (m_pView) {
         m_pView->RelabelForm();
     }

@@ -382,6 +382,22 @@ std::string FormatTime(const CivilTime& t) {
     return s;
 }
 
+bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix) {
+    if (text.size() < lowerPrefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < lowerPrefix.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+        if (c != lowerPrefix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void StripLineEnd(std::string& text) {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
         text.pop_back();

@@ -49,6 +49,9 @@ std::string FormatDateDayFirst(const CivilTime& t);
 // "%H:%M".
 std::string FormatTime(const CivilTime& t);
 
+// Whether text begins with prefix, ignoring ASCII letter case; prefix is given in lower case.
+bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix);
+
 // Removes trailing CR and LF characters.
 void StripLineEnd(std::string& text);
 

@@ -1,5 +1,7 @@
 #include "rates/program_settings.h"
 
+#include "claim/text_convert.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -13,23 +15,6 @@ namespace ferdix {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The first prefix.size() characters of text equal prefix (lower case), ignoring ASCII case.
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-        if (c != prefix[i]) {
-            return false;
-        }
-    }
-    return true;
-}
 
 bool ProfileInUserConfigDir(const FileLocations& files) {
     return !files.userConfigDir.empty() &&

@@ -215,6 +215,14 @@ TEST(StripLineEnd, RemovesEveryTrailingCrAndLf) {
     EXPECT_EQ(s, "");
 }
 
+TEST(StartsWithNoCase, AsciiCaseOnly) {
+    EXPECT_TRUE(StartsWithNoCase("BIL (egen)", "bil"));
+    EXPECT_TRUE(StartsWithNoCase("Untitled *", "untitled"));
+    EXPECT_FALSE(StartsWithNoCase("bi", "bil"));
+    EXPECT_FALSE(StartsWithNoCase("Æble", "æble"));  // only A-Z fold
+    EXPECT_TRUE(StartsWithNoCase("", ""));
+}
+
 TEST(FormatShortG, AsThePlatformWritesIt) {
     EXPECT_EQ(FormatShortG(36.5), "36.5");
     EXPECT_EQ(FormatShortG(36), "36");
