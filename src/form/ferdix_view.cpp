@@ -207,6 +207,9 @@ void CFerdixView::ClearForm() {
         m_controls.SetText(id, "");
     }
     m_controls.SetText(kOutlayCurrency, "NOK");
+    // The entries convert with the code their field shows.
+    m_travelEntry.SetCurrency("NOK");
+    m_outlayEntry.SetCurrency("NOK");
     for (int id : {1064, 1065, 1066, 1067, 1068, 1070, kOtherAdditions, kAdvancePlace, kLodging,
                    kRemarks, kAccountToCharge, kTripNumber, kInterimAccount}) {
         m_controls.SetText(id, "");
@@ -344,7 +347,9 @@ void CFerdixView::WriteRateField(int field, float value) {
 
 void CFerdixView::HandOverFocus() {
     int had = m_controls.GetFocus();
-    m_controls.SetFocus(kPersonId);
+    // Through the identity-number field, or away from it when it is the one being edited, so
+    // that its own text reaches the claim too.
+    m_controls.SetFocus(had == kPersonId ? 0 : kPersonId);
     m_controls.SetFocus(had);
 }
 
@@ -976,7 +981,7 @@ void CFerdixView::ShowMealRates() {
 
 void CFerdixView::RegisterPersonDetails() {
     int had = m_controls.GetFocus();
-    m_controls.SetFocus(kPersonId);
+    m_controls.SetFocus(had == kPersonId ? 0 : kPersonId);
     m_doc.WriteProfile();
     m_controls.SetFocus(had);
 }

@@ -394,6 +394,26 @@ TEST_F(FormTest, TakingBackAndRegisteringAgainLeavesTheClaimAsItWas) {
     EXPECT_FLOAT_EQ(net, 850.0f);
 }
 
+TEST_F(FormTest, SavingWhileTheIdentityNumberIsBeingTypedKeepsIt) {
+    ASSERT_TRUE(controls.Type(1004, "01020312345"));
+    view.HandOverFocus();
+    EXPECT_EQ(doc.GetPersonId(), "010203 12345");
+    EXPECT_EQ(controls.GetFocus(), 1004);
+    ASSERT_TRUE(controls.Type(1004, "11111122222"));
+    view.Execute(kCmdRegisterPerson);
+    EXPECT_NE(test::ReadFile(files.profile).find("[111111 22222]"), std::string::npos);
+}
+
+TEST_F(FormTest, ANewClaimConvertsWithTheCurrencyItShows) {
+    controls.Pick(1049, "EUR");
+    controls.Leave(1049);
+    doc.OnNewDocument();
+    EXPECT_EQ(controls.GetText(1049), "NOK");
+    controls.Type(1050, "100");
+    controls.Type(1051, "10");
+    EXPECT_EQ(Text(1052), "10,00");  // per 100 units, as NOK is quoted
+}
+
 class NynorskFormTest : public FormFixture {
   protected:
     NynorskFormTest() {
