@@ -110,9 +110,14 @@ std::string ArrayJson(const Items& items, Format format) {
     std::string s = "[";
     for (std::size_t i = 0; i < items.size(); ++i) {
         s += i == 0 ? "\n" : ",\n";
-        s += std::string(kIndent) + std::string(kIndent) + format(items[i]);
+        s += kIndent;
+        s += kIndent;
+        s += format(items[i]);
     }
-    return s + "\n" + std::string(kIndent) + "]";
+    s += "\n";
+    s += kIndent;
+    s += "]";
+    return s;
 }
 
 void FieldMembers(const CFerdixDoc& doc, std::span<const ClaimField> fields, ObjectWriter& w) {
@@ -174,9 +179,14 @@ void WriteClaimJson(const CFerdixDoc& doc, std::ostream& out) {
         rows.push_back(row);
     }
     w.Member("godtgjøringer"_cp, ArrayJson(rows, [&](int row) {
-                 return "[" + JsonNumber(doc.LineValue(row, kCountColumn)) + ", " +
-                        JsonNumber(doc.LineValue(row, kRateColumn)) + ", " +
-                        JsonNumber(doc.LineValue(row, kAmountColumn)) + "]";
+                 std::string cell = "[";
+                 cell += JsonNumber(doc.LineValue(row, kCountColumn));
+                 cell += ", ";
+                 cell += JsonNumber(doc.LineValue(row, kRateColumn));
+                 cell += ", ";
+                 cell += JsonNumber(doc.LineValue(row, kAmountColumn));
+                 cell += "]";
+                 return cell;
              }));
     FieldMembers(doc, ClaimClosingFields(), w);
 
@@ -193,7 +203,12 @@ void WriteClaimJson(const CFerdixDoc& doc, std::ostream& out) {
     tw.Member("reisespesifikasjon", JsonNumber(doc.TravelSum()));
     tw.Member("brutto reiseregning", JsonTotal(grossClaim));
     tw.Member("netto", JsonNumber(doc.NetAmount()));
-    w.Member("totaler", "{" + t.str() + "\n" + std::string(kIndent) + "}");
+    std::string totals = "{";
+    totals += t.str();
+    totals += "\n";
+    totals += kIndent;
+    totals += "}";
+    w.Member("totaler", totals);
     out << "\n}\n";
 }
 
