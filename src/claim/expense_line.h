@@ -1,4 +1,4 @@
-// The two kinds of claim line: an outlay (CExpenseLine) and a travel-specification leg
+// The two kinds of claim line: an outlay (CExpenseLine) and a leg of the journey
 // (CTravelLine), which extends it.
 #pragma once
 
