@@ -851,13 +851,15 @@ void CFerdixView::RegisterOutlayLine() {
     m_controls.SetFocus(kOutlayDate);
 }
 
+int CFerdixView::SelectedLinePosition(int list) const {
+    int row = m_controls.FirstSelectedRow(list);
+    return row < 0 ? -1 : m_controls.RowData(list, row);
+}
+
 void CFerdixView::TakeBackTravelLine() {
-    int row = m_controls.FirstSelectedRow(kTravelList);
-    if (row < 0) {
-        return;
-    }
-    int pos = m_controls.RowData(kTravelList, row);
-    const CTravelLine* line = m_doc.GetTravelLine(static_cast<std::size_t>(pos));
+    int pos = SelectedLinePosition(kTravelList);
+    const CTravelLine* line =
+        pos < 0 ? nullptr : m_doc.GetTravelLine(static_cast<std::size_t>(pos));
     if (!line) {
         return;
     }
@@ -897,12 +899,9 @@ void CFerdixView::TakeBackTravelLine() {
 }
 
 void CFerdixView::TakeBackOutlayLine() {
-    int row = m_controls.FirstSelectedRow(kOutlayList);
-    if (row < 0) {
-        return;
-    }
-    int pos = m_controls.RowData(kOutlayList, row);
-    const CExpenseLine* line = m_doc.GetOutlayLine(static_cast<std::size_t>(pos));
+    int pos = SelectedLinePosition(kOutlayList);
+    const CExpenseLine* line =
+        pos < 0 ? nullptr : m_doc.GetOutlayLine(static_cast<std::size_t>(pos));
     if (!line) {
         return;
     }

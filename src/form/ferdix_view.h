@@ -105,6 +105,8 @@ class CFerdixView final : public IFormEvents, public IClaimView {
     void TransportLeft();
     void EnableTravelAmounts(bool foreign, bool kroner);
     void ScrollPage(int direction);
+    // The claim-list position of the first selected row, -1 without a selection.
+    int SelectedLinePosition(int list) const;
 
     CFerdixDoc& m_doc;
     IFormControls& m_controls;
