@@ -10,10 +10,10 @@
 #include "claim/ferdix_doc.h"
 #include "form/ferdix_view.h"
 #include "form/form_template.h"
-#include "form/memory_controls.h"
 #include "rates/countries.h"
 #include "rates/ini_file.h"
 #include "rates/program_settings.h"
+#include "support/memory_controls.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <memory>
 
+#include "base/text_convert.h"
 #include "claim/ferdix_doc.h"
-#include "claim/text_convert.h"
 
 namespace {
 

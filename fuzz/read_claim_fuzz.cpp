@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include "base/text_convert.h"
 #include "claim/claim_file.h"
-#include "claim/text_convert.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <sstream>
 #include <vector>
 
+#include "base/cp1252.h"
+#include "base/text_convert.h"
 #include "claim/claim_file.h"
-#include "claim/cp1252.h"
-#include "claim/text_convert.h"
 
 namespace ferdix {
 

@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "app/claim_json.h"
+#include "base/cp1252.h"
+#include "base/text_convert.h"
 #include "claim/claim_file.h"
-#include "claim/cp1252.h"
 #include "claim/ferdix_doc.h"
-#include "claim/text_convert.h"
 
 namespace ferdix {
 

@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "app/headless.h"
-#include "app/version.h"
+#include "base/version.h"
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {

@@ -1,7 +1,7 @@
 #include "calc/allowance_table.h"
 
-#include "claim/cp1252.h"
-#include "claim/text_convert.h"
+#include "base/cp1252.h"
+#include "base/text_convert.h"
 
 namespace ferdix {
 

@@ -1,32 +1,11 @@
 #include "calc/mileage.h"
 
-#include "claim/ferdix_doc.h"
-#include "claim/text_convert.h"
+#include "base/text_convert.h"
 
 namespace ferdix {
 
 bool IsCarTransport(std::string_view means) {
     return StartsWithNoCase(means, "bil");
-}
-
-std::int64_t CarKilometres(const CFerdixDoc& doc) {
-    std::int64_t km = 0;
-    for (const auto& line : doc.m_travelLines) {
-        if (IsCarTransport(line->Transport())) {
-            km += line->Km();
-        }
-    }
-    return km;
-}
-
-std::int64_t OtherVehicleKilometres(const CFerdixDoc& doc) {
-    std::int64_t km = 0;
-    for (const auto& line : doc.m_travelLines) {
-        if (!IsCarTransport(line->Transport())) {
-            km += line->Km();
-        }
-    }
-    return km;
 }
 
 CarSplit SplitCar(std::int64_t kmSoFar, std::int64_t carKm) {

@@ -7,16 +7,10 @@
 
 namespace ferdix {
 
-class CFerdixDoc;
-
 inline constexpr std::int64_t kCarThresholdKm = 9000;
 
 // A means of transport that counts as car: its first three letters are "bil" in any case.
 bool IsCarTransport(std::string_view means);
-
-// Sums over the claim's travel lines.
-std::int64_t CarKilometres(const CFerdixDoc& doc);
-std::int64_t OtherVehicleKilometres(const CFerdixDoc& doc);
 
 struct CarSplit {
     std::int64_t upTo9000 = 0;  // line 15's count

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "app/version.h"
-#include "claim/cp1252.h"
-#include "claim/text_convert.h"
+#include "base/cp1252.h"
+#include "base/text_convert.h"
+#include "base/version.h"
 
 namespace ferdix {
 

@@ -1,12 +1,12 @@
 // New, Open, Save, Save As and the question before a modified claim is replaced or closed.
 #include <sstream>
 
-#include "claim/atomic_file.h"
+#include "base/atomic_file.h"
+#include "base/cp1252.h"
+#include "base/text_convert.h"
+#include "base/written_standard.h"
 #include "claim/claim_file.h"
-#include "claim/cp1252.h"
 #include "claim/ferdix_doc.h"
-#include "claim/text_convert.h"
-#include "claim/written_standard.h"
 
 namespace ferdix {
 

@@ -1,6 +1,6 @@
 #include "claim/expense_line.h"
 
-#include "claim/text_convert.h"
+#include "base/text_convert.h"
 #include "rates/currencies.h"
 
 namespace ferdix {

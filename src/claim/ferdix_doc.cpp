@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "claim/cp1252.h"
-#include "claim/text_convert.h"
-#include "claim/written_standard.h"
+#include "base/cp1252.h"
+#include "base/text_convert.h"
+#include "base/written_standard.h"
+#include "calc/mileage.h"
 
 namespace ferdix {
 
@@ -345,6 +346,43 @@ void CFerdixDoc::RefreshStatusSum() {
 void CFerdixDoc::SetWrittenStandard(int standard) {
     SetWrittenStandardValue(standard);
     RefreshStatusSum();
+}
+
+void LoadRates(CFerdixDoc& doc) {
+    if (const FileLocations* files = doc.Files()) {
+        LoadRates(doc.m_rates, doc.m_strRatesFrom, files->ferdixIni);
+    }
+}
+
+RatesSaveResult SaveRates(const CFerdixDoc& doc) {
+    const FileLocations* files = doc.Files();
+    return SaveRates(doc.m_rates, files ? files->ferdixIni : std::string());
+}
+
+void LoadCountries(CFerdixDoc& doc) {
+    if (const FileLocations* files = doc.Files()) {
+        LoadCountries(doc.m_countries, doc.m_strAbroadRatesFrom, files->landIni);
+    }
+}
+
+std::int64_t CarKilometres(const CFerdixDoc& doc) {
+    std::int64_t km = 0;
+    for (const auto& line : doc.m_travelLines) {
+        if (IsCarTransport(line->Transport())) {
+            km += line->Km();
+        }
+    }
+    return km;
+}
+
+std::int64_t OtherVehicleKilometres(const CFerdixDoc& doc) {
+    std::int64_t km = 0;
+    for (const auto& line : doc.m_travelLines) {
+        if (!IsCarTransport(line->Transport())) {
+            km += line->Km();
+        }
+    }
+    return km;
 }
 
 }  // namespace ferdix

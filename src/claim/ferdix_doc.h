@@ -2,16 +2,17 @@
 // stores. Every setter compares before it stores; a changed value marks the claim modified.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/civil_time.h"
+#include "base/clock.h"
 #include "calc/allowance_table.h"
-#include "claim/civil_time.h"
 #include "claim/claim_host.h"
-#include "claim/clock.h"
 #include "claim/expense_line.h"
 #include "claim/traveller.h"
 #include "rates/countries.h"
@@ -231,5 +232,18 @@ class CFerdixDoc {
     std::string m_strDefaultClaimFolder;
     bool m_bModified = false;
 };
+
+// The rates and the domestic validity text into the document, from its ferdix.ini; nothing
+// without file locations.
+void LoadRates(CFerdixDoc& doc);
+// The document's in-force rates into its ferdix.ini.
+RatesSaveResult SaveRates(const CFerdixDoc& doc);
+// The document's country list and abroad validity text, from its land.ini; nothing without
+// file locations.
+void LoadCountries(CFerdixDoc& doc);
+
+// Sums over the claim's travel lines.
+std::int64_t CarKilometres(const CFerdixDoc& doc);
+std::int64_t OtherVehicleKilometres(const CFerdixDoc& doc);
 
 }  // namespace ferdix

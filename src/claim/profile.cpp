@@ -1,9 +1,9 @@
 // The traveller profile, reisende.ini: one section per traveller, named by the identity number.
 
-#include "claim/cp1252.h"
+#include "base/cp1252.h"
+#include "base/text_convert.h"
+#include "base/written_standard.h"
 #include "claim/ferdix_doc.h"
-#include "claim/text_convert.h"
-#include "claim/written_standard.h"
 #include "rates/ini_file.h"
 #include "rates/program_settings.h"
 

@@ -1,7 +1,7 @@
 #include "claim/traveller.h"
 
+#include "base/text_convert.h"
 #include "claim/ferdix_doc.h"
-#include "claim/text_convert.h"
 
 namespace ferdix {
 

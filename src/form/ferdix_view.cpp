@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 
+#include "base/text_convert.h"
+#include "base/written_standard.h"
 #include "calc/allowance_table.h"
 #include "calc/mileage.h"
 #include "calc/per_diem.h"
 #include "claim/ferdix_doc.h"
-#include "claim/text_convert.h"
-#include "claim/written_standard.h"
 #include "form/form_lists.h"
 #include "form/label_table.h"
 #include "rates/countries.h"

@@ -1,7 +1,7 @@
 #include "form/form_lists.h"
 
-#include "claim/cp1252.h"
-#include "claim/written_standard.h"
+#include "base/cp1252.h"
+#include "base/written_standard.h"
 
 namespace ferdix {
 

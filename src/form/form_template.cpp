@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "claim/cp1252.h"
+#include "base/cp1252.h"
 
 namespace ferdix {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "claim/cp1252.h"
-#include "claim/written_standard.h"
+#include "base/cp1252.h"
+#include "base/written_standard.h"
 #include "form/string_table.h"
 
 namespace ferdix {

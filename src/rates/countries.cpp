@@ -1,7 +1,6 @@
 #include "rates/countries.h"
 
-#include "claim/ferdix_doc.h"
-#include "claim/text_convert.h"
+#include "base/text_convert.h"
 #include "rates/ini_file.h"
 
 namespace ferdix {
@@ -48,12 +47,6 @@ void LoadCountries(std::vector<CountryRate>& countries, std::string& abroadRates
     std::string from = ReadAbroadRatesFrom(ini);
     if (!from.empty()) {
         abroadRatesFrom = std::move(from);
-    }
-}
-
-void LoadCountries(CFerdixDoc& doc) {
-    if (const FileLocations* files = doc.Files()) {
-        LoadCountries(doc.m_countries, doc.m_strAbroadRatesFrom, files->landIni);
     }
 }
 

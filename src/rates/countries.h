@@ -9,7 +9,6 @@
 
 namespace ferdix {
 
-class CFerdixDoc;
 class IniDocument;
 
 struct CountryRate {
@@ -32,9 +31,6 @@ std::vector<CountryRate> ReadCountries(const IniDocument& landIni);
 // SatserGyldigFra of section Informasjon, cut to kAbroadRatesFromMax characters.
 std::string ReadAbroadRatesFrom(const IniDocument& landIni);
 
-// The document's country list and abroad validity text, from its land.ini; nothing without
-// file locations.
-void LoadCountries(CFerdixDoc& doc);
 // Both from the file; the validity text is kept when the file has none.
 void LoadCountries(std::vector<CountryRate>& countries, std::string& abroadRatesFrom,
                    const std::string& landIniPath);

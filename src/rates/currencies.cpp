@@ -1,6 +1,6 @@
 #include "rates/currencies.h"
 
-#include "claim/text_convert.h"
+#include "base/text_convert.h"
 
 namespace ferdix {
 

@@ -1,13 +1,13 @@
 #include "rates/ini_file.h"
 
-#include "claim/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
-#include "claim/cp1252.h"
+#include "base/cp1252.h"
 
 namespace ferdix {
 

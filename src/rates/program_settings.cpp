@@ -1,13 +1,13 @@
 #include "rates/program_settings.h"
 
-#include "claim/text_convert.h"
+#include "base/text_convert.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
-#include "claim/cp1252.h"
-#include "claim/written_standard.h"
+#include "base/cp1252.h"
+#include "base/written_standard.h"
 #include "rates/ini_file.h"
 
 namespace ferdix {

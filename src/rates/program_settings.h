@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "claim/text_convert.h"
+#include "base/text_convert.h"
 
 namespace ferdix {
 

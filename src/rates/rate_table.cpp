@@ -2,10 +2,9 @@
 
 #include <cassert>
 
-#include "claim/cp1252.h"
-#include "claim/ferdix_doc.h"
-#include "claim/text_convert.h"
-#include "claim/written_standard.h"
+#include "base/cp1252.h"
+#include "base/text_convert.h"
+#include "base/written_standard.h"
 #include "rates/ini_file.h"
 #include "rates/program_settings.h"
 
@@ -136,17 +135,6 @@ void LoadRates(RateTable& table, std::string& ratesFrom, const std::string& ferd
     ini.Load(ferdixIniPath);
     table.Load(ini);
     ratesFrom = ini.GetString("Informasjon", "SatserGyldigFra", "", kSettingsReadMax);
-}
-
-void LoadRates(CFerdixDoc& doc) {
-    if (const FileLocations* files = doc.Files()) {
-        LoadRates(doc.m_rates, doc.m_strRatesFrom, files->ferdixIni);
-    }
-}
-
-RatesSaveResult SaveRates(const CFerdixDoc& doc) {
-    const FileLocations* files = doc.Files();
-    return SaveRates(doc.m_rates, files ? files->ferdixIni : std::string());
 }
 
 RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPath) {

@@ -7,11 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "claim/claim_host.h"
+#include "base/messages.h"
 
 namespace ferdix {
 
-class CFerdixDoc;
 class IniDocument;
 
 struct RateEntry {
@@ -62,9 +61,6 @@ class RateTable {
     std::array<float, kRateCount> m_configured{};
 };
 
-// The rates and the domestic validity text into the document, from its ferdix.ini; nothing
-// without file locations.
-void LoadRates(CFerdixDoc& doc);
 // The rates and the domestic validity text from ferdix.ini.
 void LoadRates(RateTable& table, std::string& ratesFrom, const std::string& ferdixIniPath);
 
@@ -73,8 +69,6 @@ struct RatesSaveResult {
     std::string error;  // names the file; Windows-1252
 };
 RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPath);
-// The document's in-force rates into its ferdix.ini.
-RatesSaveResult SaveRates(const CFerdixDoc& doc);
 // Tells the user that the changed rates hold for this run only.
 MessageRequest RatesNotSavedMessage(const RatesSaveResult& result);
 

@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "app/headless.h"
+#include "base/cp1252.h"
 #include "claim/claim_file.h"
-#include "claim/cp1252.h"
 #include "support/program_state.h"
 
 namespace ferdix {

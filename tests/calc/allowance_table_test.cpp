@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "claim/cp1252.h"
+#include "base/cp1252.h"
 #include "claim/ferdix_doc.h"
 #include "support/fake_host.h"
 #include "support/program_state.h"

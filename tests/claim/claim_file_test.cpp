@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "claim/cp1252.h"
-#include "claim/text_convert.h"
+#include "base/cp1252.h"
+#include "base/text_convert.h"
 #include "support/fake_host.h"
 #include "support/program_state.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "claim/cp1252.h"
+#include "base/cp1252.h"
 #include "support/fake_host.h"
 #include "support/program_state.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "claim/cp1252.h"
+#include "base/cp1252.h"
+#include "base/written_standard.h"
 #include "claim/ferdix_doc.h"
-#include "claim/written_standard.h"
 #include "rates/ini_file.h"
 #include "support/fake_host.h"
 #include "support/program_state.h"

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "claim/cp1252.h"
-#include "claim/written_standard.h"
+#include "base/cp1252.h"
+#include "base/written_standard.h"
 #include "support/program_state.h"
 
 namespace ferdix {

@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "claim/cp1252.h"
-#include "claim/written_standard.h"
+#include "base/cp1252.h"
+#include "base/written_standard.h"
 #include "form/form_template.h"
 #include "form/string_table.h"
 #include "support/program_state.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "claim/cp1252.h"
+#include "base/cp1252.h"
 #include "rates/currencies.h"
 #include "rates/ini_file.h"
 #include "support/temp_folder.h"

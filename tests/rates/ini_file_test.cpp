@@ -7,7 +7,7 @@
 
 #include <iterator>
 
-#include "claim/cp1252.h"
+#include "base/cp1252.h"
 #include "support/temp_folder.h"
 
 namespace ferdix {

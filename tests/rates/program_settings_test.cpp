@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "claim/cp1252.h"
-#include "claim/written_standard.h"
+#include "base/cp1252.h"
+#include "base/written_standard.h"
 #include "rates/ini_file.h"
 #include "support/temp_folder.h"
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <set>
 
+#include "base/cp1252.h"
+#include "base/written_standard.h"
 #include "calc/allowance_table.h"
-#include "claim/cp1252.h"
-#include "claim/written_standard.h"
 #include "rates/ini_file.h"
 #include "support/program_state.h"
 #include "support/temp_folder.h"

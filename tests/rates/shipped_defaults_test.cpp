@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "claim/cp1252.h"
+#include "base/cp1252.h"
 #include "claim/ferdix_doc.h"
 #include "support/temp_folder.h"
 

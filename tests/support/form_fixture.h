@@ -8,13 +8,13 @@
 #include <optional>
 #include <string>
 
-#include "claim/cp1252.h"
+#include "base/cp1252.h"
 #include "claim/ferdix_doc.h"
 #include "form/ferdix_view.h"
 #include "form/form_template.h"
-#include "form/memory_controls.h"
 #include "rates/program_settings.h"
 #include "support/fake_host.h"
+#include "support/memory_controls.h"
 #include "support/program_state.h"
 #include "support/temp_folder.h"
 

@@ -1,8 +1,8 @@
 // Restores the program-wide values (date order, written standard) when a test ends.
 #pragma once
 
-#include "claim/text_convert.h"
-#include "claim/written_standard.h"
+#include "base/text_convert.h"
+#include "base/written_standard.h"
 
 namespace ferdix::test {
 

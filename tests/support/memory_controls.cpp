@@ -1,4 +1,4 @@
-#include "form/memory_controls.h"
+#include "support/memory_controls.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "claim/text_convert.h"
+#include "base/text_convert.h"
 
 #include <charconv>
 #include <cmath>

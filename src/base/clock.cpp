@@ -1,4 +1,4 @@
-#include "claim/clock.h"
+#include "base/clock.h"
 
 #include <ctime>
 

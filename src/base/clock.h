@@ -1,7 +1,7 @@
 // "Today" comes from one injectable clock, so tests can fix the date.
 #pragma once
 
-#include "claim/civil_time.h"
+#include "base/civil_time.h"
 
 namespace ferdix {
 

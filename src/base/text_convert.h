@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "claim/civil_time.h"
+#include "base/civil_time.h"
 
 namespace ferdix {
 

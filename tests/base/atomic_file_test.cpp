@@ -1,4 +1,4 @@
-#include "claim/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "claim/written_standard.h"
+#include "base/written_standard.h"
 
 namespace ferdix {
 
