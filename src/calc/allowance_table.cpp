@@ -1,5 +1,6 @@
 #include "calc/allowance_table.h"
 
+#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 
@@ -7,35 +8,35 @@ namespace ferdix {
 
 // clang-format off
 const std::array<AllowanceLineInfo, kAllowanceLineCount> kAllowanceLines = {{
-    {"AdminAllowance", "Admin. godtgjøring"_cp, 1251, 1253, 1254, "Admin godtgjøring"_cp, "1057", "619"},
-    {"DayDomesticUnder5h", "Innland: Under 5 timer", 1062, 1073, 1075, "Kost innenlands, under 5timer", "1041", ""},
-    {"DayDomestic5to9h", "Innland: 5-9 timer", 1067, 1074, 1076, "Kost innenlands, 5-9timer", "1083", "614"},
-    {"DayDomestic9to12h", "Innland: 9-12 timer", 1252, 1255, 1256, "Kost innenlands, 9-12timer", "1084", "614"},
-    {"DayDomesticOver12h", "Innland: Over 12 timer", 1199, 1220, 1221, "Kost innenlands, >12timer", "1085", "614"},
-    {"DayAbroad6to12h", "Utland 6-12 timer", 1068, 1077, 1079, "Kost utenlands, 6-12timer", "1042", "614"},
-    {"DayAbroadOver12h", "Utland: Over 12 t.", 1070, 1078, 1080, "Kost utenlands, >12timer", "1042", "614"},
-    {"OvernightDomestic8to12h", "Innland: 8-12 timer", 1082, 1083, 1084, "Kost ved overnatting innenlands, 8-12timer", "1086", "610"},
-    {"OvernightDomesticOver12h", "Innland: Over 12 timer", 1223, 1224, 1225, "Kost ved overnatting innenlands, >12timer", "1087", "610"},
-    {"OvernightAbroad1", "Utland", 1086, 1087, 1088, "Kost ved overnatting utenlands", "1052", "610"},
-    {"OvernightAbroad2", "Utland", 1090, 1091, 1092, "Kost ved overnatting utenlands", "1052", "610"},
-    {"NightDomestic", "Innland", 1108, 1109, 1110, "Kost ved overnatting innlands ulegitimert", "1053", "610"},
-    {"NightDomesticHotel", "Innland overnatting hotell", 1227, 1228, 1229, "Innland overnatting hotell", "1078", "610"},
-    {"NightAbroad1", "Utland", 1111, 1112, 1113, "Kost ved overnatting utenlands ulegitimert", "1056", "610"},
-    {"NightAbroad2", "Utland", 1118, 1119, 1120, "Kost ved overnatting utenlands ulegitimert", "1056", "610"},
-    {"CarUpTo9000", "Bil: 0-9000 km", 1093, 1094, 1095, "Bil under 9000km", "", ""},
-    {"CarOver9000", "Bil: over 9000 km", 1097, 1098, 1099, "Bil over 9000km", "", ""},
-    {"HomeWorkTaxable", "Hjem - arbeid skattepliktig", 1127, 1128, 1129, "Hjem-arbeid skattepliktig", "1069", "111"},
-    {"PassengerSupplement", "Passasjertillegg", 1101, 1102, 1103, "Passasjertillegg", "1045", "714"},
-    {"OtherOwnTransport", "Annet", 1105, 1106, 1107, "Annet", "", ""},
-    {"LongStayBoard", "Kostgodtgjørelse"_cp, 1121, 1122, 1123, "Kost - opphold over 28 døgn"_cp, "", ""},
-    {"LongStayNight", "Nattillegg", 1124, 1125, 1126, "Nattillegg - opphold over 28 døgn"_cp, "", ""},
-    {"OtherAllowance", "Annet", 1130, 1131, 1132, "", "", ""},
-    {"MealDeductionNoOvernight", "Frokost/lunsj/middag Uten overnatting", 0, 0, 1134, "", "1049", "614"},
-    {"MealDeductionOvernight1", "Frokost/lunsj/middag Med overnatting", 0, 0, 1135, "", "1050", "610"},
-    {"MealDeductionOvernight2", "Frokost/lunsj/middag Med overnatting", 0, 0, 1136, "", "1050", "610"},
+    {"AdminAllowance", "Admin. godtgjøring"_cp, kIdAdminAllowanceCount, kIdAdminAllowanceRate, kIdAdminAllowanceAmount, "Admin godtgjøring"_cp, "1057", "619"},
+    {"DayDomesticUnder5h", "Innland: Under 5 timer", kIdDayDomesticUnder5hCount, kIdDayDomesticUnder5hRate, kIdDayDomesticUnder5hAmount, "Kost innenlands, under 5timer", "1041", ""},
+    {"DayDomestic5to9h", "Innland: 5-9 timer", kIdDayDomestic5to9hCount, kIdDayDomestic5to9hRate, kIdDayDomestic5to9hAmount, "Kost innenlands, 5-9timer", "1083", "614"},
+    {"DayDomestic9to12h", "Innland: 9-12 timer", kIdDayDomestic9to12hCount, kIdDayDomestic9to12hRate, kIdDayDomestic9to12hAmount, "Kost innenlands, 9-12timer", "1084", "614"},
+    {"DayDomesticOver12h", "Innland: Over 12 timer", kIdDayDomesticOver12hCount, kIdDayDomesticOver12hRate, kIdDayDomesticOver12hAmount, "Kost innenlands, >12timer", "1085", "614"},
+    {"DayAbroad6to12h", "Utland 6-12 timer", kIdDayAbroad6to12hCount, kIdDayAbroad6to12hRate, kIdDayAbroad6to12hAmount, "Kost utenlands, 6-12timer", "1042", "614"},
+    {"DayAbroadOver12h", "Utland: Over 12 t.", kIdDayAbroadOver12hCount, kIdDayAbroadOver12hRate, kIdDayAbroadOver12hAmount, "Kost utenlands, >12timer", "1042", "614"},
+    {"OvernightDomestic8to12h", "Innland: 8-12 timer", kIdOvernightDomestic8to12hCount, kIdOvernightDomestic8to12hRate, kIdOvernightDomestic8to12hAmount, "Kost ved overnatting innenlands, 8-12timer", "1086", "610"},
+    {"OvernightDomesticOver12h", "Innland: Over 12 timer", kIdOvernightDomesticOver12hCount, kIdOvernightDomesticOver12hRate, kIdOvernightDomesticOver12hAmount, "Kost ved overnatting innenlands, >12timer", "1087", "610"},
+    {"OvernightAbroad1", "Utland", kIdOvernightAbroad1Count, kIdOvernightAbroad1Rate, kIdOvernightAbroad1Amount, "Kost ved overnatting utenlands", "1052", "610"},
+    {"OvernightAbroad2", "Utland", kIdOvernightAbroad2Count, kIdOvernightAbroad2Rate, kIdOvernightAbroad2Amount, "Kost ved overnatting utenlands", "1052", "610"},
+    {"NightDomestic", "Innland", kIdNightDomesticCount, kIdNightDomesticRate, kIdNightDomesticAmount, "Kost ved overnatting innlands ulegitimert", "1053", "610"},
+    {"NightDomesticHotel", "Innland overnatting hotell", kIdNightDomesticHotelCount, kIdNightDomesticHotelRate, kIdNightDomesticHotelAmount, "Innland overnatting hotell", "1078", "610"},
+    {"NightAbroad1", "Utland", kIdNightAbroad1Count, kIdNightAbroad1Rate, kIdNightAbroad1Amount, "Kost ved overnatting utenlands ulegitimert", "1056", "610"},
+    {"NightAbroad2", "Utland", kIdNightAbroad2Count, kIdNightAbroad2Rate, kIdNightAbroad2Amount, "Kost ved overnatting utenlands ulegitimert", "1056", "610"},
+    {"CarUpTo9000", "Bil: 0-9000 km", kIdCarUpTo9000Count, kIdCarUpTo9000Rate, kIdCarUpTo9000Amount, "Bil under 9000km", "", ""},
+    {"CarOver9000", "Bil: over 9000 km", kIdCarOver9000Count, kIdCarOver9000Rate, kIdCarOver9000Amount, "Bil over 9000km", "", ""},
+    {"HomeWorkTaxable", "Hjem - arbeid skattepliktig", kIdHomeWorkTaxableCount, kIdHomeWorkTaxableRate, kIdHomeWorkTaxableAmount, "Hjem-arbeid skattepliktig", "1069", "111"},
+    {"PassengerSupplement", "Passasjertillegg", kIdPassengerSupplementCount, kIdPassengerSupplementRate, kIdPassengerSupplementAmount, "Passasjertillegg", "1045", "714"},
+    {"OtherOwnTransport", "Annet", kIdOtherOwnTransportCount, kIdOtherOwnTransportRate, kIdOtherOwnTransportAmount, "Annet", "", ""},
+    {"LongStayBoard", "Kostgodtgjørelse"_cp, kIdLongStayBoardCount, kIdLongStayBoardRate, kIdLongStayBoardAmount, "Kost - opphold over 28 døgn"_cp, "", ""},
+    {"LongStayNight", "Nattillegg", kIdLongStayNightCount, kIdLongStayNightRate, kIdLongStayNightAmount, "Nattillegg - opphold over 28 døgn"_cp, "", ""},
+    {"OtherAllowance", "Annet", kIdOtherAllowanceCount, kIdOtherAllowanceRate, kIdOtherAllowanceAmount, "", "", ""},
+    {"MealDeductionNoOvernight", "Frokost/lunsj/middag Uten overnatting", 0, 0, kIdMealDeductionNoOvernightAmount, "", "1049", "614"},
+    {"MealDeductionOvernight1", "Frokost/lunsj/middag Med overnatting", 0, 0, kIdMealDeductionOvernight1Amount, "", "1050", "610"},
+    {"MealDeductionOvernight2", "Frokost/lunsj/middag Med overnatting", 0, 0, kIdMealDeductionOvernight2Amount, "", "1050", "610"},
     {"AdminAllowanceAbroadRate", "", 0, 0, 0, "Admin godtgjøring utenlands"_cp, "", ""},
-    {"BoardLodgingDaysCovered", "Antall kost- og overnattingsdøgn dekket etter regning"_cp, 1260, 0, 0, "", "", ""},
-    {"Advance", "Reiseforskudd", 0, 0, 1138, "", "8020", ""},
+    {"BoardLodgingDaysCovered", "Antall kost- og overnattingsdøgn dekket etter regning"_cp, kIdBoardLodgingDaysCoveredCount, 0, 0, "", "", ""},
+    {"Advance", "Reiseforskudd", 0, 0, kIdAdvanceAmount, "", "8020", ""},
 }};
 // clang-format on
 

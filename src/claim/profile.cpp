@@ -1,5 +1,6 @@
 // The traveller profile, reisende.ini: one section per traveller, named by the identity number.
 
+#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
@@ -27,21 +28,6 @@ constexpr std::string_view kTaxPercent = "TrekkProsent";
 constexpr std::string_view kKmSoFar = "Km hittil i år"_cp;
 constexpr std::string_view kLanguage = "Språkpreferanse"_cp;
 constexpr std::string_view kStartLanguage = "Oppstartingsspråk"_cp;
-
-// The form fields that show what the profile fills in.
-constexpr int kNameField = 1011;
-constexpr int kStreetField = 1012;
-constexpr int kTaxMunicipalityField = 1013;
-constexpr int kPostcodeField = 1014;
-constexpr int kMunicipalityNumberField = 1015;
-constexpr int kPostTownField = 1016;
-constexpr int kPositionField = 1032;
-constexpr int kAccountField = 1033;
-constexpr int kDepartmentField = 1035;
-constexpr int kEmployeeField = 1037;
-constexpr int kAgencyField = 1038;
-constexpr int kTaxPercentField = 1039;
-constexpr int kDutyStationField = 1219;
 
 std::string_view StandardName(int standard) {
     return standard == kBokmal ? "bokmål"_cp : "nynorsk";
@@ -82,29 +68,29 @@ void CFerdixDoc::ReadProfile() {
         }
     };
 
-    text(kName, &CTraveller::SetName, kNameField);
-    text(kStreet, &CTraveller::SetStreetAddress, kStreetField);
+    text(kName, &CTraveller::SetName, kIdName);
+    text(kStreet, &CTraveller::SetStreetAddress, kIdStreet);
     if (std::string v = read(kPostcode); !v.empty()) {
         t.SetPostcode(v);
-        show(kPostcodeField, t.Postcode());
+        show(kIdPostcode, t.Postcode());
     }
-    text(kPostTown, &CTraveller::SetPostTown, kPostTownField);
-    text(kPosition, &CTraveller::SetPosition, kPositionField);
+    text(kPostTown, &CTraveller::SetPostTown, kIdPostTown);
+    text(kPosition, &CTraveller::SetPosition, kIdPosition);
     if (std::string v = read(kAccount); !v.empty()) {
         t.SetAccountNumber(v);
-        show(kAccountField, t.AccountNumber());
+        show(kIdBankAccount, t.AccountNumber());
     }
-    text(kAgency, &CTraveller::SetAgency, kAgencyField);
-    text(kDepartment, &CTraveller::SetDepartment, kDepartmentField);
+    text(kAgency, &CTraveller::SetAgency, kIdAgency);
+    text(kDepartment, &CTraveller::SetDepartment, kIdDepartment);
     if (std::string v = read(kEmployee); !v.empty()) {
         t.SetEmployeeNumber(TextToInt(v));
-        show(kEmployeeField, t.EmployeeNumberText());
+        show(kIdEmployeeNumber, t.EmployeeNumberText());
     }
-    text(kTaxMunicipality, &CTraveller::SetTaxMunicipality, kTaxMunicipalityField);
-    number(kMunicipalityNumber, &CTraveller::SetMunicipalityNumber, kMunicipalityNumberField);
+    text(kTaxMunicipality, &CTraveller::SetTaxMunicipality, kIdTaxMunicipality);
+    number(kMunicipalityNumber, &CTraveller::SetMunicipalityNumber, kIdMunicipalityNumber);
     if (std::string v = read(kTaxPercent); !v.empty()) {
         t.SetTaxPercent(static_cast<float>(ParseDecimal(v)));
-        show(kTaxPercentField, v);
+        show(kIdTaxPercent, v);
     }
     if (std::string v = read(kKmSoFar); !v.empty()) {
         t.SetKmSoFar(static_cast<std::uint32_t>(TextToInt(v)));
@@ -113,7 +99,7 @@ void CFerdixDoc::ReadProfile() {
         }
     }
     // Last: older profiles were written without it.
-    number(kDutyStation, &CTraveller::SetDutyStationNumber, kDutyStationField);
+    number(kDutyStation, &CTraveller::SetDutyStationNumber, kIdDutyStation);
 
     std::string language = read(kStartLanguage);
     if (language.size() < 2) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/control_ids.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
 #include "calc/allowance_table.h"
@@ -18,89 +19,6 @@
 namespace ferdix {
 
 namespace {
-
-// Control ids the form's behaviour refers to by name.
-constexpr int kPersonId = 1004;
-constexpr int kName = 1011;
-constexpr int kStreet = 1012;
-constexpr int kTaxMunicipality = 1013;
-constexpr int kPostcode = 1014;
-constexpr int kMunicipalityNumber = 1015;
-constexpr int kPostTown = 1016;
-constexpr int kTripCourse = 1018;
-constexpr int kTripOfficial = 1019;
-constexpr int kTripOther = 1020;
-constexpr int kConcerns = 1021;
-constexpr int kPurpose = 1023;
-constexpr int kDepartureDate = 1024;
-constexpr int kReturnDate = 1026;
-constexpr int kReturnTime = 1028;
-constexpr int kDepartureTime = 1030;
-constexpr int kPosition = 1032;
-constexpr int kBankAccount = 1033;
-constexpr int kDepartment = 1035;
-constexpr int kEmployeeNumber = 1037;
-constexpr int kAgency = 1038;
-constexpr int kTaxPercent = 1039;
-constexpr int kDutyStation = 1219;
-constexpr int kLodging = 1001;
-constexpr int kOvernight = 1246;
-constexpr int kHotel = 1209;
-constexpr int kBoardingHouse = 1210;
-constexpr int kLodgingOther = 1211;
-constexpr int kAdminDomestic = 1275;
-constexpr int kAdminAbroad = 1276;
-constexpr int kAdminRate = 1253;
-// Travel entry.
-constexpr int kTravelList = 1043;
-constexpr int kTravelDate = 1044;
-constexpr int kTravelTime = 1045;
-constexpr int kTravelFrom = 1046;
-constexpr int kTravelArrival = 1047;
-constexpr int kTravelTo = 1048;
-constexpr int kTravelCurrency = 1049;
-constexpr int kTravelAmount = 1050;
-constexpr int kTravelRate = 1051;
-constexpr int kTravelSum = 1052;
-constexpr int kTravelKm = 1054;
-constexpr int kTravelMeans = 1117;
-constexpr int kTravelRegister = 1248;
-// Outlay entry.
-constexpr int kOutlayList = 1057;
-constexpr int kOutlayDate = 1058;
-constexpr int kOutlayText = 1060;
-constexpr int kOutlayCurrency = 1063;
-constexpr int kOutlayAmount = 1064;
-constexpr int kOutlayRate = 1065;
-constexpr int kOutlaySum = 1066;
-constexpr int kOutlayRegister = 1069;
-// Countries and the fields their rates go into.
-constexpr int kDayCountry = 1081;
-constexpr int kNightCountry1 = 1085;
-constexpr int kNightCountry2 = 1089;
-constexpr int kUnverifiedCountry1 = 1096;
-constexpr int kUnverifiedCountry2 = 1100;
-constexpr int kDayAbroad6to12Rate = 1077;
-constexpr int kDayAbroadOver12Rate = 1078;
-// Car lines.
-constexpr int kCarUpTo9000Count = 1093;
-constexpr int kCarUpTo9000Amount = 1095;
-constexpr int kCarOver9000Count = 1097;
-constexpr int kCarOver9000Rate = 1098;
-constexpr int kCarOver9000Amount = 1099;
-constexpr int kOtherTransportCount = 1105;
-// Other fields.
-constexpr int kOtherAdditions = 1133;
-constexpr int kAdvance = 1138;
-constexpr int kAdvancePlace = 1140;
-constexpr int kRemarks = 1171;
-constexpr int kAccountToCharge = 1202;
-constexpr int kWrittenDate = 1206;
-constexpr int kInterimAccount = 1215;
-constexpr int kTripNumber = 1237;
-constexpr int kMealInfo1 = 1263;
-constexpr int kMealInfo2 = 1264;
-constexpr int kMealInfo3 = 1265;
 
 // The allowance line and column of a grid field; line -1 when the id is no grid field.
 struct GridCell {
@@ -146,13 +64,13 @@ CFerdixView::CFerdixView(CFerdixDoc& doc, IFormControls& controls, IViewHost* ho
 void CFerdixView::InitialiseForm() {
     if (!m_bLoading) {
         FillLists();
-        for (int id : {kTravelList, kOutlayList, kRemarks}) {
+        for (int id : {kIdTravelList, kIdOutlayList, kIdRemarks}) {
             m_controls.UseFixedFont(id);
         }
         SetColumns();
-        m_controls.LimitText(kConcerns, 25);
-        m_controls.LimitText(kOtherAdditions, 10);
-        m_controls.LimitText(kAdvancePlace, 18);
+        m_controls.LimitText(kIdTripOtherText, 25);
+        m_controls.LimitText(kIdOtherAdditions, 10);
+        m_controls.LimitText(kIdAdvancePlace, 18);
         // The form's own texts are bokmål.
         if (WrittenStandard() == kNynorsk) {
             RelabelForm();
@@ -164,19 +82,19 @@ void CFerdixView::InitialiseForm() {
 }
 
 void CFerdixView::FillLists() {
-    for (int id : {kTravelCurrency, kOutlayCurrency}) {
+    for (int id : {kIdTravelCurrency, kIdOutlayCurrency}) {
         m_controls.ResetContent(id);
         for (std::string_view code : kCurrencyCodes) {
             m_controls.AddString(id, code);
         }
         m_controls.SetText(id, "NOK");
     }
-    m_controls.ResetContent(kTravelMeans);
+    m_controls.ResetContent(kIdTravelMeans);
     for (std::string_view means : MeansOfTransportChoices()) {
-        m_controls.AddString(kTravelMeans, means);
+        m_controls.AddString(kIdTravelMeans, means);
     }
-    for (int id :
-         {kDayCountry, kNightCountry1, kNightCountry2, kUnverifiedCountry1, kUnverifiedCountry2}) {
+    for (int id : {kIdDayCountry, kIdNightCountry1, kIdNightCountry2, kIdUnverifiedCountry1,
+                   kIdUnverifiedCountry2}) {
         m_controls.ResetContent(id);
         for (const CountryRate& c : m_doc.m_countries) {
             if (c.name.size() > 2) {
@@ -187,31 +105,33 @@ void CFerdixView::FillLists() {
 }
 
 void CFerdixView::SetColumns() {
-    m_controls.SetColumns(kTravelList, TravelListColumns());
-    m_controls.SetColumns(kOutlayList, OutlayListColumns());
+    m_controls.SetColumns(kIdTravelList, TravelListColumns());
+    m_controls.SetColumns(kIdOutlayList, OutlayListColumns());
 }
 
 void CFerdixView::ClearForm() {
-    for (int id :
-         {kPersonId, kName, kStreet, kTaxMunicipality, kPostcode, kMunicipalityNumber, kPostTown,
-          kConcerns, kPurpose, kDepartureDate, kReturnDate, kReturnTime, kDepartureTime, kPosition,
-          kBankAccount, kDepartment, kEmployeeNumber, kAgency, kTaxPercent}) {
+    for (int id : {kIdPersonId, kIdName, kIdStreet, kIdTaxMunicipality, kIdPostcode,
+                   kIdMunicipalityNumber, kIdPostTown, kIdTripOtherText, kIdPurpose,
+                   kIdDepartureDate, kIdReturnDate, kIdReturnTime, kIdDepartureTime, kIdPosition,
+                   kIdBankAccount, kIdDepartment, kIdEmployeeNumber, kIdAgency, kIdTaxPercent}) {
         m_controls.SetText(id, "");
     }
-    for (int id : {kTravelDate, kTravelTime, kTravelFrom, kTravelArrival, kTravelTo}) {
+    for (int id : {kIdTravelDate, kIdTravelTime, kIdTravelFrom, kIdTravelArrival, kIdTravelTo}) {
         m_controls.SetText(id, "");
     }
-    m_controls.SetText(kTravelCurrency, "NOK");
-    for (int id :
-         {kTravelAmount, kTravelRate, kTravelSum, kTravelKm, kOutlayDate, kOutlayText, 1062}) {
+    m_controls.SetText(kIdTravelCurrency, "NOK");
+    for (int id : {kIdTravelAmount, kIdTravelRate, kIdTravelSum, kIdTravelKm, kIdOutlayDate,
+                   kIdOutlayText, kIdDayDomesticUnder5hCount}) {
         m_controls.SetText(id, "");
     }
-    m_controls.SetText(kOutlayCurrency, "NOK");
+    m_controls.SetText(kIdOutlayCurrency, "NOK");
     // The entries convert with the code their field shows.
     m_travelEntry.SetCurrency("NOK");
     m_outlayEntry.SetCurrency("NOK");
-    for (int id : {1064, 1065, 1066, 1067, 1068, 1070, kOtherAdditions, kAdvancePlace, kLodging,
-                   kRemarks, kAccountToCharge, kTripNumber, kInterimAccount}) {
+    for (int id :
+         {kIdOutlayAmount, kIdOutlayRate, kIdOutlaySum, kIdDayDomestic5to9hCount,
+          kIdDayAbroad6to12hCount, kIdDayAbroadOver12hCount, kIdOtherAdditions, kIdAdvancePlace,
+          kIdLodging, kIdRemarks, kIdAccountToCharge, kIdTripNumber, kIdInterimAccount}) {
         m_controls.SetText(id, "");
     }
     for (const AllowanceLineInfo& info : kAllowanceLines) {
@@ -224,77 +144,77 @@ void CFerdixView::ClearForm() {
     for (const RateFieldText& r : RateFieldTexts(m_doc.m_rates, false)) {
         m_controls.SetText(r.field, r.text);
     }
-    m_controls.SetCheck(kTripCourse, true);
-    m_controls.SetCheck(kHotel, true);
-    m_controls.SetCheck(kAdminDomestic, true);
-    m_controls.SetText(kWrittenDate, "");
+    m_controls.SetCheck(kIdTripCourse, true);
+    m_controls.SetCheck(kIdHotel, true);
+    m_controls.SetCheck(kIdAdminDomestic, true);
+    m_controls.SetText(kIdWrittenDate, "");
 }
 
 void CFerdixView::RefreshForm() {
     const CTraveller& t = m_doc.Traveller();
-    m_controls.SetText(kPersonId, t.PersonId());
-    m_controls.SetText(kName, t.Name());
-    m_controls.SetText(kStreet, t.StreetAddress());
-    m_controls.SetText(kPostcode, t.Postcode());
-    m_controls.SetText(kPostTown, t.PostTown());
-    m_controls.SetText(kTaxMunicipality, t.TaxMunicipality());
-    m_controls.SetText(kMunicipalityNumber, t.MunicipalityNumberText());
-    m_controls.SetText(kDutyStation, t.DutyStationNumberText());
-    m_controls.SetText(kAccountToCharge, t.AccountToCharge());
-    m_controls.SetText(kTripNumber, m_doc.TripNumber());
+    m_controls.SetText(kIdPersonId, t.PersonId());
+    m_controls.SetText(kIdName, t.Name());
+    m_controls.SetText(kIdStreet, t.StreetAddress());
+    m_controls.SetText(kIdPostcode, t.Postcode());
+    m_controls.SetText(kIdPostTown, t.PostTown());
+    m_controls.SetText(kIdTaxMunicipality, t.TaxMunicipality());
+    m_controls.SetText(kIdMunicipalityNumber, t.MunicipalityNumberText());
+    m_controls.SetText(kIdDutyStation, t.DutyStationNumberText());
+    m_controls.SetText(kIdAccountToCharge, t.AccountToCharge());
+    m_controls.SetText(kIdTripNumber, m_doc.TripNumber());
 
     int kind = m_doc.TripKind();
-    m_controls.SetCheck(kTripCourse, kind == 0);
-    m_controls.SetCheck(kTripOfficial, kind == 1);
-    m_controls.SetCheck(kTripOther, kind == 2);
+    m_controls.SetCheck(kIdTripCourse, kind == 0);
+    m_controls.SetCheck(kIdTripOfficial, kind == 1);
+    m_controls.SetCheck(kIdTripOther, kind == 2);
     // The free text belongs to "Annet" and is editable only with it.
-    m_controls.Enable(kConcerns, kind == 2);
+    m_controls.Enable(kIdTripOtherText, kind == 2);
     int lodging = m_doc.LodgingKind();
-    m_controls.SetCheck(kHotel, lodging == 0);
-    m_controls.SetCheck(kBoardingHouse, lodging == 1);
-    m_controls.SetCheck(kLodgingOther, lodging == 2 || lodging == 3);
-    m_controls.SetCheck(kAdminDomestic, true);
-    m_controls.SetCheck(kAdminAbroad, false);
+    m_controls.SetCheck(kIdHotel, lodging == 0);
+    m_controls.SetCheck(kIdBoardingHouse, lodging == 1);
+    m_controls.SetCheck(kIdLodgingOther, lodging == 2 || lodging == 3);
+    m_controls.SetCheck(kIdAdminDomestic, true);
+    m_controls.SetCheck(kIdAdminAbroad, false);
 
-    m_controls.SetText(kConcerns, m_doc.Concerns());
-    m_controls.SetText(kPurpose, m_doc.Purpose());
-    m_controls.SetText(kDepartureDate, m_doc.DepartureDateText());
-    m_controls.SetText(kReturnDate, m_doc.ReturnDateText());
-    m_controls.SetText(kReturnTime, m_doc.ReturnTimeText());
-    m_controls.SetText(kDepartureTime, m_doc.DepartureTimeText());
-    m_controls.SetText(kPosition, t.Position());
-    m_controls.SetText(kBankAccount, t.AccountNumber());
-    m_controls.SetText(kDepartment, t.Department());
-    m_controls.SetText(kEmployeeNumber, t.EmployeeNumberText());
-    m_controls.SetText(kAgency, t.Agency());
-    m_controls.SetText(kTaxPercent, t.TaxPercentText());
+    m_controls.SetText(kIdTripOtherText, m_doc.Concerns());
+    m_controls.SetText(kIdPurpose, m_doc.Purpose());
+    m_controls.SetText(kIdDepartureDate, m_doc.DepartureDateText());
+    m_controls.SetText(kIdReturnDate, m_doc.ReturnDateText());
+    m_controls.SetText(kIdReturnTime, m_doc.ReturnTimeText());
+    m_controls.SetText(kIdDepartureTime, m_doc.DepartureTimeText());
+    m_controls.SetText(kIdPosition, t.Position());
+    m_controls.SetText(kIdBankAccount, t.AccountNumber());
+    m_controls.SetText(kIdDepartment, t.Department());
+    m_controls.SetText(kIdEmployeeNumber, t.EmployeeNumberText());
+    m_controls.SetText(kIdAgency, t.Agency());
+    m_controls.SetText(kIdTaxPercent, t.TaxPercentText());
 
     FillTravelList();
     FillOutlayList();
 
-    m_controls.SetText(kDayCountry, m_doc.AbroadDayCountry());
-    m_controls.SetText(kNightCountry1, m_doc.AbroadNightCountry1());
-    m_controls.SetText(kNightCountry2, m_doc.AbroadNightCountry2());
+    m_controls.SetText(kIdDayCountry, m_doc.AbroadDayCountry());
+    m_controls.SetText(kIdNightCountry1, m_doc.AbroadNightCountry1());
+    m_controls.SetText(kIdNightCountry2, m_doc.AbroadNightCountry2());
 
     for (int line = 0; line < kAllowanceLineCount; ++line) {
         RefreshGridLine(line);
     }
     RefreshCarFields();
 
-    m_controls.SetText(kUnverifiedCountry1, m_doc.UnverifiedNightCountry1());
-    m_controls.SetText(kUnverifiedCountry2, m_doc.UnverifiedNightCountry2());
-    m_controls.SetText(kTravelMeans, m_doc.OtherTransport());
-    m_controls.SetText(kAdvancePlace, m_doc.AdvancePlace());
-    m_controls.SetText(kLodging, m_doc.Lodging());
-    m_controls.SetText(kRemarks, m_doc.Remarks());
-    m_controls.SetText(kInterimAccount, m_doc.InterimAccount());
+    m_controls.SetText(kIdUnverifiedCountry1, m_doc.UnverifiedNightCountry1());
+    m_controls.SetText(kIdUnverifiedCountry2, m_doc.UnverifiedNightCountry2());
+    m_controls.SetText(kIdTravelMeans, m_doc.OtherTransport());
+    m_controls.SetText(kIdAdvancePlace, m_doc.AdvancePlace());
+    m_controls.SetText(kIdLodging, m_doc.Lodging());
+    m_controls.SetText(kIdRemarks, m_doc.Remarks());
+    m_controls.SetText(kIdInterimAccount, m_doc.InterimAccount());
     // Shown so that the field never reads empty while the claim holds a description.
-    m_controls.SetText(kOtherAdditions, m_doc.OtherAdditions());
+    m_controls.SetText(kIdOtherAdditions, m_doc.OtherAdditions());
 
     bool overnight = lodging != 3;
-    m_controls.SetCheck(kOvernight, overnight);
+    m_controls.SetCheck(kIdOvernight, overnight);
     m_nOvernight = overnight ? 1 : 0;
-    for (int id : {kHotel, kBoardingHouse, kLodgingOther}) {
+    for (int id : {kIdHotel, kIdBoardingHouse, kIdLodgingOther}) {
         m_controls.Enable(id, overnight);
     }
 }
@@ -315,14 +235,14 @@ void CFerdixView::RefreshGridLine(int line) {
 void CFerdixView::RefreshCarFields() {
     auto a = static_cast<std::int64_t>(m_doc.Traveller().KmSoFar());
     if (a >= kCarThresholdKm) {
-        m_controls.Enable(kCarUpTo9000Count, false);
-        m_controls.SetText(kCarUpTo9000Count, "");
-        m_controls.SetText(kCarUpTo9000Amount, "");
-        m_controls.Enable(kCarOver9000Count, true);
+        m_controls.Enable(kIdCarUpTo9000Count, false);
+        m_controls.SetText(kIdCarUpTo9000Count, "");
+        m_controls.SetText(kIdCarUpTo9000Amount, "");
+        m_controls.Enable(kIdCarOver9000Count, true);
         RefreshGridLine(CarOver9000);
         return;
     }
-    m_controls.Enable(kCarUpTo9000Count, true);
+    m_controls.Enable(kIdCarUpTo9000Count, true);
     std::int64_t c = CarKilometres(m_doc);
     // Without car legs the kilometres typed on the car lines stand, so a refresh never
     // empties line 16.
@@ -332,11 +252,11 @@ void CFerdixView::RefreshCarFields() {
     }
     RefreshGridLine(CarUpTo9000);
     if (c + a < kCarThresholdKm) {
-        m_controls.Enable(kCarOver9000Count, false);
-        m_controls.SetText(kCarOver9000Count, "");
-        m_controls.SetText(kCarOver9000Amount, "");
+        m_controls.Enable(kIdCarOver9000Count, false);
+        m_controls.SetText(kIdCarOver9000Count, "");
+        m_controls.SetText(kIdCarOver9000Amount, "");
     } else {
-        m_controls.Enable(kCarOver9000Count, true);
+        m_controls.Enable(kIdCarOver9000Count, true);
         RefreshGridLine(CarOver9000);
     }
 }
@@ -349,7 +269,7 @@ void CFerdixView::HandOverFocus() {
     int had = m_controls.GetFocus();
     // Through the identity-number field, or away from it when it is the one being edited, so
     // that its own text reaches the claim too.
-    m_controls.SetFocus(had == kPersonId ? 0 : kPersonId);
+    m_controls.SetFocus(had == kIdPersonId ? 0 : kIdPersonId);
     m_controls.SetFocus(had);
 }
 
@@ -371,35 +291,35 @@ void CFerdixView::OnChange(int id) {
         return;
     }
     switch (id) {
-        case kTravelAmount:
-        case kTravelRate: {
+        case kIdTravelAmount:
+        case kIdTravelRate: {
             float v = ParseAmount(m_controls.GetText(id));
-            if (id == kTravelAmount) {
+            if (id == kIdTravelAmount) {
                 m_travelEntry.SetForeignAmount(v);
             } else {
                 m_travelEntry.SetRate(v);
             }
-            m_controls.SetText(kTravelSum, FormatAmount(m_travelEntry.Amount(), true));
+            m_controls.SetText(kIdTravelSum, FormatAmount(m_travelEntry.Amount(), true));
             break;
         }
-        case kOutlayAmount:
-        case kOutlayRate: {
+        case kIdOutlayAmount:
+        case kIdOutlayRate: {
             float v = ParseAmount(m_controls.GetText(id));
-            if (id == kOutlayAmount) {
+            if (id == kIdOutlayAmount) {
                 m_outlayEntry.SetForeignAmount(v);
             } else {
                 m_outlayEntry.SetRate(v);
             }
-            m_controls.SetText(kOutlaySum, FormatAmount(m_outlayEntry.Amount(), true));
+            m_controls.SetText(kIdOutlaySum, FormatAmount(m_outlayEntry.Amount(), true));
             break;
         }
-        case kOutlayCurrency:
+        case kIdOutlayCurrency:
             OutlayCurrencyChanged(false);
             break;
-        case kNightCountry1:
-        case kNightCountry2:
-        case kUnverifiedCountry1:
-        case kUnverifiedCountry2:
+        case kIdNightCountry1:
+        case kIdNightCountry2:
+        case kIdUnverifiedCountry1:
+        case kIdUnverifiedCountry2:
             StoreCountry(id, m_controls.GetText(id));
             break;
         default:
@@ -435,7 +355,7 @@ void CFerdixView::OnLeave(int id) {
         return;
     }
     switch (id) {
-        case kCarUpTo9000Count: {
+        case kIdCarUpTo9000Count: {
             TypedSplit s =
                 SplitTypedCarKm(m_doc.Traveller().KmSoFar(), ParseAmount(m_controls.GetText(id)));
             if (s.applies) {
@@ -443,38 +363,38 @@ void CFerdixView::OnLeave(int id) {
                 m_doc.SetLineValue(CarOver9000, kCountColumn, static_cast<float>(s.over9000));
                 RefreshGridLine(CarUpTo9000);
                 RefreshGridLine(CarOver9000);
-                m_controls.Enable(kCarOver9000Count, true);
+                m_controls.Enable(kIdCarOver9000Count, true);
             }
             break;
         }
-        case 1134:
-        case 1135:
-        case 1136: {
+        case kIdMealDeductionNoOvernightAmount:
+        case kIdMealDeductionOvernight1Amount:
+        case kIdMealDeductionOvernight2Amount: {
             int line = FindGridCell(id).line;
             ShowLineValue(id, line, kAmountColumn);
             break;
         }
-        case kAdvance:
+        case kIdAdvanceAmount:
             m_doc.SetLineValue(Advance, kAmountColumn, ParseAmount(m_controls.GetText(id)));
             ShowLineValue(id, Advance, kAmountColumn);
             break;
-        case kDayCountry:
-        case kNightCountry1:
-        case kNightCountry2:
-        case kUnverifiedCountry1:
-        case kUnverifiedCountry2:
+        case kIdDayCountry:
+        case kIdNightCountry1:
+        case kIdNightCountry2:
+        case kIdUnverifiedCountry1:
+        case kIdUnverifiedCountry2:
             StoreCountry(id, m_controls.GetText(id));
             break;
-        case kTravelDate:
-        case kOutlayDate:
+        case kIdTravelDate:
+        case kIdOutlayDate:
             m_controls.SetText(id, DayFirstDateOf(m_controls.GetText(id)));
             break;
-        case kTravelTime: {
+        case kIdTravelTime: {
             bool parsed = false;
             m_controls.SetText(id, TimeOf(m_controls.GetText(id), &parsed));
             break;
         }
-        case kTravelArrival: {
+        case kIdTravelArrival: {
             bool parsed = false;
             std::string t = TimeOf(m_controls.GetText(id), &parsed);
             if (parsed) {
@@ -482,13 +402,13 @@ void CFerdixView::OnLeave(int id) {
             }
             break;
         }
-        case kOutlayCurrency:
+        case kIdOutlayCurrency:
             OutlayCurrencyChanged(true);
             break;
-        case kTravelCurrency:
+        case kIdTravelCurrency:
             TravelCurrencyLeft();
             break;
-        case kTravelMeans:
+        case kIdTravelMeans:
             TransportLeft();
             break;
         default:
@@ -500,56 +420,56 @@ bool CFerdixView::BindTravellerLeave(int id) {
     CTraveller& t = m_doc.Traveller();
     std::string text = m_controls.GetText(id);
     switch (id) {
-        case kPersonId:
+        case kIdPersonId:
             t.SetPersonId(text);
             m_controls.SetText(id, t.PersonId());
             return true;
-        case kName:
+        case kIdName:
             t.SetName(text);
             return true;
-        case kStreet:
+        case kIdStreet:
             t.SetStreetAddress(text);
             return true;
-        case kPostcode:
+        case kIdPostcode:
             t.SetPostcodeNumber(TextToInt(text));
             m_controls.SetText(id, t.Postcode());
             return true;
-        case kPostTown:
+        case kIdPostTown:
             t.SetPostTown(text);
             return true;
-        case kPosition:
+        case kIdPosition:
             t.SetPosition(text);
             return true;
-        case kBankAccount:
+        case kIdBankAccount:
             t.SetAccountNumber(text);
             m_controls.SetText(id, t.AccountNumber());
             return true;
-        case kAgency:
+        case kIdAgency:
             t.SetAgency(text);
             return true;
-        case kDepartment:
+        case kIdDepartment:
             t.SetDepartment(text);
             return true;
-        case kTaxMunicipality:
+        case kIdTaxMunicipality:
             t.SetTaxMunicipality(text);
             return true;
-        case kMunicipalityNumber:
+        case kIdMunicipalityNumber:
             t.SetMunicipalityNumber(TextToInt(text));
             m_controls.SetText(id, t.MunicipalityNumberText());
             return true;
-        case kEmployeeNumber:
+        case kIdEmployeeNumber:
             t.SetEmployeeNumber(TextToInt(text));
             m_controls.SetText(id, t.EmployeeNumberText());
             return true;
-        case kTaxPercent:
+        case kIdTaxPercent:
             t.SetTaxPercent(ParseAmount(text));
             m_controls.SetText(id, t.TaxPercentText());
             return true;
-        case kDutyStation:
+        case kIdDutyStation:
             t.SetDutyStationNumber(TextToInt(text));
             m_controls.SetText(id, t.DutyStationNumberText());
             return true;
-        case kAccountToCharge:
+        case kIdAccountToCharge:
             t.SetAccountToCharge(text);
             return true;
         default:
@@ -560,57 +480,57 @@ bool CFerdixView::BindTravellerLeave(int id) {
 bool CFerdixView::BindTripLeave(int id) {
     std::string text = m_controls.GetText(id);
     switch (id) {
-        case kConcerns:
+        case kIdTripOtherText:
             m_doc.SetConcerns(text.substr(0, 25));
             return true;
-        case kPurpose:
+        case kIdPurpose:
             m_doc.SetPurpose(text);
             return true;
-        case kDepartureDate:
+        case kIdDepartureDate:
             m_doc.SetDepartureDate(text);
-            m_controls.SetText(kDepartureDate, m_doc.DepartureDateText());
-            m_controls.SetText(kDepartureTime, m_doc.DepartureTimeText());
+            m_controls.SetText(kIdDepartureDate, m_doc.DepartureDateText());
+            m_controls.SetText(kIdDepartureTime, m_doc.DepartureTimeText());
             return true;
-        case kDepartureTime:
+        case kIdDepartureTime:
             m_doc.SetDepartureTime(text);
-            m_controls.SetText(kDepartureDate, m_doc.DepartureDateText());
-            m_controls.SetText(kDepartureTime, m_doc.DepartureTimeText());
+            m_controls.SetText(kIdDepartureDate, m_doc.DepartureDateText());
+            m_controls.SetText(kIdDepartureTime, m_doc.DepartureTimeText());
             return true;
-        case kReturnDate:
+        case kIdReturnDate:
             m_doc.SetReturnDate(text);
-            m_controls.SetText(kReturnDate, m_doc.ReturnDateText());
-            m_controls.SetText(kReturnTime, m_doc.ReturnTimeText());
+            m_controls.SetText(kIdReturnDate, m_doc.ReturnDateText());
+            m_controls.SetText(kIdReturnTime, m_doc.ReturnTimeText());
             return true;
-        case kReturnTime:
+        case kIdReturnTime:
             m_doc.SetReturnTime(text);
-            m_controls.SetText(kReturnDate, m_doc.ReturnDateText());
-            m_controls.SetText(kReturnTime, m_doc.ReturnTimeText());
+            m_controls.SetText(kIdReturnDate, m_doc.ReturnDateText());
+            m_controls.SetText(kIdReturnTime, m_doc.ReturnTimeText());
             return true;
-        case kLodging:
+        case kIdLodging:
             m_doc.SetLodging(text);
             return true;
-        case kOtherAdditions:
+        case kIdOtherAdditions:
             if (!m_bLoading) {
                 m_doc.SetOtherAdditions(text.substr(0, 10));
             }
             return true;
-        case kAdvancePlace:
+        case kIdAdvancePlace:
             m_doc.SetAdvancePlace(text.substr(0, 18));
             return true;
-        case kRemarks:
+        case kIdRemarks:
             m_doc.SetRemarks(text);
             return true;
-        case kWrittenDate: {
+        case kIdWrittenDate: {
             std::string normal = DayFirstDateOf(text);
             if (!normal.empty()) {
                 m_controls.SetText(id, normal);
             }
             return true;
         }
-        case kTripNumber:
+        case kIdTripNumber:
             m_doc.SetTripNumber(text);
             return true;
-        case kInterimAccount:
+        case kIdInterimAccount:
             m_doc.SetInterimAccount(text);
             return true;
         default:
@@ -620,19 +540,19 @@ bool CFerdixView::BindTripLeave(int id) {
 
 void CFerdixView::OnClick(int id) {
     switch (id) {
-        case kTripCourse:
-        case kTripOfficial:
-        case kTripOther:
-            m_doc.SetTripKind(id - kTripCourse);
-            m_controls.Enable(kConcerns, id == kTripOther);
-            if (id == kTripOther) {
-                m_controls.SetFocus(kConcerns);
+        case kIdTripCourse:
+        case kIdTripOfficial:
+        case kIdTripOther:
+            m_doc.SetTripKind(id - kIdTripCourse);
+            m_controls.Enable(kIdTripOtherText, id == kIdTripOther);
+            if (id == kIdTripOther) {
+                m_controls.SetFocus(kIdTripOtherText);
             }
             break;
-        case kOvernight: {
-            bool checked = m_controls.IsChecked(kOvernight);
+        case kIdOvernight: {
+            bool checked = m_controls.IsChecked(kIdOvernight);
             m_nOvernight = checked ? 1 : 0;
-            for (int b : {kHotel, kBoardingHouse, kLodgingOther}) {
+            for (int b : {kIdHotel, kIdBoardingHouse, kIdLodgingOther}) {
                 m_controls.Enable(b, checked);
             }
             if (!checked) {
@@ -640,26 +560,26 @@ void CFerdixView::OnClick(int id) {
             }
             break;
         }
-        case kHotel:
-        case kBoardingHouse:
-        case kLodgingOther:
-            m_doc.SetLodgingKind(id - kHotel);
+        case kIdHotel:
+        case kIdBoardingHouse:
+        case kIdLodgingOther:
+            m_doc.SetLodgingKind(id - kIdHotel);
             break;
-        case kAdminDomestic:
-            m_controls.SetText(kAdminRate, m_doc.m_rates.ValueText(kRateAdmin));
+        case kIdAdminDomestic:
+            m_controls.SetText(kIdAdminAllowanceRate, m_doc.m_rates.ValueText(kRateAdmin));
             break;
-        case kAdminAbroad:
-            m_controls.SetText(kAdminRate, m_doc.m_rates.ValueText(kRateAdminAbroad));
+        case kIdAdminAbroad:
+            m_controls.SetText(kIdAdminAllowanceRate, m_doc.m_rates.ValueText(kRateAdminAbroad));
             break;
-        case kTravelRegister:
+        case kIdTravelRegister:
             RegisterTravelLine();
             break;
-        case kOutlayRegister:
+        case kIdOutlayRegister:
             RegisterOutlayLine();
             break;
-        case kMealInfo1:
-        case kMealInfo2:
-        case kMealInfo3:
+        case kIdMealInfo1:
+        case kIdMealInfo2:
+        case kIdMealInfo3:
             ShowMealRates();
             break;
         default:
@@ -669,18 +589,18 @@ void CFerdixView::OnClick(int id) {
 
 void CFerdixView::OnSelChange(int id) {
     switch (id) {
-        case kDayCountry:
-        case kNightCountry1:
-        case kNightCountry2:
-        case kUnverifiedCountry1:
-        case kUnverifiedCountry2:
+        case kIdDayCountry:
+        case kIdNightCountry1:
+        case kIdNightCountry2:
+        case kIdUnverifiedCountry1:
+        case kIdUnverifiedCountry2:
             PickCountry(id);
             break;
-        case kTravelCurrency:
+        case kIdTravelCurrency:
             EnableTravelAmounts(true, true);
             break;
-        case kOutlayCurrency:
-            for (int f : {kOutlayAmount, kOutlayRate, kOutlaySum}) {
+        case kIdOutlayCurrency:
+            for (int f : {kIdOutlayAmount, kIdOutlayRate, kIdOutlaySum}) {
                 m_controls.Enable(f, true);
             }
             break;
@@ -690,9 +610,9 @@ void CFerdixView::OnSelChange(int id) {
 }
 
 void CFerdixView::OnDoubleClick(int id) {
-    if (id == kTravelList) {
+    if (id == kIdTravelList) {
         TakeBackTravelLine();
-    } else if (id == kOutlayList) {
+    } else if (id == kIdOutlayList) {
         TakeBackOutlayLine();
     }
 }
@@ -707,20 +627,20 @@ void CFerdixView::PickCountry(int id) {
             continue;
         }
         switch (id) {
-            case kDayCountry:
-                WriteRateField(kDayAbroadOver12Rate, static_cast<float>(c.perDiemRate));
-                WriteRateField(kDayAbroad6to12Rate,
+            case kIdDayCountry:
+                WriteRateField(kIdDayAbroadOver12hRate, static_cast<float>(c.perDiemRate));
+                WriteRateField(kIdDayAbroad6to12hRate,
                                static_cast<float>(ShortAbroadDayRate(c.perDiemRate)));
                 break;
-            case kNightCountry1:
+            case kIdNightCountry1:
                 WriteRateField(kAllowanceLines[OvernightAbroad1].rateField,
                                static_cast<float>(c.perDiemRate));
                 break;
-            case kNightCountry2:
+            case kIdNightCountry2:
                 WriteRateField(kAllowanceLines[OvernightAbroad2].rateField,
                                static_cast<float>(c.perDiemRate));
                 break;
-            case kUnverifiedCountry1:
+            case kIdUnverifiedCountry1:
                 WriteRateField(kAllowanceLines[NightAbroad1].rateField,
                                static_cast<float>(c.nightRate));
                 break;
@@ -730,26 +650,26 @@ void CFerdixView::PickCountry(int id) {
                 break;
         }
     }
-    if (id == kNightCountry1 || id == kUnverifiedCountry1 || id == kUnverifiedCountry2) {
+    if (id == kIdNightCountry1 || id == kIdUnverifiedCountry1 || id == kIdUnverifiedCountry2) {
         StoreCountry(id, picked);
     }
 }
 
 void CFerdixView::StoreCountry(int id, std::string_view text) {
     switch (id) {
-        case kDayCountry:
+        case kIdDayCountry:
             m_doc.SetAbroadDayCountry(text);
             break;
-        case kNightCountry1:
+        case kIdNightCountry1:
             m_doc.SetAbroadNightCountry1(text);
             break;
-        case kNightCountry2:
+        case kIdNightCountry2:
             m_doc.SetAbroadNightCountry2(text);
             break;
-        case kUnverifiedCountry1:
+        case kIdUnverifiedCountry1:
             m_doc.SetUnverifiedNightCountry1(text);
             break;
-        case kUnverifiedCountry2:
+        case kIdUnverifiedCountry2:
             m_doc.SetUnverifiedNightCountry2(text);
             break;
         default:
@@ -761,94 +681,94 @@ void CFerdixView::StoreCountry(int id, std::string_view text) {
 // Travel and outlay entries.
 
 void CFerdixView::OutlayCurrencyChanged(bool leaving) {
-    std::string code = m_controls.GetText(kOutlayCurrency);
+    std::string code = m_controls.GetText(kIdOutlayCurrency);
     m_outlayEntry.SetCurrency(code);
     bool nok = IsNokCurrency(code);
-    m_controls.Enable(kOutlayAmount, !nok);
-    m_controls.Enable(kOutlayRate, !nok);
-    m_controls.Enable(kOutlaySum, nok);
+    m_controls.Enable(kIdOutlayAmount, !nok);
+    m_controls.Enable(kIdOutlayRate, !nok);
+    m_controls.Enable(kIdOutlaySum, nok);
     if (leaving) {
-        m_controls.SetFocus(nok ? kOutlaySum : kOutlayAmount);
+        m_controls.SetFocus(nok ? kIdOutlaySum : kIdOutlayAmount);
     }
 }
 
 void CFerdixView::EnableTravelAmounts(bool foreign, bool kroner) {
-    m_controls.Enable(kTravelAmount, foreign);
-    m_controls.Enable(kTravelRate, foreign);
-    m_controls.Enable(kTravelSum, kroner);
+    m_controls.Enable(kIdTravelAmount, foreign);
+    m_controls.Enable(kIdTravelRate, foreign);
+    m_controls.Enable(kIdTravelSum, kroner);
 }
 
 void CFerdixView::TravelCurrencyLeft() {
-    std::string code = m_controls.GetText(kTravelCurrency);
+    std::string code = m_controls.GetText(kIdTravelCurrency);
     m_travelEntry.SetCurrency(code);
     bool nok = code == "NOK";
-    m_controls.SetFocus(nok ? kTravelSum : kTravelAmount);
+    m_controls.SetFocus(nok ? kIdTravelSum : kIdTravelAmount);
     // A car leg is paid by the kilometre, never with a sum of its own.
-    if (IsCarTransport(m_controls.GetText(kTravelMeans))) {
-        m_controls.SetText(kTravelSum, "");
-        for (int f : {kTravelAmount, kTravelRate, kTravelSum, kTravelCurrency}) {
+    if (IsCarTransport(m_controls.GetText(kIdTravelMeans))) {
+        m_controls.SetText(kIdTravelSum, "");
+        for (int f : {kIdTravelAmount, kIdTravelRate, kIdTravelSum, kIdTravelCurrency}) {
             m_controls.Enable(f, false);
         }
-        m_controls.SetFocus(kTravelRegister);
+        m_controls.SetFocus(kIdTravelRegister);
     } else {
         EnableTravelAmounts(!nok, nok);
     }
 }
 
 void CFerdixView::TransportLeft() {
-    std::string means = m_controls.GetText(kTravelMeans);
+    std::string means = m_controls.GetText(kIdTravelMeans);
     m_doc.SetOtherTransportCandidate(means);
     bool car = IsCarTransport(means);
     if (car) {
-        m_controls.SetText(kTravelSum, "");
+        m_controls.SetText(kIdTravelSum, "");
     }
-    for (int f : {kTravelAmount, kTravelRate, kTravelSum, kTravelCurrency}) {
+    for (int f : {kIdTravelAmount, kIdTravelRate, kIdTravelSum, kIdTravelCurrency}) {
         m_controls.Enable(f, !car);
     }
 }
 
 void CFerdixView::RegisterTravelLine() {
     auto line = std::make_unique<CTravelLine>();
-    line->SetDate(m_controls.GetText(kTravelDate));
-    line->SetStartTime(m_controls.GetText(kTravelTime));
-    line->SetText(m_controls.GetText(kTravelFrom));
-    line->SetTo(m_controls.GetText(kTravelTo));
-    line->SetArrivalTime(m_controls.GetText(kTravelArrival));
-    line->SetTransport(m_controls.GetText(kTravelMeans));
-    line->SetKm(TextToInt(m_controls.GetText(kTravelKm)));
-    line->SetForeignAmount(ParseAmount(m_controls.GetText(kTravelAmount)));
-    line->SetRate(ParseAmount(m_controls.GetText(kTravelRate)));
-    line->SetAmount(ParseAmount(m_controls.GetText(kTravelSum)));
-    line->SetCurrency(m_controls.GetText(kTravelCurrency));
+    line->SetDate(m_controls.GetText(kIdTravelDate));
+    line->SetStartTime(m_controls.GetText(kIdTravelTime));
+    line->SetText(m_controls.GetText(kIdTravelFrom));
+    line->SetTo(m_controls.GetText(kIdTravelTo));
+    line->SetArrivalTime(m_controls.GetText(kIdTravelArrival));
+    line->SetTransport(m_controls.GetText(kIdTravelMeans));
+    line->SetKm(TextToInt(m_controls.GetText(kIdTravelKm)));
+    line->SetForeignAmount(ParseAmount(m_controls.GetText(kIdTravelAmount)));
+    line->SetRate(ParseAmount(m_controls.GetText(kIdTravelRate)));
+    line->SetAmount(ParseAmount(m_controls.GetText(kIdTravelSum)));
+    line->SetCurrency(m_controls.GetText(kIdTravelCurrency));
     m_doc.AddTravelLine(std::move(line));
     FillTravelList();
     SplitCarKilometres();
 
-    m_controls.SetText(kTravelTime, m_controls.GetText(kTravelArrival));
-    m_controls.SetText(kTravelFrom, m_controls.GetText(kTravelTo));
-    for (int id : {kTravelArrival, kTravelTo, kTravelAmount, kTravelRate, kTravelSum, kTravelMeans,
-                   kTravelKm}) {
+    m_controls.SetText(kIdTravelTime, m_controls.GetText(kIdTravelArrival));
+    m_controls.SetText(kIdTravelFrom, m_controls.GetText(kIdTravelTo));
+    for (int id : {kIdTravelArrival, kIdTravelTo, kIdTravelAmount, kIdTravelRate, kIdTravelSum,
+                   kIdTravelMeans, kIdTravelKm}) {
         m_controls.SetText(id, "");
     }
-    m_controls.SetFocus(kTravelDate);
-    m_controls.Enable(kTravelSum, true);
-    m_controls.Enable(kTravelCurrency, true);
+    m_controls.SetFocus(kIdTravelDate);
+    m_controls.Enable(kIdTravelSum, true);
+    m_controls.Enable(kIdTravelCurrency, true);
 }
 
 void CFerdixView::RegisterOutlayLine() {
     auto line = std::make_unique<CExpenseLine>();
-    line->SetDate(m_controls.GetText(kOutlayDate));
-    line->SetText(m_controls.GetText(kOutlayText));
-    line->SetForeignAmount(ParseAmount(m_controls.GetText(kOutlayAmount)));
-    line->SetRate(ParseAmount(m_controls.GetText(kOutlayRate)));
-    line->SetAmount(ParseAmount(m_controls.GetText(kOutlaySum)));
-    line->SetCurrency(m_controls.GetText(kOutlayCurrency));
-    for (int id : {kOutlayText, kOutlayAmount, kOutlayRate, kOutlaySum}) {
+    line->SetDate(m_controls.GetText(kIdOutlayDate));
+    line->SetText(m_controls.GetText(kIdOutlayText));
+    line->SetForeignAmount(ParseAmount(m_controls.GetText(kIdOutlayAmount)));
+    line->SetRate(ParseAmount(m_controls.GetText(kIdOutlayRate)));
+    line->SetAmount(ParseAmount(m_controls.GetText(kIdOutlaySum)));
+    line->SetCurrency(m_controls.GetText(kIdOutlayCurrency));
+    for (int id : {kIdOutlayText, kIdOutlayAmount, kIdOutlayRate, kIdOutlaySum}) {
         m_controls.SetText(id, "");
     }
     m_doc.AddOutlayLine(std::move(line));
     FillOutlayList();
-    m_controls.SetFocus(kOutlayDate);
+    m_controls.SetFocus(kIdOutlayDate);
 }
 
 int CFerdixView::SelectedLinePosition(int list) const {
@@ -857,41 +777,41 @@ int CFerdixView::SelectedLinePosition(int list) const {
 }
 
 void CFerdixView::TakeBackTravelLine() {
-    int pos = SelectedLinePosition(kTravelList);
+    int pos = SelectedLinePosition(kIdTravelList);
     const CTravelLine* line =
         pos < 0 ? nullptr : m_doc.GetTravelLine(static_cast<std::size_t>(pos));
     if (!line) {
         return;
     }
-    m_controls.SetText(kTravelDate, line->DateText());
-    m_controls.SetText(kTravelTime, line->StartTimeText());
-    m_controls.SetText(kTravelFrom, line->Text());
-    m_controls.SetText(kTravelTo, line->To());
-    m_controls.SetText(kTravelArrival, line->ArrivalTimeText());
-    m_controls.SetText(kTravelMeans, line->Transport());
-    m_controls.SetText(kTravelKm, line->KmText());
-    m_controls.SetText(kTravelAmount, line->ForeignAmountText());
-    m_controls.SetText(kTravelRate, line->RateText());
-    m_controls.SetText(kTravelSum, line->AmountText());
-    m_controls.SetText(kTravelCurrency, line->Currency());
+    m_controls.SetText(kIdTravelDate, line->DateText());
+    m_controls.SetText(kIdTravelTime, line->StartTimeText());
+    m_controls.SetText(kIdTravelFrom, line->Text());
+    m_controls.SetText(kIdTravelTo, line->To());
+    m_controls.SetText(kIdTravelArrival, line->ArrivalTimeText());
+    m_controls.SetText(kIdTravelMeans, line->Transport());
+    m_controls.SetText(kIdTravelKm, line->KmText());
+    m_controls.SetText(kIdTravelAmount, line->ForeignAmountText());
+    m_controls.SetText(kIdTravelRate, line->RateText());
+    m_controls.SetText(kIdTravelSum, line->AmountText());
+    m_controls.SetText(kIdTravelCurrency, line->Currency());
 
     std::unique_ptr<CTravelLine> taken = m_doc.RemoveTravelLine(static_cast<std::size_t>(pos));
     FillTravelList();
     m_doc.RecomputeOtherTransport();
 
-    m_controls.SetFocus(kTravelDate);
+    m_controls.SetFocus(kIdTravelDate);
     m_travelEntry.SetCurrency(taken->Currency());
     if (!IsNokCurrency(taken->Currency())) {
         EnableTravelAmounts(true, false);
     } else {
-        m_controls.Enable(kTravelAmount, false);
-        m_controls.Enable(kTravelRate, false);
+        m_controls.Enable(kIdTravelAmount, false);
+        m_controls.Enable(kIdTravelRate, false);
         if (IsCarTransport(taken->Transport())) {
-            m_controls.SetText(kTravelSum, "");
-            m_controls.Enable(kTravelSum, false);
-            m_controls.SetFocus(kTravelRegister);
+            m_controls.SetText(kIdTravelSum, "");
+            m_controls.Enable(kIdTravelSum, false);
+            m_controls.SetFocus(kIdTravelRegister);
         } else {
-            m_controls.Enable(kTravelSum, true);
+            m_controls.Enable(kIdTravelSum, true);
         }
     }
     taken.reset();
@@ -899,29 +819,29 @@ void CFerdixView::TakeBackTravelLine() {
 }
 
 void CFerdixView::TakeBackOutlayLine() {
-    int pos = SelectedLinePosition(kOutlayList);
+    int pos = SelectedLinePosition(kIdOutlayList);
     const CExpenseLine* line =
         pos < 0 ? nullptr : m_doc.GetOutlayLine(static_cast<std::size_t>(pos));
     if (!line) {
         return;
     }
-    m_controls.SetText(kOutlayDate, line->DateText());
-    m_controls.SetText(kOutlayText, line->Text());
-    m_controls.SetText(kOutlayAmount, line->ForeignAmountText());
-    m_controls.SetText(kOutlayRate, line->RateText());
-    m_controls.SetText(kOutlaySum, line->AmountText());
-    m_controls.SetText(kOutlayCurrency, line->Currency());
+    m_controls.SetText(kIdOutlayDate, line->DateText());
+    m_controls.SetText(kIdOutlayText, line->Text());
+    m_controls.SetText(kIdOutlayAmount, line->ForeignAmountText());
+    m_controls.SetText(kIdOutlayRate, line->RateText());
+    m_controls.SetText(kIdOutlaySum, line->AmountText());
+    m_controls.SetText(kIdOutlayCurrency, line->Currency());
     OutlayCurrencyChanged(false);
     m_doc.RemoveOutlayLine(static_cast<std::size_t>(pos));
     FillOutlayList();
-    m_controls.SetFocus(kOutlayDate);
+    m_controls.SetFocus(kIdOutlayDate);
 }
 
 void CFerdixView::FillTravelList() {
-    m_controls.DeleteAllRows(kTravelList);
+    m_controls.DeleteAllRows(kIdTravelList);
     int pos = 0;
     for (const auto& l : m_doc.m_travelLines) {
-        m_controls.AddRow(kTravelList,
+        m_controls.AddRow(kIdTravelList,
                           {l->DateTextPadded(), l->StartTimeText(true), l->Text(), l->To(),
                            l->ArrivalTimeText(true), l->Transport(), l->ForeignAmountText(),
                            l->Currency(), l->RateText(), l->AmountText()},
@@ -930,10 +850,10 @@ void CFerdixView::FillTravelList() {
 }
 
 void CFerdixView::FillOutlayList() {
-    m_controls.DeleteAllRows(kOutlayList);
+    m_controls.DeleteAllRows(kIdOutlayList);
     int pos = 0;
     for (const auto& l : m_doc.m_outlayLines) {
-        m_controls.AddRow(kOutlayList,
+        m_controls.AddRow(kIdOutlayList,
                           {l->DateTextPadded(), l->Text(), l->ForeignAmountText(), l->Currency(),
                            l->RateText(), l->AmountText()},
                           pos++);
@@ -946,16 +866,16 @@ void CFerdixView::SplitCarKilometres() {
     m_doc.SetLineValue(CarUpTo9000, kCountColumn, static_cast<float>(s.upTo9000));
     m_doc.SetLineValue(CarOver9000, kCountColumn, static_cast<float>(s.over9000));
     if (!s.upTo9000Enabled) {
-        m_controls.SetText(kCarUpTo9000Count, "");
+        m_controls.SetText(kIdCarUpTo9000Count, "");
     } else {
-        ShowLineValue(kCarUpTo9000Count, CarUpTo9000, kCountColumn);
+        ShowLineValue(kIdCarUpTo9000Count, CarUpTo9000, kCountColumn);
     }
-    m_controls.Enable(kCarUpTo9000Count, s.upTo9000Enabled);
-    ShowLineValue(kCarOver9000Count, CarOver9000, kCountColumn);
-    m_controls.Enable(kCarOver9000Count, s.over9000Enabled);
+    m_controls.Enable(kIdCarUpTo9000Count, s.upTo9000Enabled);
+    ShowLineValue(kIdCarOver9000Count, CarOver9000, kCountColumn);
+    m_controls.Enable(kIdCarOver9000Count, s.over9000Enabled);
     std::int64_t other = OtherVehicleKilometres(m_doc);
     if (other != 0) {
-        m_controls.SetText(kOtherTransportCount, std::to_string(other));
+        m_controls.SetText(kIdOtherOwnTransportCount, std::to_string(other));
     }
 }
 
@@ -980,7 +900,7 @@ void CFerdixView::ShowMealRates() {
 
 void CFerdixView::RegisterPersonDetails() {
     int had = m_controls.GetFocus();
-    m_controls.SetFocus(had == kPersonId ? 0 : kPersonId);
+    m_controls.SetFocus(had == kIdPersonId ? 0 : kIdPersonId);
     m_doc.WriteProfile();
     m_controls.SetFocus(had);
 }
@@ -1061,9 +981,9 @@ bool CFerdixView::IsCommandEnabled(int command) const {
         case kCmdPaste:
             return m_controls.ClipboardHasText();
         case kCmdEditTravelLine:
-            return m_controls.FirstSelectedRow(kTravelList) >= 0;
+            return m_controls.FirstSelectedRow(kIdTravelList) >= 0;
         case kCmdEditOutlayLine:
-            return m_controls.FirstSelectedRow(kOutlayList) >= 0;
+            return m_controls.FirstSelectedRow(kIdOutlayList) >= 0;
         default:
             return true;
     }

@@ -8,7 +8,7 @@
 
 namespace ferdix {
 
-// The means-of-transport choices (field 1117) in the order they are added; the list shows
+// The means-of-transport choices (kIdTravelMeans) in the order they are added; the list shows
 // them sorted. The last one is "Annet" in bokmål and "Anna" in nynorsk.
 std::span<const std::string_view> MeansOfTransportChoices();
 
@@ -17,11 +17,11 @@ struct ListColumn {
     int widthPercent;        // share of the list's inner width; every column is left-aligned
 };
 
-// Travel-leg list (1043): date, departure, from, to, arrival, means, amount,
+// Travel-leg list (kIdTravelList): date, departure, from, to, arrival, means, amount,
 // currency code, rate, sum. The two place titles differ in nynorsk.
 std::span<const ListColumn> TravelListColumns();
 
-// Outlay list (1057): date, what was paid for, amount, currency code, rate, sum.
+// Outlay list (kIdOutlayList): date, what was paid for, amount, currency code, rate, sum.
 std::span<const ListColumn> OutlayListColumns();
 
 }  // namespace ferdix

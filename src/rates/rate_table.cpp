@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
@@ -22,28 +23,28 @@ struct RateDef {
 
 // clang-format off
 constexpr std::array<RateDef, kRateCount> kRates = {{
-    {"Admin godtgjøring"_cp, 1253, 0},
-    {"Kost innenlands, under 5timer", 1073, 1},
-    {"Kost innenlands, 5-9timer", 1074, 2},
-    {"Kost innenlands, 9-12timer", 1255, 3},
-    {"Kost innenlands, >12timer", 1220, 4},
-    {"Kost utenlands, 6-12timer", 1077, 5},
-    {"Kost utenlands, >12timer", 1078, 6},
-    {"Kost ved overnatting innenlands, 8-12timer", 1083, 7},
-    {"Kost ved overnatting innenlands, >12timer", 1224, 8},
-    {"Kost ved overnatting utenlands", 1087, 9},
-    {"Kost ved overnatting utenlands", 1091, 10},
-    {"Kost ved overnatting innlands ulegitimert", 1109, 11},
-    {"Innland overnatting hotell", 1228, 12},
-    {"Kost ved overnatting utenlands ulegitimert", 1112, 13},
-    {"Kost ved overnatting utenlands ulegitimert", 1119, 14},
-    {"Bil under 9000km", 1094, 15},
-    {"Bil over 9000km", 1098, 16},
-    {"Hjem-arbeid skattepliktig", 1128, 17},
-    {"Passasjertillegg", 1102, 18},
-    {"Annet", 1106, 19},
-    {"Kost - opphold over 28 døgn"_cp, 1122, 20},
-    {"Nattillegg - opphold over 28 døgn"_cp, 1125, 21},
+    {"Admin godtgjøring"_cp, kIdAdminAllowanceRate, 0},
+    {"Kost innenlands, under 5timer", kIdDayDomesticUnder5hRate, 1},
+    {"Kost innenlands, 5-9timer", kIdDayDomestic5to9hRate, 2},
+    {"Kost innenlands, 9-12timer", kIdDayDomestic9to12hRate, 3},
+    {"Kost innenlands, >12timer", kIdDayDomesticOver12hRate, 4},
+    {"Kost utenlands, 6-12timer", kIdDayAbroad6to12hRate, 5},
+    {"Kost utenlands, >12timer", kIdDayAbroadOver12hRate, 6},
+    {"Kost ved overnatting innenlands, 8-12timer", kIdOvernightDomestic8to12hRate, 7},
+    {"Kost ved overnatting innenlands, >12timer", kIdOvernightDomesticOver12hRate, 8},
+    {"Kost ved overnatting utenlands", kIdOvernightAbroad1Rate, 9},
+    {"Kost ved overnatting utenlands", kIdOvernightAbroad2Rate, 10},
+    {"Kost ved overnatting innlands ulegitimert", kIdNightDomesticRate, 11},
+    {"Innland overnatting hotell", kIdNightDomesticHotelRate, 12},
+    {"Kost ved overnatting utenlands ulegitimert", kIdNightAbroad1Rate, 13},
+    {"Kost ved overnatting utenlands ulegitimert", kIdNightAbroad2Rate, 14},
+    {"Bil under 9000km", kIdCarUpTo9000Rate, 15},
+    {"Bil over 9000km", kIdCarOver9000Rate, 16},
+    {"Hjem-arbeid skattepliktig", kIdHomeWorkTaxableRate, 17},
+    {"Passasjertillegg", kIdPassengerSupplementRate, 18},
+    {"Annet", kIdOtherOwnTransportRate, 19},
+    {"Kost - opphold over 28 døgn"_cp, kIdLongStayBoardRate, 20},
+    {"Nattillegg - opphold over 28 døgn"_cp, kIdLongStayNightRate, 21},
     {"Frokost", 0, -1},
     {"Lunsj", 0, -1},
     {"Middag", 0, -1},

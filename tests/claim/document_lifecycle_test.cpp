@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "base/control_ids.h"
 #include "claim/claim_file.h"
 
 #include "calc/allowance_table.h"
@@ -28,7 +29,7 @@ class LifecycleTest : public test::FormFixture {
     }
     // A count that differs from every earlier one.
     void Modify() {
-        controls.Type(1199, std::to_string(++edits + 2));
+        controls.Type(kIdDayDomesticOver12hCount, std::to_string(++edits + 2));
         ASSERT_TRUE(doc.IsModified());
     }
     float ReadCount(const std::string& path) {
@@ -45,13 +46,13 @@ class LifecycleTest : public test::FormFixture {
 };
 
 TEST_F(LifecycleTest, NewKeepsCountriesAndStandardButEmptiesTheTraveller) {
-    TypeAndLeave(1011, "Kari");
+    TypeAndLeave(kIdName, "Kari");
     view.Execute(kCmdNynorsk);
     host.answers.push_back(MsgAnswer::No);
     ASSERT_TRUE(doc.SaveModified());
     doc.OnNewDocument();
     EXPECT_EQ(doc.Traveller().Name(), "");
-    EXPECT_EQ(Text(1011), "");
+    EXPECT_EQ(Text(kIdName), "");
     EXPECT_EQ(WrittenStandard(), kNynorsk);
     EXPECT_EQ(doc.m_countries.size(), 3u);
     EXPECT_EQ(doc.TripKind(), 1);
@@ -67,7 +68,7 @@ TEST_F(LifecycleTest, OpeningKeepsTheClaimsOwnRatesAndIsNotModified) {
     EXPECT_EQ(doc.GetTitle(), path);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.Traveller().Name(), "Kari Nordmann");
-    EXPECT_EQ(Text(1011), "Kari Nordmann");
+    EXPECT_EQ(Text(kIdName), "Kari Nordmann");
     // The stored rates stand, although ferdix.ini has others and every field was written.
     for (int line = 0; line <= 22; ++line) {
         int field = kAllowanceLines[static_cast<std::size_t>(line)].rateField;
@@ -75,12 +76,12 @@ TEST_F(LifecycleTest, OpeningKeepsTheClaimsOwnRatesAndIsNotModified) {
             continue;
         EXPECT_EQ(controls.GetText(field), doc.LineValueText(line, kRateColumn)) << line;
     }
-    EXPECT_NE(Text(1220), "445,00");
+    EXPECT_NE(Text(kIdDayDomesticOver12hRate), "445,00");
     EXPECT_EQ(host.recent, (std::vector<std::string>{path}));
-    EXPECT_FALSE(controls.Rows(1043).empty());
+    EXPECT_FALSE(controls.Rows(kIdTravelList).empty());
     EXPECT_FALSE(view.IsLoading());
     // And it can be edited at once.
-    controls.Type(1199, "1");
+    controls.Type(kIdDayDomesticOver12hCount, "1");
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -121,7 +122,7 @@ TEST_F(LifecycleTest, SavingAnUntitledClaimAsksForANameAndEndsWithNul) {
     EXPECT_EQ(bytes.rfind("Lagret: 08.12.26\r\n", 30), 16u);
 
     // Saving again goes to the title's path without a dialog.
-    controls.Type(1199, "4");
+    controls.Type(kIdDayDomesticOver12hCount, "4");
     doc.OnFileSave();
     EXPECT_EQ(host.dialogs.size(), 1u);
     EXPECT_FALSE(doc.IsModified());

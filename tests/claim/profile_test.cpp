@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "claim/ferdix_doc.h"
@@ -81,8 +82,8 @@ TEST_F(ProfileTest, WritesEveryKeyInOrder) {
     EXPECT_EQ(r.Department(), "Region øst"_cp);
     EXPECT_EQ(r.TaxPercentText(), "36.5");
     EXPECT_EQ(r.EmployeeNumber(), -1);
-    EXPECT_EQ(otherView.fields.count(1037), 0u);
-    EXPECT_EQ(otherView.fields.count(1219), 0u);
+    EXPECT_EQ(otherView.fields.count(kIdEmployeeNumber), 0u);
+    EXPECT_EQ(otherView.fields.count(kIdDutyStation), 0u);
     EXPECT_EQ(WrittenStandard(), kNynorsk);
 }
 

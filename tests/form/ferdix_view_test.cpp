@@ -1,4 +1,5 @@
 #include "form/ferdix_view.h"
+#include "base/control_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +18,12 @@ class FormTest : public FormFixture {};
 TEST_F(FormTest, NewClaimShowsEveryRateAndIsNotModified) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "Untitled");
-    EXPECT_EQ(Text(1253), "60,00");
-    EXPECT_EQ(Text(1220), "445,00");
-    EXPECT_EQ(Text(1094), "3,65");
-    EXPECT_EQ(Text(1102), "0,90");
-    EXPECT_EQ(Text(1112), "350,00");
-    EXPECT_EQ(Text(1119), "350,00");
+    EXPECT_EQ(Text(kIdAdminAllowanceRate), "60,00");
+    EXPECT_EQ(Text(kIdDayDomesticOver12hRate), "445,00");
+    EXPECT_EQ(Text(kIdCarUpTo9000Rate), "3,65");
+    EXPECT_EQ(Text(kIdPassengerSupplementRate), "0,90");
+    EXPECT_EQ(Text(kIdNightAbroad1Rate), "350,00");
+    EXPECT_EQ(Text(kIdNightAbroad2Rate), "350,00");
     // Every line with a rate field took its rate through the field's binding.
     for (int line = 0; line <= 21; ++line) {
         const AllowanceLineInfo& info = kAllowanceLines[static_cast<std::size_t>(line)];
@@ -31,167 +32,168 @@ TEST_F(FormTest, NewClaimShowsEveryRateAndIsNotModified) {
         EXPECT_GT(doc.LineValue(line, kRateColumn), 0.0f) << line;
         EXPECT_EQ(doc.LineValue(line, kAmountColumn), 0.0f) << line;
     }
-    EXPECT_EQ(controls.GetText(1049), "NOK");
-    EXPECT_EQ(controls.GetText(1063), "NOK");
-    EXPECT_TRUE(controls.IsChecked(1019));  // the new claim's trip kind
-    EXPECT_TRUE(controls.IsChecked(1209));
-    EXPECT_TRUE(controls.IsChecked(1275));
-    EXPECT_TRUE(controls.IsChecked(1246));
+    EXPECT_EQ(controls.GetText(kIdTravelCurrency), "NOK");
+    EXPECT_EQ(controls.GetText(kIdOutlayCurrency), "NOK");
+    EXPECT_TRUE(controls.IsChecked(kIdTripOfficial));  // the new claim's trip kind
+    EXPECT_TRUE(controls.IsChecked(kIdHotel));
+    EXPECT_TRUE(controls.IsChecked(kIdAdminDomestic));
+    EXPECT_TRUE(controls.IsChecked(kIdOvernight));
     EXPECT_EQ(host.LastStatus(), "Beløp: 0,00"_cp);
 }
 
 TEST_F(FormTest, TypingACountShowsTheAmountAndTheTotal) {
-    ASSERT_TRUE(controls.Type(1199, "2"));
-    EXPECT_EQ(Text(1221), "890,00");
+    ASSERT_TRUE(controls.Type(kIdDayDomesticOver12hCount, "2"));
+    EXPECT_EQ(Text(kIdDayDomesticOver12hAmount), "890,00");
     EXPECT_EQ(host.LastStatus(), "Beløp: 890,00"_cp);
     EXPECT_EQ(doc.GetTitle(), "Untitled *");
-    controls.Type(1199, "2,5");
-    EXPECT_EQ(Text(1221), "1112,50");
-    controls.Type(1220, "100");
-    EXPECT_EQ(Text(1221), "250,00");
+    controls.Type(kIdDayDomesticOver12hCount, "2,5");
+    EXPECT_EQ(Text(kIdDayDomesticOver12hAmount), "1112,50");
+    controls.Type(kIdDayDomesticOver12hRate, "100");
+    EXPECT_EQ(Text(kIdDayDomesticOver12hAmount), "250,00");
     // A typed rate on line 22 and a typed deduction.
-    controls.Type(1130, "1");
-    controls.Type(1131, "40");
-    TypeAndLeave(1134, "12,5");
-    EXPECT_EQ(Text(1134), "12,50");
+    controls.Type(kIdOtherAllowanceCount, "1");
+    controls.Type(kIdOtherAllowanceRate, "40");
+    TypeAndLeave(kIdMealDeductionNoOvernightAmount, "12,5");
+    EXPECT_EQ(Text(kIdMealDeductionNoOvernightAmount), "12,50");
     EXPECT_FLOAT_EQ(doc.NetAmount(), 250.0f + 40.0f - 12.5f);
-    TypeAndLeave(1138, "1000");
+    TypeAndLeave(kIdAdvanceAmount, "1000");
     EXPECT_EQ(host.LastStatus(), "Beløp: -722,50"_cp);
 }
 
 TEST_F(FormTest, PickingACountryWritesItsRates) {
-    controls.Pick(1081, "Kenya");
-    EXPECT_EQ(Text(1078), "580,00");
-    EXPECT_EQ(Text(1077), "390,00");
+    controls.Pick(kIdDayCountry, "Kenya");
+    EXPECT_EQ(Text(kIdDayAbroadOver12hRate), "580,00");
+    EXPECT_EQ(Text(kIdDayAbroad6to12hRate), "390,00");
     EXPECT_FLOAT_EQ(doc.LineValue(DayAbroadOver12h, kRateColumn), 580.0f);
     EXPECT_EQ(doc.AbroadDayCountry(), "");  // the day country is stored on leaving
-    controls.Leave(1081);
+    controls.Leave(kIdDayCountry);
     EXPECT_EQ(doc.AbroadDayCountry(), "Kenya");
 
-    controls.Pick(1085, "Østerrike"_cp);
-    EXPECT_EQ(Text(1087), "601,00");
+    controls.Pick(kIdNightCountry1, "Østerrike"_cp);
+    EXPECT_EQ(Text(kIdOvernightAbroad1Rate), "601,00");
     EXPECT_EQ(doc.AbroadNightCountry1(), "Østerrike"_cp);
-    controls.Pick(1100, "Sverige");
-    EXPECT_EQ(Text(1119), "450,00");
+    controls.Pick(kIdUnverifiedCountry2, "Sverige");
+    EXPECT_EQ(Text(kIdNightAbroad2Rate), "450,00");
     EXPECT_EQ(doc.UnverifiedNightCountry2(), "Sverige");
 
     // A typed name that is no country is stored but changes no rate.
-    controls.Type(1089, "Atlantis");
+    controls.Type(kIdNightCountry2, "Atlantis");
     EXPECT_EQ(doc.AbroadNightCountry2(), "Atlantis");
-    EXPECT_EQ(Text(1091), "600,00");
+    EXPECT_EQ(Text(kIdOvernightAbroad2Rate), "600,00");
     // Names of two characters never reach the lists.
-    for (int id : {1081, 1085, 1089, 1096, 1100}) {
+    for (int id : {kIdDayCountry, kIdNightCountry1, kIdNightCountry2, kIdUnverifiedCountry1,
+                   kIdUnverifiedCountry2}) {
         EXPECT_EQ(controls.Items(id).size(), 3u) << id;
     }
 }
 
 TEST_F(FormTest, AdministrativeRowDomesticOrAbroad) {
-    controls.Click(1276);
-    EXPECT_EQ(Text(1253), "80,00");
-    controls.Click(1275);
-    controls.Type(1251, "2");
-    EXPECT_EQ(Text(1254), "120,00");
+    controls.Click(kIdAdminAbroad);
+    EXPECT_EQ(Text(kIdAdminAllowanceRate), "80,00");
+    controls.Click(kIdAdminDomestic);
+    controls.Type(kIdAdminAllowanceCount, "2");
+    EXPECT_EQ(Text(kIdAdminAllowanceAmount), "120,00");
 }
 
 TEST_F(FormTest, TravelLinesSplitTheCarKilometres) {
     doc.Traveller().SetKmSoFar(8800);
     auto leg = [&](const char* date, const char* time, const char* from, const char* to,
                    const char* arrival, const char* means, const char* km) {
-        TypeAndLeave(1044, date);
-        TypeAndLeave(1045, time);
-        TypeAndLeave(1046, from);
-        TypeAndLeave(1047, arrival);
-        TypeAndLeave(1048, to);
-        TypeAndLeave(1117, means);
-        TypeAndLeave(1054, km);
-        controls.Click(1248);
+        TypeAndLeave(kIdTravelDate, date);
+        TypeAndLeave(kIdTravelTime, time);
+        TypeAndLeave(kIdTravelFrom, from);
+        TypeAndLeave(kIdTravelArrival, arrival);
+        TypeAndLeave(kIdTravelTo, to);
+        TypeAndLeave(kIdTravelMeans, means);
+        TypeAndLeave(kIdTravelKm, km);
+        controls.Click(kIdTravelRegister);
     };
     leg("05.03.06", "0800", "Oslo", "Hamar", "1000", "Bil", "120");
-    EXPECT_EQ(Text(1046), "Hamar");
-    EXPECT_EQ(Text(1045), "10:00");
-    EXPECT_EQ(Text(1047), "");
-    EXPECT_EQ(Text(1093), "120");
-    EXPECT_FALSE(controls.IsEnabled(1097));
+    EXPECT_EQ(Text(kIdTravelFrom), "Hamar");
+    EXPECT_EQ(Text(kIdTravelTime), "10:00");
+    EXPECT_EQ(Text(kIdTravelArrival), "");
+    EXPECT_EQ(Text(kIdCarUpTo9000Count), "120");
+    EXPECT_FALSE(controls.IsEnabled(kIdCarOver9000Count));
     leg("05.03.06", "1000", "Hamar", "Lillehammer", "1200", "Bil", "180");
-    EXPECT_EQ(Text(1093), "200");
-    EXPECT_EQ(Text(1097), "100");
-    EXPECT_TRUE(controls.IsEnabled(1097));
-    EXPECT_EQ(Text(1095), "730,00");
-    EXPECT_EQ(Text(1099), "300,00");
-    ASSERT_EQ(controls.RowCount(1043), 2);
-    EXPECT_EQ(controls.Rows(1043)[0][2], "Oslo");
+    EXPECT_EQ(Text(kIdCarUpTo9000Count), "200");
+    EXPECT_EQ(Text(kIdCarOver9000Count), "100");
+    EXPECT_TRUE(controls.IsEnabled(kIdCarOver9000Count));
+    EXPECT_EQ(Text(kIdCarUpTo9000Amount), "730,00");
+    EXPECT_EQ(Text(kIdCarOver9000Amount), "300,00");
+    ASSERT_EQ(controls.RowCount(kIdTravelList), 2);
+    EXPECT_EQ(controls.Rows(kIdTravelList)[0][2], "Oslo");
 
     // Taking back the second leg gives its kilometres back at once.
-    controls.SelectRow(1043, 1);
+    controls.SelectRow(kIdTravelList, 1);
     EXPECT_TRUE(view.IsCommandEnabled(kCmdEditTravelLine));
     view.Execute(kCmdEditTravelLine);
-    EXPECT_EQ(Text(1046), "Hamar");
-    EXPECT_EQ(Text(1048), "Lillehammer");
-    EXPECT_EQ(Text(1054), "180");
-    EXPECT_EQ(Text(1093), "120");
+    EXPECT_EQ(Text(kIdTravelFrom), "Hamar");
+    EXPECT_EQ(Text(kIdTravelTo), "Lillehammer");
+    EXPECT_EQ(Text(kIdTravelKm), "180");
+    EXPECT_EQ(Text(kIdCarUpTo9000Count), "120");
     EXPECT_EQ(doc.LineValue(CarOver9000, kCountColumn), 0.0f);
     EXPECT_FALSE(view.IsCommandEnabled(kCmdEditTravelLine));
-    controls.Click(1248);
-    EXPECT_EQ(Text(1097), "100");
-    EXPECT_EQ(controls.RowCount(1043), 2);
+    controls.Click(kIdTravelRegister);
+    EXPECT_EQ(Text(kIdCarOver9000Count), "100");
+    EXPECT_EQ(controls.RowCount(kIdTravelList), 2);
 
     // Other vehicles go to line 19, and an uncommon means becomes the other-means text.
     leg("06.03.06", "0900", "Lillehammer", "Gjøvik", "1000", "Motorsykkel", "40");
-    EXPECT_EQ(Text(1105), "40");
+    EXPECT_EQ(Text(kIdOtherOwnTransportCount), "40");
     EXPECT_EQ(doc.OtherTransport(), "Motorsykkel");
 }
 
 TEST_F(FormTest, LiveConversionAndCurrencyHandling) {
-    controls.Pick(1049, "SEK");
-    controls.Leave(1049);
-    EXPECT_TRUE(controls.IsEnabled(1050));
-    EXPECT_FALSE(controls.IsEnabled(1052));
-    controls.Type(1050, "1000");
-    controls.Type(1051, "80");
-    EXPECT_EQ(Text(1052), "800,00");
+    controls.Pick(kIdTravelCurrency, "SEK");
+    controls.Leave(kIdTravelCurrency);
+    EXPECT_TRUE(controls.IsEnabled(kIdTravelAmount));
+    EXPECT_FALSE(controls.IsEnabled(kIdTravelSum));
+    controls.Type(kIdTravelAmount, "1000");
+    controls.Type(kIdTravelRate, "80");
+    EXPECT_EQ(Text(kIdTravelSum), "800,00");
 
-    controls.Type(1063, "EUR");
-    EXPECT_FALSE(controls.IsEnabled(1066));
-    controls.Type(1064, "100");
-    controls.Type(1065, "8,5");
-    EXPECT_EQ(Text(1066), "850,00");
-    controls.Type(1063, "nok");
-    EXPECT_FALSE(controls.IsEnabled(1064));
-    EXPECT_TRUE(controls.IsEnabled(1066));
-    controls.Leave(1063);
-    EXPECT_EQ(controls.GetFocus(), 1066);
+    controls.Type(kIdOutlayCurrency, "EUR");
+    EXPECT_FALSE(controls.IsEnabled(kIdOutlaySum));
+    controls.Type(kIdOutlayAmount, "100");
+    controls.Type(kIdOutlayRate, "8,5");
+    EXPECT_EQ(Text(kIdOutlaySum), "850,00");
+    controls.Type(kIdOutlayCurrency, "nok");
+    EXPECT_FALSE(controls.IsEnabled(kIdOutlayAmount));
+    EXPECT_TRUE(controls.IsEnabled(kIdOutlaySum));
+    controls.Leave(kIdOutlayCurrency);
+    EXPECT_EQ(controls.GetFocus(), kIdOutlaySum);
 
     // A car leg has no sum of its own.
-    controls.Type(1052, "99");
-    TypeAndLeave(1117, "bil");
-    EXPECT_EQ(Text(1052), "");
-    EXPECT_FALSE(controls.IsEnabled(1052));
-    EXPECT_FALSE(controls.IsEnabled(1049));
+    controls.Type(kIdTravelSum, "99");
+    TypeAndLeave(kIdTravelMeans, "bil");
+    EXPECT_EQ(Text(kIdTravelSum), "");
+    EXPECT_FALSE(controls.IsEnabled(kIdTravelSum));
+    EXPECT_FALSE(controls.IsEnabled(kIdTravelCurrency));
 }
 
 TEST_F(FormTest, OutlaysRegisterInDateOrderAndComeBack) {
-    TypeAndLeave(1058, "6.3.06");
-    EXPECT_EQ(Text(1058), "06.03.06");
-    TypeAndLeave(1060, "Hotell");
-    TypeAndLeave(1066, "1200");
-    controls.Click(1069);
-    EXPECT_EQ(Text(1060), "");
-    EXPECT_EQ(Text(1058), "06.03.06");
-    TypeAndLeave(1058, "05.03.06");
-    TypeAndLeave(1060, "Taxi");
-    TypeAndLeave(1066, "250");
-    controls.Click(1069);
-    ASSERT_EQ(controls.RowCount(1057), 2);
-    EXPECT_EQ(controls.Rows(1057)[0][1], "Taxi");
+    TypeAndLeave(kIdOutlayDate, "6.3.06");
+    EXPECT_EQ(Text(kIdOutlayDate), "06.03.06");
+    TypeAndLeave(kIdOutlayText, "Hotell");
+    TypeAndLeave(kIdOutlaySum, "1200");
+    controls.Click(kIdOutlayRegister);
+    EXPECT_EQ(Text(kIdOutlayText), "");
+    EXPECT_EQ(Text(kIdOutlayDate), "06.03.06");
+    TypeAndLeave(kIdOutlayDate, "05.03.06");
+    TypeAndLeave(kIdOutlayText, "Taxi");
+    TypeAndLeave(kIdOutlaySum, "250");
+    controls.Click(kIdOutlayRegister);
+    ASSERT_EQ(controls.RowCount(kIdOutlayList), 2);
+    EXPECT_EQ(controls.Rows(kIdOutlayList)[0][1], "Taxi");
     EXPECT_EQ(host.LastStatus(), "Beløp: 1450,00"_cp);
 
-    controls.DoubleClickRow(1057, 1);
-    EXPECT_EQ(Text(1060), "Hotell");
-    EXPECT_EQ(Text(1066), "1200,00");
-    EXPECT_EQ(controls.RowCount(1057), 1);
+    controls.DoubleClickRow(kIdOutlayList, 1);
+    EXPECT_EQ(Text(kIdOutlayText), "Hotell");
+    EXPECT_EQ(Text(kIdOutlaySum), "1200,00");
+    EXPECT_EQ(controls.RowCount(kIdOutlayList), 1);
     EXPECT_EQ(host.LastStatus(), "Beløp: 250,00"_cp);
-    TypeAndLeave(1058, "bad date");
-    EXPECT_EQ(Text(1058), "");
+    TypeAndLeave(kIdOutlayDate, "bad date");
+    EXPECT_EQ(Text(kIdOutlayDate), "");
 }
 
 TEST_F(FormTest, WrittenStandardRelabelsAndComesBack) {
@@ -199,76 +201,76 @@ TEST_F(FormTest, WrittenStandardRelabelsAndComesBack) {
     EXPECT_EQ(WrittenStandard(), kNynorsk);
     EXPECT_TRUE(view.IsCommandChecked(kCmdNynorskToolbar));
     EXPECT_FALSE(view.IsCommandChecked(kCmdBokmal));
-    EXPECT_EQ(Text(1005), "Namn");
-    EXPECT_EQ(Text(1159), "Sum");
-    EXPECT_EQ(Text(1272), "Kor mange");
-    EXPECT_EQ(Text(1019), "Tenestereise");
+    EXPECT_EQ(Text(kIdNameLabel), "Namn");
+    EXPECT_EQ(Text(kIdTravelAmountLabel), "Sum");
+    EXPECT_EQ(Text(kIdCountHead), "Kor mange");
+    EXPECT_EQ(Text(kIdTripOfficial), "Tenestereise");
     EXPECT_EQ(host.LastStatus(), "Sum: 0,00");
     view.Execute(kCmdBokmalToolbar);
-    EXPECT_EQ(Text(1005), "Navn");
-    EXPECT_EQ(Text(1159), "Beløp");
-    EXPECT_EQ(Text(1161), "Sum");  // its first text was "Beløp"
-    EXPECT_EQ(Text(1272), "Antall");
-    EXPECT_EQ(Text(1019), "Tjenestereise");
+    EXPECT_EQ(Text(kIdNameLabel), "Navn");
+    EXPECT_EQ(Text(kIdTravelAmountLabel), "Beløp");
+    EXPECT_EQ(Text(kIdTravelSumLabel), "Sum");  // its first text was "Beløp"
+    EXPECT_EQ(Text(kIdCountHead), "Antall");
+    EXPECT_EQ(Text(kIdTripOfficial), "Tjenestereise");
     // Every switch is remembered in the traveller's profile section.
     EXPECT_NE(test::ReadFile(files.profile).find("Oppstartingsspråk=bokmål"_cp), std::string::npos);
 }
 
 TEST_F(FormTest, TravellerFieldsAreNormalisedOnLeaving) {
-    TypeAndLeave(1014, "150");
-    EXPECT_EQ(Text(1014), "0150");
-    TypeAndLeave(1037, "999999");
-    TypeAndLeave(1037, "1000000");
-    EXPECT_EQ(Text(1037), "999999");
-    TypeAndLeave(1015, "301");
-    EXPECT_EQ(Text(1015), "0301");
-    TypeAndLeave(1039, "36,5");
-    EXPECT_EQ(Text(1039), "36.5");
+    TypeAndLeave(kIdPostcode, "150");
+    EXPECT_EQ(Text(kIdPostcode), "0150");
+    TypeAndLeave(kIdEmployeeNumber, "999999");
+    TypeAndLeave(kIdEmployeeNumber, "1000000");
+    EXPECT_EQ(Text(kIdEmployeeNumber), "999999");
+    TypeAndLeave(kIdMunicipalityNumber, "301");
+    EXPECT_EQ(Text(kIdMunicipalityNumber), "0301");
+    TypeAndLeave(kIdTaxPercent, "36,5");
+    EXPECT_EQ(Text(kIdTaxPercent), "36.5");
     EXPECT_FLOAT_EQ(doc.Traveller().TaxPercent(), 36.5f);
-    TypeAndLeave(1004, "010203-12345");
-    EXPECT_EQ(Text(1004), "010203 12345");
-    TypeAndLeave(1011, "Kari Nordmann");
+    TypeAndLeave(kIdPersonId, "010203-12345");
+    EXPECT_EQ(Text(kIdPersonId), "010203 12345");
+    TypeAndLeave(kIdName, "Kari Nordmann");
     EXPECT_EQ(doc.Traveller().Name(), "Kari Nordmann");
 }
 
 TEST_F(FormTest, DatesAndTimesOfTheTrip) {
-    TypeAndLeave(1030, "0800");
+    TypeAndLeave(kIdDepartureTime, "0800");
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "Utreisedato må være satt"_cp);
-    EXPECT_EQ(Text(1030), "");
-    TypeAndLeave(1024, "5.3.06");
-    EXPECT_EQ(Text(1024), "05.03.06");
-    TypeAndLeave(1030, "0800");
-    EXPECT_EQ(Text(1030), "08:00");
-    TypeAndLeave(1024, "abc");
+    EXPECT_EQ(Text(kIdDepartureTime), "");
+    TypeAndLeave(kIdDepartureDate, "5.3.06");
+    EXPECT_EQ(Text(kIdDepartureDate), "05.03.06");
+    TypeAndLeave(kIdDepartureTime, "0800");
+    EXPECT_EQ(Text(kIdDepartureTime), "08:00");
+    TypeAndLeave(kIdDepartureDate, "abc");
     EXPECT_EQ(host.messages.back().text, "Feil i datoformat");
-    EXPECT_EQ(Text(1024), "");
-    EXPECT_EQ(Text(1030), "");
+    EXPECT_EQ(Text(kIdDepartureDate), "");
+    EXPECT_EQ(Text(kIdDepartureTime), "");
 
-    TypeAndLeave(1206, "8.12.26");
-    EXPECT_EQ(Text(1206), "08.12.26");
-    TypeAndLeave(1206, "i dag");
-    EXPECT_EQ(Text(1206), "i dag");
+    TypeAndLeave(kIdWrittenDate, "8.12.26");
+    EXPECT_EQ(Text(kIdWrittenDate), "08.12.26");
+    TypeAndLeave(kIdWrittenDate, "i dag");
+    EXPECT_EQ(Text(kIdWrittenDate), "i dag");
 }
 
 TEST_F(FormTest, TripKindAndLodging) {
-    controls.Click(1020);
+    controls.Click(kIdTripOther);
     EXPECT_EQ(doc.TripKind(), 2);
-    EXPECT_TRUE(controls.IsEnabled(1021));
-    EXPECT_EQ(controls.GetFocus(), 1021);
-    controls.Click(1018);
-    EXPECT_FALSE(controls.IsEnabled(1021));
+    EXPECT_TRUE(controls.IsEnabled(kIdTripOtherText));
+    EXPECT_EQ(controls.GetFocus(), kIdTripOtherText);
+    controls.Click(kIdTripCourse);
+    EXPECT_FALSE(controls.IsEnabled(kIdTripOtherText));
     EXPECT_EQ(doc.TripKind(), 0);
 
-    controls.Click(1246);  // uncheck "Overnatting"
+    controls.Click(kIdOvernight);  // uncheck "Overnatting"
     EXPECT_EQ(view.Overnight(), 0);
     EXPECT_EQ(doc.LodgingKind(), 3);
-    EXPECT_FALSE(controls.IsEnabled(1209));
+    EXPECT_FALSE(controls.IsEnabled(kIdHotel));
     view.RefreshForm();
-    EXPECT_FALSE(controls.IsChecked(1246));
-    EXPECT_TRUE(controls.IsChecked(1211));
-    controls.Click(1246);
-    controls.Click(1210);
+    EXPECT_FALSE(controls.IsChecked(kIdOvernight));
+    EXPECT_TRUE(controls.IsChecked(kIdLodgingOther));
+    controls.Click(kIdOvernight);
+    controls.Click(kIdBoardingHouse);
     EXPECT_EQ(doc.LodgingKind(), 1);
 }
 
@@ -286,33 +288,34 @@ TEST_F(FormTest, CommandsOfTheForm) {
     view.Execute(kCmdScrollUp);
     EXPECT_EQ(controls.ScrollPosition(), 1100);
 
-    controls.Click(1263);
+    controls.Click(kIdMealInfo1);
     ASSERT_FALSE(host.messages.empty());
     EXPECT_EQ(host.messages.back().caption, "Frokost/lunsj/middagssatser");
     EXPECT_NE(host.messages.back().text.find(" middag: 222,50"), std::string::npos);
 }
 
 TEST_F(FormTest, UpdateRatesKeepsFieldsWhoseRateIsZero) {
-    controls.Type(1220, "999");
-    controls.Type(1123, "5");  // not a rate field: the amount of line 20 is read-only anyway
+    controls.Type(kIdDayDomesticOver12hRate, "999");
+    controls.Type(kIdLongStayBoardAmount,
+                  "5");  // not a rate field: the amount of line 20 is read-only anyway
     view.Execute(kCmdUpdateRates);
     EXPECT_EQ(host.messages.back().caption, "Advarsel");
-    EXPECT_EQ(Text(1220), "445,00");
+    EXPECT_EQ(Text(kIdDayDomesticOver12hRate), "445,00");
 }
 
 TEST_F(FormTest, KilometresSoFarFromTheDialog) {
     doc.Traveller().SetKmSoFar(100);
-    TypeAndLeave(1044, "05.03.06");
-    TypeAndLeave(1117, "Bil");
-    TypeAndLeave(1054, "300");
-    controls.Click(1248);
+    TypeAndLeave(kIdTravelDate, "05.03.06");
+    TypeAndLeave(kIdTravelMeans, "Bil");
+    TypeAndLeave(kIdTravelKm, "300");
+    controls.Click(kIdTravelRegister);
     viewHost.answers.push_back(9000u);
     view.Execute(kCmdKmSoFar);
     EXPECT_EQ(viewHost.asked, (std::vector<std::uint32_t>{100}));
     EXPECT_EQ(doc.Traveller().KmSoFar(), 9000u);
-    EXPECT_EQ(Text(1093), "");
-    EXPECT_FALSE(controls.IsEnabled(1093));
-    EXPECT_EQ(Text(1097), "300");
+    EXPECT_EQ(Text(kIdCarUpTo9000Count), "");
+    EXPECT_FALSE(controls.IsEnabled(kIdCarUpTo9000Count));
+    EXPECT_EQ(Text(kIdCarOver9000Count), "300");
     viewHost.answers.push_back(std::nullopt);
     view.Execute(kCmdKmSoFar);
     EXPECT_EQ(doc.Traveller().KmSoFar(), 9000u);
@@ -320,13 +323,13 @@ TEST_F(FormTest, KilometresSoFarFromTheDialog) {
 
 TEST_F(FormTest, TypedCarKilometresSplitOnLeaving) {
     doc.Traveller().SetKmSoFar(8800);
-    TypeAndLeave(1093, "500");
-    EXPECT_EQ(Text(1093), "200");
-    EXPECT_EQ(Text(1097), "300");
-    EXPECT_TRUE(controls.IsEnabled(1097));
+    TypeAndLeave(kIdCarUpTo9000Count, "500");
+    EXPECT_EQ(Text(kIdCarUpTo9000Count), "200");
+    EXPECT_EQ(Text(kIdCarOver9000Count), "300");
+    EXPECT_TRUE(controls.IsEnabled(kIdCarOver9000Count));
     // A refresh keeps typed kilometres although no leg carries them.
     view.RefreshForm();
-    EXPECT_EQ(Text(1097), "300");
+    EXPECT_EQ(Text(kIdCarOver9000Count), "300");
     EXPECT_FLOAT_EQ(doc.LineValue(CarOver9000, kCountColumn), 300.0f);
 }
 
@@ -334,84 +337,84 @@ TEST_F(FormTest, EnteringAnIdentityNumberReadsTheProfile) {
     test::WriteFile(
         files.profile,
         "[010203 12345]\r\nNavn=Kari\r\nPostnummer=301\r\nSpråkpreferanse=nynorsk\r\n"_cp);
-    TypeAndLeave(1004, "01020312345");
-    EXPECT_EQ(Text(1011), "Kari");
-    EXPECT_EQ(Text(1014), "0301");
+    TypeAndLeave(kIdPersonId, "01020312345");
+    EXPECT_EQ(Text(kIdName), "Kari");
+    EXPECT_EQ(Text(kIdPostcode), "0301");
     EXPECT_EQ(WrittenStandard(), kNynorsk);
-    EXPECT_EQ(Text(1005), "Namn");
+    EXPECT_EQ(Text(kIdNameLabel), "Namn");
 }
 
 TEST_F(FormTest, RegisteringPersonDetailsTakesTheFieldBeingEdited) {
-    TypeAndLeave(1004, "01020312345");
-    ASSERT_TRUE(controls.Type(1011, "Ola"));  // still in the field
+    TypeAndLeave(kIdPersonId, "01020312345");
+    ASSERT_TRUE(controls.Type(kIdName, "Ola"));  // still in the field
     view.Execute(kCmdRegisterPerson);
-    EXPECT_EQ(controls.GetFocus(), 1011);
+    EXPECT_EQ(controls.GetFocus(), kIdName);
     std::string profile = test::ReadFile(files.profile);
     EXPECT_NE(profile.find("[010203 12345]"), std::string::npos);
     EXPECT_NE(profile.find("Navn=Ola"), std::string::npos);
 }
 
 TEST_F(FormTest, ListsShowTheirColumnsAndCells) {
-    auto columns = controls.Columns(1043);
+    auto columns = controls.Columns(kIdTravelList);
     ASSERT_EQ(columns.size(), 10u);
     EXPECT_EQ(columns[2].title, "Sted fra");
-    EXPECT_EQ(controls.Columns(1057).size(), 6u);
-    EXPECT_TRUE(controls.HasFixedFont(1043));
-    EXPECT_TRUE(controls.HasFixedFont(1171));
-    EXPECT_EQ(controls.TextLimit(1133), 10);
+    EXPECT_EQ(controls.Columns(kIdOutlayList).size(), 6u);
+    EXPECT_TRUE(controls.HasFixedFont(kIdTravelList));
+    EXPECT_TRUE(controls.HasFixedFont(kIdRemarks));
+    EXPECT_EQ(controls.TextLimit(kIdOtherAdditions), 10);
 
-    TypeAndLeave(1046, "Oslo");
-    TypeAndLeave(1117, "Tog");
-    TypeAndLeave(1052, "350");
-    controls.Click(1248);
-    ASSERT_EQ(controls.RowCount(1043), 1);
-    std::vector<std::string> cells = controls.Rows(1043)[0];
+    TypeAndLeave(kIdTravelFrom, "Oslo");
+    TypeAndLeave(kIdTravelMeans, "Tog");
+    TypeAndLeave(kIdTravelSum, "350");
+    controls.Click(kIdTravelRegister);
+    ASSERT_EQ(controls.RowCount(kIdTravelList), 1);
+    std::vector<std::string> cells = controls.Rows(kIdTravelList)[0];
     EXPECT_EQ(cells, (std::vector<std::string>{"        ", "     ", "Oslo", "", "     ", "Tog",
                                                "0,00", "NOK", "0,00", "350,00"}));
 }
 
 TEST_F(FormTest, TakingBackAndRegisteringAgainLeavesTheClaimAsItWas) {
-    TypeAndLeave(1044, "05.03.06");
-    TypeAndLeave(1045, "0800");
-    TypeAndLeave(1046, "Oslo");
-    TypeAndLeave(1048, "Bergen");
-    TypeAndLeave(1047, "1400");
-    TypeAndLeave(1117, "Fly");
-    controls.Pick(1049, "EUR");
-    controls.Leave(1049);
-    controls.Type(1050, "100");
-    controls.Type(1051, "8,5");
-    controls.Click(1248);
-    std::vector<std::string> before = controls.Rows(1043)[0];
+    TypeAndLeave(kIdTravelDate, "05.03.06");
+    TypeAndLeave(kIdTravelTime, "0800");
+    TypeAndLeave(kIdTravelFrom, "Oslo");
+    TypeAndLeave(kIdTravelTo, "Bergen");
+    TypeAndLeave(kIdTravelArrival, "1400");
+    TypeAndLeave(kIdTravelMeans, "Fly");
+    controls.Pick(kIdTravelCurrency, "EUR");
+    controls.Leave(kIdTravelCurrency);
+    controls.Type(kIdTravelAmount, "100");
+    controls.Type(kIdTravelRate, "8,5");
+    controls.Click(kIdTravelRegister);
+    std::vector<std::string> before = controls.Rows(kIdTravelList)[0];
     float net = doc.NetAmount();
-    controls.DoubleClickRow(1043, 0);
-    EXPECT_EQ(controls.RowCount(1043), 0);
-    EXPECT_EQ(Text(1052), "850,00");
-    EXPECT_TRUE(controls.IsEnabled(1050));
-    controls.Click(1248);
-    EXPECT_EQ(controls.Rows(1043)[0], before);
+    controls.DoubleClickRow(kIdTravelList, 0);
+    EXPECT_EQ(controls.RowCount(kIdTravelList), 0);
+    EXPECT_EQ(Text(kIdTravelSum), "850,00");
+    EXPECT_TRUE(controls.IsEnabled(kIdTravelAmount));
+    controls.Click(kIdTravelRegister);
+    EXPECT_EQ(controls.Rows(kIdTravelList)[0], before);
     EXPECT_EQ(doc.NetAmount(), net);
     EXPECT_FLOAT_EQ(net, 850.0f);
 }
 
 TEST_F(FormTest, SavingWhileTheIdentityNumberIsBeingTypedKeepsIt) {
-    ASSERT_TRUE(controls.Type(1004, "01020312345"));
+    ASSERT_TRUE(controls.Type(kIdPersonId, "01020312345"));
     view.HandOverFocus();
     EXPECT_EQ(doc.GetPersonId(), "010203 12345");
-    EXPECT_EQ(controls.GetFocus(), 1004);
-    ASSERT_TRUE(controls.Type(1004, "11111122222"));
+    EXPECT_EQ(controls.GetFocus(), kIdPersonId);
+    ASSERT_TRUE(controls.Type(kIdPersonId, "11111122222"));
     view.Execute(kCmdRegisterPerson);
     EXPECT_NE(test::ReadFile(files.profile).find("[111111 22222]"), std::string::npos);
 }
 
 TEST_F(FormTest, ANewClaimConvertsWithTheCurrencyItShows) {
-    controls.Pick(1049, "EUR");
-    controls.Leave(1049);
+    controls.Pick(kIdTravelCurrency, "EUR");
+    controls.Leave(kIdTravelCurrency);
     doc.OnNewDocument();
-    EXPECT_EQ(controls.GetText(1049), "NOK");
-    controls.Type(1050, "100");
-    controls.Type(1051, "10");
-    EXPECT_EQ(Text(1052), "10,00");  // per 100 units, as NOK is quoted
+    EXPECT_EQ(controls.GetText(kIdTravelCurrency), "NOK");
+    controls.Type(kIdTravelAmount, "100");
+    controls.Type(kIdTravelRate, "10");
+    EXPECT_EQ(Text(kIdTravelSum), "10,00");  // per 100 units, as NOK is quoted
 }
 
 class NynorskFormTest : public FormFixture {
@@ -423,15 +426,15 @@ class NynorskFormTest : public FormFixture {
 };
 
 TEST_F(NynorskFormTest, SetUpInNynorskRelabelsTheForm) {
-    EXPECT_EQ(Text(1005), "Namn");
-    EXPECT_EQ(Text(1003), "Jobbdetaljar");
-    EXPECT_EQ(Cp1252ToUtf8(std::string(controls.Columns(1043)[2].title)), "Stad frå");
-    auto means = controls.Items(1117);
+    EXPECT_EQ(Text(kIdNameLabel), "Namn");
+    EXPECT_EQ(Text(kIdJobBox), "Jobbdetaljar");
+    EXPECT_EQ(Cp1252ToUtf8(std::string(controls.Columns(kIdTravelList)[2].title)), "Stad frå");
+    auto means = controls.Items(kIdTravelMeans);
     EXPECT_NE(std::find(means.begin(), means.end(), "Anna"), means.end());
     // Later switches keep the list's titles.
     view.Execute(kCmdBokmal);
-    EXPECT_EQ(Cp1252ToUtf8(std::string(controls.Columns(1043)[2].title)), "Stad frå");
-    EXPECT_EQ(Text(1005), "Navn");
+    EXPECT_EQ(Cp1252ToUtf8(std::string(controls.Columns(kIdTravelList)[2].title)), "Stad frå");
+    EXPECT_EQ(Text(kIdNameLabel), "Navn");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "form/form_template.h"
+#include "base/control_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -251,10 +252,10 @@ TEST(FormTemplate, TabOrderReadsLeftToRightTopToBottom) {
         EXPECT_TRUE(b.y > a.y || (b.y == a.y && b.x > a.x)) << boxes[i]->id;
     }
     // Entry fields come before their "Registrer" button, and the button before the list.
-    EXPECT_LT(TabIndex(1052), TabIndex(1248));
-    EXPECT_LT(TabIndex(1248), TabIndex(1043));
-    EXPECT_LT(TabIndex(1066), TabIndex(1069));
-    EXPECT_LT(TabIndex(1069), TabIndex(1057));
+    EXPECT_LT(TabIndex(kIdTravelSum), TabIndex(kIdTravelRegister));
+    EXPECT_LT(TabIndex(kIdTravelRegister), TabIndex(kIdTravelList));
+    EXPECT_LT(TabIndex(kIdOutlaySum), TabIndex(kIdOutlayRegister));
+    EXPECT_LT(TabIndex(kIdOutlayRegister), TabIndex(kIdOutlayList));
 }
 
 TEST(FormTemplate, RadioGroups) {

@@ -1,4 +1,5 @@
 #include "form/label_table.h"
+#include "base/control_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -29,17 +30,18 @@ struct LabelCase {
 
 TEST_F(LabelTest, TextFollowsTheWrittenStandard) {
     const LabelCase cases[] = {
-        {1005, LabelVariant::Form, "Navn", "Namn"},
-        {1159, LabelVariant::Form, "Beløp"_cp, "Sum"},
-        {1161, LabelVariant::Form, "Sum", "Sum"},
-        {1272, LabelVariant::Form, "Antall", "Kor mange"},
-        {1022, LabelVariant::Form, "Reisested og -formål"_cp, "Reisestad og -føremål"_cp},
-        {1145, LabelVariant::Form, "Eget skyssmiddel\nSpesifiser\nreisen ovenfor",
+        {kIdNameLabel, LabelVariant::Form, "Navn", "Namn"},
+        {kIdTravelAmountLabel, LabelVariant::Form, "Beløp"_cp, "Sum"},
+        {kIdTravelSumLabel, LabelVariant::Form, "Sum", "Sum"},
+        {kIdCountHead, LabelVariant::Form, "Antall", "Kor mange"},
+        {kIdPurposeBox, LabelVariant::Form, "Reisested og -formål"_cp, "Reisestad og -føremål"_cp},
+        {kIdOwnTransportBlockLabel, LabelVariant::Form,
+         "Eget skyssmiddel\nSpesifiser\nreisen ovenfor",
          "Eige skyssmiddel.\nSpesifiser reisa\novanfor"},
-        {1005, LabelVariant::Print, "Etternavn og\nfornavn", "Etternamn og\nførenamn"_cp},
-        {1034, LabelVariant::Print, "Avdeling/\ntj.sted", "Avdeling/\nten.stad"},
-        {1040, LabelVariant::Print, "Ansatt nr.", "Tilsett nr."},
-        {1041, LabelVariant::Print, "Trekk-\nprosent", "Trekk-\nprosent"},
+        {kIdNameLabel, LabelVariant::Print, "Etternavn og\nfornavn", "Etternamn og\nførenamn"_cp},
+        {kIdDepartmentLabel, LabelVariant::Print, "Avdeling/\ntj.sted", "Avdeling/\nten.stad"},
+        {kIdEmployeeNumberLabel, LabelVariant::Print, "Ansatt nr.", "Tilsett nr."},
+        {kIdTaxPercentLabel, LabelVariant::Print, "Trekk-\nprosent", "Trekk-\nprosent"},
     };
     for (const LabelCase& tc : cases) {
         SCOPED_TRACE(tc.id);
@@ -53,17 +55,17 @@ TEST_F(LabelTest, TextFollowsTheWrittenStandard) {
     }
     // Written-standard bytes are Windows-1252: "å" and "ø" are one byte each.
     SetWrittenStandardValue(kNynorsk);
-    EXPECT_EQ(GetLabelText(1022, LabelVariant::Form), "Reisestad og -f\xF8rem\xE5l");
+    EXPECT_EQ(GetLabelText(kIdPurposeBox, LabelVariant::Form), "Reisestad og -f\xF8rem\xE5l");
 }
 
 TEST_F(LabelTest, IdsWithoutAnEntryFallBackToTheStringTable) {
     SetWrittenStandardValue(kNynorsk);
     // A control with no label entry and no string: empty, though the form shows a text.
-    EXPECT_EQ(GetLabelText(1002, LabelVariant::Form), "");
+    EXPECT_EQ(GetLabelText(kIdPersonIdLabel, LabelVariant::Form), "");
     // Each variant has its own entries: a print-only id has no form text and vice versa.
-    EXPECT_EQ(GetLabelText(1006, LabelVariant::Form), "");
-    EXPECT_EQ(GetLabelText(1003, LabelVariant::Print), "");
-    EXPECT_EQ(GetLabelText(1003, LabelVariant::Form), "Jobbdetaljar");
+    EXPECT_EQ(GetLabelText(kIdStreetLabel, LabelVariant::Form), "");
+    EXPECT_EQ(GetLabelText(kIdJobBox, LabelVariant::Print), "");
+    EXPECT_EQ(GetLabelText(kIdJobBox, LabelVariant::Form), "Jobbdetaljar");
     // A string of the same id stands in, in bokmål whatever the standard.
     EXPECT_EQ(GetLabelText(32777, LabelVariant::Form), StringResource(32777));
     EXPECT_EQ(GetLabelText(32777, LabelVariant::Print),
@@ -113,9 +115,9 @@ TEST_F(LabelTest, InitialTextsAreBokmalLabelsSaveTheOlderOnes) {
             EXPECT_EQ(c->text, step.Text()) << step.id;
         }
     }
-    EXPECT_EQ(FindControl(1161)->text, "Beløp"_cp);
-    EXPECT_EQ(FindControl(1166)->text, "Beløp"_cp);
-    EXPECT_EQ(FindControl(1143)->text, "Kostgodtgjøring\nved overnatting"_cp);
+    EXPECT_EQ(FindControl(kIdTravelSumLabel)->text, "Beløp"_cp);
+    EXPECT_EQ(FindControl(kIdOutlaySumLabel)->text, "Beløp"_cp);
+    EXPECT_EQ(FindControl(kIdOvernightBlockLabel)->text, "Kostgodtgjøring\nved overnatting"_cp);
 }
 
 TEST_F(LabelTest, SwitchingThereAndBack) {

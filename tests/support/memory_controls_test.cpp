@@ -1,4 +1,5 @@
 #include "support/memory_controls.h"
+#include "base/control_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -25,49 +26,49 @@ class MemoryControlsTest : public ::testing::Test {
 };
 
 TEST_F(MemoryControlsTest, SettingAnEditsTextRaisesChangeButAComboDoesNot) {
-    controls.SetText(1011, "Kari");
-    controls.SetText(1011, "Kari");
-    controls.SetText(1260, "2");       // hidden edits too
-    controls.SetText(1049, "SEK");     // the edit part of a drop-down list
-    controls.SetText(1017, "Header");  // a group box
+    controls.SetText(kIdName, "Kari");
+    controls.SetText(kIdName, "Kari");
+    controls.SetText(kIdBoardLodgingDaysCoveredCount, "2");  // hidden edits too
+    controls.SetText(kIdTravelCurrency, "SEK");              // the edit part of a drop-down list
+    controls.SetText(kIdTripKindBox, "Header");              // a group box
     EXPECT_EQ(events.log, (std::vector<std::string>{"change 1011", "change 1011", "change 1260"}));
 }
 
 TEST_F(MemoryControlsTest, FocusMovesRaiseLeaveOnTheControlThatHadIt) {
-    controls.Type(1011, "Kari");
-    controls.FocusTo(1012);
-    controls.SetFocus(1012);
-    controls.Leave(1012);
+    controls.Type(kIdName, "Kari");
+    controls.FocusTo(kIdStreet);
+    controls.SetFocus(kIdStreet);
+    controls.Leave(kIdStreet);
     EXPECT_EQ(events.log, (std::vector<std::string>{"change 1011", "leave 1011", "leave 1012"}));
     EXPECT_EQ(controls.GetFocus(), 0);
 }
 
 TEST_F(MemoryControlsTest, ClickingARadioChecksOnlyItsGroup) {
-    controls.SetCheck(1209, true);
-    controls.Click(1020);
-    EXPECT_TRUE(controls.IsChecked(1020));
-    EXPECT_FALSE(controls.IsChecked(1018));
-    EXPECT_TRUE(controls.IsChecked(1209));
-    controls.Click(1018);
-    EXPECT_FALSE(controls.IsChecked(1020));
+    controls.SetCheck(kIdHotel, true);
+    controls.Click(kIdTripOther);
+    EXPECT_TRUE(controls.IsChecked(kIdTripOther));
+    EXPECT_FALSE(controls.IsChecked(kIdTripCourse));
+    EXPECT_TRUE(controls.IsChecked(kIdHotel));
+    controls.Click(kIdTripCourse);
+    EXPECT_FALSE(controls.IsChecked(kIdTripOther));
     EXPECT_EQ(events.log.back(), "click 1018");
 }
 
 TEST_F(MemoryControlsTest, UsersCannotTouchDisabledOrReadOnlyControls) {
-    controls.Enable(1021, false);
-    EXPECT_FALSE(controls.Type(1021, "x"));
-    EXPECT_FALSE(controls.Type(1221, "5"));  // a computed amount
-    EXPECT_FALSE(controls.Type(1260, "5"));  // hidden
+    controls.Enable(kIdTripOtherText, false);
+    EXPECT_FALSE(controls.Type(kIdTripOtherText, "x"));
+    EXPECT_FALSE(controls.Type(kIdDayDomesticOver12hAmount, "5"));      // a computed amount
+    EXPECT_FALSE(controls.Type(kIdBoardLodgingDaysCoveredCount, "5"));  // hidden
     EXPECT_TRUE(events.log.empty());
-    controls.LimitText(1140, 3);
-    controls.Type(1140, "Oslo");
-    EXPECT_EQ(controls.GetText(1140), "Osl");
+    controls.LimitText(kIdAdvancePlace, 3);
+    controls.Type(kIdAdvancePlace, "Oslo");
+    EXPECT_EQ(controls.GetText(kIdAdvancePlace), "Osl");
 }
 
 TEST_F(MemoryControlsTest, PickRaisesSelectionBeforeTheEditPartShowsTheItem) {
-    controls.AddString(1049, "SEK");
-    controls.AddString(1049, "EUR");
-    EXPECT_EQ(controls.Items(1049), (std::vector<std::string>{"EUR", "SEK"}));
+    controls.AddString(kIdTravelCurrency, "SEK");
+    controls.AddString(kIdTravelCurrency, "EUR");
+    EXPECT_EQ(controls.Items(kIdTravelCurrency), (std::vector<std::string>{"EUR", "SEK"}));
     struct Peek : Recorder {
         MemoryControls* c = nullptr;
         std::string seenText, seenItem;
@@ -78,12 +79,12 @@ TEST_F(MemoryControlsTest, PickRaisesSelectionBeforeTheEditPartShowsTheItem) {
     } peek;
     peek.c = &controls;
     controls.SetEvents(&peek);
-    controls.SetText(1049, "NOK");
-    EXPECT_TRUE(controls.Pick(1049, "SEK"));
+    controls.SetText(kIdTravelCurrency, "NOK");
+    EXPECT_TRUE(controls.Pick(kIdTravelCurrency, "SEK"));
     EXPECT_EQ(peek.seenText, "NOK");
     EXPECT_EQ(peek.seenItem, "SEK");
-    EXPECT_EQ(controls.GetText(1049), "SEK");
-    EXPECT_FALSE(controls.Pick(1049, "USD"));
+    EXPECT_EQ(controls.GetText(kIdTravelCurrency), "SEK");
+    EXPECT_FALSE(controls.Pick(kIdTravelCurrency, "USD"));
 }
 
 }  // namespace
