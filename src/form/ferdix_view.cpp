@@ -702,7 +702,8 @@ void CFerdixView::TravelCurrencyLeft() {
     std::string code = m_controls.GetText(kIdTravelCurrency);
     m_travelEntry.SetCurrency(code);
     bool nok = code == "NOK";
-    m_controls.SetFocus(nok ? kIdTravelSum : kIdTravelAmount);
+    // Enabled before the focus moves: a disabled field refuses the focus, and a focus that
+    // passes through a field only to leave it again raises a leave inside this one.
     // A car leg is paid by the kilometre, never with a sum of its own.
     if (IsCarTransport(m_controls.GetText(kIdTravelMeans))) {
         m_controls.SetText(kIdTravelSum, "");
@@ -712,6 +713,7 @@ void CFerdixView::TravelCurrencyLeft() {
         m_controls.SetFocus(kIdTravelRegister);
     } else {
         EnableTravelAmounts(!nok, nok);
+        m_controls.SetFocus(nok ? kIdTravelSum : kIdTravelAmount);
     }
 }
 

@@ -171,6 +171,80 @@ TEST_F(FormTest, LiveConversionAndCurrencyHandling) {
     EXPECT_FALSE(controls.IsEnabled(kIdTravelCurrency));
 }
 
+// Forwards the controls' events to the form and notes every leave raised while another is
+// still being handled.
+struct NestedLeaveSpy : IFormEvents {
+    explicit NestedLeaveSpy(IFormEvents& events) : form(events) {}
+    void OnChange(int id) override { form.OnChange(id); }
+    void OnLeave(int id) override {
+        if (depth > 0) {
+            nested.push_back(id);
+        }
+        ++depth;
+        form.OnLeave(id);
+        --depth;
+    }
+    void OnClick(int id) override { form.OnClick(id); }
+    void OnSelChange(int id) override { form.OnSelChange(id); }
+    void OnDoubleClick(int id) override { form.OnDoubleClick(id); }
+    IFormEvents& form;
+    int depth = 0;
+    std::vector<int> nested;
+};
+
+TEST_F(FormTest, LeavingTheTravelCurrencyEnablesBeforeItMovesTheFocus) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> codesBefore;  // typed and left first
+        bool carLegInEuros;                    // a car leg in EUR taken back first
+        const char* code;
+        int focus;
+        bool amount, rate, sum, currency;
+    };
+    const Case cases[] = {
+        {"foreign after NOK", {"NOK"}, false, "EUR", kIdTravelAmount, true, true, false, true},
+        {"NOK after foreign", {"EUR"}, false, "NOK", kIdTravelSum, false, false, true, true},
+        {"lower-case nok is foreign",
+         {"NOK"},
+         false,
+         "nok",
+         kIdTravelAmount,
+         true,
+         true,
+         false,
+         true},
+        {"car leg", {}, true, "EUR", kIdTravelRegister, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.OnNewDocument();
+        NestedLeaveSpy spy(view);
+        controls.SetEvents(&spy);
+        for (const char* before : c.codesBefore) {
+            ASSERT_TRUE(controls.Type(kIdTravelCurrency, before));
+            controls.Leave(kIdTravelCurrency);
+        }
+        if (c.carLegInEuros) {
+            TypeAndLeave(kIdTravelMeans, "Fly");
+            controls.Pick(kIdTravelCurrency, "EUR");
+            controls.Leave(kIdTravelCurrency);
+            controls.Type(kIdTravelAmount, "10");
+            controls.Click(kIdTravelRegister);
+            doc.GetTravelLine(0)->SetTransport("Bil");
+            controls.DoubleClickRow(kIdTravelList, 0);
+        }
+        ASSERT_TRUE(controls.Type(kIdTravelCurrency, c.code));
+        controls.Leave(kIdTravelCurrency);
+        EXPECT_EQ(controls.GetFocus(), c.focus);
+        EXPECT_EQ(controls.IsEnabled(kIdTravelAmount), c.amount);
+        EXPECT_EQ(controls.IsEnabled(kIdTravelRate), c.rate);
+        EXPECT_EQ(controls.IsEnabled(kIdTravelSum), c.sum);
+        EXPECT_EQ(controls.IsEnabled(kIdTravelCurrency), c.currency);
+        EXPECT_EQ(spy.nested, std::vector<int>{});
+        controls.SetEvents(&view);
+    }
+}
+
 TEST_F(FormTest, OutlaysRegisterInDateOrderAndComeBack) {
     TypeAndLeave(kIdOutlayDate, "6.3.06");
     EXPECT_EQ(Text(kIdOutlayDate), "06.03.06");
