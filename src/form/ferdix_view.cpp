@@ -863,8 +863,25 @@ void CFerdixView::FillOutlayList() {
 }
 
 void CFerdixView::SplitCarKilometres() {
+    SplitCarKilometres(CarKilometres(m_doc));
+}
+
+// A new figure of kilometres so far. Without a car leg the kilometres typed on lines 15 and 16
+// are the trip's car kilometres: they are split again, never emptied.
+void CFerdixView::RecomputeMileageRows() {
+    bool carLeg = std::any_of(m_doc.m_travelLines.begin(), m_doc.m_travelLines.end(),
+                              [](const auto& l) { return IsCarTransport(l->Transport()); });
+    if (carLeg) {
+        SplitCarKilometres();
+        return;
+    }
+    SplitCarKilometres(static_cast<std::int64_t>(m_doc.LineValue(CarUpTo9000, kCountColumn)) +
+                       static_cast<std::int64_t>(m_doc.LineValue(CarOver9000, kCountColumn)));
+}
+
+void CFerdixView::SplitCarKilometres(std::int64_t carKm) {
     auto a = static_cast<std::int64_t>(m_doc.Traveller().KmSoFar());
-    CarSplit s = SplitCar(a, CarKilometres(m_doc));
+    CarSplit s = SplitCar(a, carKm);
     m_doc.SetLineValue(CarUpTo9000, kCountColumn, static_cast<float>(s.upTo9000));
     m_doc.SetLineValue(CarOver9000, kCountColumn, static_cast<float>(s.over9000));
     if (!s.upTo9000Enabled) {
@@ -917,7 +934,7 @@ void CFerdixView::EditKmSoFar() {
     }
     m_doc.Traveller().SetKmSoFar(*km);
     m_doc.WriteProfile();
-    SplitCarKilometres();
+    RecomputeMileageRows();
 }
 
 void CFerdixView::SwitchWrittenStandard(int standard) {

@@ -407,6 +407,55 @@ TEST_F(FormTest, TypedCarKilometresSplitOnLeaving) {
     EXPECT_FLOAT_EQ(doc.LineValue(CarOver9000, kCountColumn), 300.0f);
 }
 
+// Without a car leg the kilometres typed on lines 15 and 16 are the trip's car kilometres, and a
+// new figure of kilometres so far splits them again.
+TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
+    struct Case {
+        const char* name;
+        bool fromProfile;  // else from the dialog
+        std::uint32_t kmSoFar;
+        const char* trainKm;  // a leg by train first, when given
+        const char* line15;
+        const char* line16;
+        bool line15Enabled, line16Enabled;
+    };
+    const Case cases[] = {
+        {"dialog", false, 8800, nullptr, "200", "300", true, true},
+        {"profile", true, 8800, nullptr, "200", "300", true, true},
+        {"dialog, below the threshold", false, 100, nullptr, "500", "", true, false},
+        {"profile, over the threshold already", true, 9000, nullptr, "", "500", false, true},
+        {"dialog, with a leg by train", false, 8800, "40", "200", "300", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.OnNewDocument();
+        if (c.trainKm) {
+            TypeAndLeave(kIdTravelMeans, "Tog");
+            TypeAndLeave(kIdTravelKm, c.trainKm);
+            controls.Click(kIdTravelRegister);
+        }
+        TypeAndLeave(kIdCarUpTo9000Count, "500");
+        ASSERT_FLOAT_EQ(doc.LineValue(CarUpTo9000, kCountColumn), 500.0f);
+        if (c.fromProfile) {
+            test::WriteFile(files.profile, std::string("[010203 12345]\r\nKm hittil i år="_cp) +
+                                               std::to_string(c.kmSoFar) + "\r\n");
+            TypeAndLeave(kIdPersonId, "01020312345");
+        } else {
+            viewHost.answers.push_back(c.kmSoFar);
+            view.Execute(kCmdKmSoFar);
+        }
+        EXPECT_EQ(doc.Traveller().KmSoFar(), c.kmSoFar);
+        EXPECT_EQ(Text(kIdCarUpTo9000Count), c.line15);
+        EXPECT_EQ(Text(kIdCarOver9000Count), c.line16);
+        EXPECT_EQ(controls.IsEnabled(kIdCarUpTo9000Count), c.line15Enabled);
+        EXPECT_EQ(controls.IsEnabled(kIdCarOver9000Count), c.line16Enabled);
+        EXPECT_EQ(
+            doc.LineValue(CarUpTo9000, kCountColumn) + doc.LineValue(CarOver9000, kCountColumn),
+            500.0f);
+        EXPECT_EQ(Text(kIdOtherOwnTransportCount), c.trainKm ? c.trainKm : "");
+    }
+}
+
 TEST_F(FormTest, EnteringAnIdentityNumberReadsTheProfile) {
     test::WriteFile(
         files.profile,
