@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "base/control_ids.h"
 #include "base/text_convert.h"
@@ -37,6 +38,21 @@ GridCell FindGridCell(int id) {
             return {line, kAmountColumn};
     }
     return {};
+}
+
+// The whole kilometres of a car line's count. Any typed number is a count, so it is held far
+// inside the 64-bit range before the cast, and the sums stay exact.
+std::int64_t WholeKm(float count) {
+    constexpr float kLimit = 1e15f;
+    if (std::isnan(count)) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(std::clamp(count, -kLimit, kLimit));
+}
+
+std::int64_t TypedCarKm(const CFerdixDoc& doc) {
+    return WholeKm(doc.LineValue(CarUpTo9000, kCountColumn)) +
+           WholeKm(doc.LineValue(CarOver9000, kCountColumn));
 }
 
 std::string DayFirstDateOf(std::string_view text) {
@@ -247,8 +263,7 @@ void CFerdixView::RefreshCarFields() {
     // Without car legs the kilometres typed on the car lines stand, so a refresh never
     // empties line 16.
     if (c == 0) {
-        c = static_cast<std::int64_t>(m_doc.LineValue(CarUpTo9000, kCountColumn)) +
-            static_cast<std::int64_t>(m_doc.LineValue(CarOver9000, kCountColumn));
+        c = TypedCarKm(m_doc);
     }
     RefreshGridLine(CarUpTo9000);
     if (c + a < kCarThresholdKm) {
@@ -875,8 +890,7 @@ void CFerdixView::RecomputeMileageRows() {
         SplitCarKilometres();
         return;
     }
-    SplitCarKilometres(static_cast<std::int64_t>(m_doc.LineValue(CarUpTo9000, kCountColumn)) +
-                       static_cast<std::int64_t>(m_doc.LineValue(CarOver9000, kCountColumn)));
+    SplitCarKilometres(TypedCarKm(m_doc));
 }
 
 void CFerdixView::SplitCarKilometres(std::int64_t carKm) {

@@ -456,6 +456,17 @@ TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
     }
 }
 
+TEST_F(FormTest, AnAbsurdTypedCarCountStaysOnItsSide) {
+    TypeAndLeave(kIdCarUpTo9000Count, "1e30");
+    viewHost.answers.push_back(8800u);
+    view.Execute(kCmdKmSoFar);
+    EXPECT_EQ(Text(kIdCarUpTo9000Count), "200");
+    EXPECT_GT(doc.LineValue(CarOver9000, kCountColumn), 1e14f);
+    view.RefreshForm();
+    EXPECT_EQ(Text(kIdCarUpTo9000Count), "200");
+    EXPECT_TRUE(controls.IsEnabled(kIdCarOver9000Count));
+}
+
 TEST_F(FormTest, EnteringAnIdentityNumberReadsTheProfile) {
     test::WriteFile(
         files.profile,
