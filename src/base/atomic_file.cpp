@@ -11,14 +11,17 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/cp1252.h"
+
 namespace ferdix {
 
 namespace {
 
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 
-FileWriteResult Fail(const std::string& what, int err) {
-    return FileWriteResult{false, what + ": " + std::strerror(err)};
+// A message text, so Windows-1252 like every other; the system's words come in UTF-8.
+FileWriteResult Fail(const std::string& path, int err) {
+    return FileWriteResult{false, Utf8ToCp1252(path) + ": " + Utf8ToCp1252(std::strerror(err))};
 }
 
 bool WriteAll(int fd, std::string_view bytes) {

@@ -8,7 +8,7 @@ namespace ferdix {
 
 struct FileWriteResult {
     bool ok = false;
-    std::string error;  // why it failed, for messages and tests
+    std::string error;  // why it failed, naming the file; Windows-1252, for messages
 };
 
 // Writes the bytes to a temporary file beside the target, flushes it to disk and renames it over

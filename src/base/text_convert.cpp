@@ -65,6 +65,18 @@ int MonthLength(int month) {
     return kLengths[month - 1];
 }
 
+// 00-79 are 2000-2079 and 80-99 are 1980-1999: the file writes day-first dates with two
+// digits, and every date that can be typed must read back as the same date.
+int CenturyOf(int twoDigitYear) {
+    return twoDigitYear < 80 ? 2000 + twoDigitYear : 1900 + twoDigitYear;
+}
+
+// Year-first files write "%Y.%m.%d"; only that form may stand in for a day-first date.
+bool BeginsWithFourDigitYear(std::string_view text) {
+    DateText t(text);
+    return t.Digits({0, 1, 2, 3}) && !t.Digit(4);
+}
+
 bool FinishDate(int day, int month, int year, DateParts& out) {
     bool ok = month >= 1 && month <= 12 && day >= 1 && day <= MonthLength(month) && year >= 1996 &&
               !(month == 2 && day == 29 && year % 4 != 0);
@@ -299,9 +311,7 @@ bool ParseDateDayFirst(std::string_view text, DateParts& out) {
         return false;
     }
     if (year < 100) {
-        year += 1900;
-        if (year < 1938)
-            year += 100;
+        year = CenturyOf(year);
     }
     return FinishDate(day, month, year, out);
 }
@@ -334,16 +344,21 @@ bool ParseDateYearFirst(std::string_view text, DateParts& out) {
     if (!ok) {
         return false;
     }
-    if (year < 1900)
-        year += 1900;
-    if (year < 1938)
-        year += 100;
+    if (year < 100) {
+        year = CenturyOf(year);
+    } else {
+        if (year < 1900)
+            year += 1900;
+        if (year < 1938)
+            year += 100;
+    }
     return FinishDate(day, month, year, out);
 }
 
 bool ParseDate(std::string_view text, DateParts& out) {
     if (g_dateOrder == DateOrder::DayFirst) {
-        return ParseDateDayFirst(text, out) || ParseDateYearFirst(text, out);
+        return ParseDateDayFirst(text, out) ||
+               (BeginsWithFourDigitYear(text) && ParseDateYearFirst(text, out));
     }
     return ParseDateYearFirst(text, out) || ParseDateDayFirst(text, out);
 }

@@ -1,5 +1,6 @@
 // The seams between the claim document and the world outside it. The Qt layer implements them;
-// tests use recording fakes. Every text is Windows-1252.
+// tests use recording fakes. Every text is Windows-1252; paths, and the title (which names the
+// file and is saved to), are file-system strings.
 #pragma once
 
 #include <optional>

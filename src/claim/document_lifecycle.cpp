@@ -69,7 +69,8 @@ void CFerdixDoc::ShowOpenFailed(const std::string& path) {
         return;
     MessageRequest m;
     m.caption = std::string(ByStandard("Feil ved åpning"_cp, "Feil ved opning"));
-    m.text = std::string(ByStandard("Kan ikke lese filen\n"_cp, "Kan ikkje lese fila\n")) + path;
+    m.text = std::string(ByStandard("Kan ikke lese filen\n"_cp, "Kan ikkje lese fila\n")) +
+             Utf8ToCp1252(path);
     m.icon = MsgIcon::Exclamation;
     m_pHost->ShowMessage(m);
 }

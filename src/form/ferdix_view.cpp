@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "base/control_ids.h"
 #include "base/text_convert.h"
@@ -37,6 +38,21 @@ GridCell FindGridCell(int id) {
             return {line, kAmountColumn};
     }
     return {};
+}
+
+// The whole kilometres of a car line's count. Any typed number is a count, so it is held far
+// inside the 64-bit range before the cast, and the sums stay exact.
+std::int64_t WholeKm(float count) {
+    constexpr float kLimit = 1e15f;
+    if (std::isnan(count)) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(std::clamp(count, -kLimit, kLimit));
+}
+
+std::int64_t TypedCarKm(const CFerdixDoc& doc) {
+    return WholeKm(doc.LineValue(CarUpTo9000, kCountColumn)) +
+           WholeKm(doc.LineValue(CarOver9000, kCountColumn));
 }
 
 std::string DayFirstDateOf(std::string_view text) {
@@ -247,8 +263,7 @@ void CFerdixView::RefreshCarFields() {
     // Without car legs the kilometres typed on the car lines stand, so a refresh never
     // empties line 16.
     if (c == 0) {
-        c = static_cast<std::int64_t>(m_doc.LineValue(CarUpTo9000, kCountColumn)) +
-            static_cast<std::int64_t>(m_doc.LineValue(CarOver9000, kCountColumn));
+        c = TypedCarKm(m_doc);
     }
     RefreshGridLine(CarUpTo9000);
     if (c + a < kCarThresholdKm) {
@@ -702,7 +717,8 @@ void CFerdixView::TravelCurrencyLeft() {
     std::string code = m_controls.GetText(kIdTravelCurrency);
     m_travelEntry.SetCurrency(code);
     bool nok = code == "NOK";
-    m_controls.SetFocus(nok ? kIdTravelSum : kIdTravelAmount);
+    // Enabled before the focus moves: a disabled field refuses the focus, and a focus that
+    // passes through a field only to leave it again raises a leave inside this one.
     // A car leg is paid by the kilometre, never with a sum of its own.
     if (IsCarTransport(m_controls.GetText(kIdTravelMeans))) {
         m_controls.SetText(kIdTravelSum, "");
@@ -712,6 +728,7 @@ void CFerdixView::TravelCurrencyLeft() {
         m_controls.SetFocus(kIdTravelRegister);
     } else {
         EnableTravelAmounts(!nok, nok);
+        m_controls.SetFocus(nok ? kIdTravelSum : kIdTravelAmount);
     }
 }
 
@@ -861,8 +878,24 @@ void CFerdixView::FillOutlayList() {
 }
 
 void CFerdixView::SplitCarKilometres() {
+    SplitCarKilometres(CarKilometres(m_doc));
+}
+
+// A new figure of kilometres so far. Without a car leg the kilometres typed on lines 15 and 16
+// are the trip's car kilometres: they are split again, never emptied.
+void CFerdixView::RecomputeMileageRows() {
+    bool carLeg = std::any_of(m_doc.m_travelLines.begin(), m_doc.m_travelLines.end(),
+                              [](const auto& l) { return IsCarTransport(l->Transport()); });
+    if (carLeg) {
+        SplitCarKilometres();
+        return;
+    }
+    SplitCarKilometres(TypedCarKm(m_doc));
+}
+
+void CFerdixView::SplitCarKilometres(std::int64_t carKm) {
     auto a = static_cast<std::int64_t>(m_doc.Traveller().KmSoFar());
-    CarSplit s = SplitCar(a, CarKilometres(m_doc));
+    CarSplit s = SplitCar(a, carKm);
     m_doc.SetLineValue(CarUpTo9000, kCountColumn, static_cast<float>(s.upTo9000));
     m_doc.SetLineValue(CarOver9000, kCountColumn, static_cast<float>(s.over9000));
     if (!s.upTo9000Enabled) {
@@ -915,7 +948,7 @@ void CFerdixView::EditKmSoFar() {
     }
     m_doc.Traveller().SetKmSoFar(*km);
     m_doc.WriteProfile();
-    SplitCarKilometres();
+    RecomputeMileageRows();
 }
 
 void CFerdixView::SwitchWrittenStandard(int standard) {

@@ -54,7 +54,7 @@ class CFerdixView final : public IFormEvents, public IClaimView {
     void SetLoading(bool loading) override { m_bLoading = loading; }
     void HandOverFocus() override;
     void SetFieldText(int controlId, const std::string& text) override;
-    void RecomputeMileageRows() override { SplitCarKilometres(); }
+    void RecomputeMileageRows() override;
     void RelabelForm() override;
 
     // IFormEvents
@@ -93,6 +93,7 @@ class CFerdixView final : public IFormEvents, public IClaimView {
     void RefreshTraveller();
     void RefreshGridLine(int line);
     void RefreshCarFields();
+    void SplitCarKilometres(std::int64_t carKm);
     void ShowLineValue(int field, int line, int column);
     void WriteRateField(int field, float value);
     bool BindGridChange(int id);

@@ -5,7 +5,9 @@
 // Contract, as on the original platform:
 // - SetText on an edit (single-line, multi-line or hidden) raises OnChange, also when the text
 //   is the same; SetText on a drop-down list's edit part raises nothing (only typing does).
-// - SetFocus raises OnLeave on the control that loses the focus, before it returns.
+// - SetFocus raises OnLeave on the control that loses the focus, before it returns. A disabled
+//   control refuses the focus: it stays where it was and no leave is raised.
+// - Typing raises OnChange once per character, as a line edit does.
 // - Clicking a radio button checks it and unchecks the others of its group, then raises
 //   OnClick; SetCheck changes the state only.
 #pragma once

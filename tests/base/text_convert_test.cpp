@@ -190,6 +190,45 @@ TEST(ParseDate, EachOrderTriesItsOwnParserFirst) {
     EXPECT_EQ(d.year, 0);
 }
 
+// Two-digit years 00-79 are 2000-2079 and 80-99 are 1980-1999, so that a date the file writes
+// with two digits reads back the same; with day-first order only a four-digit year may stand
+// first, so a mistyped day never becomes a far-off year.
+TEST(ParseDate, TwoDigitYearsAndTheYearFirstFallback) {
+    test::ProgramStateGuard guard;
+    SetDateOrder(DateOrder::DayFirst);
+    ExpectDates(ParseDate, {
+                               {"05.03.40", true, 5, 3, 2040},
+                               {"050338", true, 5, 3, 2038},
+                               {"31.12.79", true, 31, 12, 2079},
+                               {"29.2.76", true, 29, 2, 2076},
+                               {"01.01.80", false, 0, 0, 0},
+                               {"01.01.95", false, 0, 0, 0},
+                               {"01.01.96", true, 1, 1, 1996},
+                               {"31.12.99", true, 31, 12, 1999},
+                               {"05/01/37", true, 5, 1, 2037},
+                               {"05.03.2079", true, 5, 3, 2079},
+                               {"31.04.06", false, 0, 0, 0},
+                               {"45.03.06", false, 0, 0, 0},
+                               {"45.03.2006", false, 0, 0, 0},
+                               {"060305", true, 6, 3, 2005},
+                               {"450306", false, 0, 0, 0},
+                               {"2006.03.05", true, 5, 3, 2006},
+                               {"2040-03-05", true, 5, 3, 2040},
+                               {"1936.03.05", true, 5, 3, 2036},
+                           });
+    SetDateOrder(DateOrder::YearFirst);
+    ExpectDates(ParseDate, {
+                               {"400305", true, 5, 3, 2040},
+                               {"79.12.31", true, 31, 12, 2079},
+                               {"06.3.5", true, 5, 3, 2006},
+                               {"80.01.01", false, 0, 0, 0},
+                               {"2040.03.05", true, 5, 3, 2040},
+                               {"1936.03.05", true, 5, 3, 2036},
+                               {"05.03.40", true, 5, 3, 2040},  // the day-first fallback
+                               {"31.04.06", true, 6, 4, 2031},  // the year-first order's own
+                           });
+}
+
 TEST(FormatDateTime, ByDateOrderAndEmptyDay) {
     test::ProgramStateGuard guard;
     CivilTime t{2006, 3, 5, 14, 7, 0};

@@ -324,6 +324,35 @@ TEST_F(ClaimFileTest, YearFirstDatesReadBackInDayFirstOrder) {
     EXPECT_TRUE(host.messages.empty());
 }
 
+TEST_F(ClaimFileTest, DatesUpTo2079SurviveASaveAndAnOpen) {
+    for (const char* date : {"05.03.2040", "31.12.2079"}) {
+        SCOPED_TRACE(date);
+        CFerdixDoc d(clock);
+        d.SetHost(&host);
+        d.SetDepartureDate(date);
+        d.SetReturnDate(date);
+        auto leg = std::make_unique<CTravelLine>();
+        leg->SetDate(date);
+        d.AddTravelLine(std::move(leg));
+        auto outlay = std::make_unique<CExpenseLine>();
+        outlay->SetDate(date);
+        d.AddOutlayLine(std::move(outlay));
+        ASSERT_NE(d.DepartureDateText(), "");
+
+        CFerdixDoc back(clock);
+        back.SetHost(&host);
+        Read(back, Write(d));
+        EXPECT_EQ(back.DepartureDateText(), d.DepartureDateText());
+        EXPECT_EQ(back.ReturnDateText(), d.ReturnDateText());
+        ASSERT_EQ(back.m_travelLines.size(), 1u);
+        ASSERT_EQ(back.m_outlayLines.size(), 1u);
+        EXPECT_EQ(back.m_travelLines[0]->Date(), d.m_travelLines[0]->Date());
+        EXPECT_EQ(back.m_outlayLines[0]->Date(), d.m_outlayLines[0]->Date());
+        EXPECT_NE(back.m_travelLines[0]->Date(), kNoDate);
+        EXPECT_TRUE(host.messages.empty());
+    }
+}
+
 // ---- Reading helpers
 
 TEST(ClaimFileReaders, KeyedLine) {

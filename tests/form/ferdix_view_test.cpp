@@ -171,6 +171,80 @@ TEST_F(FormTest, LiveConversionAndCurrencyHandling) {
     EXPECT_FALSE(controls.IsEnabled(kIdTravelCurrency));
 }
 
+// Forwards the controls' events to the form and notes every leave raised while another is
+// still being handled.
+struct NestedLeaveSpy : IFormEvents {
+    explicit NestedLeaveSpy(IFormEvents& events) : form(events) {}
+    void OnChange(int id) override { form.OnChange(id); }
+    void OnLeave(int id) override {
+        if (depth > 0) {
+            nested.push_back(id);
+        }
+        ++depth;
+        form.OnLeave(id);
+        --depth;
+    }
+    void OnClick(int id) override { form.OnClick(id); }
+    void OnSelChange(int id) override { form.OnSelChange(id); }
+    void OnDoubleClick(int id) override { form.OnDoubleClick(id); }
+    IFormEvents& form;
+    int depth = 0;
+    std::vector<int> nested;
+};
+
+TEST_F(FormTest, LeavingTheTravelCurrencyEnablesBeforeItMovesTheFocus) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> codesBefore;  // typed and left first
+        bool carLegInEuros;                    // a car leg in EUR taken back first
+        const char* code;
+        int focus;
+        bool amount, rate, sum, currency;
+    };
+    const Case cases[] = {
+        {"foreign after NOK", {"NOK"}, false, "EUR", kIdTravelAmount, true, true, false, true},
+        {"NOK after foreign", {"EUR"}, false, "NOK", kIdTravelSum, false, false, true, true},
+        {"lower-case nok is foreign",
+         {"NOK"},
+         false,
+         "nok",
+         kIdTravelAmount,
+         true,
+         true,
+         false,
+         true},
+        {"car leg", {}, true, "EUR", kIdTravelRegister, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.OnNewDocument();
+        NestedLeaveSpy spy(view);
+        controls.SetEvents(&spy);
+        for (const char* before : c.codesBefore) {
+            ASSERT_TRUE(controls.Type(kIdTravelCurrency, before));
+            controls.Leave(kIdTravelCurrency);
+        }
+        if (c.carLegInEuros) {
+            TypeAndLeave(kIdTravelMeans, "Fly");
+            controls.Pick(kIdTravelCurrency, "EUR");
+            controls.Leave(kIdTravelCurrency);
+            controls.Type(kIdTravelAmount, "10");
+            controls.Click(kIdTravelRegister);
+            doc.GetTravelLine(0)->SetTransport("Bil");
+            controls.DoubleClickRow(kIdTravelList, 0);
+        }
+        ASSERT_TRUE(controls.Type(kIdTravelCurrency, c.code));
+        controls.Leave(kIdTravelCurrency);
+        EXPECT_EQ(controls.GetFocus(), c.focus);
+        EXPECT_EQ(controls.IsEnabled(kIdTravelAmount), c.amount);
+        EXPECT_EQ(controls.IsEnabled(kIdTravelRate), c.rate);
+        EXPECT_EQ(controls.IsEnabled(kIdTravelSum), c.sum);
+        EXPECT_EQ(controls.IsEnabled(kIdTravelCurrency), c.currency);
+        EXPECT_EQ(spy.nested, std::vector<int>{});
+        controls.SetEvents(&view);
+    }
+}
+
 TEST_F(FormTest, OutlaysRegisterInDateOrderAndComeBack) {
     TypeAndLeave(kIdOutlayDate, "6.3.06");
     EXPECT_EQ(Text(kIdOutlayDate), "06.03.06");
@@ -331,6 +405,66 @@ TEST_F(FormTest, TypedCarKilometresSplitOnLeaving) {
     view.RefreshForm();
     EXPECT_EQ(Text(kIdCarOver9000Count), "300");
     EXPECT_FLOAT_EQ(doc.LineValue(CarOver9000, kCountColumn), 300.0f);
+}
+
+// Without a car leg the kilometres typed on lines 15 and 16 are the trip's car kilometres, and a
+// new figure of kilometres so far splits them again.
+TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
+    struct Case {
+        const char* name;
+        bool fromProfile;  // else from the dialog
+        std::uint32_t kmSoFar;
+        const char* trainKm;  // a leg by train first, when given
+        const char* line15;
+        const char* line16;
+        bool line15Enabled, line16Enabled;
+    };
+    const Case cases[] = {
+        {"dialog", false, 8800, nullptr, "200", "300", true, true},
+        {"profile", true, 8800, nullptr, "200", "300", true, true},
+        {"dialog, below the threshold", false, 100, nullptr, "500", "", true, false},
+        {"profile, over the threshold already", true, 9000, nullptr, "", "500", false, true},
+        {"dialog, with a leg by train", false, 8800, "40", "200", "300", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.OnNewDocument();
+        if (c.trainKm) {
+            TypeAndLeave(kIdTravelMeans, "Tog");
+            TypeAndLeave(kIdTravelKm, c.trainKm);
+            controls.Click(kIdTravelRegister);
+        }
+        TypeAndLeave(kIdCarUpTo9000Count, "500");
+        ASSERT_FLOAT_EQ(doc.LineValue(CarUpTo9000, kCountColumn), 500.0f);
+        if (c.fromProfile) {
+            test::WriteFile(files.profile, std::string("[010203 12345]\r\nKm hittil i år="_cp) +
+                                               std::to_string(c.kmSoFar) + "\r\n");
+            TypeAndLeave(kIdPersonId, "01020312345");
+        } else {
+            viewHost.answers.push_back(c.kmSoFar);
+            view.Execute(kCmdKmSoFar);
+        }
+        EXPECT_EQ(doc.Traveller().KmSoFar(), c.kmSoFar);
+        EXPECT_EQ(Text(kIdCarUpTo9000Count), c.line15);
+        EXPECT_EQ(Text(kIdCarOver9000Count), c.line16);
+        EXPECT_EQ(controls.IsEnabled(kIdCarUpTo9000Count), c.line15Enabled);
+        EXPECT_EQ(controls.IsEnabled(kIdCarOver9000Count), c.line16Enabled);
+        EXPECT_EQ(
+            doc.LineValue(CarUpTo9000, kCountColumn) + doc.LineValue(CarOver9000, kCountColumn),
+            500.0f);
+        EXPECT_EQ(Text(kIdOtherOwnTransportCount), c.trainKm ? c.trainKm : "");
+    }
+}
+
+TEST_F(FormTest, AnAbsurdTypedCarCountStaysOnItsSide) {
+    TypeAndLeave(kIdCarUpTo9000Count, "1e30");
+    viewHost.answers.push_back(8800u);
+    view.Execute(kCmdKmSoFar);
+    EXPECT_EQ(Text(kIdCarUpTo9000Count), "200");
+    EXPECT_GT(doc.LineValue(CarOver9000, kCountColumn), 1e14f);
+    view.RefreshForm();
+    EXPECT_EQ(Text(kIdCarUpTo9000Count), "200");
+    EXPECT_TRUE(controls.IsEnabled(kIdCarOver9000Count));
 }
 
 TEST_F(FormTest, EnteringAnIdentityNumberReadsTheProfile) {

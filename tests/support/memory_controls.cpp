@@ -48,7 +48,7 @@ bool MemoryControls::FocusTo(int id) {
         return false;
     }
     SetFocus(id);
-    return true;
+    return m_focus == id;
 }
 
 bool MemoryControls::Type(int id, std::string_view text) {
@@ -58,16 +58,40 @@ bool MemoryControls::Type(int id, std::string_view text) {
         return false;
     }
     SetFocus(id);
-    std::string typed(text);
-    if (c->limit > 0 && typed.size() > static_cast<std::size_t>(c->limit)) {
-        typed.resize(static_cast<std::size_t>(c->limit));
+    // The leave handler of the control that had the focus may have sent it elsewhere; the
+    // keys would then go there.
+    if (m_focus != id) {
+        return false;
     }
-    c->text = std::move(typed);
     c->selectedItem = -1;
+    // Select all and delete: one change, and none when there was nothing to delete.
+    if (text.empty()) {
+        if (!c->text.empty()) {
+            c->text.clear();
+            RaiseChange(id);
+        }
+        return true;
+    }
+    // The first key replaces the selected text; each key is one change, as in a line edit.
+    // Keys past the limit are refused without a change.
+    bool first = true;
+    for (char ch : text) {
+        std::string next = first ? std::string() : c->text;
+        first = false;
+        if (c->limit > 0 && next.size() >= static_cast<std::size_t>(c->limit)) {
+            break;
+        }
+        next.push_back(ch);
+        c->text = std::move(next);
+        RaiseChange(id);
+    }
+    return true;
+}
+
+void MemoryControls::RaiseChange(int id) {
     if (m_pEvents) {
         m_pEvents->OnChange(id);
     }
-    return true;
 }
 
 bool MemoryControls::Leave(int id) {
@@ -221,8 +245,15 @@ bool MemoryControls::IsChecked(int id) const {
 }
 
 void MemoryControls::SetFocus(int id) {
-    if (id == m_focus || (id != 0 && !Find(id))) {
+    if (id == m_focus) {
         return;
+    }
+    // A disabled control refuses the focus, which stays where it was.
+    if (id != 0) {
+        const Control* c = Find(id);
+        if (!c || !c->enabled) {
+            return;
+        }
     }
     int previous = m_focus;
     m_focus = id;

@@ -22,8 +22,10 @@ class MemoryControls final : public IFormControls {
     // What a user does. Each returns false (and does nothing) when the control is missing,
     // disabled, hidden or read-only for that action.
     bool FocusTo(int id);
-    bool Type(int id, std::string_view text);  // focus, replace the text, one change event
-    bool Leave(int id);                        // focus moves away to nothing
+    // Focus, then replace the text key by key: one change event per character, as a line edit
+    // raises them ("2,5" gives "2", "2,", "2,5"); false when the focus did not land there.
+    bool Type(int id, std::string_view text);
+    bool Leave(int id);  // focus moves away to nothing
     bool Click(int id);
     bool Pick(int id, std::string_view item);  // must be one of the list's items
     bool SelectRow(int id, int row);
@@ -97,6 +99,7 @@ class MemoryControls final : public IFormControls {
     const Control* Find(int id) const;
     static bool IsEditKind(ControlKind k);
     bool Usable(int id) const;
+    void RaiseChange(int id);
 
     std::map<int, Control> m_controls;
     IFormEvents* m_pEvents = nullptr;

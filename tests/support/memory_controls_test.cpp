@@ -39,8 +39,69 @@ TEST_F(MemoryControlsTest, FocusMovesRaiseLeaveOnTheControlThatHadIt) {
     controls.FocusTo(kIdStreet);
     controls.SetFocus(kIdStreet);
     controls.Leave(kIdStreet);
-    EXPECT_EQ(events.log, (std::vector<std::string>{"change 1011", "leave 1011", "leave 1012"}));
+    EXPECT_EQ(events.log, (std::vector<std::string>{"change 1011", "change 1011", "change 1011",
+                                                    "change 1011", "leave 1011", "leave 1012"}));
     EXPECT_EQ(controls.GetFocus(), 0);
+}
+
+TEST_F(MemoryControlsTest, TypingRaisesOneChangePerCharacter) {
+    struct Texts : Recorder {
+        MemoryControls* c = nullptr;
+        std::vector<std::string> seen;
+        void OnChange(int id) override { seen.push_back(c->GetText(id)); }
+    } texts;
+    texts.c = &controls;
+    controls.SetEvents(&texts);
+    struct Case {
+        int id;
+        std::string before;
+        std::string typed;
+        int limit;
+        std::vector<std::string> seen;
+    };
+    const Case cases[] = {
+        {kIdDayDomesticOver12hCount, "7", "2,5", 0, {"2", "2,", "2,5"}},
+        {kIdTravelCurrency, "NOK", "SEK", 0, {"S", "SE", "SEK"}},  // a drop-down's edit part
+        {kIdAdvancePlace, "", "Oslo", 3, {"O", "Os", "Osl"}},      // keys past the limit
+        {kIdName, "Kari", "", 0, {""}},                            // select all, delete
+        {kIdName, "", "", 0, {}},
+    };
+    for (const Case& c : cases) {
+        controls.SetText(c.id, c.before);
+        controls.LimitText(c.id, c.limit);
+        texts.seen.clear();
+        EXPECT_TRUE(controls.Type(c.id, c.typed)) << c.typed;
+        EXPECT_EQ(texts.seen, c.seen) << c.typed;
+    }
+}
+
+TEST_F(MemoryControlsTest, ADisabledControlRefusesTheFocus) {
+    controls.Type(kIdName, "K");
+    controls.Enable(kIdStreet, false);
+    events.log.clear();
+    controls.SetFocus(kIdStreet);
+    EXPECT_FALSE(controls.FocusTo(kIdStreet));
+    EXPECT_EQ(controls.GetFocus(), kIdName);
+    EXPECT_TRUE(events.log.empty());
+    controls.Enable(kIdStreet, true);
+    EXPECT_TRUE(controls.FocusTo(kIdStreet));
+    EXPECT_EQ(events.log, (std::vector<std::string>{"leave 1011"}));
+}
+
+TEST_F(MemoryControlsTest, KeysGoNowhereWhenALeaveSendsTheFocusElsewhere) {
+    struct Redirect : Recorder {
+        MemoryControls* c = nullptr;
+        void OnLeave(int id) override {
+            Recorder::OnLeave(id);
+            c->SetFocus(kIdPostTown);
+        }
+    } redirect;
+    redirect.c = &controls;
+    controls.SetEvents(&redirect);
+    controls.SetFocus(kIdName);
+    EXPECT_FALSE(controls.Type(kIdStreet, "Gate 1"));
+    EXPECT_EQ(controls.GetText(kIdStreet), "");
+    EXPECT_EQ(controls.GetFocus(), kIdPostTown);
 }
 
 TEST_F(MemoryControlsTest, ClickingARadioChecksOnlyItsGroup) {

@@ -1,0 +1,131 @@
+// Where a file path meets a message: texts are Windows-1252, paths are file-system strings
+// (UTF-8 here), and every message names the path in the message's own encoding.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include "app/headless.h"
+#include "base/atomic_file.h"
+#include "base/cp1252.h"
+#include "claim/ferdix_doc.h"
+#include "rates/ini_file.h"
+#include "rates/program_settings.h"
+#include "rates/rate_table.h"
+#include "support/fake_host.h"
+#include "support/program_state.h"
+#include "support/temp_folder.h"
+
+namespace ferdix {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PathMessagesTest : public ::testing::Test {
+  protected:
+    PathMessagesTest() : folder(dir.File("Reiser for Bjørn Ærø")) {
+        fs::create_directory(folder);
+        SetWrittenStandardValue(kBokmal);
+    }
+    std::string File(const std::string& name) const { return folder + "/" + name; }
+    std::string ReadOnlyFile(const std::string& name) const {
+        std::string path = File(name);
+        test::WriteFile(path, "[Satser]\r\n");
+        fs::permissions(path, fs::perms::owner_read);
+        return path;
+    }
+    // The text a Windows-1252 message shows.
+    std::string LastMessageShown() const {
+        return host.messages.empty() ? "" : Cp1252ToUtf8(host.messages.back().text);
+    }
+
+    test::ProgramStateGuard guard;
+    test::TempFolder dir;
+    std::string folder;
+    test::FakeHost host;
+};
+
+TEST_F(PathMessagesTest, MessagesShowThePathAsItIsOnDisk) {
+    struct Case {
+        const char* seam;
+        std::string path;
+        std::function<std::string()> shown;  // the message as the user reads it, UTF-8
+    };
+    const std::string missing = File("reiseregning å.tur");
+    const Case cases[] = {
+        {"open", missing,
+         [&] {
+             CFerdixDoc doc;
+             doc.SetHost(&host);
+             host.paths.push_back(missing);
+             doc.OnFileOpen();
+             return LastMessageShown();
+         }},
+        {"open from the recent-file list, nynorsk", missing,
+         [&] {
+             SetWrittenStandardValue(kNynorsk);
+             CFerdixDoc doc;
+             doc.SetHost(&host);
+             doc.OpenDocumentFile(missing);
+             return LastMessageShown();
+         }},
+        {"rates saving", File("ferdix.ini"),
+         [&] {
+             RatesSaveResult r = SaveRates(RateTable(), ReadOnlyFile("ferdix.ini"));
+             EXPECT_FALSE(r.ok);
+             return Cp1252ToUtf8(RatesNotSavedMessage(r).text);
+         }},
+        {"profile writing", File("reisende.ini"),
+         [&] {
+             FileLocations files;
+             files.profile = ReadOnlyFile("reisende.ini");
+             std::string error;
+             EXPECT_FALSE(WriteProfileString(files, "", "Navn", "Kari", &error));
+             return Cp1252ToUtf8(error);
+         }},
+        {"profile that cannot be read", File("mappe.ini"),
+         [&] {
+             FileLocations files;
+             files.profile = File("mappe.ini");
+             fs::create_directory(files.profile);
+             std::string error;
+             EXPECT_FALSE(SaveProfile(files, IniDocument(), &error));
+             return Cp1252ToUtf8(error);
+         }},
+        {"atomic writing", File("låst.tur"),
+         [&] {
+             FileWriteResult r = WriteFileAtomically(ReadOnlyFile("låst.tur"), "x");
+             EXPECT_FALSE(r.ok);
+             return Cp1252ToUtf8(r.error);
+         }},
+        {"json command, stderr in UTF-8", missing,
+         [&] {
+             std::ostringstream out, err;
+             EXPECT_EQ(RunJsonCommand(missing, out, err), 1);
+             return err.str();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.seam);
+        std::string shown = c.shown();
+        EXPECT_NE(shown.find(c.path), std::string::npos) << shown;
+    }
+}
+
+TEST_F(PathMessagesTest, OpenFailureReadsWholeInEitherStandard) {
+    const std::string missing = File("ø.tur");
+    CFerdixDoc doc;
+    doc.SetHost(&host);
+    doc.OpenDocumentFile(missing);
+    SetWrittenStandardValue(kNynorsk);
+    doc.OpenDocumentFile(missing);
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(Cp1252ToUtf8(host.messages[0].text), "Kan ikke lese filen\n" + missing);
+    EXPECT_EQ(Cp1252ToUtf8(host.messages[1].text), "Kan ikkje lese fila\n" + missing);
+    EXPECT_EQ(Cp1252ToUtf8(host.messages[1].caption), "Feil ved opning");
+}
+
+}  // namespace
+}  // namespace ferdix
