@@ -77,9 +77,12 @@ bool BeginsWithFourDigitYear(std::string_view text) {
     return t.Digits({0, 1, 2, 3}) && !t.Digit(4);
 }
 
+// A day-first claim file keeps two digits of the year, so a later year could not be opened again.
+constexpr int kLastYear = 2079;
+
 bool FinishDate(int day, int month, int year, DateParts& out) {
     bool ok = month >= 1 && month <= 12 && day >= 1 && day <= MonthLength(month) && year >= 1996 &&
-              !(month == 2 && day == 29 && year % 4 != 0);
+              year <= kLastYear && !(month == 2 && day == 29 && year % 4 != 0);
     out = ok ? DateParts{day, month, year} : DateParts{};
     return ok;
 }

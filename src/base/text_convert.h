@@ -38,7 +38,8 @@ int TextToInt(std::string_view text);
 // HHMM or HH?MM, hour 00..23, minute 00..59.
 bool ParseTime(std::string_view text, int& hour, int& minute);
 
-// Two-digit years 00-79 are 2000-2079, 80-99 are 1980-1999; years before 1996 are no date.
+// Two-digit years 00-79 are 2000-2079, 80-99 are 1980-1999; years before 1996 or after 2079
+// are no date.
 // With day-first order the year-first parser is tried only on a text that begins with a
 // four-digit year.
 bool ParseDate(std::string_view text, DateParts& out);

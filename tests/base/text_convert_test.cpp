@@ -197,24 +197,16 @@ TEST(ParseDate, TwoDigitYearsAndTheYearFirstFallback) {
     test::ProgramStateGuard guard;
     SetDateOrder(DateOrder::DayFirst);
     ExpectDates(ParseDate, {
-                               {"05.03.40", true, 5, 3, 2040},
-                               {"050338", true, 5, 3, 2038},
-                               {"31.12.79", true, 31, 12, 2079},
-                               {"29.2.76", true, 29, 2, 2076},
-                               {"01.01.80", false, 0, 0, 0},
-                               {"01.01.95", false, 0, 0, 0},
-                               {"01.01.96", true, 1, 1, 1996},
-                               {"31.12.99", true, 31, 12, 1999},
-                               {"05/01/37", true, 5, 1, 2037},
-                               {"05.03.2079", true, 5, 3, 2079},
-                               {"31.04.06", false, 0, 0, 0},
-                               {"45.03.06", false, 0, 0, 0},
-                               {"45.03.2006", false, 0, 0, 0},
-                               {"060305", true, 6, 3, 2005},
-                               {"450306", false, 0, 0, 0},
-                               {"2006.03.05", true, 5, 3, 2006},
-                               {"2040-03-05", true, 5, 3, 2040},
-                               {"1936.03.05", true, 5, 3, 2036},
+                               {"05.03.40", true, 5, 3, 2040},   {"050338", true, 5, 3, 2038},
+                               {"31.12.79", true, 31, 12, 2079}, {"29.2.76", true, 29, 2, 2076},
+                               {"01.01.80", false, 0, 0, 0},     {"01.01.95", false, 0, 0, 0},
+                               {"01.01.96", true, 1, 1, 1996},   {"31.12.99", true, 31, 12, 1999},
+                               {"05/01/37", true, 5, 1, 2037},   {"05.03.2079", true, 5, 3, 2079},
+                               {"01.01.2080", false, 0, 0, 0},  // the file could not keep it
+                               {"31.04.06", false, 0, 0, 0},     {"45.03.06", false, 0, 0, 0},
+                               {"45.03.2006", false, 0, 0, 0},   {"060305", true, 6, 3, 2005},
+                               {"450306", false, 0, 0, 0},       {"2006.03.05", true, 5, 3, 2006},
+                               {"2040-03-05", true, 5, 3, 2040}, {"1936.03.05", true, 5, 3, 2036},
                            });
     SetDateOrder(DateOrder::YearFirst);
     ExpectDates(ParseDate, {
@@ -223,6 +215,7 @@ TEST(ParseDate, TwoDigitYearsAndTheYearFirstFallback) {
                                {"06.3.5", true, 5, 3, 2006},
                                {"80.01.01", false, 0, 0, 0},
                                {"2040.03.05", true, 5, 3, 2040},
+                               {"2080.01.01", false, 0, 0, 0},
                                {"1936.03.05", true, 5, 3, 2036},
                                {"05.03.40", true, 5, 3, 2040},  // the day-first fallback
                                {"31.04.06", true, 6, 4, 2031},  // the year-first order's own
