@@ -130,6 +130,13 @@ TEST_F(RatesDialogTest, EndreSetsTheRateOnTheFormAtOnce) {
     // Only that rate changed.
     EXPECT_EQ(doc->m_rates.Entry(15).value, 3.65f);
     EXPECT_EQ(Text(kIdCarUpTo9000Rate), "3,65");
+
+    // A rate finer than the field shows: the amount shown is the one stored.
+    ChangeRate("Bil over 9000km", "3,557", DialogResult::Cancel);
+    EXPECT_EQ(Text(kIdCarOver9000Rate), "3,56");
+    EXPECT_EQ(doc->LineValue(16, kRateColumn), 3.557f);
+    EXPECT_EQ(Text(kIdCarOver9000Amount), doc->LineValueText(16, kAmountColumn));
+    EXPECT_EQ(Text(kIdCarOver9000Amount), "355,70");
 }
 
 TEST_F(RatesDialogTest, TheCloseBoxKeepsTheChangeForTheRunButSavesNothing) {
