@@ -133,12 +133,18 @@ bool CFerdixDoc::WriteClaimFile(const std::string& path, bool withNul) {
     return r.ok;
 }
 
-bool CFerdixDoc::SaveClaimToFile(const std::string& path) {
+bool CFerdixDoc::SaveClaimToFile(const std::string& path, std::string* savedTo) {
     std::string target = m_bOpenedByFramework ? m_strPathName : path;
     if (WriteClaimFile(target, true)) {
+        if (savedTo) {
+            *savedTo = target;
+        }
         return true;
     }
     if (!m_strPathName.empty() && m_strPathName != target && WriteClaimFile(m_strPathName, true)) {
+        if (savedTo) {
+            *savedTo = m_strPathName;
+        }
         return true;
     }
     ShowSaveFailed();
@@ -157,8 +163,10 @@ void CFerdixDoc::OnFileSave() {
     if (title.size() >= 2 && title.compare(title.size() - 2, 2, " *") == 0) {
         title.resize(title.size() - 2);
     }
-    if (SaveClaimToFile(title) && m_pHost) {
-        m_pHost->AddToRecentFiles(title);
+    // After the framework path the title is the bare file name; list where the claim went.
+    std::string saved;
+    if (SaveClaimToFile(title, &saved) && m_pHost) {
+        m_pHost->AddToRecentFiles(saved);
     }
 }
 

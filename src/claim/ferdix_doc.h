@@ -54,7 +54,8 @@ class CFerdixDoc {
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
-    bool SaveClaimToFile(const std::string& path);
+    // savedTo receives the path the claim was written to, which may differ from path.
+    bool SaveClaimToFile(const std::string& path, std::string* savedTo = nullptr);
     // Whether the caller may go on (replace or close the claim).
     bool SaveModified();
     // The path of recent files, the command line and dropped files: asks SaveModified, reads

@@ -173,6 +173,8 @@ TEST_F(LifecycleTest, FrameworkPathNamesByFileNameAndSavesToTheFullPath) {
     EXPECT_TRUE(host.dialogs.empty());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "reise.tur");
+    // The recent-file list needs the path the claim was written to, not the title.
+    EXPECT_EQ(host.recent.back(), path);
     EXPECT_NE(ReadFile(path), Golden("full_claim.tur"));
     EXPECT_FALSE(std::filesystem::exists(dir.File("reise.tur *")));
 }

@@ -1,0 +1,52 @@
+#include "app/about_dlg.h"
+
+#include "base/control_ids.h"
+#include "base/version.h"
+#include "base/written_standard.h"
+
+namespace ferdix {
+
+namespace {
+
+constexpr std::string_view kNoDomesticRates = "Feil konfigurasjon av satser";
+constexpr std::string_view kNoAbroadRates = "Feil konfigurasjon av land-satser";
+
+constexpr DialogControl kControls[] = {
+    {kNoControlId, DialogControlKind::Icon, "", {11, 17, 0, 0}},
+    {kIdAboutVersion, DialogControlKind::Static, "", {40, 10, 119, 8}},
+    {kIdOk, DialogControlKind::DefaultButton, "OK", {176, 6, 32, 14}},
+    {kIdAboutDomesticRates, DialogControlKind::Static, kNoDomesticRates, {32, 48, 173, 9}},
+    {kIdAboutAbroadRates, DialogControlKind::Static, kNoAbroadRates, {32, 62, 173, 9}},
+};
+
+constexpr DialogTemplate kTemplate{100, "Om Ferdix 2.3", 217, 92, true, 34, 22, kControls};
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(std::string domesticRatesFrom, std::string abroadRatesFrom)
+    : m_strDomestic(std::move(domesticRatesFrom)), m_strAbroad(std::move(abroadRatesFrom)) {}
+
+const DialogTemplate& CAboutDlg::Template() {
+    return kTemplate;
+}
+
+std::string CAboutDlg::Title() const {
+    // The nynorsk title reads as the bokmål one.
+    return std::string(ByStandard(kTemplate.title, "Om Ferdix 2.3"));
+}
+
+std::string CAboutDlg::VersionLine() const {
+    return std::string(ByStandard("Ferdix versjon ", "Ferdix versjon ")) + VersionText();
+}
+
+std::string CAboutDlg::DomesticRatesLine() const {
+    return m_strDomestic.empty() ? std::string(kNoDomesticRates)
+                                 : "Innlandsatser sist oppdatert: " + m_strDomestic;
+}
+
+std::string CAboutDlg::AbroadRatesLine() const {
+    return m_strAbroad.empty() ? std::string(kNoAbroadRates)
+                               : "Satser relatert til utland sist oppdatert: " + m_strAbroad;
+}
+
+}  // namespace ferdix

@@ -1,0 +1,29 @@
+// The About box: the version and the validity dates of the two rate files, or the texts that
+// tell that a rate file lacks its date.
+#pragma once
+
+#include <string>
+
+#include "app/dialog_template.h"
+
+namespace ferdix {
+
+class CAboutDlg {
+  public:
+    // The SatserGyldigFra texts of ferdix.ini and land.ini, empty when missing.
+    CAboutDlg(std::string domesticRatesFrom, std::string abroadRatesFrom);
+
+    static const DialogTemplate& Template();
+
+    // The texts the box shows, in the written standard in force.
+    std::string Title() const;
+    std::string VersionLine() const;        // field 1245
+    std::string DomesticRatesLine() const;  // field 1247
+    std::string AbroadRatesLine() const;    // field 1055
+
+  private:
+    std::string m_strDomestic;
+    std::string m_strAbroad;
+};
+
+}  // namespace ferdix

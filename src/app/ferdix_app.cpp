@@ -1,0 +1,306 @@
+#include "app/ferdix_app.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/about_dlg.h"
+#include "app/km_so_far_dlg.h"
+#include "app/rates_dlg.h"
+#include "base/text_convert.h"
+#include "base/written_standard.h"
+#include "rates/rate_table.h"
+
+namespace ferdix {
+
+std::string CommandLineText(std::span<const std::string> arguments) {
+    std::string text;
+    for (const std::string& a : arguments) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += a;
+    }
+    return text;
+}
+
+CFerdixApp::CFerdixApp(IClaimHost& host, IShellPlatform& platform, IFormControls& controls,
+                       const IClock& clock)
+    : m_host(host), m_platform(platform), m_controls(controls), m_clock(clock) {}
+
+CFerdixApp::~CFerdixApp() {
+    // The view goes first: it refers to the document.
+    m_view.reset();
+    m_doc.reset();
+}
+
+bool CFerdixApp::InitInstance(const StartupArgs& args) {
+    if (m_doc) {
+        return false;
+    }
+    m_files = LocateFiles(args.exePath, args.userConfigDir);
+    ReadFolderSettings(m_files, m_settings);
+    m_recent.Load(m_platform.LoadRecentFiles());
+
+    SetWrittenStandardValue(DecideStartWrittenStandard(m_files, args.exePath));
+    SetDateOrder(DecideDateOrder(m_files));
+
+    m_doc = std::make_unique<CFerdixDoc>(m_clock, &m_files);
+    m_view = std::make_unique<CFerdixView>(*m_doc, m_controls, &m_viewHost);
+    m_doc->SetHost(&m_hostRelay);
+    m_doc->SetView(m_view.get());
+    if (m_settings.hasDefaultClaimFolder) {
+        m_doc->SetDefaultClaimFolder(m_settings.defaultClaimFolder);
+    }
+    // The form is set up by a new claim; a claim from the command line then replaces it, and
+    // when that cannot be read the new claim stays.
+    m_doc->OnNewDocument();
+    if (!args.commandLine.empty() && OpenDocumentFile(args.commandLine)) {
+        m_doc->RefreshStatusSum();
+    }
+
+    ReadValidityTexts(m_files, m_settings);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The claim's life as the main window asks for it.
+
+void CFerdixApp::FileNew() {
+    if (m_doc && m_doc->SaveModified()) {
+        m_doc->OnNewDocument();
+    }
+}
+
+bool CFerdixApp::OpenDocumentFile(const std::string& path) {
+    // The path is kept for later saves and the recent-file list, so it must not depend on the
+    // working folder.
+    return m_doc && m_doc->OpenDocumentFile(FullPath(path));
+}
+
+bool CFerdixApp::OpenRecentFile(std::size_t index) {
+    if (index >= m_recent.Size()) {
+        return false;
+    }
+    std::string path = m_recent.Entries()[index];
+    if (OpenDocumentFile(path)) {
+        return true;
+    }
+    ForgetMissingRecentFile(path);
+    return false;
+}
+
+void CFerdixApp::ForgetMissingRecentFile(const std::string& path) {
+    // A file that is gone leaves the list; one that could not be read this time stays.
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) || ec) {
+        return;
+    }
+    const std::vector<std::string>& entries = m_recent.Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i] == path) {
+            m_recent.Remove(i);
+            m_platform.SaveRecentFiles(m_recent.Entries());
+            return;
+        }
+    }
+}
+
+void CFerdixApp::OnDropFiles(std::span<const std::string> paths) {
+    if (!paths.empty()) {
+        OpenDocumentFile(paths.front());
+    }
+}
+
+bool CFerdixApp::QueryClose() {
+    return !m_doc || m_doc->SaveModified();
+}
+
+void CFerdixApp::AddRecentFile(const std::string& path) {
+    m_recent.Add(path);
+    m_platform.SaveRecentFiles(m_recent.Entries());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dialogs.
+
+void CFerdixApp::RunRatesDialog() {
+    if (!m_doc || !m_view) {
+        return;
+    }
+    CRatesDlg dialog(*m_doc, m_view.get());
+    if (m_platform.RunRatesDialog(dialog) != DialogResult::Ok) {
+        return;  // changes made with "Endre" hold for the run
+    }
+    RatesSaveResult saved = SaveRates(*m_doc);
+    if (!saved.ok) {
+        m_host.ShowMessage(RatesNotSavedMessage(saved));
+    }
+}
+
+void CFerdixApp::RunAboutDialog() {
+    CAboutDlg dialog(m_settings.ratesFrom, m_settings.abroadRatesFrom);
+    m_platform.RunAboutDialog(dialog);
+}
+
+std::optional<std::uint32_t> CFerdixApp::ViewHost::AskKmSoFar(std::uint32_t current) {
+    CKmSoFarDlg dialog(current, &m_app.m_host);
+    if (m_app.m_platform.RunKmSoFarDialog(dialog) != DialogResult::Ok) {
+        return std::nullopt;
+    }
+    return dialog.Value();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands.
+
+CommandState CFerdixApp::UpdateCommand(int id) const {
+    CommandState state;
+    if (!m_doc || !m_view || !FindCommand(id)) {
+        return state;
+    }
+    switch (id) {
+        case kCmdViewToolBar:
+            state.enabled = true;
+            state.checked = m_platform.IsToolBarVisible();
+            break;
+        case kCmdViewStatusBar:
+            state.enabled = true;
+            state.checked = m_platform.IsStatusBarVisible();
+            break;
+        // The frame has a single pane.
+        case kCmdNextPane:
+        case kCmdPrevPane:
+            state.enabled = false;
+            break;
+        default:
+            if (id >= kCmdFileMru1 && id <= kCmdFileMruLast) {
+                state.enabled = static_cast<std::size_t>(id - kCmdFileMru1) < m_recent.Size();
+            } else {
+                // The form's rules, and always for the shell's and document's commands.
+                state.enabled = m_view->IsCommandEnabled(id);
+                state.checked = m_view->IsCommandChecked(id);
+            }
+            break;
+    }
+    return state;
+}
+
+bool CFerdixApp::Execute(int id) {
+    if (!UpdateCommand(id).enabled) {
+        return false;
+    }
+    switch (id) {
+        case kCmdFileNew:
+            FileNew();
+            break;
+        case kCmdFileOpen:
+            m_doc->OnFileOpen();
+            break;
+        case kCmdFileSave:
+            m_doc->OnFileSave();
+            break;
+        case kCmdFileSaveAs:
+            m_doc->OnFileSaveAs();
+            break;
+        case kCmdFilePrint:
+            // Printing reads the claim; the field being edited hands its text over first.
+            m_view->HandOverFocus();
+            m_platform.Print();
+            break;
+        case kCmdFilePrintPreview:
+            m_view->HandOverFocus();
+            m_platform.PrintPreview();
+            break;
+        case kCmdFilePrintSetup:
+            m_platform.PrinterSetup();
+            break;
+        case kCmdAppExit:
+            m_platform.CloseMainWindow();
+            break;
+        case kCmdViewToolBar:
+            m_platform.ShowToolBar(!m_platform.IsToolBarVisible());
+            break;
+        case kCmdViewStatusBar:
+            m_platform.ShowStatusBar(!m_platform.IsStatusBarVisible());
+            break;
+        case kCmdHelpIndex:
+            m_platform.ShowHelpTopic(IsNynorsk() ? kHelpTopicNynorsk : kHelpTopicBokmal);
+            break;
+        case kCmdContextHelp:
+            m_platform.ShowContextHelp();
+            break;
+        case kCmdAppAbout:
+            RunAboutDialog();
+            break;
+        case kCmdRatesDialog:
+            RunRatesDialog();
+            break;
+        default:
+            if (id >= kCmdFileMru1 && id <= kCmdFileMruLast) {
+                OpenRecentFile(static_cast<std::size_t>(id - kCmdFileMru1));
+            } else {
+                return m_view->Execute(id);
+            }
+            break;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Relays.
+
+MsgAnswer CFerdixApp::HostRelay::ShowMessage(const MessageRequest& request) {
+    return m_app.m_host.ShowMessage(request);
+}
+
+bool CFerdixApp::HostRelay::HasMainWindow() const {
+    return m_app.m_host.HasMainWindow();
+}
+
+void CFerdixApp::HostRelay::SetStatusTotal(const std::string& text) {
+    m_app.m_host.SetStatusTotal(text);
+}
+
+void CFerdixApp::HostRelay::TitleChanged(const std::string& title) {
+    m_app.m_host.TitleChanged(title);
+}
+
+std::optional<std::string> CFerdixApp::HostRelay::AskFilePath(const FileDialogRequest& request) {
+    return m_app.m_host.AskFilePath(request);
+}
+
+void CFerdixApp::HostRelay::AddToRecentFiles(const std::string& path) {
+    m_app.AddRecentFile(path);
+}
+
+void CFerdixApp::EventRelay::OnChange(int id) {
+    if (m_app.m_view) {
+        m_app.m_view->OnChange(id);
+    }
+}
+
+void CFerdixApp::EventRelay::OnLeave(int id) {
+    if (m_app.m_view) {
+        m_app.m_view->OnLeave(id);
+    }
+}
+
+void CFerdixApp::EventRelay::OnClick(int id) {
+    if (m_app.m_view) {
+        m_app.m_view->OnClick(id);
+    }
+}
+
+void CFerdixApp::EventRelay::OnSelChange(int id) {
+    if (m_app.m_view) {
+        m_app.m_view->OnSelChange(id);
+    }
+}
+
+void CFerdixApp::EventRelay::OnDoubleClick(int id) {
+    if (m_app.m_view) {
+        m_app.m_view->OnDoubleClick(id);
+    }
+}
+
+}  // namespace ferdix

@@ -1,0 +1,140 @@
+// The application shell as a presentation model: start-up, the claim's New, open and close as
+// the main window asks for them, and every command of the main window with its enable and check
+// rule and the part that carries it out. The Qt main window shows what this decides.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "app/commands.h"
+#include "app/recent_files.h"
+#include "app/shell_platform.h"
+#include "base/clock.h"
+#include "claim/claim_host.h"
+#include "claim/ferdix_doc.h"
+#include "form/ferdix_view.h"
+#include "form/form_controls.h"
+#include "rates/program_settings.h"
+
+namespace ferdix {
+
+struct StartupArgs {
+    std::string exePath;        // the running program's full path
+    std::string commandLine;    // the raw command-line text; empty for none
+    std::string userConfigDir;  // the per-user folder of the profile
+};
+
+// The arguments after the program's name joined by blanks, as one command-line text: a path
+// with blanks given without quotes still names one file.
+std::string CommandLineText(std::span<const std::string> arguments);
+
+struct CommandState {
+    bool enabled = false;
+    bool checked = false;
+};
+
+class CFerdixApp {
+  public:
+    CFerdixApp(IClaimHost& host, IShellPlatform& platform, IFormControls& controls,
+               const IClock& clock);
+    ~CFerdixApp();
+    CFerdixApp(const CFerdixApp&) = delete;
+    CFerdixApp& operator=(const CFerdixApp&) = delete;
+
+    // The form's controls report here from the start; the form view exists only after
+    // InitInstance, and clearing the first claim already raises events.
+    IFormEvents& FormEvents() { return m_eventRelay; }
+
+    // Settings, recent files, written standard and date order, then the first claim: the file
+    // named on the command line, or a new claim (also when that file cannot be read, after
+    // the message). Runs once; false when called again.
+    bool InitInstance(const StartupArgs& args);
+
+    // Null before InitInstance.
+    CFerdixDoc* Document() const { return m_doc.get(); }
+    CFerdixView* View() const { return m_view.get(); }
+    const FileLocations& Files() const { return m_files; }
+    const ProgramSettings& Settings() const { return m_settings; }
+    const RecentFileList& RecentFiles() const { return m_recent; }
+
+    // Whether a command of the menus, toolbar or keys is enabled and checked now. Unknown
+    // commands, and all before InitInstance, are disabled.
+    CommandState UpdateCommand(int id) const;
+    // Carries the command out; false when it is unknown or disabled.
+    bool Execute(int id);
+
+    // New: the save question, then an empty claim.
+    void FileNew();
+    // The framework path (command line, recent files, dropped files): the save question, then
+    // the claim at the full path. False when it was not opened; the claim then stays.
+    bool OpenDocumentFile(const std::string& path);
+    bool OpenRecentFile(std::size_t index);
+    // Only the first of several dropped files is opened: one claim is open at a time.
+    void OnDropFiles(std::span<const std::string> paths);
+    // The main window is about to close: the save question; false keeps it open.
+    bool QueryClose();
+
+    void RunRatesDialog();
+    void RunAboutDialog();
+
+  private:
+    // Forwards to the platform's host; the recent-file list is kept here.
+    class HostRelay final : public IClaimHost {
+      public:
+        explicit HostRelay(CFerdixApp& app) : m_app(app) {}
+        MsgAnswer ShowMessage(const MessageRequest& request) override;
+        bool HasMainWindow() const override;
+        void SetStatusTotal(const std::string& text) override;
+        void TitleChanged(const std::string& title) override;
+        std::optional<std::string> AskFilePath(const FileDialogRequest& request) override;
+        void AddToRecentFiles(const std::string& path) override;
+
+      private:
+        CFerdixApp& m_app;
+    };
+
+    // Forwards the controls' events to the form view once it exists.
+    class EventRelay final : public IFormEvents {
+      public:
+        explicit EventRelay(CFerdixApp& app) : m_app(app) {}
+        void OnChange(int id) override;
+        void OnLeave(int id) override;
+        void OnClick(int id) override;
+        void OnSelChange(int id) override;
+        void OnDoubleClick(int id) override;
+
+      private:
+        CFerdixApp& m_app;
+    };
+
+    // The dialogs the form asks for.
+    class ViewHost final : public IViewHost {
+      public:
+        explicit ViewHost(CFerdixApp& app) : m_app(app) {}
+        std::optional<std::uint32_t> AskKmSoFar(std::uint32_t current) override;
+
+      private:
+        CFerdixApp& m_app;
+    };
+
+    void AddRecentFile(const std::string& path);
+    void ForgetMissingRecentFile(const std::string& path);
+
+    IClaimHost& m_host;
+    IShellPlatform& m_platform;
+    IFormControls& m_controls;
+    const IClock& m_clock;
+    HostRelay m_hostRelay{*this};
+    EventRelay m_eventRelay{*this};
+    ViewHost m_viewHost{*this};
+    FileLocations m_files;
+    ProgramSettings m_settings;
+    RecentFileList m_recent{kRecentFileCount};
+    std::unique_ptr<CFerdixDoc> m_doc;
+    std::unique_ptr<CFerdixView> m_view;
+};
+
+}  // namespace ferdix
