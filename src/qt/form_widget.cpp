@@ -196,7 +196,10 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
     switch (t.kind) {
         case ControlKind::GroupBox: {
             auto* box = new QGroupBox(text, page);
-            box->setFlat(false);
+            // The title sits on the frame's top line, as on the original's forms.
+            box->setStyleSheet(QStringLiteral(
+                "QGroupBox { margin-top: 0.5em; }"
+                "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
             w = box;
             break;
         }
