@@ -97,12 +97,16 @@ CFormWidget::CFormWidget(QWidget* parent) : QScrollArea(parent) {
     viewport()->setBackgroundRole(QPalette::Button);
     PickFonts();
     Build();
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
 CFormWidget::~CFormWidget() {
+    // Closing and deleting the widgets moves the focus after this object's members are gone.
+    disconnect(m_focusWatch);
     m_pEvents = nullptr;
+    // The widgets (and their validators, which read m_entries) go while the members exist.
+    delete takeWidget();
 }
 
 void CFormWidget::PickFonts() {

@@ -107,6 +107,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     QHash<const QWidget*, int> m_idOf;
     std::multimap<const ControlTemplate*, std::size_t> m_namedBy;  // label -> named entries
     IFormEvents* m_pEvents = nullptr;
+    QMetaObject::Connection m_focusWatch;
     int m_focus = 0;
     double m_unitX = 1.5;
     double m_unitY = 1.625;

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "base/control_ids.h"
 #include "base/cp1252.h"
@@ -115,6 +116,10 @@ MsgAnswer CMainFrame::ShowMessage(const MessageRequest& request) {
 
 void CMainFrame::SetStatusTotal(const std::string& text) {
     m_total->setText(ToQString(text));
+    // 100 pixels, but never so narrow that a large amount is cut.
+    int needed = m_total->fontMetrics().horizontalAdvance(m_total->text()) +
+                 2 * m_total->fontMetrics().averageCharWidth();
+    m_total->setFixedWidth(std::max(kTotalPaneWidth * logicalDpiX() / 96, needed));
 }
 
 void CMainFrame::TitleChanged(const std::string& title) {

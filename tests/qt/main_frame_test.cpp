@@ -110,6 +110,9 @@ class MainFrameTest : public QObject {
     void startsWithTheClaimNamedOnTheCommandLine() {
         m_frame->StartWith(ClaimCopy());
         QCOMPARE(Total(), QString::fromUtf8("Beløp: 1024594,00"));
+        QLabel* pane = m_frame->TotalPane();
+        QVERIFY(pane->width() >= 100);
+        QVERIFY(pane->fontMetrics().horizontalAdvance(Total()) <= pane->contentsRect().width());
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - full_claim.tur"));
         QCOMPARE(m_frame->Form().GetText(kIdName), std::string("Kari Nordmann"));
         QVERIFY(m_frame->Form().RowCount(kIdTravelList) > 0);
