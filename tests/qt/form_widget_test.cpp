@@ -92,8 +92,8 @@ class FormWidgetTest : public QObject {
             m_events.events.clear();
             m_form->SetText(id, "12");
             m_form->SetText(id, "12");  // unchanged: still one change, as on the original
-            QCOMPARE(m_events.events, (std::vector<std::string>{"change " + std::to_string(id),
-                                                                "change " + std::to_string(id)}));
+            QCOMPARE(m_events.events,
+                     (std::vector<std::string>{Ev("change", id), Ev("change", id)}));
             QCOMPARE(m_form->GetText(id), std::string("12"));
         }
         m_events.events.clear();
@@ -108,14 +108,14 @@ class FormWidgetTest : public QObject {
         Show();
         m_form->SetFocus(kIdName);
         QTest::keyClicks(W(kIdName), QString::fromUtf8("Kåre"));
-        QCOMPARE(m_events.Count("change 1011"), 4);
+        QCOMPARE(m_events.Count(Ev("change", kIdName)), 4);
         QCOMPARE(m_form->GetText(kIdName), std::string("Kåre"_cp));
         // The user moves on with Tab: the field that had the focus is left, once.
         QTest::keyClick(W(kIdName), Qt::Key_Tab);
-        QCOMPARE(m_events.Count("leave 1011"), 1);
+        QCOMPARE(m_events.Count(Ev("leave", kIdName)), 1);
         QCOMPARE(m_form->GetFocus(), kIdStreet);
         QCOMPARE(FocusedId(), kIdStreet);
-        QCOMPARE(m_events.events.back(), std::string("leave 1011"));
+        QCOMPARE(m_events.events.back(), Ev("leave", kIdName));
     }
 
     void libraryFocusMoveRaisesLeaveBeforeReturning() {
@@ -123,14 +123,14 @@ class FormWidgetTest : public QObject {
         m_form->SetFocus(kIdPersonId);
         m_events.events.clear();
         m_form->SetFocus(kIdRemarks);
-        QCOMPARE(m_events.events, std::vector<std::string>{"leave 1004"});
+        QCOMPARE(m_events.events, std::vector<std::string>{Ev("leave", kIdPersonId)});
         QCOMPARE(FocusedId(), kIdRemarks);
         // The scroll area brings the field into view.
         QVERIFY(m_form->ScrollPosition() > 0);
         QApplication::processEvents();
         QCOMPARE(m_events.events.size(), std::size_t(1));
         m_form->SetFocus(0);
-        QCOMPARE(m_events.events.back(), std::string("leave 1171"));
+        QCOMPARE(m_events.events.back(), Ev("leave", kIdRemarks));
         QCOMPARE(m_form->GetFocus(), 0);
     }
 
@@ -166,13 +166,13 @@ class FormWidgetTest : public QObject {
         QTest::keyClick(combo, Qt::Key_Return);
         QCOMPARE(combo->count(), 4);
         QCOMPARE(m_form->GetText(kIdTravelCurrency), std::string("NZD"));
-        QCOMPARE(m_events.Count("change 1049"), 3);
+        QCOMPARE(m_events.Count(Ev("change", kIdTravelCurrency)), 3);
         QCOMPARE(m_form->GetSelectedItemText(kIdTravelCurrency), std::string());
         // Picking an item is a pick, not a change.
         m_events.events.clear();
         combo->setCurrentIndex(-1);
         QTest::keyClick(combo, Qt::Key_Down);
-        QCOMPARE(m_events.events, std::vector<std::string>{"pick 1049"});
+        QCOMPARE(m_events.events, std::vector<std::string>{Ev("pick", kIdTravelCurrency)});
         QCOMPARE(m_form->GetSelectedItemText(kIdTravelCurrency), std::string("AED"));
     }
 
@@ -184,7 +184,7 @@ class FormWidgetTest : public QObject {
         QVERIFY(m_form->IsChecked(kIdTripOfficial));
         QVERIFY(!m_form->IsChecked(kIdTripCourse));
         QVERIFY(m_form->IsChecked(kIdHotel));  // another group
-        QCOMPARE(m_events.Count("click 1019"), 1);
+        QCOMPARE(m_events.Count(Ev("click", kIdTripOfficial)), 1);
         // Setting a state leaves the rest of the group alone; clearing the checked one works.
         m_form->SetCheck(kIdTripOther, true);
         QVERIFY(m_form->IsChecked(kIdTripOfficial));
@@ -197,7 +197,7 @@ class FormWidgetTest : public QObject {
         QTest::keyClick(W(kIdHotel), Qt::Key_Right);
         QVERIFY(m_form->IsChecked(kIdBoardingHouse));
         QVERIFY(!m_form->IsChecked(kIdHotel));
-        QCOMPARE(m_events.Count("click 1210"), 1);
+        QCOMPARE(m_events.Count(Ev("click", kIdBoardingHouse)), 1);
     }
 
     void tabWalksTheTemplateOrder() {
@@ -246,7 +246,7 @@ class FormWidgetTest : public QObject {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(m_form->FirstSelectedRow(kIdTravelList), 1);
         QCOMPARE(m_form->RowData(kIdTravelList, 1), 3);
-        QCOMPARE(m_events.Count("double 1043"), 1);
+        QCOMPARE(m_events.Count(Ev("double", kIdTravelList)), 1);
         m_form->DeleteAllRows(kIdTravelList);
         QCOMPARE(m_form->RowCount(kIdTravelList), 0);
     }
@@ -319,7 +319,7 @@ class FormWidgetTest : public QObject {
         m_events.events.clear();
         m_form->Paste();
         QCOMPARE(m_form->GetText(kIdStreet), std::string("Kari"));
-        QCOMPARE(m_events.events, std::vector<std::string>{"change 1012"});
+        QCOMPARE(m_events.events, std::vector<std::string>{Ev("change", kIdStreet)});
         // A computed amount can be copied, never cut.
         m_form->SetText(kIdDayDomesticOver12hAmount, "890,00");
         m_form->SetFocus(kIdDayDomesticOver12hAmount);

@@ -44,7 +44,12 @@ class ScriptedDialogs final : public IDialogs {
     std::vector<FileDialogRequest> fileDialogs;
 };
 
-// Every event as "change 1011", "leave 1011", ... in order.
+// One recorded event: what happened and to which control.
+inline std::string Ev(const char* what, int id) {
+    return std::string(what) + " " + std::to_string(id);
+}
+
+// Every event as Ev("change", id), Ev("leave", id), ... in order.
 class RecordingEvents final : public IFormEvents {
   public:
     void OnChange(int id) override { Add("change", id); }
