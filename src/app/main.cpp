@@ -3,6 +3,9 @@
 
 #include "app/headless.h"
 #include "base/version.h"
+#if FERDIX_WITH_QT
+#include "qt/desktop.h"
+#endif
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
@@ -10,6 +13,7 @@ int main(int argc, char** argv) {
                      "      ferdix --json REISEREGNING.tur\n";
         return 0;
     }
+    // Before any window: the JSON command runs without a display.
     if (argc > 1 && std::strcmp(argv[1], "--json") == 0) {
         if (argc != 3) {
             std::cerr << "Bruk: ferdix --json REISEREGNING.tur\n";
@@ -17,6 +21,10 @@ int main(int argc, char** argv) {
         }
         return ferdix::RunJsonCommand(argv[2], std::cout, std::cerr);
     }
-    std::cout << "Ferdix versjon " << ferdix::VersionText() << "\n";
+#if FERDIX_WITH_QT
+    return ferdix::RunDesktop(argc, argv);
+#else
+    std::cout << "Ferdix versjon " << ferdix::VersionText() << " (bygd uten skrivebordsprogram)\n";
     return 0;
+#endif
 }

@@ -1,0 +1,118 @@
+// The claim form on screen: one widget per control of the form template, placed in dialog
+// units on a page inside a scroll area, and the IFormControls contract over them. The widgets'
+// signals differ from that contract; this class owns the difference: a text set by the library
+// raises exactly one change and no signal of its own, only the user's edits are forwarded, and
+// the focused control is tracked here so that leave is raised for it alone.
+#pragma once
+
+#include <QFont>
+#include <QHash>
+#include <QScrollArea>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "form/form_controls.h"
+#include "form/form_template.h"
+
+class QButtonGroup;
+
+namespace ferdix {
+
+class CFormWidget final : public QScrollArea, public IFormControls {
+  public:
+    explicit CFormWidget(QWidget* parent = nullptr);
+    ~CFormWidget() override;
+
+    void SetEvents(IFormEvents* events) { m_pEvents = events; }
+
+    // The widget of a control, or null.
+    QWidget* ControlWidget(int id) const;
+    // The widget of the template entry at `index` (also the unnamed labels).
+    QWidget* EntryWidget(std::size_t index) const;
+    QWidget* Page() const { return widget(); }
+    // Pixels per dialog unit, from the metrics of the dialog font on this screen.
+    double UnitX() const { return m_unitX; }
+    double UnitY() const { return m_unitY; }
+    QRect ToPixels(const DialogRect& r) const;
+    const QFont& FormFont() const { return m_formFont; }
+    // The accessible names of every control, from the texts their labels show now.
+    void UpdateAccessibleNames();
+
+    // IFormControls
+    std::string GetText(int id) const override;
+    void SetText(int id, std::string_view text) override;
+    void Enable(int id, bool enabled) override;
+    bool IsEnabled(int id) const override;
+    void SetCheck(int id, bool checked) override;
+    bool IsChecked(int id) const override;
+    void SetFocus(int id) override;
+    int GetFocus() const override { return m_focus; }
+    void LimitText(int id, int maxChars) override;
+    void UseFixedFont(int id) override;
+    void ResetContent(int id) override;
+    void AddString(int id, std::string_view item) override;
+    std::string GetSelectedItemText(int id) const override;
+    void SetColumns(int id, std::span<const ListColumn> columns) override;
+    void DeleteAllRows(int id) override;
+    void AddRow(int id, const std::vector<std::string>& cells, int itemData) override;
+    int RowCount(int id) const override;
+    int FirstSelectedRow(int id) const override;
+    int RowData(int id, int row) const override;
+    void SetScrollSteps(int pageHeight, int lineStep) override;
+    int ScrollPosition() const override;
+    void SetScrollPosition(int y) override;
+    int VisibleHeight() const override;
+    int ContentHeight() const override;
+    void Cut() override;
+    void Copy() override;
+    void Paste() override;
+    bool ClipboardHasText() const override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Control {
+        const ControlTemplate* t = nullptr;
+        QWidget* w = nullptr;
+        QButtonGroup* group = nullptr;
+        std::vector<std::string> items;  // of a drop-down, sorted as shown
+        std::string picked;              // the item picked last, until the user types
+        int limit = 0;                   // typed characters at most; 0: no limit
+        int shownLength = 0;             // length of the text before the user's edit
+        std::vector<int> columnPercents;
+    };
+
+    void Build();
+    QWidget* MakeWidget(Control& c, const ControlTemplate& t);
+    void Connect(Control& c);
+    void SetTabOrder();
+    void PickFonts();
+    Control* Find(int id);
+    const Control* Find(int id) const;
+    int ControlIdOf(const QWidget* w) const;
+    void FocusChanged(QWidget* now);
+    void Raise(void (IFormEvents::*handler)(int), int id);
+    void FitColumns(Control& c);
+    QWidget* FocusedEditWidget() const;
+    bool MoveInRadioGroup(Control& c, int step);
+    void UpdateNamesNamedBy(const ControlTemplate* label);
+    void UpdateAccessibleName(Control& c);
+    std::string EntryText(const Control& c) const;
+
+    std::vector<Control> m_entries;  // in template order
+    std::map<int, std::size_t> m_byId;
+    QHash<const QWidget*, int> m_idOf;
+    std::multimap<const ControlTemplate*, std::size_t> m_namedBy;  // label -> named entries
+    IFormEvents* m_pEvents = nullptr;
+    QMetaObject::Connection m_focusWatch;
+    int m_focus = 0;
+    double m_unitX = 1.5;
+    double m_unitY = 1.625;
+    QFont m_formFont;
+    QFont m_fixedFont;
+};
+
+}  // namespace ferdix

@@ -1,0 +1,342 @@
+#include "qt/form_widget.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+#include "base/control_ids.h"
+#include "base/cp1252.h"
+#include "base/written_standard.h"
+#include "form/accessible_names.h"
+#include "form/form_lists.h"
+#include "qt/qt_text.h"
+#include "qt_suites.h"
+#include "qt_support.h"
+#include "support/program_state.h"
+
+namespace ferdix::test {
+
+class FormWidgetTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<IsolatedHome> m_home;
+    std::unique_ptr<ProgramStateGuard> m_state;
+    std::unique_ptr<CFormWidget> m_form;
+    RecordingEvents m_events;
+
+    QWidget* W(int id) const { return m_form->ControlWidget(id); }
+    int FocusedId() const {
+        for (const ControlTemplate& t : FormTemplate()) {
+            QWidget* w = t.id == kNoControlId ? nullptr : W(t.id);
+            if (w && (w == QApplication::focusWidget() ||
+                      w->isAncestorOf(QApplication::focusWidget()))) {
+                return t.id;
+            }
+        }
+        return 0;
+    }
+    void Show() {
+        m_form->resize(620, 700);
+        m_form->show();
+        QApplication::setActiveWindow(m_form.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+
+  private slots:
+    void init() {
+        m_home = std::make_unique<IsolatedHome>();
+        m_state = std::make_unique<ProgramStateGuard>();
+        SetWrittenStandardValue(kBokmal);
+        m_form = std::make_unique<CFormWidget>();
+        m_events.events.clear();
+        m_form->SetEvents(&m_events);
+    }
+    void cleanup() {
+        m_form.reset();
+        m_state.reset();
+        m_home.reset();
+    }
+
+    void oneWidgetPerControlPlacedInDialogUnits() {
+        std::span<const ControlTemplate> form = FormTemplate();
+        QCOMPARE(form.size(), std::size_t(kFormControlCount));
+        // An 8-point dialog font at 96 dpi makes about 1.5 by 1.625 pixels per unit.
+        QVERIFY2(m_form->UnitX() >= 1.25 && m_form->UnitX() <= 1.75,
+                 qPrintable(QString::number(m_form->UnitX())));
+        QVERIFY2(m_form->UnitY() >= 1.375 && m_form->UnitY() <= 1.875,
+                 qPrintable(QString::number(m_form->UnitY())));
+        Show();
+        for (std::size_t i = 0; i < form.size(); ++i) {
+            QWidget* w = m_form->EntryWidget(i);
+            QVERIFY(w);
+            QCOMPARE(w->geometry(), m_form->ToPixels(form[i].rect));
+            QCOMPARE(w->isVisible(), form[i].kind != ControlKind::HiddenEdit);
+        }
+        QCOMPARE(m_form->ContentHeight(),
+                 m_form->ToPixels({0, 0, kFormWidthDu, kFormHeightDu}).height());
+    }
+
+    void libraryTextRaisesExactlyOneChangeAndNoSignal() {
+        for (int id :
+             {kIdName, kIdRemarks, kIdDayDomesticOver12hAmount, kIdBoardLodgingDaysCoveredCount}) {
+            m_events.events.clear();
+            m_form->SetText(id, "12");
+            m_form->SetText(id, "12");  // unchanged: still one change, as on the original
+            QCOMPARE(m_events.events,
+                     (std::vector<std::string>{Ev("change", id), Ev("change", id)}));
+            QCOMPARE(m_form->GetText(id), std::string("12"));
+        }
+        m_events.events.clear();
+        for (int id : {kIdTravelCurrency, kIdNameLabel, kIdTripOther, kIdPersonaliaBox}) {
+            m_form->SetText(id, "SEK");
+            QCOMPARE(m_form->GetText(id), std::string("SEK"));
+        }
+        QVERIFY(m_events.events.empty());
+    }
+
+    void typingIsOneChangePerCharacterAndLeavingRaisesLeaveOnce() {
+        Show();
+        m_form->SetFocus(kIdName);
+        QTest::keyClicks(W(kIdName), QString::fromUtf8("Kåre"));
+        QCOMPARE(m_events.Count(Ev("change", kIdName)), 4);
+        QCOMPARE(m_form->GetText(kIdName), std::string("Kåre"_cp));
+        // The user moves on with Tab: the field that had the focus is left, once.
+        QTest::keyClick(W(kIdName), Qt::Key_Tab);
+        QCOMPARE(m_events.Count(Ev("leave", kIdName)), 1);
+        QCOMPARE(m_form->GetFocus(), kIdStreet);
+        QCOMPARE(FocusedId(), kIdStreet);
+        QCOMPARE(m_events.events.back(), Ev("leave", kIdName));
+    }
+
+    void libraryFocusMoveRaisesLeaveBeforeReturning() {
+        Show();
+        m_form->SetFocus(kIdPersonId);
+        m_events.events.clear();
+        m_form->SetFocus(kIdRemarks);
+        QCOMPARE(m_events.events, std::vector<std::string>{Ev("leave", kIdPersonId)});
+        QCOMPARE(FocusedId(), kIdRemarks);
+        // The scroll area brings the field into view.
+        QVERIFY(m_form->ScrollPosition() > 0);
+        QApplication::processEvents();
+        QCOMPARE(m_events.events.size(), std::size_t(1));
+        m_form->SetFocus(0);
+        QCOMPARE(m_events.events.back(), Ev("leave", kIdRemarks));
+        QCOMPARE(m_form->GetFocus(), 0);
+    }
+
+    void openingADropDownIsNoLeave() {
+        Show();
+        m_form->AddString(kIdTravelMeans, "Bil");
+        m_form->SetFocus(kIdTravelMeans);
+        m_events.events.clear();
+        auto* combo = static_cast<QComboBox*>(W(kIdTravelMeans));
+        combo->showPopup();
+        QApplication::processEvents();
+        combo->hidePopup();
+        QApplication::processEvents();
+        QVERIFY(m_events.events.empty());
+        QCOMPARE(m_form->GetFocus(), kIdTravelMeans);
+    }
+
+    void editableDropDownNeitherAddsNorCompletesTypedText() {
+        Show();
+        for (const char* item : {"NOK", "SEK", "EUR"}) {
+            m_form->AddString(kIdTravelCurrency, item);
+        }
+        m_form->SetText(kIdTravelCurrency, "NOK");
+        m_form->AddString(kIdTravelCurrency, "AED");  // adding keeps the text shown
+        QCOMPARE(m_form->GetText(kIdTravelCurrency), std::string("NOK"));
+        auto* combo = static_cast<QComboBox*>(W(kIdTravelCurrency));
+        QCOMPARE(combo->itemText(0), QStringLiteral("AED"));  // sorted
+        m_form->SetFocus(kIdTravelCurrency);
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo, QStringLiteral("N"));
+        QCOMPARE(m_form->GetText(kIdTravelCurrency), std::string("N"));
+        QTest::keyClicks(combo, QStringLiteral("ZD"));
+        QTest::keyClick(combo, Qt::Key_Return);
+        QCOMPARE(combo->count(), 4);
+        QCOMPARE(m_form->GetText(kIdTravelCurrency), std::string("NZD"));
+        QCOMPARE(m_events.Count(Ev("change", kIdTravelCurrency)), 3);
+        QCOMPARE(m_form->GetSelectedItemText(kIdTravelCurrency), std::string());
+        // Picking an item is a pick, not a change.
+        m_events.events.clear();
+        combo->setCurrentIndex(-1);
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(m_events.events, std::vector<std::string>{Ev("pick", kIdTravelCurrency)});
+        QCOMPARE(m_form->GetSelectedItemText(kIdTravelCurrency), std::string("AED"));
+    }
+
+    void radioGroupsFollowTheTemplate() {
+        Show();
+        m_form->SetCheck(kIdTripCourse, true);
+        m_form->SetCheck(kIdHotel, true);
+        QTest::mouseClick(W(kIdTripOfficial), Qt::LeftButton);
+        QVERIFY(m_form->IsChecked(kIdTripOfficial));
+        QVERIFY(!m_form->IsChecked(kIdTripCourse));
+        QVERIFY(m_form->IsChecked(kIdHotel));  // another group
+        QCOMPARE(m_events.Count(Ev("click", kIdTripOfficial)), 1);
+        // Setting a state leaves the rest of the group alone; clearing the checked one works.
+        m_form->SetCheck(kIdTripOther, true);
+        QVERIFY(m_form->IsChecked(kIdTripOfficial));
+        m_form->SetCheck(kIdTripOfficial, false);
+        m_form->SetCheck(kIdTripOther, false);
+        QVERIFY(!m_form->IsChecked(kIdTripOfficial) && !m_form->IsChecked(kIdTripOther));
+        // The arrow keys move within the group and choose.
+        m_form->SetCheck(kIdHotel, true);
+        m_form->SetFocus(kIdHotel);
+        QTest::keyClick(W(kIdHotel), Qt::Key_Right);
+        QVERIFY(m_form->IsChecked(kIdBoardingHouse));
+        QVERIFY(!m_form->IsChecked(kIdHotel));
+        QCOMPARE(m_events.Count(Ev("click", kIdBoardingHouse)), 1);
+    }
+
+    void tabWalksTheTemplateOrder() {
+        Show();
+        std::vector<int> expected;
+        for (const ControlTemplate& t : FormTemplate()) {
+            if (t.tabStop && t.kind != ControlKind::HiddenEdit) {
+                expected.push_back(t.id);
+            }
+        }
+        m_form->SetFocus(expected.front());
+        for (std::size_t i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(FocusedId(), expected[i]);
+        }
+        QCOMPARE(m_form->GetFocus(), expected.back());
+    }
+
+    void typingStopsAtTheLimitButAStoredTextShowsWhole() {
+        Show();
+        m_form->LimitText(kIdTripOtherText, 25);
+        m_form->SetFocus(kIdTripOtherText);
+        QTest::keyClicks(W(kIdTripOtherText), QString(30, QLatin1Char('x')));
+        QCOMPARE(m_form->GetText(kIdTripOtherText), std::string(25, 'x'));
+        std::string stored(40, 'y');
+        m_form->SetText(kIdTripOtherText, stored);
+        QCOMPARE(m_form->GetText(kIdTripOtherText), stored);
+        QTest::keyClick(W(kIdTripOtherText), Qt::Key_Backspace);
+        QCOMPARE(m_form->GetText(kIdTripOtherText), std::string(39, 'y'));
+    }
+
+    void listsSelectWholeRowsInAFixedFont() {
+        Show();
+        m_form->UseFixedFont(kIdTravelList);
+        m_form->SetColumns(kIdTravelList, TravelListColumns());
+        auto* list = static_cast<QTreeWidget*>(W(kIdTravelList));
+        QCOMPARE(list->columnCount(), static_cast<int>(TravelListColumns().size()));
+        QVERIFY(QFontInfo(list->font()).fixedPitch());
+        QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+        m_form->AddRow(kIdTravelList, {"01.02.26", "08:00", "Oslo"}, 7);
+        m_form->AddRow(kIdTravelList, {"02.02.26", "09:00", "Bergen"}, 3);
+        QCOMPARE(m_form->RowCount(kIdTravelList), 2);
+        QCOMPARE(m_form->FirstSelectedRow(kIdTravelList), -1);
+        QRect cell = list->visualItemRect(list->topLevelItem(1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(m_form->FirstSelectedRow(kIdTravelList), 1);
+        QCOMPARE(m_form->RowData(kIdTravelList, 1), 3);
+        QCOMPARE(m_events.Count(Ev("double", kIdTravelList)), 1);
+        m_form->DeleteAllRows(kIdTravelList);
+        QCOMPARE(m_form->RowCount(kIdTravelList), 0);
+    }
+
+    // Every static text of the form, in both written standards, within its rectangle.
+    void everyLabelFitsItsRectangleInBothStandards() {
+        Show();
+        qInfo("form font: %s %.2f pt", qPrintable(QFontInfo(m_form->FormFont()).family()),
+              m_form->FormFont().pointSizeF());
+        QVERIFY2(m_form->FormFont().pointSizeF() >= 7.0,
+                 qPrintable(QString::number(m_form->FormFont().pointSizeF())));
+        std::span<const ControlTemplate> form = FormTemplate();
+        for (int standard : {kBokmal, kNynorsk, 0}) {
+            for (std::size_t i = 0; i < form.size(); ++i) {
+                if (form[i].kind != ControlKind::Static) {
+                    continue;
+                }
+                std::string text(form[i].text);
+                if (standard != 0) {
+                    SetWrittenStandardValue(standard);
+                    text = LabelTextInForce(form[i]);
+                }
+                auto* label = static_cast<QLabel*>(m_form->EntryWidget(i));
+                label->setText(ToQString(text));
+                QRect box = label->contentsRect();
+                QRect need = label->fontMetrics().boundingRect(
+                    box, static_cast<int>(Qt::TextWordWrap | label->alignment()), label->text());
+                QVERIFY2(need.width() <= box.width() && need.height() <= box.height(),
+                         qPrintable(QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6")
+                                        .arg(form[i].id)
+                                        .arg(label->text())
+                                        .arg(need.width())
+                                        .arg(need.height())
+                                        .arg(box.width())
+                                        .arg(box.height())));
+            }
+        }
+    }
+
+    void accessibleNamesFollowTheLabels() {
+        QCOMPARE(W(kIdName)->accessibleName(), QStringLiteral("Navn"));
+        QCOMPARE(
+            W(kIdDayDomesticOver12hCount)->accessibleName(),
+            QString::fromUtf8("Kostgodtgjøring uten overnatting, Innland: Over 12 timer, Antall"));
+        m_form->SetText(kIdNameLabel, "Namn");
+        m_form->SetText(kIdCountHead, "Kor mange");
+        QCOMPARE(W(kIdName)->accessibleName(), QStringLiteral("Namn"));
+        QCOMPARE(W(kIdDayDomesticOver12hCount)->accessibleName(),
+                 QString::fromUtf8(
+                     "Kostgodtgjøring uten overnatting, Innland: Over 12 timer, Kor mange"));
+        m_form->SetText(kIdTripOther, "Anna");
+        QCOMPARE(W(kIdTripOtherText)->accessibleName(), QStringLiteral("Regningen gjelder, Anna"));
+    }
+
+    void notesKeepTheirLineEnds() {
+        m_form->SetText(kIdRemarks, "Linje 1\r\nLinje 2");
+        QCOMPARE(static_cast<QPlainTextEdit*>(W(kIdRemarks))->blockCount(), 2);
+        QCOMPARE(m_form->GetText(kIdRemarks), std::string("Linje 1\r\nLinje 2"));
+    }
+
+    void clipboardRequestsGoToTheFocusedField() {
+        Show();
+        m_form->SetText(kIdName, "Kari");
+        m_form->SetFocus(kIdName);
+        static_cast<QLineEdit*>(W(kIdName))->selectAll();
+        m_form->Copy();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Kari"));
+        QVERIFY(m_form->ClipboardHasText());
+        m_form->SetFocus(kIdStreet);
+        m_events.events.clear();
+        m_form->Paste();
+        QCOMPARE(m_form->GetText(kIdStreet), std::string("Kari"));
+        QCOMPARE(m_events.events, std::vector<std::string>{Ev("change", kIdStreet)});
+        // A computed amount can be copied, never cut.
+        m_form->SetText(kIdDayDomesticOver12hAmount, "890,00");
+        m_form->SetFocus(kIdDayDomesticOver12hAmount);
+        static_cast<QLineEdit*>(W(kIdDayDomesticOver12hAmount))->selectAll();
+        m_form->Cut();
+        QCOMPARE(m_form->GetText(kIdDayDomesticOver12hAmount), std::string("890,00"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("890,00"));
+        QApplication::clipboard()->clear();
+        QVERIFY(!m_form->ClipboardHasText());
+    }
+};
+
+int RunFormWidgetTests(int argc, char** argv) {
+    FormWidgetTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+}  // namespace ferdix::test
+
+#include "form_widget_test.moc"

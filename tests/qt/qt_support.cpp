@@ -1,0 +1,51 @@
+#include "qt_support.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace ferdix::test {
+
+IsolatedHome::IsolatedHome() : m_home(qgetenv("HOME")), m_config(qgetenv("XDG_CONFIG_HOME")) {
+    QDir(m_dir.path()).mkpath(QStringLiteral("config"));
+    qputenv("HOME", QFile::encodeName(m_dir.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/config")));
+}
+
+IsolatedHome::~IsolatedHome() {
+    qputenv("HOME", m_home);
+    qputenv("XDG_CONFIG_HOME", m_config);
+}
+
+std::string IsolatedHome::Path(const char* name) const {
+    return QFile::encodeName(m_dir.filePath(QString::fromUtf8(name))).toStdString();
+}
+
+MsgAnswer ScriptedDialogs::Message(QWidget*, const MessageRequest& request) {
+    messages.push_back(request);
+    if (!answers.empty()) {
+        MsgAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return request.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+}
+
+std::optional<std::string> ScriptedDialogs::FilePath(QWidget*, const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    if (paths.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> p = paths.front();
+    paths.pop_front();
+    return p;
+}
+
+std::optional<std::uint32_t> ScriptedDialogs::KmSoFar(QWidget*, std::uint32_t) {
+    return std::nullopt;
+}
+
+int RecordingEvents::Count(const std::string& event) const {
+    return static_cast<int>(std::count(events.begin(), events.end(), event));
+}
+
+}  // namespace ferdix::test

@@ -1,0 +1,70 @@
+// Helpers of the GUI tests: a home folder of the test's own, dialogs that answer from a script,
+// and a recorder of the form's events.
+#pragma once
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form/form_controls.h"
+#include "qt/dialogs.h"
+
+namespace ferdix::test {
+
+// HOME and XDG_CONFIG_HOME point into a fresh temporary folder until destroyed.
+class IsolatedHome {
+  public:
+    IsolatedHome();
+    ~IsolatedHome();
+    IsolatedHome(const IsolatedHome&) = delete;
+    IsolatedHome& operator=(const IsolatedHome&) = delete;
+
+    std::string Path(const char* name = "") const;
+
+  private:
+    QTemporaryDir m_dir;
+    QByteArray m_home;
+    QByteArray m_config;
+};
+
+// Answers message boxes and file dialogs from queues and keeps what was asked. Without a
+// scripted answer: OK, Cancel for a question, and Cancel for a file dialog.
+class ScriptedDialogs final : public IDialogs {
+  public:
+    MsgAnswer Message(QWidget* owner, const MessageRequest& request) override;
+    std::optional<std::string> FilePath(QWidget* owner, const FileDialogRequest& request) override;
+    std::optional<std::uint32_t> KmSoFar(QWidget* owner, std::uint32_t current) override;
+
+    std::deque<MsgAnswer> answers;
+    std::deque<std::optional<std::string>> paths;
+    std::vector<MessageRequest> messages;
+    std::vector<FileDialogRequest> fileDialogs;
+};
+
+// One recorded event: what happened and to which control.
+inline std::string Ev(const char* what, int id) {
+    return std::string(what) + " " + std::to_string(id);
+}
+
+// Every event as Ev("change", id), Ev("leave", id), ... in order.
+class RecordingEvents final : public IFormEvents {
+  public:
+    void OnChange(int id) override { Add("change", id); }
+    void OnLeave(int id) override { Add("leave", id); }
+    void OnClick(int id) override { Add("click", id); }
+    void OnSelChange(int id) override { Add("pick", id); }
+    void OnDoubleClick(int id) override { Add("double", id); }
+
+    int Count(const std::string& event) const;
+    std::vector<std::string> events;
+
+  private:
+    void Add(const char* what, int id) {
+        events.push_back(std::string(what) + " " + std::to_string(id));
+    }
+};
+
+}  // namespace ferdix::test

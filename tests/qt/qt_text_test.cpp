@@ -1,0 +1,83 @@
+#include <QTest>
+
+#include "base/cp1252.h"
+#include "qt/desktop.h"
+#include "qt/dialogs.h"
+#include "qt/main_frame.h"
+#include "qt/qt_text.h"
+#include "qt_suites.h"
+
+namespace ferdix::test {
+
+class QtTextTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void windows1252RoundTripsAndUnmappableBecomesQuestionMark() {
+        std::string cp = std::string("Beløp: ÆØÅ æøå €"_cp);
+        QCOMPARE(ToQString(cp), QString::fromUtf8("Beløp: ÆØÅ æøå €"));
+        QCOMPARE(FromQString(ToQString(cp)), cp);
+        QCOMPARE(FromQString(QString::fromUtf8("Łódź")), std::string("?\xF3"
+                                                                     "d?"));
+    }
+
+    // A path inside a text is UTF-8 on this system; the rest is Windows-1252.
+    void mixedTextDecodesPathsAndLabels() {
+        struct Case {
+            std::string bytes;
+            const char* shown;
+        };
+        const Case cases[] = {
+            {"Kan ikke lese filen\n/home/kari/Reise \xC3\xB8st.tur",
+             "Kan ikke lese filen\n/home/kari/Reise øst.tur"},
+            {std::string("Feil ved åpning"_cp), "Feil ved åpning"},
+            {"/tmp/\xC3\xA6\xC3\xB8 *", "/tmp/æø *"},
+            {"\xE6\xF8\xE5", "æøå"},                    // a lead byte without continuation
+            {"\xC3(", "Ã("},                            // not a sequence
+            {"\xED\xA0\x80", "í\xC2\xA0\xE2\x82\xAC"},  // no surrogates
+        };
+        for (const Case& c : cases) {
+            QCOMPARE(MixedToQString(c.bytes), QString::fromUtf8(c.shown));
+        }
+    }
+
+    void multiLineTextKeepsCrLfInTheLibrary() {
+        QCOMPARE(ToEditText("a\r\nb\r\n"), QStringLiteral("a\nb\n"));
+        QCOMPARE(FromEditText(QStringLiteral("a\nb")), std::string("a\r\nb"));
+        QCOMPARE(FromEditText(QStringLiteral("a\r\nb")), std::string("a\r\nb"));
+    }
+
+    void fileDialogFiltersFromThePlatformForm() {
+        QCOMPARE(NameFilters("Reiseregninger (*.tur)|*.tur|Alle filer (*.*) | *.*||"),
+                 (QStringList{QStringLiteral("Reiseregninger (*.tur)"),
+                              QStringLiteral("Alle filer (*.*)")}));
+        QCOMPARE(NameFilters("Reiseregninger (*.tur)|*.tur||"),
+                 QStringList{QStringLiteral("Reiseregninger (*.tur)")});
+    }
+
+    void commandLineIsOnePathJoinedByBlanks() {
+        QCOMPARE(CommandLinePath({QStringLiteral("ferdix")}), std::string());
+        QCOMPARE(CommandLinePath({QStringLiteral("ferdix"), QStringLiteral("/tmp/a.tur")}),
+                 std::string("/tmp/a.tur"));
+        QCOMPARE(CommandLinePath({QStringLiteral("ferdix"), QStringLiteral("/tmp/Min"),
+                                  QString::fromUtf8("reise ø.tur")}),
+                 std::string("/tmp/Min reise \xC3\xB8.tur"));
+    }
+
+    void windowHeightFollowsTheWorkArea() {
+        const std::pair<int, int> cases[] = {
+            {768, 738}, {800, 770}, {801, 770}, {1024, 770}, {600, 570}};
+        for (auto [bottom, height] : cases) {
+            QCOMPARE(MainWindowHeight(bottom), height);
+        }
+    }
+};
+
+int RunQtTextTests(int argc, char** argv) {
+    QtTextTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+}  // namespace ferdix::test
+
+#include "qt_text_test.moc"
