@@ -171,6 +171,10 @@ void CFerdixDoc::OnFileSave() {
 }
 
 void CFerdixDoc::OnFileSaveAs() {
+    // The field being edited belongs in the copy too.
+    if (m_pView) {
+        m_pView->HandOverFocus();
+    }
     m_bOpenedByFramework = false;
     std::optional<std::string> path = AskPath(true);
     if (!path) {

@@ -305,6 +305,16 @@ TEST_F(ShellTest, PrintingTakesTheFieldBeingEdited) {
     }
 }
 
+TEST_F(ShellTest, SaveAsTakesTheFieldBeingEdited) {
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(controls.Type(kIdName, "Kari"));
+    std::string path = dir.File("kari.tur");
+    host.paths.push_back(path);
+    app.Execute(kCmdFileSaveAs);
+    EXPECT_EQ(doc->Traveller().Name(), "Kari");
+    EXPECT_NE(ReadFile(path).find("Kari"), std::string::npos);
+}
+
 // ---------------------------------------------------------------------------------------------
 // New and closing.
 
