@@ -76,7 +76,7 @@ class DrawingSurface {
     // Straight lines with the default pen (solid, black, thinnest).
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
-    // Outlined with the pen, filled with the current brush; right and bottom are included.
+    // Outlined with the pen and filled with the current brush.
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
 
     // Left: x is the left edge of the text; Right: x is its right edge. Returns the previous.

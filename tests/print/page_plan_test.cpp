@@ -25,6 +25,9 @@ TEST(PagePlan, SheetBoundaries) {
         {0, 0, 27, 2, 0, 0, false},
         {25, 0, 0, 2, 25, 0, false},
         {0, 33, 0, 2, 0, 33, false},
+        // The estimate keeps these remarks on page 2, but with the outlays printed under
+        // their head they would run past the frame there.
+        {0, 28, 3, 2, 0, 28, false},
         // One travel line more than page 2 holds beside the outlays.
         {26, 0, 0, 2, 25, 0, true},
         // One outlay more than fits: the last goes on with the total to a sheet of its own.
