@@ -121,12 +121,16 @@ const LabelEntry* FindEntry(const LabelEntry (&table)[N], int id) {
 }  // namespace
 
 std::string GetLabelText(int id, LabelVariant variant) {
+    return GetLabelText(id, variant, WrittenStandard());
+}
+
+std::string GetLabelText(int id, LabelVariant variant, int writtenStandard) {
     const LabelEntry* entry =
         variant == LabelVariant::Form ? FindEntry(kFormLabels, id) : FindEntry(kPrintLabels, id);
     if (entry == nullptr) {
         return std::string(StringResource(id));
     }
-    if (IsNynorsk() && !entry->nynorsk.empty()) {
+    if (writtenStandard == kNynorsk && !entry->nynorsk.empty()) {
         return std::string(entry->nynorsk);
     }
     return std::string(entry->bokmal);

@@ -14,6 +14,8 @@ enum class LabelVariant { Form, Print };
 // Without a nynorsk text the bokmål one is used; an id without an entry in the variant's
 // table gives the string resource of the same id, or an empty text.
 std::string GetLabelText(int id, LabelVariant variant);
+// The same in a given written standard, for output that carries its own (a print run).
+std::string GetLabelText(int id, LabelVariant variant, int writtenStandard);
 
 // One step of relabelling the form: the control `id` gets `Text()`. Most steps take the form
 // label; a step with texts of its own (the service-trip radio) uses them instead.
