@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
@@ -22,6 +23,7 @@
 #include "print/print_job.h"
 #include "qt/print_service.h"
 #include "qt/qt_surface.h"
+#include "qt/qt_text.h"
 #include "qt_suites.h"
 #include "qt_support.h"
 #include "support/fake_host.h"
@@ -86,6 +88,193 @@ void ReadFullClaim(CFerdixDoc& doc) {
 
 std::string Bytes(const std::string& path) {
     return ReadFile(path);
+}
+
+// Forwards every operation to the Qt surface and keeps the ink of each text (from the real
+// glyphs) and each line, in page units, to find what overlaps on the printed page.
+class InkRecorder final : public DrawingSurface {
+  public:
+    struct Ink {
+        int page;
+        std::string text;
+        QPoint at;
+        std::vector<QRectF> glyphs;  // the ink of each character, in page units
+    };
+    struct Rule {
+        int page;
+        QLineF line;
+    };
+
+    InkRecorder(CQtSurface& dc, QPaintDevice& device) : m_dc(dc), m_device(device) {}
+    void StartPage(int page) { m_page = page; }
+
+    void SetPageMapping(int ww, int wh, int vw, int vh, int ox, int oy) override {
+        m_dc.SetPageMapping(ww, wh, vw, vh, ox, oy);
+    }
+    void SetTransparentBackground() override { m_dc.SetTransparentBackground(); }
+    FontResult MakeFont(const FontSpec& spec) override { return m_dc.MakeFont(spec); }
+    void ReleaseFont(FontId font) override { m_dc.ReleaseFont(font); }
+    FontId SelectFont(FontId font) override {
+        FontId previous = m_dc.SelectFont(font);
+        if (previous != font) {
+            m_current = font;
+        }
+        return previous;
+    }
+    StockBrush SelectStockBrush(StockBrush brush) override { return m_dc.SelectStockBrush(brush); }
+    void MoveTo(int x, int y) override {
+        m_at = QPointF(x, y);
+        m_dc.MoveTo(x, y);
+    }
+    void LineTo(int x, int y) override {
+        rules.push_back({m_page, QLineF(m_at, QPointF(x, y))});
+        m_at = QPointF(x, y);
+        m_dc.LineTo(x, y);
+    }
+    void Rectangle(int l, int t, int r, int b) override { m_dc.Rectangle(l, t, r, b); }
+    TextAlign SetTextAlign(TextAlign align) override {
+        m_align = align;
+        return m_dc.SetTextAlign(align);
+    }
+    void TextOut(int x, int y, std::string_view text) override {
+        Record(x, y, text, m_align);
+        m_dc.TextOut(x, y, text);
+    }
+    void ClippedTextOut(int x, int y, const PageRect& clip, std::string_view text) override {
+        Record(x, y, text, TextAlign::Left);
+        QRectF within(QPointF(clip.left, clip.top), QPointF(clip.right, clip.bottom));
+        for (QRectF& glyph : inks.back().glyphs) {
+            glyph &= within;
+        }
+        m_dc.ClippedTextOut(x, y, clip, text);
+    }
+    TextSize MeasureText(std::string_view text) override { return m_dc.MeasureText(text); }
+    bool IsPreview() const override { return m_dc.IsPreview(); }
+    void DrawPicture(Picture picture, const PageRect& target) override {
+        m_dc.DrawPicture(picture, target);
+    }
+
+    std::vector<Ink> inks;
+    std::vector<Rule> rules;
+
+  private:
+    void Record(int x, int y, std::string_view text, TextAlign align) {
+        QString q = ToQString(text);
+        QFontMetricsF metrics(m_dc.Font(m_current), &m_device);
+        QPointF origin = m_dc.ToDevice(x, y);
+        if (align == TextAlign::Right) {
+            origin.rx() -= metrics.horizontalAdvance(q);
+        }
+        QPointF zero = m_dc.ToDevice(0, 0);
+        double ux = m_dc.ToDevice(1, 0).x() - zero.x();
+        double uy = m_dc.ToDevice(0, 1).y() - zero.y();
+        Ink ink{m_page, std::string(text), QPoint(x, y), {}};
+        for (qsizetype i = 0; i < q.size(); ++i) {
+            QRectF glyph = metrics.tightBoundingRect(q.mid(i, 1));
+            if (glyph.isEmpty()) {
+                continue;
+            }
+            glyph.translate(origin.x() + metrics.horizontalAdvance(q.left(i)),
+                            origin.y() + metrics.ascent());
+            ink.glyphs.emplace_back(
+                QPointF((glyph.left() - zero.x()) / ux, (glyph.top() - zero.y()) / uy),
+                QPointF((glyph.right() - zero.x()) / ux, (glyph.bottom() - zero.y()) / uy));
+        }
+        inks.push_back(std::move(ink));
+    }
+
+    CQtSurface& m_dc;
+    QPaintDevice& m_device;
+    int m_page = 0;
+    FontId m_current = kDefaultFont;
+    TextAlign m_align = TextAlign::Left;
+    QPointF m_at;
+};
+
+// What overlaps on the printed pages of the claim: rules through the ink of a text, and texts
+// whose ink meets, by more than a quarter unit.
+std::vector<std::string> Overlaps(const CFerdixDoc& doc, int standard) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    QPainter painter(&pdf);
+    std::vector<std::string> found;
+    {
+        CQtSurface dc(&painter, pdf, false);
+        InkRecorder rec(dc, pdf);
+        CPrintJob job(doc, standard, "");
+        PrintInfo info;
+        if (!job.BeginPrinting(rec, info)) {
+            return {"no print run"};
+        }
+        info.printableWidth = 4724;
+        info.printableHeight = 6779;
+        for (int page = 1; page <= job.PageCount(); ++page) {
+            rec.StartPage(page);
+            info.currentPage = page;
+            job.PrintPage(rec, info);
+        }
+        job.EndPrinting(rec, info);
+        constexpr double kSlack = 0.25;
+        auto name = [](const InkRecorder::Ink& t) {
+            return "p" + std::to_string(t.page) + " \"" + Cp1252ToUtf8(t.text) + "\"";
+        };
+        // A word printed down the page, one letter per line 17 units apart: its letters are
+        // close by design.
+        auto stacked = [&rec](const InkRecorder::Ink& t) {
+            return t.text.size() == 1 &&
+                   std::any_of(rec.inks.begin(), rec.inks.end(), [&t](const auto& u) {
+                       return u.page == t.page && u.text.size() == 1 &&
+                              std::abs(u.at.y() - t.at.y()) == 17;
+                   });
+        };
+        auto inner = [](const QRectF& r) { return r.adjusted(kSlack, kSlack, -kSlack, -kSlack); };
+        for (const auto& t : rec.inks) {
+            if (stacked(t)) {
+                continue;
+            }
+            bool crossed = false;
+            for (const auto& r : rec.rules) {
+                QRectF span = QRectF(r.line.p1(), r.line.p2()).normalized();
+                // Only straight rules: the diagonals are tick marks and arrow heads.
+                if (r.page != t.page || (span.width() > 0 && span.height() > 0)) {
+                    continue;
+                }
+                for (const QRectF& glyph : t.glyphs) {
+                    QRectF g = inner(glyph);
+                    crossed = crossed || (span.left() <= g.right() && span.right() >= g.left() &&
+                                          span.top() <= g.bottom() && span.bottom() >= g.top());
+                }
+            }
+            // The band between rule 45 and the lodging boxes is lower than this label: its
+            // parentheses reach the boxes' tops by two units, as on the original form.
+            bool known = t.text == "(Se baksiden)" || t.text == "(Sjå baksida)"_cp;
+            if (crossed && !known) {
+                found.push_back(name(t) + " crossed by a rule");
+            }
+        }
+        for (std::size_t i = 0; i < rec.inks.size(); ++i) {
+            for (std::size_t k = i + 1; k < rec.inks.size(); ++k) {
+                const auto& a = rec.inks[i];
+                const auto& b = rec.inks[k];
+                if (a.page != b.page || stacked(a) || stacked(b)) {
+                    continue;
+                }
+                bool meet = false;
+                for (const QRectF& ga : a.glyphs) {
+                    for (const QRectF& gb : b.glyphs) {
+                        meet = meet || inner(ga).intersects(inner(gb));
+                    }
+                }
+                if (meet) {
+                    found.push_back(name(a) + " meets " + name(b));
+                }
+            }
+        }
+    }
+    painter.end();
+    return found;
 }
 
 }  // namespace
@@ -299,6 +488,34 @@ class PrintTest : public QObject {
         result = RenderPdf(PrintSource{&doc, kBokmal, ""}, pdf);
         QVERIFY(result.ok);
         QCOMPARE(result.pages, 3);
+    }
+
+    // With the real faces nothing on the form overlaps: no rule runs through a text and no two
+    // texts meet, on the front page, the back page and a page of remarks of its own.
+    void nothingOverlapsOnThePrintedForm() {
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        // Values that fit their columns: the layout is under test, not the user's long texts.
+        doc.GetTravelLine(3)->SetForeignAmount(12345.5f);
+        doc.GetTravelLine(1)->SetTransport("Taxi");
+        doc.SetOtherAdditions("Bom");
+        for (int standard : {kBokmal, kNynorsk}) {
+            std::vector<std::string> overlaps = Overlaps(doc, standard);
+            for (const std::string& o : overlaps) {
+                qWarning("%s", o.c_str());
+            }
+            QCOMPARE(overlaps.size(), std::size_t{0});
+        }
+        std::string remarks;
+        for (int i = 0; i < 30; ++i) {
+            remarks += "Merknad nummer " + std::to_string(i) + "\r\n";
+        }
+        doc.SetRemarks(remarks);
+        std::vector<std::string> overlaps = Overlaps(doc, kBokmal);
+        for (const std::string& o : overlaps) {
+            qWarning("%s", o.c_str());
+        }
+        QCOMPARE(overlaps.size(), std::size_t{0});
     }
 
     void aPdfReplacesAFileOnlyWhenComplete() {
