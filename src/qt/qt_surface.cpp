@@ -107,17 +107,24 @@ CQtSurface::~CQtSurface() {
     }
 }
 
-QFont CQtSurface::Realise(const FontSpec& spec) const {
+QFont CQtSurface::Realise(const FontSpec& spec) {
     QFont font = Describe(spec);
     auto cellOf = [this, &font](int pixels) {
         font.setPixelSize(pixels);
         QFontMetricsF metrics(font, &m_device);
         return metrics.ascent() + metrics.descent();
     };
+    // Every size of a face costs a trip through the font engine; its proportions are the same
+    // for the whole run.
+    QString key = font.key();
+    auto known = m_cellPerPixel.find(key);
+    if (known == m_cellPerPixel.end()) {
+        known = m_cellPerPixel.emplace(key, cellOf(kReferencePixels) / kReferencePixels).first;
+    }
+    double perPixel = known->second;
     // The height is the character cell, ascent plus descent. Qt sizes fonts in whole device
     // pixels, as GDI does: the size whose cell comes closest.
     double wanted = (spec.height > 0 ? spec.height : kDefaultSpec.height) * m_scaleY;
-    double perPixel = cellOf(kReferencePixels) / kReferencePixels;
     int pixels = perPixel > 0 ? std::max(1, static_cast<int>(wanted / perPixel)) : 1;
     double below = std::abs(cellOf(pixels) - wanted);
     double above = std::abs(cellOf(pixels + 1) - wanted);
@@ -141,13 +148,16 @@ void CQtSurface::SetPageMapping(int windowWidth, int windowHeight, int viewportW
     }
     double unitX = m_device.logicalDpiX() / double(kMappingUnitsPerInch);
     double unitY = m_device.logicalDpiY() / double(kMappingUnitsPerInch);
+    double scaleY = unitY * viewportHeight / windowHeight;
     m_scaleX = unitX * viewportWidth / windowWidth;
-    m_scaleY = unitY * viewportHeight / windowHeight;
     m_originX = unitX * originX;
     m_originY = unitY * originY;
-    // A font's height is in page units: the new mapping gives it a new size on the device.
-    for (auto& [id, made] : m_fonts) {
-        made.font = Realise(made.spec);
+    // A font's height is in page units: a new mapping gives it a new size on the device.
+    if (scaleY != m_scaleY) {
+        m_scaleY = scaleY;
+        for (auto& [id, made] : m_fonts) {
+            made.font = Realise(made.spec);
+        }
     }
     if (m_painter) {
         m_painter->setFont(Font(m_current));

@@ -63,7 +63,7 @@ class CQtSurface final : public DrawingSurface {
         FontSpec spec;
         QFont font;
     };
-    QFont Realise(const FontSpec& spec) const;
+    QFont Realise(const FontSpec& spec);
     void DrawText(int x, int y, const QString& text);
 
     QPainter* m_painter;
@@ -75,6 +75,8 @@ class CQtSurface final : public DrawingSurface {
     double m_originX = 0;
     double m_originY = 0;
     std::map<FontId, MadeFont> m_fonts;
+    // Cell height per pixel of size, by face, weight and pitch.
+    std::map<QString, double> m_cellPerPixel;
     FontId m_nextFont = 1;
     FontId m_current = kDefaultFont;
     StockBrush m_brush = StockBrush::White;
