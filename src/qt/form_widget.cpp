@@ -255,12 +255,7 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
     QWidget* w = nullptr;
     switch (t.kind) {
         case ControlKind::GroupBox: {
-            auto* box = new QGroupBox(text, page);
-            // The title sits on the frame's top line, as on the original's forms.
-            box->setStyleSheet(QStringLiteral(
-                "QGroupBox { margin-top: 0.5em; }"
-                "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-            w = box;
+            w = new QGroupBox(text, page);
             break;
         }
         case ControlKind::Static: {
@@ -752,12 +747,20 @@ void CFormWidget::SetColumns(int id, std::span<const ListColumn> columns) {
 
 void CFormWidget::FitColumns(Control& c) {
     auto* list = static_cast<QTreeWidget*>(c.w);
-    int inner = list->viewport()->width();
-    if (inner <= 0) {
-        inner = list->width() - 2 * list->frameWidth();
-    }
+    // The width beside a vertical scroll bar, which a long list shows: the columns then stay
+    // as they are when it comes.
+    int inner = list->width() - 2 * list->frameWidth() -
+                list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    int used = 0;
     for (std::size_t i = 0; i < c.columnPercents.size(); ++i) {
-        list->setColumnWidth(static_cast<int>(i), inner * c.columnPercents[i] / 100);
+        int width = inner * c.columnPercents[i] / 100;
+        // The shares add up to 101 %: the last column takes what is left, so that no
+        // horizontal scroll bar is needed.
+        if (i + 1 == c.columnPercents.size()) {
+            width = std::max(1, std::min(width, inner - used));
+        }
+        list->setColumnWidth(static_cast<int>(i), width);
+        used += width;
     }
 }
 

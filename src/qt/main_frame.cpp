@@ -500,6 +500,12 @@ void CMainFrame::PrinterSetup() {
 void CMainFrame::ShowHelpTopic(int topic) {
     if (!m_help) {
         m_help = new CHelpWindow(this);
+        // Beside the form where the screen has room, so that both can be read.
+        QRect frame = frameGeometry();
+        QRect area = screen() ? screen()->availableGeometry() : QRect();
+        if (frame.right() + m_help->width() < area.right()) {
+            m_help->move(frame.right() + 1, frame.top());
+        }
     }
     m_help->ShowTopic(topic);
 }
