@@ -41,7 +41,8 @@ bool CFerdixApp::InitInstance(const StartupArgs& args) {
     ReadFolderSettings(m_files, m_settings);
     m_recent.Load(m_platform.LoadRecentFiles());
 
-    SetWrittenStandardValue(DecideStartWrittenStandard(m_files, args.exePath));
+    SetWrittenStandardValue(DecideStartWrittenStandard(
+        m_files, args.invokedAs.empty() ? args.exePath : args.invokedAs));
     SetDateOrder(DecideDateOrder(m_files));
 
     m_doc = std::make_unique<CFerdixDoc>(m_clock, &m_files);

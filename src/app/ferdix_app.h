@@ -25,6 +25,9 @@ struct StartupArgs {
     std::string exePath;        // the running program's full path
     std::string commandLine;    // the raw command-line text; empty for none
     std::string userConfigDir;  // the per-user folder of the profile
+    // The name the program was started by (argv[0]), which may be a link such as "ferdixn":
+    // the written standard follows it, while the rate files lie beside exePath. Empty: exePath.
+    std::string invokedAs;
 };
 
 // The arguments after the program's name joined by blanks, as one command-line text: a path

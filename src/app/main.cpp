@@ -17,10 +17,8 @@ int main(int argc, char** argv) {
                      "      ferdix --pdf UT.pdf [--bokmal | --nynorsk] REISEREGNING.tur\n"
                      "\n"
                      "  --json  skriver reiseregningen som JSON på standard ut\n"
-                     "  --pdf   skriver det utfylte skjemaet til en PDF-fil, uten skjerm; "
-                     "målformen\n"
-                     "          er programmets (en kopi som heter ferdixn skriver nynorsk) om "
-                     "ikke\n"
+                     "  --pdf   skriver det utfylte skjemaet til en PDF-fil, uten skjerm, på\n"
+                     "          programmets målform (startet som ferdixn: nynorsk) om ikke\n"
                      "          --bokmal eller --nynorsk er gitt\n";
         return 0;
     }

@@ -1,19 +1,41 @@
 #include "qt/desktop.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QWindow>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 
+#include "app/ferdix_app.h"
 #include "base/clock.h"
-#include "base/text_convert.h"
-#include "base/written_standard.h"
 #include "qt/dialogs.h"
 #include "qt/main_frame.h"
+#include "qt/print_service.h"
 #include "qt/qt_text.h"
 #include "rates/program_settings.h"
 
 namespace ferdix {
+
+namespace {
+
+// With FERDIX_EXIT_AFTER_SHOW set, the program prints the wall-clock time (nanoseconds since
+// the epoch) at which its window was first exposed, and ends: for measuring the start-up.
+class CExitAfterShow final : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::cout << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
+                      << std::endl;
+            QCoreApplication::exit(0);
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 std::string CommandLinePath(const QStringList& arguments) {
     return PathFromQString(arguments.mid(1).join(QLatin1Char(' ')));
@@ -40,20 +62,37 @@ int RunDesktop(int argc, char** argv) {
                      "'xvfb-run ferdix' eller 'ferdix -platform vnc'\n";
         return 1;
     }
+    // The name the program was started by, before Qt reads the arguments: a link named
+    // "ferdixn" starts it in nynorsk.
+    std::string invokedAs = argc > 0 && argv[0] ? argv[0] : "";
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ferdix"));
-
-    FileLocations files = LocateProgramFiles();
-    ProgramSettings settings;
-    ReadFolderSettings(files, settings);
-    SetWrittenStandardValue(DecideStartWrittenStandard(files, ExecutablePath()));
-    SetDateOrder(DecideDateOrder(files));
+    QApplication::setOrganizationName(QStringLiteral("Tovrand"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("no.tovrand.Ferdix"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        icon.addFile(QStringLiteral(":/icons/ferdix-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
 
     SystemClock clock;
     CQtDialogs dialogs;
-    CMainFrame frame(clock, &files, settings, dialogs);
+    CPrintService printing;
+    CMainFrame frame(clock, dialogs);
     frame.PlaceOnScreen();
-    frame.StartWith(CommandLinePath(QApplication::arguments()));
+    StartupArgs args{ExecutablePath(), CommandLinePath(QApplication::arguments()), UserConfigDir(),
+                     invokedAs};
+    if (!frame.Start(args)) {
+        std::cerr << "ferdix: oppstarten mislyktes\n";
+        return 1;
+    }
+    ConnectPrintService(frame, printing);
+    CExitAfterShow exitAfterShow;
+    bool measuring = std::getenv("FERDIX_EXIT_AFTER_SHOW") != nullptr;
+    if (measuring) {
+        frame.winId();  // the native window exists before it is shown, to watch its first expose
+        frame.windowHandle()->installEventFilter(&exitAfterShow);
+    }
     frame.show();
     return QApplication::exec();
 }

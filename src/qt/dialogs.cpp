@@ -2,14 +2,11 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStringList>
-#include <limits>
 
-#include "base/cp1252.h"
 #include "qt/qt_text.h"
 
 namespace ferdix {
@@ -95,6 +92,13 @@ std::optional<std::string> CQtDialogs::FilePath(QWidget* owner, const FileDialog
     dialog.setDefaultSuffix(ToQString(request.defaultExtension));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Qt's own dialog speaks Norwegian too (a desktop's native one has its own language).
+    dialog.setLabelText(QFileDialog::LookIn, QString::fromUtf8("Søk i:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnavn:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtype:"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        request.save ? QStringLiteral("&Lagre") : QString::fromUtf8("&Åpne"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
     if (!request.overwritePrompt) {
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
@@ -104,19 +108,8 @@ std::optional<std::string> CQtDialogs::FilePath(QWidget* owner, const FileDialog
     return PathFromQString(QDir::toNativeSeparators(dialog.selectedFiles().front()));
 }
 
-// Interim: the shell's own "Km hittil i år" dialog replaces this plain question.
-std::optional<std::uint32_t> CQtDialogs::KmSoFar(QWidget* owner, std::uint32_t current) {
-    constexpr int kMax = std::numeric_limits<int>::max();
-    bool ok = false;
-    QString title = ToQString("Km hittil i år"_cp);
-    int km = QInputDialog::getInt(
-        owner, title, title + QLatin1Char(':'),
-        current > static_cast<std::uint32_t>(kMax) ? kMax : static_cast<int>(current), 0, kMax, 1,
-        &ok);
-    if (!ok) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(km);
+int CQtDialogs::Exec(QDialog& dialog) {
+    return dialog.exec();
 }
 
 }  // namespace ferdix

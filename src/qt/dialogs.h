@@ -1,14 +1,14 @@
-// The modal dialogs the program asks of the desktop: message boxes, file dialogs and the
-// kilometres-so-far question. Behind one interface so that tests can answer them.
+// The modal dialogs the program asks of the desktop: message boxes, file dialogs and running a
+// dialog window. Behind one interface so that tests can answer them.
 #pragma once
 
 #include <QStringList>
-#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "base/messages.h"
 
+class QDialog;
 class QWidget;
 
 namespace ferdix {
@@ -21,14 +21,15 @@ class IDialogs {
     // A full file-system path, or nothing on Cancel.
     virtual std::optional<std::string> FilePath(QWidget* owner,
                                                 const FileDialogRequest& request) = 0;
-    virtual std::optional<std::uint32_t> KmSoFar(QWidget* owner, std::uint32_t current) = 0;
+    // Runs the dialog modally; its result (QDialog::Accepted or Rejected).
+    virtual int Exec(QDialog& dialog) = 0;
 };
 
 class CQtDialogs final : public IDialogs {
   public:
     MsgAnswer Message(QWidget* owner, const MessageRequest& request) override;
     std::optional<std::string> FilePath(QWidget* owner, const FileDialogRequest& request) override;
-    std::optional<std::uint32_t> KmSoFar(QWidget* owner, std::uint32_t current) override;
+    int Exec(QDialog& dialog) override;
 };
 
 // The Qt name filters of a file-dialog filter in the platform's "name|pattern|...||" form.

@@ -18,13 +18,17 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
+#include "base/control_ids.h"
 #include "base/written_standard.h"
 #include "form/accessible_names.h"
+#include "form/form_lists.h"
 #include "form/label_table.h"
 #include "qt/qt_text.h"
 
@@ -145,8 +149,60 @@ void CFormWidget::PickFonts() {
                              QStringLiteral("DejaVu Sans Mono")});
     m_fixedFont.setStyleHint(QFont::TypeWriter);
     m_fixedFont.setFixedPitch(true);
-    // "Courier" at a cell height of 14 pixels at 96 dpi.
-    m_fixedFont.setPointSizeF(12.0 * 72.0 / 96.0);
+    // The original's "Courier" of cell height 14 is a small face: its dates and amounts fill
+    // their narrow columns. Ours is the largest size up to that at which they do too.
+    double scale = logicalDpiY() / 96.0;
+    int pixels = static_cast<int>(std::lround(12.0 * scale));
+    for (; pixels > 7; --pixels) {
+        m_fixedFont.setPixelSize(pixels);
+        if (ListSamplesFit(m_fixedFont)) {
+            break;
+        }
+    }
+    m_fixedFont.setPixelSize(pixels);
+}
+
+bool CFormWidget::ListSamplesFit(const QFont& font) const {
+    // The widest texts the short columns hold, column by column; empty: a free text column.
+    static const std::vector<QString> travel = {QStringLiteral("00.00.00"),
+                                                QStringLiteral("00:00"),
+                                                {},
+                                                {},
+                                                QStringLiteral("00:00"),
+                                                {},
+                                                QStringLiteral("0000,00"),
+                                                QStringLiteral("NOK"),
+                                                QStringLiteral("00,00"),
+                                                QStringLiteral("00000,00")};
+    static const std::vector<QString> outlays = {
+        QStringLiteral("00.00.00"), {},
+        QStringLiteral("00000,00"), QStringLiteral("NOK"),
+        QStringLiteral("00,00"),    QStringLiteral("00000,00")};
+    QFontMetrics fm(font);
+    // A cell's text margins, and room for the scroll bar that a long list shows.
+    int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (auto [id, columns, samples] : {std::tuple{kIdTravelList, TravelListColumns(), &travel},
+                                        std::tuple{kIdOutlayList, OutlayListColumns(), &outlays}}) {
+        const ControlTemplate* list = nullptr;
+        for (const ControlTemplate& t : FormTemplate()) {
+            if (t.id == id) {
+                list = &t;
+            }
+        }
+        if (!list) {
+            continue;
+        }
+        int inner = ToPixels(list->rect).width() - 2 - scrollBar;
+        for (std::size_t i = 0; i < columns.size() && i < samples->size(); ++i) {
+            const QString& sample = (*samples)[i];
+            if (!sample.isEmpty() &&
+                fm.horizontalAdvance(sample) + margins > inner * columns[i].widthPercent / 100) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 QRect CFormWidget::ToPixels(const DialogRect& r) const {
@@ -199,12 +255,7 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
     QWidget* w = nullptr;
     switch (t.kind) {
         case ControlKind::GroupBox: {
-            auto* box = new QGroupBox(text, page);
-            // The title sits on the frame's top line, as on the original's forms.
-            box->setStyleSheet(QStringLiteral(
-                "QGroupBox { margin-top: 0.5em; }"
-                "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-            w = box;
+            w = new QGroupBox(text, page);
             break;
         }
         case ControlKind::Static: {
@@ -696,12 +747,20 @@ void CFormWidget::SetColumns(int id, std::span<const ListColumn> columns) {
 
 void CFormWidget::FitColumns(Control& c) {
     auto* list = static_cast<QTreeWidget*>(c.w);
-    int inner = list->viewport()->width();
-    if (inner <= 0) {
-        inner = list->width() - 2 * list->frameWidth();
-    }
+    // The width beside a vertical scroll bar, which a long list shows: the columns then stay
+    // as they are when it comes.
+    int inner = list->width() - 2 * list->frameWidth() -
+                list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    int used = 0;
     for (std::size_t i = 0; i < c.columnPercents.size(); ++i) {
-        list->setColumnWidth(static_cast<int>(i), inner * c.columnPercents[i] / 100);
+        int width = inner * c.columnPercents[i] / 100;
+        // The shares add up to 101 %: the last column takes what is left, so that no
+        // horizontal scroll bar is needed.
+        if (i + 1 == c.columnPercents.size()) {
+            width = std::max(1, std::min(width, inner - used));
+        }
+        list->setColumnWidth(static_cast<int>(i), width);
+        used += width;
     }
 }
 

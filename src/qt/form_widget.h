@@ -90,6 +90,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     void Connect(Control& c);
     void SetTabOrder();
     void PickFonts();
+    bool ListSamplesFit(const QFont& font) const;
     Control* Find(int id);
     const Control* Find(int id) const;
     int ControlIdOf(const QWidget* w) const;

@@ -1,50 +1,73 @@
-// The main window: owns the claim document, the form view and the form's widgets, shows the
-// title and the status bar, and is the platform the document and the form talk to.
+// The main window: shows what the shell (CFerdixApp) decides and forwards what the user does.
+// It builds the menus, toolbar, keys and status bar from the command table, hosts the form's
+// widgets, and is the platform the shell and the document talk to: message boxes, file
+// dialogs, the small dialogs, help, the bars and the recent-file list.
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
-#include <cstdint>
+#include <QPointer>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/ferdix_app.h"
+#include "app/shell_platform.h"
 #include "claim/claim_host.h"
-#include "claim/ferdix_doc.h"
-#include "form/ferdix_view.h"
+#include "qt/help_window.h"
 
+class QAction;
 class QLabel;
+class QMenu;
+class QToolBar;
 
 namespace ferdix {
 
 class CFormWidget;
 class IDialogs;
 
-// Window height for a desktop work area whose bottom edge is at `workAreaBottom` pixels.
-int MainWindowHeight(int workAreaBottom);
-inline constexpr int kMainWindowWidth = 640;
-inline constexpr int kTotalPaneWidth = 100;
+// The print back ends. One left empty tells the user that printing is not in this build.
+struct PrintBackEnds {
+    std::function<void()> print;
+    std::function<void()> preview;
+    std::function<void()> setup;
+    std::function<void()> exportPdf;
+};
 
-class CMainFrame final : public QMainWindow, public IClaimHost, public IViewHost {
+// Where the recent-file list is kept: the per-user settings of organisation "Tovrand",
+// application "Ferdix22", under $XDG_CONFIG_HOME (else ~/.config), read when asked.
+QString UserSettingsPath();
+
+class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPlatform {
   public:
-    CMainFrame(const IClock& clock, const FileLocations* files, const ProgramSettings& settings,
-               IDialogs& dialogs, QWidget* parent = nullptr);
+    CMainFrame(const IClock& clock, IDialogs& dialogs, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // The first claim: the one at `path`, or a new one when there is none or it cannot be read.
-    void StartWith(const std::string& path);
-    // Width and height from the screen's work area, top edge at its top.
+    // The shell's start-up; then the focus goes to the first field.
+    bool Start(const StartupArgs& args);
+    // 640 pixels wide, the height from the screen's work area, the top edge at its top.
     void PlaceOnScreen();
+    void SetPrintBackEnds(PrintBackEnds backEnds) { m_print = std::move(backEnds); }
 
-    CFerdixDoc& Document() { return m_doc; }
-    CFerdixView& View() { return *m_view; }
+    CFerdixApp& App() { return m_app; }
     CFormWidget& Form() { return *m_form; }
+    // The action of a command of the table, or null.
+    QAction* Action(int command) const;
+    QMenu* FileMenu() const { return m_menus.empty() ? nullptr : m_menus.front(); }
+    const std::vector<QMenu*>& Menus() const { return m_menus; }
+    QToolBar* ToolBar() const { return m_toolBar; }
     QLabel* MessagePane() const { return m_message; }
     QLabel* TotalPane() const { return m_total; }
+    // Null until help was first asked for.
+    CHelpWindow* HelpWindow() const { return m_help; }
 
-    // Until the shell's command table comes: New, Open and Save on their usual keys.
-    void FileNew();
-    void FileOpen();
-    void FileSave();
+    // Carries out a command as its menu item, button or key does.
+    void RunCommand(int command);
+    // Every action's enabled and checked state from the shell, now.
+    void UpdateCommandStates();
 
     // IClaimHost
     MsgAnswer ShowMessage(const MessageRequest& request) override;
@@ -52,21 +75,71 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IViewHost
     void TitleChanged(const std::string& title) override;
     std::optional<std::string> AskFilePath(const FileDialogRequest& request) override;
 
-    // IViewHost
-    std::optional<std::uint32_t> AskKmSoFar(std::uint32_t current) override;
+    // IShellPlatform
+    void Print() override;
+    void PrintPreview() override;
+    void PrinterSetup() override;
+    void ExportPdf() override;
+    void ShowHelpTopic(int topic) override;
+    void ShowContextHelp() override;
+    bool IsToolBarVisible() const override;
+    void ShowToolBar(bool visible) override;
+    bool IsStatusBarVisible() const override;
+    void ShowStatusBar(bool visible) override;
+    void CloseMainWindow() override;
+    DialogResult RunRatesDialog(CRatesDlg& dialog) override;
+    DialogResult RunKmSoFarDialog(CKmSoFarDlg& dialog) override;
+    void RunAboutDialog(const CAboutDlg& dialog) override;
+    std::vector<std::string> LoadRecentFiles() override;
+    void SaveRecentFiles(const std::vector<std::string>& paths) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Forwards the form's events to the shell, then has the commands' states follow.
+    class FormEventRelay final : public IFormEvents {
+      public:
+        explicit FormEventRelay(CMainFrame& frame) : m_frame(frame) {}
+        void OnChange(int id) override;
+        void OnLeave(int id) override;
+        void OnClick(int id) override;
+        void OnSelChange(int id) override;
+        void OnDoubleClick(int id) override;
+
+      private:
+        CMainFrame& m_frame;
+    };
+
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void RebuildRecentFiles();
+    void ScheduleCommandUpdate();
     void FocusFirstField();
+    void PrintUnavailable();
+    bool HandleDrop(QEvent* event);
 
     IDialogs& m_dialogs;
-    CFerdixDoc m_doc;
     CFormWidget* m_form;
-    std::unique_ptr<CFerdixView> m_view;
-    QLabel* m_message;
-    QLabel* m_total;
+    FormEventRelay m_events{*this};
+    CFerdixApp m_app;
+    std::map<int, QAction*> m_actions;
+    // Keys that are also a menu's mnemonic: the command wins, as on the original platform.
+    std::map<QKeySequence, int> m_mnemonicKeys;
+    std::vector<QMenu*> m_menus;
+    QAction* m_recentAnchor = nullptr;
+    std::vector<QAction*> m_recentActions;
+    std::vector<std::string> m_recentShown;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_message = nullptr;
+    QLabel* m_total = nullptr;
+    QPointer<CHelpWindow> m_help;
+    PrintBackEnds m_print;
+    bool m_updatePending = false;
+    bool m_titleChanged = false;
 };
 
 }  // namespace ferdix

@@ -36,8 +36,11 @@ int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostrea
     // from the settings or the program's name, unless the command names one.
     FileLocations files = LocateProgramFiles();
     SetDateOrder(DecideDateOrder(files));
+    // The name it was started by decides, as in the window: a link named "ferdixn" prints
+    // nynorsk, while the files lie beside the program the link points to.
+    std::string invokedAs = programName && *programName ? programName : ExecutablePath();
     int standard = args.writtenStandard != 0 ? args.writtenStandard
-                                             : DecideStartWrittenStandard(files, ExecutablePath());
+                                             : DecideStartWrittenStandard(files, invokedAs);
     SetWrittenStandardValue(standard);
 
     HeadlessHost host(err);

@@ -19,6 +19,8 @@
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "print/print_job.h"
+#include "qt/form_widget.h"
+#include "qt/main_frame.h"
 #include "qt/qt_surface.h"
 #include "qt/qt_text.h"
 
@@ -284,6 +286,19 @@ bool CPrintService::ExportPdf(QWidget* parent, const PrintSource& source,
         Tell(parent, source, "Feil ved eksport", "PDF-filen ble ikke lagret.\n" + result.error);
     }
     return result.ok;
+}
+
+void ConnectPrintService(CMainFrame& frame, CPrintService& service) {
+    auto source = [&frame] { return PrintSourceOf(*frame.App().Document(), frame.Form()); };
+    frame.SetPrintBackEnds({
+        [&frame, &service, source] { service.Print(&frame, source()); },
+        [&frame, &service, source] { service.Preview(&frame, source()); },
+        [&frame, &service] { service.PageSetup(&frame); },
+        [&frame, &service, source] {
+            service.ExportPdf(&frame, source(),
+                              PdfExportTargetOf(*frame.App().Document(), frame.App().Settings()));
+        },
+    });
 }
 
 }  // namespace ferdix

@@ -18,6 +18,8 @@ class QWidget;
 
 namespace ferdix {
 
+class CMainFrame;
+
 struct RenderResult {
     bool ok = false;
     int pages = 0;
@@ -63,5 +65,10 @@ class CPrintService {
   private:
     std::unique_ptr<QPrinter> m_printer;
 };
+
+// Printing, the preview, the printer set-up and the PDF export of the main window go to the
+// service, with the claim, the written standard and the form's written-date field as they are
+// when the command runs. The service must outlive the window.
+void ConnectPrintService(CMainFrame& frame, CPrintService& service);
 
 }  // namespace ferdix

@@ -55,7 +55,7 @@ bool IsRealisedAs(const QFont& font, const QString& face) {
 }
 
 const QImage& HeaderMarkImage() {
-    static const QImage image(QStringLiteral(":/ferdix/header_mark.png"));
+    static const QImage image(QStringLiteral(":/header_mark.png"));
     return image;
 }
 

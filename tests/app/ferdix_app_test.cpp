@@ -42,7 +42,7 @@ TEST_F(ShellTest, StartsWithANewClaimWithoutACommandLine) {
     EXPECT_EQ(app.RecentFiles().Entries(), (std::vector<std::string>{"/tmp/a.tur", "/tmp/b.tur"}));
     EXPECT_TRUE(host.messages.empty());
     // Once only.
-    EXPECT_FALSE(app.InitInstance({dir.File("ferdix"), "", ""}));
+    EXPECT_FALSE(app.InitInstance({dir.File("ferdix"), "", "", ""}));
 }
 
 TEST_F(ShellTest, StartsWithTheClaimNamedOnTheCommandLine) {
@@ -58,6 +58,19 @@ TEST_F(ShellTest, StartsWithTheClaimNamedOnTheCommandLine) {
     EXPECT_EQ(host.LastStatus(), std::string("Beløp: "_cp) + NetText());
     EXPECT_EQ(app.RecentFiles().Entries(), (std::vector<std::string>{path}));
     EXPECT_EQ(platform.kept, app.RecentFiles().Entries());
+}
+
+// The form's first set-up is skipped while a claim loads, so the start-up must have set the
+// form up before it reads the claim named on the command line.
+TEST_F(ShellTest, AClaimFromTheCommandLineFindsTheFormSetUp) {
+    ASSERT_TRUE(Start(SavedClaim("reise.tur")));
+    EXPECT_FALSE(controls.Columns(kIdTravelList).empty());
+    EXPECT_FALSE(controls.Columns(kIdOutlayList).empty());
+    EXPECT_GT(controls.Rows(kIdTravelList).size(), 0u);
+    EXPECT_FALSE(controls.Items(kIdDayCountry).empty());
+    EXPECT_FALSE(controls.Items(kIdTravelCurrency).empty());
+    EXPECT_FALSE(controls.Items(kIdTravelMeans).empty());
+    EXPECT_TRUE(controls.HasFixedFont(kIdTravelList));
 }
 
 TEST_F(ShellTest, AClaimThatCannotBeReadIsReportedAndANewClaimStarts) {
@@ -134,6 +147,22 @@ INSTANTIATE_TEST_SUITE_P(
                           DateOrder::YearFirst},
         StartSettingsCase{"ProgramNamedWithN", "", "", "ferdixn", kNynorsk, DateOrder::DayFirst}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// Started through a link named "ferdixn": the name decides the written standard, and the rate
+// files are still found beside the program the link points to.
+TEST_F(ShellTest, TheNameTheProgramWasStartedByDecidesTheWrittenStandard) {
+    StartupArgs args{dir.File("ferdix"), "", dir.File("config"), "/usr/bin/ferdixn"};
+    ASSERT_TRUE(app.InitInstance(args));
+    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(app.Files().ferdixIni, dir.File("ferdix.ini"));
+    EXPECT_EQ(Text(kIdDayDomesticOver12hRate), "445,00");
+}
+
+TEST_F(ShellTest, WithoutTheStartNameTheProgramPathDecides) {
+    StartupArgs args{dir.File("ferdix"), "", dir.File("config"), ""};
+    ASSERT_TRUE(app.InitInstance(args));
+    EXPECT_EQ(WrittenStandard(), kBokmal);
+}
 
 TEST_F(ShellTest, FolderSettingsReachTheFileDialogsAndTheProfile) {
     WriteFile(dir.File("ferdix.ini"),

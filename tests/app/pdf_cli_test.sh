@@ -133,6 +133,14 @@ nynorsk)
     text=$(pdftotext -layout "$work/n.pdf" -)
     expect_lines "$text" 'Reiserekning' \
         'Brukte satsar: Innanlands per 01\.02\.2026; utanlands per 15\.01\.2026'
+    # So does a link of that name; the settings are those beside the program it points to.
+    mkdir "$work/link"
+    ln -s "$(readlink -f "$ferdix")" "$work/link/ferdixn"
+    run "$work/link/ferdixn" --pdf "$work/l.pdf" "$claims/full_claim.tur"
+    expect_rc 0
+    text=$(pdftotext -layout "$work/l.pdf" -)
+    expect_lines "$text" 'Reiserekning' \
+        'Brukte satsar: Innanlands per 01\.03\.2010; utanlands per 01\.01\.2011'
     run "$nynorsk" --pdf "$work/b.pdf" --bokmal "$claims/full_claim.tur"
     expect_rc 0
     text=$(pdftotext -layout "$work/b.pdf" -)

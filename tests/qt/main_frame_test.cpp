@@ -1,19 +1,37 @@
 #include "qt/main_frame.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QUrl>
 #include <filesystem>
 #include <memory>
+#include <set>
 
+#include "app/commands.h"
+#include "app/rates_dlg.h"
 #include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
 #include "qt/form_widget.h"
+#include "qt/help_window.h"
 #include "qt/qt_text.h"
+#include "qt/template_dialogs.h"
 #include "qt_suites.h"
 #include "qt_support.h"
 #include "support/program_state.h"
@@ -31,7 +49,7 @@ class MainFrameTest : public QObject {
     std::unique_ptr<ProgramStateGuard> m_state;
     FixedClock m_clock{CivilTime{2006, 3, 14, 10, 0, 0}};
     ScriptedDialogs m_dialogs;
-    FileLocations m_files;
+    std::string m_program;
     std::unique_ptr<CMainFrame> m_frame;
 
     std::string Golden() const {
@@ -43,12 +61,36 @@ class MainFrameTest : public QObject {
         WriteFile(path, Golden());
         return path;
     }
-    QWidget* W(int id) const { return m_frame->Form().ControlWidget(id); }
+    void Start(const std::string& commandLine = "") {
+        StartupArgs args{m_program + "ferdix", commandLine, m_home->Path("config/ferdix"), ""};
+        QVERIFY(m_frame->Start(args));
+    }
+    CFormWidget& Form() { return m_frame->Form(); }
+    QWidget* W(int id) { return Form().ControlWidget(id); }
+    QTreeWidget* List(int id) { return qobject_cast<QTreeWidget*>(W(id)); }
+    QAction* A(int command) { return m_frame->Action(command); }
     QString Total() const { return m_frame->TotalPane()->text(); }
+    std::string Text(int id) { return Cp1252ToUtf8(Form().GetText(id)); }
     void Show() {
         m_frame->show();
         QApplication::setActiveWindow(m_frame.get());
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    }
+    // Clicks into the field, types character by character at its end, and leaves it with Tab.
+    void Fill(int id, const char* utf8) {
+        QWidget* w = W(id);
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        QTest::keyClicks(w, QString::fromUtf8(utf8));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    void SelectRow(int list, int row) {
+        QTreeWidget* tree = List(list);
+        QTreeWidgetItem* item = tree->topLevelItem(row);
+        QVERIFY(item);
+        Form().ensureWidgetVisible(tree);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(item).center());
     }
 
   private slots:
@@ -57,16 +99,13 @@ class MainFrameTest : public QObject {
         m_state = std::make_unique<ProgramStateGuard>();
         SetWrittenStandardValue(kBokmal);
         SetDateOrder(DateOrder::DayFirst);
-        std::string dir = m_home->Path("program/");
-        fs::create_directories(dir);
+        m_program = m_home->Path("program/");
+        fs::create_directories(m_program);
         for (const char* name : {"ferdix.ini", "land.ini"}) {
-            fs::copy_file(fs::path(FERDIX_RESOURCES_DIR) / name, fs::path(dir) / name);
+            fs::copy_file(fs::path(FERDIX_RESOURCES_DIR) / name, fs::path(m_program) / name);
         }
-        m_files = FileLocations{dir, dir + "ferdix.ini", dir + "land.ini",
-                                m_home->Path("config/ferdix/reisende.ini"),
-                                m_home->Path("config/ferdix/")};
         m_dialogs = ScriptedDialogs();
-        m_frame = std::make_unique<CMainFrame>(m_clock, &m_files, ProgramSettings{}, m_dialogs);
+        m_frame = std::make_unique<CMainFrame>(m_clock, m_dialogs);
     }
     void cleanup() {
         m_frame.reset();
@@ -75,139 +114,419 @@ class MainFrameTest : public QObject {
     }
 
     void startsWithANewClaimReadyForTyping() {
-        m_frame->StartWith("");
+        Start();
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - Untitled"));
         QCOMPARE(m_frame->MessagePane()->text(), QStringLiteral("Klar"));
         QCOMPARE(Total(), QString::fromUtf8("Beløp: 0,00"));
-        QCOMPARE(m_frame->Form().GetFocus(), kIdPersonId);
         // The rates of ferdix.ini are in their fields and in the claim, which is not modified.
-        QCOMPARE(m_frame->Form().GetText(kIdDayDomesticOver12hRate), std::string("445,00"));
-        QCOMPARE(m_frame->Document().LineValue(4, 1), 445.0f);
-        QVERIFY(!m_frame->Document().IsModified());
+        QCOMPARE(Form().GetText(kIdDayDomesticOver12hRate), std::string("445,00"));
+        QVERIFY(!m_frame->App().Document()->IsModified());
         QVERIFY(m_dialogs.messages.empty());
         Show();
         QCOMPARE(QApplication::focusWidget(), W(kIdPersonId));
     }
 
-    void typingACountUpdatesTheAmountTheTotalAndTheTitle() {
-        m_frame->StartWith("");
+    void startsWithTheClaimNamedOnTheCommandLineAndKeepsItAsRecent() {
+        std::string path = ClaimCopy();
+        Start(path);
         Show();
-        m_frame->Form().SetFocus(kIdDayDomesticOver12hCount);
-        QTest::keyClicks(W(kIdDayDomesticOver12hCount), QStringLiteral("2"));
-        QCOMPARE(m_frame->Form().GetText(kIdDayDomesticOver12hAmount), std::string("890,00"));
-        QCOMPARE(Total(), QString::fromUtf8("Beløp: 890,00"));
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - Untitled *"));
-        QTest::keyClicks(W(kIdDayDomesticOver12hCount), QStringLiteral("0"));
-        QCOMPARE(Total(), QString::fromUtf8("Beløp: 8900,00"));
-        // A field bound on leaving reaches the claim when the user moves on.
-        m_frame->Form().SetFocus(kIdName);
-        QTest::keyClicks(W(kIdName), QString::fromUtf8("Åse Ødegård"));
-        QCOMPARE(m_frame->Document().Traveller().Name(), std::string());
-        QTest::keyClick(W(kIdName), Qt::Key_Tab);
-        QCOMPARE(m_frame->Document().Traveller().Name(), std::string("Åse Ødegård"_cp));
-    }
-
-    void startsWithTheClaimNamedOnTheCommandLine() {
-        m_frame->StartWith(ClaimCopy());
         QCOMPARE(Total(), QString::fromUtf8("Beløp: 1024594,00"));
         QLabel* pane = m_frame->TotalPane();
         QVERIFY(pane->width() >= 100);
         QVERIFY(pane->fontMetrics().horizontalAdvance(Total()) <= pane->contentsRect().width());
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - full_claim.tur"));
-        QCOMPARE(m_frame->Form().GetText(kIdName), std::string("Kari Nordmann"));
-        QVERIFY(m_frame->Form().RowCount(kIdTravelList) > 0);
-        QVERIFY(!m_frame->Document().IsModified());
-        QCOMPARE(m_frame->Form().GetFocus(), kIdPersonId);
+        QCOMPARE(Text(kIdName), std::string("Kari Nordmann"));
+        QCOMPARE(QApplication::focusWidget(), W(kIdPersonId));
+
+        // The recent-file list lives in the user's settings, and the next run shows it.
+        QString settings = UserSettingsPath();
+        QVERIFY(settings.startsWith(QString::fromStdString(m_home->Path("config/"))));
+        QCOMPARE(QSettings(settings, QSettings::IniFormat).value("Recent File List/File1"),
+                 QVariant(PathToQString(path)));
+        m_frame.reset();
+        m_frame = std::make_unique<CMainFrame>(m_clock, m_dialogs);
+        Start();
+        QMenu* file = m_frame->FileMenu();
+        emit file->aboutToShow();
+        QStringList texts;
+        for (QAction* a : file->actions()) {
+            texts << a->text();
+        }
+        QVERIFY(texts.contains(PathToQString(RecentFileMenuText(0, path))));
     }
 
     void anUnreadableClaimIsReportedAndANewOneStarts() {
-        m_frame->StartWith(m_home->Path("finnes-ikke.tur"));
+        Start(m_home->Path("finnes-ikke.tur"));
         QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
         QCOMPARE(ToQString(m_dialogs.messages[0].caption), QString::fromUtf8("Feil ved åpning"));
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - Untitled"));
         QCOMPARE(Total(), QString::fromUtf8("Beløp: 0,00"));
     }
 
-    // Read through the widgets and written back: the refresh changed nothing in the claim.
-    void savingWritesTheClaimByteForByte() {
+    void typingUpdatesTheAmountTheTotalAndTheTitle() {
+        Start();
+        Show();
+        QWidget* count = W(kIdDayDomesticOver12hCount);
+        QTest::mouseClick(count, Qt::LeftButton);
+        QTest::keyClicks(count, QStringLiteral("2"));
+        QCOMPARE(Form().GetText(kIdDayDomesticOver12hAmount), std::string("890,00"));
+        QCOMPARE(Total(), QString::fromUtf8("Beløp: 890,00"));
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - Untitled *"));
+        QTest::keyClicks(count, QStringLiteral("0"));
+        QCOMPARE(Total(), QString::fromUtf8("Beløp: 8900,00"));
+        // A field bound on leaving reaches the claim when the user moves on.
+        QWidget* name = W(kIdName);
+        QTest::mouseClick(name, Qt::LeftButton);
+        QTest::keyClicks(name, QString::fromUtf8("Åse Ødegård"));
+        QCOMPARE(m_frame->App().Document()->Traveller().Name(), std::string());
+        QTest::keyClick(name, Qt::Key_Tab);
+        QCOMPARE(m_frame->App().Document()->Traveller().Name(), std::string("Åse Ødegård"_cp));
+    }
+
+    void tabReachesEveryFieldFromTheFirst() {
+        Start();
+        Show();
+        std::set<QWidget*> visited;
+        QWidget* first = QApplication::focusWidget();
+        QCOMPARE(first, W(kIdPersonId));
+        QTest::keyClick(first, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), W(kIdName));
+        for (int i = 0; i < 400 && !visited.count(QApplication::focusWidget()); ++i) {
+            visited.insert(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // Every enabled field one can type in lies on the round.
+        for (QLineEdit* edit : Form().Page()->findChildren<QLineEdit*>()) {
+            if (edit->isVisible() && edit->isEnabled() && !edit->isReadOnly()) {
+                QWidget* control = edit;
+                if (auto* combo = qobject_cast<QWidget*>(edit->parent());
+                    combo && combo->inherits("QComboBox")) {
+                    control = combo;
+                }
+                QVERIFY2(visited.count(control) || visited.count(edit->focusProxy()),
+                         qPrintable(control->accessibleName()));
+            }
+        }
+    }
+
+    void registeringATravelLineShowsItWholeAndPreparesTheNextLeg() {
+        Start();
+        Show();
+        Fill(kIdTravelDate, "05.03.26");
+        Fill(kIdTravelTime, "08:00");
+        Fill(kIdTravelFrom, "Oslo");
+        Fill(kIdTravelArrival, "14:00");
+        Fill(kIdTravelTo, "Bergen");
+        Fill(kIdTravelMeans, "Fly");
+        Fill(kIdTravelSum, "1450");
+        QTest::mouseClick(W(kIdTravelRegister), Qt::LeftButton);
+
+        QTreeWidget* list = List(kIdTravelList);
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QTreeWidgetItem* row = list->topLevelItem(0);
+        QCOMPARE(row->text(0), QStringLiteral("05.03.26"));
+        QCOMPARE(row->text(9), QStringLiteral("1450,00"));
+        QCOMPARE(Total(), QString::fromUtf8("Beløp: 1450,00"));
+        QCOMPARE(Text(kIdTravelFrom), std::string("Bergen"));
+        QCOMPARE(Text(kIdTravelTime), std::string("14:00"));
+        QCOMPARE(Text(kIdTravelTo), std::string());
+        QCOMPARE(QApplication::focusWidget(), W(kIdTravelDate));
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - Untitled *"));
+    }
+
+    // The list font is small enough that dates, times and amounts are not cut.
+    void listColumnsShowDatesTimesAndAmountsWhole() {
+        Start(ClaimCopy());
+        Show();
+        int margins = 2 * (Form().style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        for (auto [id, columns] : {std::pair{kIdTravelList, std::vector<int>{0, 1, 4, 6, 9}},
+                                   std::pair{kIdOutlayList, std::vector<int>{0, 2, 5}}}) {
+            QTreeWidget* list = List(id);
+            QVERIFY(list->topLevelItemCount() > 0);
+            QFontMetrics fm(list->font());
+            for (int r = 0; r < list->topLevelItemCount(); ++r) {
+                for (int c : columns) {
+                    QString text = list->topLevelItem(r)->text(c).trimmed();
+                    // Amounts up to 99 999,99 kroner; the test claim has larger ones too.
+                    if (text.size() > 8) {
+                        continue;
+                    }
+                    QVERIFY2(fm.horizontalAdvance(text) + margins <= list->columnWidth(c),
+                             qPrintable(text));
+                }
+            }
+        }
+    }
+
+    void editActionsFollowTheListSelectionAndTheirKeys() {
+        Start(ClaimCopy());
+        Show();
+        QAction* editTravel = A(kCmdEditTravelLine);
+        QAction* editOutlay = A(kCmdEditOutlayLine);
+        QVERIFY(!editTravel->isEnabled());
+        QVERIFY(!editOutlay->isEnabled());
+        int travelRows = List(kIdTravelList)->topLevelItemCount();
+        SelectRow(kIdTravelList, 0);
+        QTRY_VERIFY(editTravel->isEnabled());
+        QVERIFY(!editOutlay->isEnabled());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(List(kIdTravelList)->topLevelItemCount(), travelRows - 1);
+        QCOMPARE(QApplication::focusWidget(), W(kIdTravelDate));
+        QVERIFY(!Text(kIdTravelFrom).empty());
+        QTRY_VERIFY(!editTravel->isEnabled());
+
+        // Alt+H is also the mnemonic of "&Hjelp"; the command wins.
+        int outlayRows = List(kIdOutlayList)->topLevelItemCount();
+        SelectRow(kIdOutlayList, 0);
+        QTRY_VERIFY(editOutlay->isEnabled());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
+        QCOMPARE(List(kIdOutlayList)->topLevelItemCount(), outlayRows - 1);
+        QCOMPARE(QApplication::focusWidget(), W(kIdOutlayDate));
+        QVERIFY(!m_frame->Menus().back()->isVisible());
+    }
+
+    void writtenStandardSwitchesFromTheMenuAndTheToolBar() {
+        Start();
+        Show();
+        QVERIFY(A(kCmdBokmal)->isChecked());
+        QVERIFY(A(kCmdBokmalToolbar)->isChecked());
+        // "&Vis" > "&Nynorsk"
+        QMenu* view = m_frame->Menus()[2];
+        QVERIFY(view->actions().contains(A(kCmdNynorsk)));
+        A(kCmdNynorsk)->trigger();
+        QCOMPARE(Text(kIdNameLabel), std::string("Namn"));
+        QCOMPARE(W(kIdName)->accessibleName(), QStringLiteral("Namn"));
+        QCOMPARE(Total(), QStringLiteral("Sum: 0,00"));
+        QVERIFY(A(kCmdNynorsk)->isChecked());
+        QVERIFY(A(kCmdNynorskToolbar)->isChecked());
+        QVERIFY(!A(kCmdBokmal)->isChecked());
+
+        QWidget* bokmal = m_frame->ToolBar()->widgetForAction(A(kCmdBokmalToolbar));
+        QTest::mouseClick(bokmal, Qt::LeftButton);
+        QCOMPARE(Text(kIdNameLabel), std::string("Navn"));
+        QCOMPARE(W(kIdName)->accessibleName(), QStringLiteral("Navn"));
+        QCOMPARE(Total(), QString::fromUtf8("Beløp: 0,00"));
+        QVERIFY(A(kCmdBokmal)->isChecked());
+        QVERIFY(!A(kCmdNynorskToolbar)->isChecked());
+    }
+
+    void menusToolBarAndPromptsFollowTheCommandTable() {
+        Start();
+        Show();
+        QStringList titles;
+        for (QMenu* m : m_frame->Menus()) {
+            titles << m->title();
+        }
+        QCOMPARE(titles, (QStringList{"&Fil", "&Editer", "&Vis", "&Hjelp"}));
+        QCOMPARE(m_frame->FileMenu()->actions().front()->text(), QStringLiteral("&Ny\tCtrl+N"));
+        QCOMPARE(A(kCmdEditOutlayLine)->text(), QStringLiteral("Endre &hotellutlegg\tAtl+H"));
+        QList<QAction*> buttons;
+        for (QAction* a : m_frame->ToolBar()->actions()) {
+            if (!a->isSeparator()) {
+                buttons << a;
+                QVERIFY(!a->icon().isNull());
+                QVERIFY(!a->toolTip().isEmpty());
+            }
+        }
+        QList<QAction*> expected;
+        for (int id : ToolBarLayout()) {
+            if (id != kToolBarGap) {
+                expected << A(id);
+            }
+        }
+        QCOMPARE(buttons, expected);
+        QCOMPARE(A(kCmdFileNew)->toolTip(), QStringLiteral("Ny"));
+
+        // Pointing at a button shows its prompt in place of "Klar".
+        QWidget* button = m_frame->ToolBar()->widgetForAction(A(kCmdFileNew));
+        QTest::mouseMove(button);
+        QTRY_COMPARE(m_frame->statusBar()->currentMessage(),
+                     QStringLiteral("Oppretter en ny reiseregning"));
+
+        // Hiding the toolbar from the menu takes its check mark away.
+        QVERIFY(A(kCmdViewToolBar)->isChecked());
+        A(kCmdViewToolBar)->trigger();
+        QVERIFY(m_frame->ToolBar()->isHidden());
+        QVERIFY(!A(kCmdViewToolBar)->isChecked());
+    }
+
+    void ctrlSSavesTheClaimByteForByte() {
         std::string path = ClaimCopy();
-        m_frame->StartWith(path);
+        Start(path);
         Show();
         fs::remove(path);
-        QTest::keyClick(m_frame.get(), Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(ReadFile(path), Golden() + '\0');
         QVERIFY(m_dialogs.messages.empty());
 
-        m_frame->Form().SetFocus(kIdName);
-        QTest::keyClicks(W(kIdName), QStringLiteral("x"));
-        QTest::keyClick(W(kIdName), Qt::Key_Tab);
-        std::string copy = m_home->Path("kopi.tur");
-        m_dialogs.paths.push_back(copy);
-        m_frame->Document().OnFileSaveAs();
-        QCOMPARE(m_frame->windowTitle(), PathToQString("Ferdix - " + copy));
-        std::string saved = ReadFile(copy);
-        QVERIFY(saved.find("Navn: Kari Nordmannx\r\n") != std::string::npos);
-    }
-
-    void openKeyReadsTheChosenClaimAndFocusesTheFirstField() {
-        m_frame->StartWith("");
-        Show();
-        std::string path = ClaimCopy();
-        m_dialogs.paths.push_back(path);
-        m_frame->Form().SetFocus(kIdRemarks);
-        QTest::keyClick(m_frame.get(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(m_dialogs.fileDialogs.size(), std::size_t(1));
-        QVERIFY(!m_dialogs.fileDialogs[0].save);
-        QCOMPARE(m_frame->windowTitle(), PathToQString("Ferdix - " + path));
-        QCOMPARE(Total(), QString::fromUtf8("Beløp: 1024594,00"));
-        QCOMPARE(m_frame->Form().GetFocus(), kIdPersonId);
-        QCOMPARE(m_frame->Form().ScrollPosition(), 0);
+        Fill(kIdName, "x");
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - full_claim.tur *"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(ReadFile(path).find("Navn: Kari Nordmannx\r\n") != std::string::npos);
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - full_claim.tur"));
     }
 
     void closingAModifiedClaimAsksFirst() {
-        m_frame->StartWith("");
+        Start();
         Show();
-        m_frame->Form().SetFocus(kIdName);
-        QTest::keyClicks(W(kIdName), QStringLiteral("Kari"));
+        QWidget* name = W(kIdName);
+        QTest::mouseClick(name, Qt::LeftButton);
+        QTest::keyClicks(name, QStringLiteral("Kari"));
         m_dialogs.answers.push_back(MsgAnswer::Cancel);
-        QVERIFY(!m_frame->close());
+        QTest::keyClick(name, Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(m_frame->isVisible());
         QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
         QCOMPARE(m_dialogs.messages[0].buttons, MsgButtons::YesNoCancel);
         // The text typed last reached the claim before the question.
-        QCOMPARE(m_frame->Document().Traveller().Name(), std::string("Kari"));
+        QCOMPARE(m_frame->App().Document()->Traveller().Name(), std::string("Kari"));
         m_dialogs.answers.push_back(MsgAnswer::No);
         QVERIFY(m_frame->close());
     }
 
+    void ratesDialogChangesTheFormAtOnce() {
+        Start();
+        Show();
+        std::string ini = ReadFile(m_program + "ferdix.ini");
+        QString shownDuring;
+        QStringList items;
+        m_dialogs.users.push_back([&](QDialog& dialog) {
+            auto& rates = static_cast<CTemplateDialog&>(dialog);
+            auto* list = rates.ControlAs<QListWidget>(kIdRatesList);
+            for (int i = 0; i < list->count(); ++i) {
+                items << list->item(i)->text();
+            }
+            QListWidgetItem* car = list->findItems("Bil over 9000km", Qt::MatchExactly).value(0);
+            QVERIFY(car);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(car).center());
+            auto* value = rates.ControlAs<QLineEdit>(kIdRatesValue);
+            value->selectAll();
+            QTest::keyClicks(value, QStringLiteral("3,50"));
+            QTest::mouseClick(rates.ControlAs<QPushButton>(kIdRatesChange), Qt::LeftButton);
+            shownDuring = QString::fromStdString(Text(kIdCarOver9000Rate));
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QMenu* edit = m_frame->Menus()[1];
+        QVERIFY(edit->actions().contains(A(kCmdRatesDialog)));
+        A(kCmdRatesDialog)->trigger();
+        QCOMPARE(m_dialogs.dialogTitles, (std::vector<QString>{"Satser"}));
+        QStringList model;
+        for (const std::string& name : CRatesDlg(*m_frame->App().Document(), nullptr).ListItems()) {
+            model << ToQString(name);
+        }
+        QCOMPARE(items, model);
+        QCOMPARE(shownDuring, QStringLiteral("3,50"));
+        // Escape keeps the change for the run and writes nothing.
+        QCOMPARE(Text(kIdCarOver9000Rate), std::string("3,50"));
+        QCOMPARE(ReadFile(m_program + "ferdix.ini"), ini);
+    }
+
+    void kmDialogRefusesAnOutOfRangeFigureAndKeepsTheValidOne() {
+        Start();
+        Show();
+        bool openAfterRefusal = false;
+        m_dialogs.users.push_back([&](QDialog& dialog) {
+            auto& km = static_cast<CTemplateDialog&>(dialog);
+            auto* field = km.ControlAs<QLineEdit>(kIdKmSoFar);
+            QCOMPARE(field->text(), QStringLiteral("0"));
+            QCOMPARE(field->selectedText(), QStringLiteral("0"));
+            QTest::keyClicks(field, QStringLiteral("65536"));
+            QTest::keyClick(field, Qt::Key_Return);
+            openAfterRefusal = dialog.isVisible() && dialog.result() == QDialog::Rejected;
+            QCOMPARE(field->selectedText(), QStringLiteral("65536"));
+            QTest::keyClicks(field, QStringLiteral("12000"));
+            QTest::mouseClick(km.ControlAs<QPushButton>(kIdOk), Qt::LeftButton);
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier);
+        QCOMPARE(m_dialogs.dialogTitles,
+                 (std::vector<QString>{QString::fromUtf8("Km hittil i år")}));
+        QVERIFY(openAfterRefusal);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(ToQString(m_dialogs.messages[0].text),
+                 QStringLiteral("Please enter an integer between 0 and 65535."));
+        QCOMPARE(m_frame->App().Document()->Traveller().KmSoFar(), std::uint32_t(12000));
+    }
+
+    void helpShowsThePageOfTheWrittenStandard() {
+        Start();
+        Show();
+        A(kCmdHelpIndex)->trigger();
+        CHelpWindow* help = m_frame->HelpWindow();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->Topic(), kHelpTopicBokmal);
+        QVERIFY(help->toPlainText().contains(QStringLiteral("Slik fyller du ut en reiseregning")));
+        A(kCmdNynorsk)->trigger();
+        QTest::keyClick(m_frame.get(), Qt::Key_F1);
+        QCOMPARE(help->Topic(), kHelpTopicNynorsk);
+        QVERIFY(help->toPlainText().contains(QStringLiteral("Slik fyller du ut ei reiserekning")));
+    }
+
+    void printingWithoutABackEndSaysSoAndWithOneCallsIt() {
+        Start();
+        Show();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
+        QVERIFY(ToQString(m_dialogs.messages[0].text).contains("ikke tilgjengelig"));
+        int printed = 0;
+        m_frame->SetPrintBackEnds({[&] { ++printed; }, {}, {}, {}});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(printed, 1);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
+        // The PDF export on its key, without and with its back end.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(2));
+        int exported = 0;
+        m_frame->SetPrintBackEnds({{}, {}, {}, [&] { ++exported; }});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(exported, 1);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(2));
+    }
+
+    void aDroppedClaimOpensOnAnyField() {
+        Start();
+        Show();
+        std::string path = ClaimCopy();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(PathToQString(path))});
+        QWidget* target = W(kIdRemarks);
+        QPoint at(5, 5);
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_COMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - full_claim.tur"));
+        QCOMPARE(Total(), QString::fromUtf8("Beløp: 1024594,00"));
+        QCOMPARE(Text(kIdRemarks).find("file://"), std::string::npos);
+        QCOMPARE(QApplication::focusWidget(), W(kIdPersonId));
+    }
+
     void pageKeysScrollByHalfTheVisibleHeight() {
-        m_frame->StartWith("");
+        Start();
         m_frame->resize(640, 600);
         Show();
-        CFormWidget& form = m_frame->Form();
-        int half = form.VisibleHeight() / 2;
+        int half = Form().VisibleHeight() / 2;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
-        QCOMPARE(form.ScrollPosition(), half);
+        QCOMPARE(Form().ScrollPosition(), half);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
-        QCOMPARE(form.ScrollPosition(), 0);
-        int end = form.ContentHeight() - form.VisibleHeight();
+        QCOMPARE(Form().ScrollPosition(), 0);
+        int end = Form().ContentHeight() - Form().VisibleHeight();
         for (int i = 0; i < 40; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
         }
-        QCOMPARE(form.ScrollPosition(), end);
+        QCOMPARE(Form().ScrollPosition(), end);
     }
 
-    void nynorskTotalAndWindowSize() {
-        SetWrittenStandardValue(kNynorsk);
-        m_frame->StartWith("");
-        QCOMPARE(Total(), QStringLiteral("Sum: 0,00"));
-        QCOMPARE(m_frame->Form().GetText(kIdNameLabel), std::string("Namn"));
-        QCOMPARE(W(kIdName)->accessibleName(), QStringLiteral("Namn"));
+    void windowSizeFollowsTheWorkArea() {
+        Start();
         m_frame->PlaceOnScreen();
         QRect area = m_frame->screen()->availableGeometry();
+        WindowSize size = MainWindowSize(area.y() + area.height());
         QCOMPARE(m_frame->width(), 640);
-        QCOMPARE(m_frame->height(), MainWindowHeight(area.y() + area.height()));
+        QCOMPARE(m_frame->height(), size.height);
+        QCOMPARE(m_frame->y(), area.y());
     }
 };
 

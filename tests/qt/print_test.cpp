@@ -1,5 +1,6 @@
 // The printed form on Qt: the QPainter surface's metrics and placement, the PDF written
 // atomically, the preview's page count and the export through the print service.
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
@@ -10,17 +11,21 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
+#include "app/commands.h"
 #include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "claim/claim_file.h"
 #include "print/print_job.h"
+#include "qt/form_widget.h"
+#include "qt/main_frame.h"
 #include "qt/print_service.h"
 #include "qt/qt_surface.h"
 #include "qt/qt_text.h"
@@ -569,6 +574,65 @@ class PrintTest : public QObject {
         });
         service.Preview(nullptr, PrintSource{&doc, kBokmal, ""});
         QCOMPARE(shown, 4);
+    }
+
+    // Through the main window: the export writes the claim as the form shows it now (the field
+    // being typed in, the written-date field, the written standard), and the preview shows the
+    // claim's pages.
+    void theMainWindowExportsAndPreviewsWhatTheFormShows() {
+        IsolatedHome home;
+        std::string program = home.Path("program/");
+        fs::create_directories(program);
+        for (const char* name : {"ferdix.ini", "land.ini"}) {
+            fs::copy_file(fs::path(FERDIX_RESOURCES_DIR) / name, fs::path(program) / name);
+        }
+        std::string claim = home.Path("bergen.tur");
+        WriteFile(claim, ReadFile(ClaimPath()));
+        ScriptedDialogs dialogs;
+        FixedClock clock{CivilTime{2006, 3, 14, 10, 0, 0}};
+        CPrintService service;
+        std::vector<PdfExportTarget> asked;
+        std::string out = home.Path("bergen.pdf");
+        service.askPdfPath = [&](QWidget*, const PdfExportTarget& target) {
+            asked.push_back(target);
+            return std::optional<std::string>(out);
+        };
+        CMainFrame frame(clock, dialogs);
+        ConnectPrintService(frame, service);
+        QVERIFY(frame.Start({program + "ferdix", claim, home.Path("config/ferdix"), ""}));
+        frame.show();
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+
+        frame.Form().SetText(kIdWrittenDate, "24.12.2006");
+        QWidget* name = frame.Form().ControlWidget(kIdName);
+        QTest::mouseClick(name, Qt::LeftButton, {}, QPoint(4, name->height() / 2));
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(name, QStringLiteral("Ola Normann"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+
+        QCOMPARE(asked.size(), std::size_t{1});
+        QCOMPARE(asked[0].fileName, std::string("bergen.pdf"));
+        QCOMPARE(asked[0].folder + "bergen.tur", claim);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), QString::fromStdString(out), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY(printed.contains(QStringLiteral("Ola Normann")));
+        QVERIFY(printed.contains(QStringLiteral("24.12.2006")));
+        QVERIFY(printed.contains(QStringLiteral("Reiseregning")));
+        QVERIFY(dialogs.messages.empty());
+
+        int shown = -1;
+        QTimer::singleShot(0, [&shown] {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            shown = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+            dialog->reject();
+        });
+        frame.Action(kCmdFilePrintPreview)->trigger();
+        QCOMPARE(shown, 2);
     }
 
     void theExportAsksForAPathAndWritesThere() {

@@ -1,6 +1,8 @@
 #include "qt_support.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QTest>
 #include <algorithm>
 
 namespace ferdix::test {
@@ -40,8 +42,21 @@ std::optional<std::string> ScriptedDialogs::FilePath(QWidget*, const FileDialogR
     return p;
 }
 
-std::optional<std::uint32_t> ScriptedDialogs::KmSoFar(QWidget*, std::uint32_t) {
-    return std::nullopt;
+int ScriptedDialogs::Exec(QDialog& dialog) {
+    dialogTitles.push_back(dialog.windowTitle());
+    if (users.empty()) {
+        return QDialog::Rejected;
+    }
+    std::function<void(QDialog&)> user = users.front();
+    users.pop_front();
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog)) {
+        return QDialog::Rejected;
+    }
+    user(dialog);
+    int result = dialog.result();
+    dialog.hide();
+    return result;
 }
 
 int RecordingEvents::Count(const std::string& event) const {

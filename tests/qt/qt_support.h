@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,15 +32,19 @@ class IsolatedHome {
     QByteArray m_config;
 };
 
-// Answers message boxes and file dialogs from queues and keeps what was asked. Without a
-// scripted answer: OK, Cancel for a question, and Cancel for a file dialog.
+// Answers message boxes and file dialogs from queues and keeps what was asked, and plays the
+// user of a dialog window. Without a scripted answer: OK, Cancel for a question, Cancel for a
+// file dialog, and a dialog window closed with Escape.
 class ScriptedDialogs final : public IDialogs {
   public:
     MsgAnswer Message(QWidget* owner, const MessageRequest& request) override;
     std::optional<std::string> FilePath(QWidget* owner, const FileDialogRequest& request) override;
-    std::optional<std::uint32_t> KmSoFar(QWidget* owner, std::uint32_t current) override;
+    // Shows the dialog, lets the next user act on its widgets, and returns its result.
+    int Exec(QDialog& dialog) override;
 
     std::deque<MsgAnswer> answers;
+    std::deque<std::function<void(QDialog&)>> users;
+    std::vector<QString> dialogTitles;
     std::deque<std::optional<std::string>> paths;
     std::vector<MessageRequest> messages;
     std::vector<FileDialogRequest> fileDialogs;

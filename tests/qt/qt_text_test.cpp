@@ -63,14 +63,6 @@ class QtTextTest : public QObject {
                                   QString::fromUtf8("reise ø.tur")}),
                  std::string("/tmp/Min reise \xC3\xB8.tur"));
     }
-
-    void windowHeightFollowsTheWorkArea() {
-        const std::pair<int, int> cases[] = {
-            {768, 738}, {800, 770}, {801, 770}, {1024, 770}, {600, 570}};
-        for (auto [bottom, height] : cases) {
-            QCOMPARE(MainWindowHeight(bottom), height);
-        }
-    }
 };
 
 int RunQtTextTests(int argc, char** argv) {

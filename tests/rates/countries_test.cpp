@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 
 #include "base/cp1252.h"
 #include "rates/currencies.h"
@@ -70,7 +69,7 @@ TEST(Countries, SkipRulesAndFileOrder) {
     EXPECT_EQ(FindCountry(c, "GHANA"), nullptr);
 }
 
-TEST(Countries, FirstUsableCountriesOfALargeFileAreKeptQuickly) {
+TEST(Countries, FirstUsableCountriesOfALargeFileAreKept) {
     test::TempFolder dir;
     std::string path = dir.File("land.ini");
     std::string text = "[Informasjon]\r\nSatserGyldigFra=01.01.2011\r\n[Land]\r\n";
@@ -82,20 +81,12 @@ TEST(Countries, FirstUsableCountriesOfALargeFileAreKeptQuickly) {
 
     std::vector<CountryRate> c;
     std::string from;
-    auto start = std::chrono::steady_clock::now();
     LoadCountries(c, from, path);
-    auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(c.size(), kMaxCountries);
     EXPECT_EQ(c.front().name, "Land nummer 0");
     EXPECT_EQ(c.back().name, "Land nummer 204");
     EXPECT_EQ(c.back().perDiemRate, 204);
     EXPECT_EQ(from, "01.01.2011");
-#ifdef NDEBUG
-    // Only optimised builds are timed; sanitiser and debug builds are many times slower.
-    EXPECT_LT(elapsed, std::chrono::seconds(1));
-#else
-    (void)elapsed;
-#endif
 }
 
 TEST(Currencies, ListAndFactors) {

@@ -30,7 +30,7 @@ class ShellFixture : public ::testing::Test {
     }
 
     bool Start(const std::string& commandLine = "", const std::string& program = "ferdix") {
-        if (!app.InitInstance({dir.File(program), commandLine, dir.File("config")})) {
+        if (!app.InitInstance({dir.File(program), commandLine, dir.File("config"), ""})) {
             return false;
         }
         doc = app.Document();

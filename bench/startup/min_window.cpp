@@ -1,0 +1,40 @@
+// The baseline of the start-up figures: an empty Qt Widgets main window with a status bar,
+// shown, ended as Ferdix is when FERDIX_EXIT_AFTER_SHOW is set.
+#include <QApplication>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QWindow>
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+class ExitAfterShow final : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::cout << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
+                      << std::endl;
+            QCoreApplication::exit(0);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.statusBar()->showMessage(QStringLiteral("Klar"));
+    window.resize(640, 740);
+    ExitAfterShow exitAfterShow;
+    if (std::getenv("FERDIX_EXIT_AFTER_SHOW")) {
+        window.winId();
+        window.windowHandle()->installEventFilter(&exitAfterShow);
+    }
+    window.show();
+    return QApplication::exec();
+}
