@@ -24,7 +24,8 @@ constexpr CommandInfo kCommands[] = {
      "Skriver ut reiseregningen\nSkriv ut"},
     {kCmdFilePrintPreview, "Forhånds&visning"_cp, true, Keys{},
      "Viser reiseregningen slik som den vil bli skrevet ut\nForhåndsvisning"_cp},
-    {kCmdFileExportPdf, "Eksporter til &PDF...\tCtrl+E", false, Keys{"Ctrl+E"},
+    // Not Ctrl+E: on X11 a line edit takes that key to the end of its line.
+    {kCmdFileExportPdf, "Eksporter til &PDF...\tCtrl+Shift+E", false, Keys{"Ctrl+Shift+E"},
      "Lagrer reiseregningen som PDF-fil slik den blir skrevet ut\nEksporter til PDF"},
     {kCmdFilePrintSetup, "S&kriveroppsett...", false, Keys{},
      "Endrer utskriftformatet\nUtskriftsformat"},

@@ -74,6 +74,7 @@ std::optional<std::string> AskPdfPath(QWidget* parent, const PdfExportTarget& ta
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnavn:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtype:"));
+    dialog.setLabelText(QFileDialog::LookIn, ToQString("Søk i:"_cp));
     dialog.selectFile(QDir(folder).filePath(PathToQString(target.fileName)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

@@ -473,11 +473,13 @@ class MainFrameTest : public QObject {
         QCOMPARE(printed, 1);
         QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
         // The PDF export on its key, without and with its back end.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E,
+                        Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(m_dialogs.messages.size(), std::size_t(2));
         int exported = 0;
         m_frame->SetPrintBackEnds({{}, {}, {}, [&] { ++exported; }});
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E,
+                        Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(exported, 1);
         QCOMPARE(m_dialogs.messages.size(), std::size_t(2));
     }

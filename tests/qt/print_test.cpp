@@ -609,7 +609,8 @@ class PrintTest : public QObject {
         QTest::mouseClick(name, Qt::LeftButton, {}, QPoint(4, name->height() / 2));
         QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(name, QStringLiteral("Ola Normann"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E,
+                        Qt::ControlModifier | Qt::ShiftModifier);
 
         QCOMPARE(asked.size(), std::size_t{1});
         QCOMPARE(asked[0].fileName, std::string("bergen.pdf"));
