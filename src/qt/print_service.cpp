@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -92,6 +93,38 @@ std::string PrinterFailedText(const QPrinter& printer, const std::string& reason
                std::string("» ble ikke fullført."_cp);
     }
     return text + "\n" + reason;
+}
+
+// The pages the print dialog asked for, with the copies the printer cannot make itself.
+std::vector<int> ChosenPages(const QPrinter& printer, int count) {
+    PageSelection selection;
+    selection.pageCount = count;
+    if (printer.printRange() == QPrinter::PageRange) {
+        selection.fromPage = printer.fromPage();
+        selection.toPage = printer.toPage();
+    }
+    selection.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
+    if (!printer.supportsMultipleCopies()) {
+        selection.copies = printer.copyCount();
+        selection.collate = printer.collateCopies();
+    }
+    return PrintOrder(selection);
+}
+
+// Prints the chosen pages and tells what went wrong.
+void PrintChosenPages(QWidget* parent, QPrinter& printer, const PrintSource& source, int count) {
+    std::vector<int> pages = ChosenPages(printer, count);
+    if (pages.empty()) {
+        return;
+    }
+    RenderResult result = RenderPages(printer, source, false, pages);
+    if (result.ok && printer.printerState() == QPrinter::Error) {
+        result.ok = false;
+        result.error = "Skriveren meldte en feil.";
+    }
+    if (!result.ok && !result.error.empty()) {
+        Tell(parent, source, "Feil ved utskrift", PrinterFailedText(printer, result.error));
+    }
 }
 
 }  // namespace
@@ -220,45 +253,24 @@ void CPrintService::Print(QWidget* parent, const PrintSource& source) {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    PageSelection selection;
-    selection.pageCount = count;
-    if (printer.printRange() == QPrinter::PageRange) {
-        selection.fromPage = printer.fromPage();
-        selection.toPage = printer.toPage();
-    }
-    selection.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
-    // A printer that cannot make copies itself gets each copy from the program.
-    if (!printer.supportsMultipleCopies()) {
-        selection.copies = printer.copyCount();
-        selection.collate = printer.collateCopies();
-    }
-    std::vector<int> pages = PrintOrder(selection);
-    if (pages.empty()) {
-        return;
-    }
-    RenderResult result = RenderPages(printer, source, false, pages);
-    if (result.ok && printer.printerState() == QPrinter::Error) {
-        result.ok = false;
-        result.error = "Skriveren meldte en feil.";
-    }
-    if (!result.ok && !result.error.empty()) {
-        Tell(parent, source, "Feil ved utskrift", PrinterFailedText(printer, result.error));
-    }
+    PrintChosenPages(parent, printer, source, count);
 }
 
 void CPrintService::Preview(QWidget* parent, const PrintSource& source) {
     if (!FacesPresent(parent, source)) {
         return;
     }
-    QPrinter& printer = Printer();
-    // While the preview draws, the printer paints through the preview's own engine; the
-    // preview's print button draws through the printer's.
-    QPaintEngine* printEngine = printer.paintEngine();
-    QPrintPreviewDialog dialog(&printer, parent);
+    QPrintPreviewDialog dialog(&Printer(), parent);
     dialog.setWindowTitle(ToQString("Forhåndsvisning"_cp));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
-        bool preview = target->paintEngine() != printEngine;
-        RenderResult result = RenderPages(*target, source, preview);
+        // The preview records its pages through a picture engine; its print
+        // button draws on the printer itself.
+        QPaintEngine* engine = target->paintEngine();
+        if (!engine || engine->type() != QPaintEngine::Picture) {
+            PrintChosenPages(&dialog, *target, source, CountPages(*target, source));
+            return;
+        }
+        RenderResult result = RenderPages(*target, source, true);
         if (!result.ok && !result.error.empty()) {
             Tell(&dialog, source, "Feil ved utskrift", PrinterFailedText(*target, result.error));
         }

@@ -9,8 +9,10 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -523,6 +525,22 @@ class PrintTest : public QObject {
         QCOMPARE(overlaps.size(), std::size_t{0});
     }
 
+    // The header mark is the resource's picture in the preview, the printed outline elsewhere.
+    void onlyThePreviewGetsTheHeaderMarkPicture() {
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        for (bool preview : {false, true}) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter pdf(&buffer);
+            RenderResult result = RenderPages(pdf, PrintSource{&doc, kBokmal, ""}, preview);
+            QVERIFY(result.ok);
+            QCOMPARE(result.pages, 2);
+            QCOMPARE(bytes.contains("/Subtype /Image"), preview);
+        }
+    }
+
     void aPdfReplacesAFileOnlyWhenComplete() {
         TempFolder dir;
         CFerdixDoc doc;
@@ -634,6 +652,47 @@ class PrintTest : public QObject {
         });
         frame.Action(kCmdFilePrintPreview)->trigger();
         QCOMPARE(shown, 2);
+    }
+
+    // Printing draws the pages the print dialog asked for, last first when asked.
+    void printingDrawsTheChosenPages() {
+        TempFolder dir;
+        FakeHost host;
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        doc.SetHost(&host);
+        std::string remarks;
+        for (int i = 0; i < 30; ++i) {
+            remarks += "Linje " + std::to_string(i) + "\r\n";
+        }
+        doc.SetRemarks(remarks);
+        CPrintService service;
+        QPrinter& printer = service.Printer();
+        std::string out = dir.File("utskrift.pdf");
+        printer.setOutputFileName(QString::fromStdString(out));
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        bool asked = false;
+        QTimer::singleShot(0, [&asked] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            asked = true;
+            dialog->accept();
+        });
+        service.Print(nullptr, PrintSource{&doc, kBokmal, ""});
+        QVERIFY(asked);
+        QVERIFY(host.messages.empty());
+        std::string pdf = ReadFile(out);
+        QVERIFY(pdf.starts_with("%PDF-"));
+        QProcess info;
+        info.start(QStringLiteral("pdftotext"), {QString::fromStdString(out), QStringLiteral("-")});
+        QVERIFY(info.waitForFinished(30000));
+        QString text = QString::fromUtf8(info.readAllStandardOutput());
+        // Pages 2 and 3: the lists, then the remarks; no front page.
+        QVERIFY(!text.contains(QStringLiteral("Brukte satser")));
+        QVERIFY(text.contains(QStringLiteral("Reisespesifikasjon")));
+        QVERIFY(text.contains(QStringLiteral("Linje 29")));
+        QCOMPARE(text.count(QLatin1Char('\f')), 2);
     }
 
     void theExportAsksForAPathAndWritesThere() {
