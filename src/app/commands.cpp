@@ -24,6 +24,9 @@ constexpr CommandInfo kCommands[] = {
      "Skriver ut reiseregningen\nSkriv ut"},
     {kCmdFilePrintPreview, "Forhånds&visning"_cp, true, Keys{},
      "Viser reiseregningen slik som den vil bli skrevet ut\nForhåndsvisning"_cp},
+    // Not Ctrl+E: on X11 a line edit takes that key to the end of its line.
+    {kCmdFileExportPdf, "Eksporter til &PDF...\tCtrl+Shift+E", false, Keys{"Ctrl+Shift+E"},
+     "Lagrer reiseregningen som PDF-fil slik den blir skrevet ut\nEksporter til PDF"},
     {kCmdFilePrintSetup, "S&kriveroppsett...", false, Keys{},
      "Endrer utskriftformatet\nUtskriftsformat"},
     {kCmdFileMru1, "Recent File", false, Keys{},
@@ -82,8 +85,7 @@ constexpr MenuEntry kSeparator{MenuEntryKind::Separator, 0};
 constexpr MenuEntry kFileMenu[] = {
     Cmd(kCmdFileNew), Cmd(kCmdFileOpen), Cmd(kCmdFileSave), Cmd(kCmdFileSaveAs),
     kSeparator,
-    Cmd(kCmdFilePrint), Cmd(kCmdFilePrintPreview),
-    // Export to PDF goes here, after the preview.
+    Cmd(kCmdFilePrint), Cmd(kCmdFilePrintPreview), Cmd(kCmdFileExportPdf),
     Cmd(kCmdFilePrintSetup),
     kSeparator,
     {MenuEntryKind::RecentFiles, 0},

@@ -35,6 +35,8 @@ inline constexpr int kCmdPrevPane = 57681;
 inline constexpr int kCmdViewToolBar = 59392;
 inline constexpr int kCmdViewStatusBar = 59393;
 inline constexpr int kCmdRatesDialog = 32776;
+// The printed form as a PDF file.
+inline constexpr int kCmdFileExportPdf = 32800;
 
 inline constexpr int kRecentFileCount = 4;
 

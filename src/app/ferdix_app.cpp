@@ -212,6 +212,10 @@ bool CFerdixApp::Execute(int id) {
             m_view->HandOverFocus();
             m_platform.PrintPreview();
             break;
+        case kCmdFileExportPdf:
+            m_view->HandOverFocus();
+            m_platform.ExportPdf();
+            break;
         case kCmdFilePrintSetup:
             m_platform.PrinterSetup();
             break;

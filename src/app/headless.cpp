@@ -7,6 +7,7 @@
 #include "app/claim_json.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
+#include "base/written_standard.h"
 #include "claim/claim_file.h"
 #include "claim/ferdix_doc.h"
 
@@ -24,6 +25,8 @@ std::string ForTerminal(std::string_view cp1252) {
     return s;
 }
 
+}  // namespace
+
 // The path is written as given: it is in the terminal's own encoding.
 int Fail(std::ostream& err, std::string_view before, const std::string& path,
          std::string_view after) {
@@ -31,14 +34,12 @@ int Fail(std::ostream& err, std::string_view before, const std::string& path,
     return 1;
 }
 
-}  // namespace
-
 MsgAnswer HeadlessHost::ShowMessage(const MessageRequest& request) {
     m_err << ForTerminal(request.caption) << ": " << ForTerminal(request.text) << '\n';
     return MsgAnswer::Ok;
 }
 
-int RunJsonCommand(const std::string& path, std::ostream& out, std::ostream& err) {
+int ReadClaimForCommand(const std::string& path, CFerdixDoc& doc, std::ostream& err) {
     std::error_code ec;
     auto status = std::filesystem::status(path, ec);
     if (!std::filesystem::exists(status)) {
@@ -51,19 +52,49 @@ int RunJsonCommand(const std::string& path, std::ostream& out, std::ostream& err
     if (!in) {
         return Fail(err, "Kan ikke åpne filen «"_cp, path, "»."_cp);
     }
-
-    HeadlessHost host(err);
-    CFerdixDoc doc;
-    doc.SetHost(&host);
     ReadClaim(doc, in);
     if (in.bad()) {
         return Fail(err, "Kan ikke lese filen «"_cp, path, "»."_cp);
+    }
+    return 0;
+}
+
+int RunJsonCommand(const std::string& path, std::ostream& out, std::ostream& err) {
+    HeadlessHost host(err);
+    CFerdixDoc doc;
+    doc.SetHost(&host);
+    if (int rc = ReadClaimForCommand(path, doc, err); rc != 0) {
+        return rc;
     }
     std::ostringstream json;
     WriteClaimJson(doc, json);
     out << json.str();
     out.flush();
     return out ? 0 : 1;
+}
+
+std::optional<PdfArguments> ParsePdfArguments(std::span<const std::string> args) {
+    PdfArguments parsed;
+    if (args.size() == 3) {
+        if (args[1] == "--bokmal") {
+            parsed.writtenStandard = kBokmal;
+        } else if (args[1] == "--nynorsk") {
+            parsed.writtenStandard = kNynorsk;
+        } else {
+            return std::nullopt;
+        }
+    } else if (args.size() != 2) {
+        return std::nullopt;
+    }
+    parsed.output = args.front();
+    parsed.claim = args.back();
+    // An option in a file's place is a mistyped command, not a file.
+    for (const std::string* name : {&parsed.output, &parsed.claim}) {
+        if (name->empty() || name->starts_with("--")) {
+            return std::nullopt;
+        }
+    }
+    return parsed;
 }
 
 }  // namespace ferdix

@@ -22,6 +22,8 @@ class IShellPlatform {
     virtual void Print() = 0;
     virtual void PrintPreview() = 0;
     virtual void PrinterSetup() = 0;
+    // The printed form as a PDF file, after a file dialog.
+    virtual void ExportPdf() = 0;
 
     // The help file at a topic (kHelpTopicBokmal, kHelpTopicNynorsk), and the help for what
     // has the focus.

@@ -17,6 +17,8 @@ using namespace backpage;
 namespace {
 
 constexpr int kFrameRight = 1880;
+// From the outlay block's top to the rule under its head.
+constexpr int kOutlayHeadDepth = 128;
 
 std::string UnsignedText(std::int64_t value) {
     return std::to_string(static_cast<std::uint32_t>(value));
@@ -69,7 +71,10 @@ void DrawTravelSums(GridPainter& p, const PageContext& ctx) {
     const CFerdixDoc& doc = ctx.doc;
     std::int64_t car = CarKilometres(doc);
     std::int64_t soFar = doc.Traveller().KmSoFar();
-    p.Text(305, p.Row(3) + 32, doc.LineValueText(BoardLodgingDaysCovered, kCountColumn));
+    // Resting on the last sums row, left of its label: 32 units below it, as the original had
+    // it, it ran into the instructions for one's own car.
+    p.Text(305, p.Row(3) - p.TextHeight() - 3,
+           doc.LineValueText(BoardLodgingDaysCovered, kCountColumn));
     p.DrawCellTextRight(UnsignedText(car), 7, 1);
     p.DrawCellTextRight(FormatAmount(doc.TravelSum(), true), 11, 1);
     p.DrawCellTextRight(doc.Traveller().KmSoFarText(), 7, 2);
@@ -179,7 +184,7 @@ void DrawOutlayHeader(GridPainter& p, const PageContext& ctx, bool continued) {
     p.Row(1) = top + 42;
     p.Row(2) = top + 85;
     p.Row(3) = top + 95;
-    p.Row(4) = top + 128;
+    p.Row(4) = top + kOutlayHeadDepth;
     SetOutlayColumns(p);
     std::string title(T("Utlegg til hotell, mat m.m.", "Utlegg til hotell, mat o.l."));
     if (continued) {
@@ -231,8 +236,14 @@ void DrawOutlayLines(GridPainter& p, const PageContext& ctx, const BackSheet& s)
         p.Row(1) = p.Row(0) + kLinePitch;
         p.DrawCellTextRight(FormatAmount(doc.TravelSum() + doc.OutlaysSum(), true), 7, 1);
     }
+    // The head draws its own rules; the columns whose head rules begin lower start under the
+    // head, not through its texts. The amount column stays open above for the arrow.
     for (int c = 1; c <= 7; ++c) {
-        p.Line(p.Col(c), top, p.Col(c), p.Row(0));
+        bool underHead = c == 2 || c == 4 || c == 5;
+        int from = underHead ? top + kOutlayHeadDepth : top;
+        if (from < p.Row(0)) {
+            p.Line(p.Col(c), from, p.Col(c), p.Row(0));
+        }
     }
 }
 

@@ -16,6 +16,8 @@ namespace {
 constexpr int kFrameRight = 1880;
 constexpr int kFrameBottom = 2780;
 constexpr int kAbs = -1;  // in the rule table: the offset is the coordinate itself
+constexpr int kFormNumberY = 2782;
+constexpr int kRatesLineY = kFormNumberY + 26;
 
 void FillFrontGrid(GridPainter& p) {
     for (int i = 0; i <= 4; ++i) {
@@ -119,13 +121,15 @@ void DrawLabels(GridPainter& p, const PageContext& ctx) {
     p.DrawStackedWord("I\nn\nn\nl\na\nn\nd", 0, 12);
     p.DrawStackedWord("U\nt\nl\na\nn\nd", 0, 15);
     p.DrawStackedWord("I\nn\nn\nl\na\nn\nd", 0, 17);
-    p.Text(10, 2782,
+    p.Text(10, kFormNumberY,
            T("X-0095 B (Godkj. 06-2005) Elektr. utgave v 2.3",
              "X-0095 N (Godkj. 06-2005) Elektr. utgave v 2.3"));
-    p.Text(p.Col(15), 2782,
+    p.Text(p.Col(15), kFormNumberY,
            T("  For regnskapsføreren:  1) Kode: SD 712/TT 1047 2) SD 152/TT 1054"_cp,
              "  For rekneskapsføraren: 1) Kode: SD 712/TT 1047 2) SD 152/TT 1054"_cp));
-    p.Text(10, 2802, RatesLine(ctx));
+    // A line of the label font below the form number: 20 units under it, as the original had
+    // it, its capitals ran into the descenders above.
+    p.Text(10, kRatesLineY, RatesLine(ctx));
     for (int band = 9; band <= 36; ++band) {
         p.DrawCellTextCentred(SdCode(band), 2, 4, band);
     }
@@ -151,11 +155,13 @@ void DrawLabels(GridPainter& p, const PageContext& ctx) {
     p.DrawCellLines(label(kIdEmployeeNumberLabel), -1, 4);
     p.DrawCellLines(label(kIdTaxPercentLabel), 15, 5);
     p.Text(c18 + 100, r45, T("(Se baksiden)", "(Sjå baksida)"_cp));
-    p.Text(c18 + 5, r45 + 20, "Over-");
-    p.Text(c18 + 5, r45 + 40, "natting");
+    // Three units above the original's places, so that the descenders of "natting" and
+    // "sjonat" stay above the rule under them.
+    p.Text(c18 + 5, r45 + 17, "Over-");
+    p.Text(c18 + 5, r45 + 37, "natting");
     p.Text(c18 + 140, r45 + 30, "Hotell");
-    p.Text(c18 + 280, r45 + 20, "Pen-");
-    p.Text(c18 + 280, r45 + 40, "sjonat");
+    p.Text(c18 + 280, r45 + 17, "Pen-");
+    p.Text(c18 + 280, r45 + 37, "sjonat");
     p.Text(c18 + 408, r45 + 30, T("Annet", "Anna"));
     p.DrawCellTextTop("Vedleggsnr.", 20, 2);
     p.DrawCellLines(T("Tj.steds-\nnummer", "Ten.stad-\nnummer"), 22, 4);
@@ -164,7 +170,10 @@ void DrawLabels(GridPainter& p, const PageContext& ctx) {
     p.DrawCellTextTop("Kl.", 23, 5);
     p.DrawCellTextTop("Kl.", 23, 45);
     p.DrawCellTextTop(T("Reisested og -formål"_cp, "Reisestad og -føremål"_cp), 9, 45);
-    p.DrawCellTextRight("R/N", 23, 1);
+    // Centred in its box of 40 units, which the text fills: right-aligned, as the original
+    // placed it, the rule on its left ran through the "R".
+    int rn = p.Surface().MeasureText("R/N").width;
+    p.Text(p.Col(23) - 20 - rn / 2, p.Row(1) - p.TextHeight() - 3, "R/N");
     p.Text(p.Col(9), r7 + 3, "Sats");
     p.Text(p.Col(8) + 10, r7 + 32, "kr");
     p.Text(p.Col(11) - 40, r7 + 32, "øre"_cp);
@@ -228,7 +237,8 @@ void DrawLabels(GridPainter& p, const PageContext& ctx) {
     p.Text(43, r7 - 35, T("Annet", "Anna"));
     p.Text(p.Col(1), (p.Row(5) + r7) / 2, T("Angi hva", "Skriv kva"));
     p.DrawCellLines("Til\ngode", 1, 39);
-    p.DrawCellText(T("Skyldig", "Skuldig"), 2, 39);
+    // Ending before colX 4: from colX 2 the rule there ran through the word's last letter.
+    p.DrawCellTextRight(T("Skyldig", "Skuldig"), 4, 39);
     p.Text(p.Col(20), r7 + 3, T("Internregnskap", "Internrekneskap"));
 
     {
@@ -380,7 +390,9 @@ constexpr VerticalRule kVerticalRules[] = {
     {18, 0, 7, 0, 36, 0}, {18, 0, 37, 0, 39, 0}, {18, 0, 4, 0, 7, 0}, {18, 0, 42, 0, kAbs, kFrameBottom},
     {19, 0, kAbs, -64, 0, 0},
     {20, 0, 1, 0, 3, 0}, {20, 0, 4, 0, 45, 0}, {20, 0, kAbs, -64, 0, 0},
-    {21, 0, 7, 15, 36, 0}, {21, 0, 37, 0, 39, 0},
+    // From under "Internregnskap" (the original began it 15 units lower than the rule under
+    // the heading, through the word).
+    {21, 0, 7, 30, 36, 0}, {21, 0, 37, 0, 39, 0},
     {22, 0, 3, 0, 4, 0},
     {23, -40, 0, 0, 1, 0},
     {23, 0, kAbs, 0, 1, 0}, {23, 0, 3, 0, 4, 20}, {23, 0, 5, 0, 5, 20}, {23, 0, 7, 30, 36, 0},

@@ -12,6 +12,7 @@
 #include "base/clock.h"
 #include "qt/dialogs.h"
 #include "qt/main_frame.h"
+#include "qt/print_service.h"
 #include "qt/qt_text.h"
 #include "rates/program_settings.h"
 
@@ -76,6 +77,7 @@ int RunDesktop(int argc, char** argv) {
 
     SystemClock clock;
     CQtDialogs dialogs;
+    CPrintService printing;
     CMainFrame frame(clock, dialogs);
     frame.PlaceOnScreen();
     StartupArgs args{ExecutablePath(), CommandLinePath(QApplication::arguments()), UserConfigDir(),
@@ -84,7 +86,7 @@ int RunDesktop(int argc, char** argv) {
         std::cerr << "ferdix: oppstarten mislyktes\n";
         return 1;
     }
-    // Print back ends: frame.SetPrintBackEnds({...}) goes here.
+    ConnectPrintService(frame, printing);
     CExitAfterShow exitAfterShow;
     bool measuring = std::getenv("FERDIX_EXIT_AFTER_SHOW") != nullptr;
     if (measuring) {

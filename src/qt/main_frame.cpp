@@ -497,6 +497,10 @@ void CMainFrame::PrinterSetup() {
     m_print.setup ? m_print.setup() : PrintUnavailable();
 }
 
+void CMainFrame::ExportPdf() {
+    m_print.exportPdf ? m_print.exportPdf() : PrintUnavailable();
+}
+
 void CMainFrame::ShowHelpTopic(int topic) {
     if (!m_help) {
         m_help = new CHelpWindow(this);

@@ -34,6 +34,7 @@ struct PrintBackEnds {
     std::function<void()> print;
     std::function<void()> preview;
     std::function<void()> setup;
+    std::function<void()> exportPdf;
 };
 
 // Where the recent-file list is kept: the per-user settings of organisation "Tovrand",
@@ -78,6 +79,7 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPla
     void Print() override;
     void PrintPreview() override;
     void PrinterSetup() override;
+    void ExportPdf() override;
     void ShowHelpTopic(int topic) override;
     void ShowContextHelp() override;
     bool IsToolBarVisible() const override;

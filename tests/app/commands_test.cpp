@@ -95,8 +95,11 @@ TEST(CommandTableTest, MenusAndToolBarShowOnlyKnownCommands) {
     auto menus = MainMenu();
     ASSERT_EQ(menus.size(), 4u);
     // The recent files stand between separators; the rate commands close "&Editer".
-    EXPECT_EQ(MenuCommands(menus[0]).size(), 12u);
-    EXPECT_EQ(MenuCommands(menus[0])[9], -1);
+    EXPECT_EQ(MenuCommands(menus[0]).size(), 13u);
+    EXPECT_EQ(MenuCommands(menus[0])[10], -1);
+    // The PDF export follows the preview.
+    EXPECT_EQ(MenuCommands(menus[0])[7], kCmdFileExportPdf);
+    EXPECT_EQ(MenuCommands(menus[0])[6], kCmdFilePrintPreview);
     EXPECT_EQ(MenuCommands(menus[1]).back(), kCmdUpdateRates);
 
     // Every command on a menu has a menu text, and its mnemonic is unique in that menu but

@@ -267,6 +267,7 @@ TEST_F(ShellTest, PlatformCommandsReachThePlatform) {
         {kCmdFilePrint, "print"},
         {kCmdFilePrintPreview, "preview"},
         {kCmdFilePrintSetup, "printer setup"},
+        {kCmdFileExportPdf, "export pdf"},
         {kCmdHelpIndex, "help 101"},
         {kCmdContextHelp, "context help"},
         {kCmdViewToolBar, "toolbar off"},
@@ -323,12 +324,16 @@ TEST_F(ShellTest, FormAndDocumentCommandsReachTheirParts) {
 
 TEST_F(ShellTest, PrintingTakesTheFieldBeingEdited) {
     ASSERT_TRUE(Start());
-    for (int command : {kCmdFilePrint, kCmdFilePrintPreview}) {
-        std::string name = command == kCmdFilePrint ? "Kari" : "Ola";
+    const std::pair<int, const char*> commands[] = {
+        {kCmdFilePrint, "Kari"}, {kCmdFilePrintPreview, "Ola"}, {kCmdFileExportPdf, "Per"}};
+    std::string seen;
+    platform.onOutput = [&](const std::string&) { seen = doc->Traveller().Name(); };
+    for (auto [command, name] : commands) {
+        EXPECT_TRUE(app.UpdateCommand(command).enabled) << command;
         ASSERT_TRUE(controls.Type(kIdName, name));
         EXPECT_NE(doc->Traveller().Name(), name);
         app.Execute(command);
-        EXPECT_EQ(doc->Traveller().Name(), name);
+        EXPECT_EQ(seen, name) << command;
         // The focus stays where the user was typing.
         EXPECT_EQ(controls.GetFocus(), kIdName);
     }

@@ -84,7 +84,8 @@ TEST_F(BackPagesTest, SecondPageInBothWrittenStandards) {
         {"380,50", "380,50", 1874, 275, &kBase},
         {"8950", "8950", 1214, 339, &kBase},
         {"9070", "9070", 1214, 403, &kBase},
-        {"2", "2", 305, 478, &kBase},
+        // Line 27's count rests on the last sums row, clear of the instructions below.
+        {"2", "2", 305, 403, &kBase},
         // Head.
         {"Reisespesifikasjon", "Reisespesifikasjon", 3, -1, &kLabel},
         {"FRA", "FRÅ"_cp, 348, 42, &kLabel},
@@ -132,6 +133,15 @@ TEST_F(BackPagesTest, SecondPageInBothWrittenStandards) {
         EXPECT_TRUE(s.HasLine(2, 1777, 346, 1777, 666));
         EXPECT_TRUE(s.HasFrame(2, 0, 566, 408, 1263));
         EXPECT_TRUE(s.HasLine(2, 458, 756, 1880, 756));
+        // The outlay columns: from the block's top where the head has no text across them,
+        // from under the head (694) where it has.
+        for (int x : {458, 1217, 1649, 1880}) {
+            EXPECT_TRUE(s.HasLine(2, x, 566, x, 756)) << x;
+        }
+        for (int x : {619, 1318, 1470}) {
+            EXPECT_TRUE(s.HasLine(2, x, 694, x, 756)) << x;
+            EXPECT_FALSE(s.HasLine(2, x, 566, x, 756)) << x;
+        }
         EXPECT_TRUE(s.HasFrame(2, 0, 1423, 1880, 1573));
         const RecordedOp* lodging = s.FindText(2, "Hotel Norge, Bergen");
         EXPECT_TRUE(lodging->clipped);

@@ -74,8 +74,15 @@ TEST_F(FrontPageTest, LabelsInBothWrittenStandards) {
         {"", "organ", 233, 2545, &kLabel},
         {"Tjenestereise", "Tenestereise", 511, 338, &kLabel},
         {"Angi hva", "Skriv kva", 175, 380, &kLabel},
-        {"Skyldig", "Skuldig", 281, 2386, &kLabel},
+        {"Skyldig", "Skuldig", 352, 2386, &kLabel},  // right-aligned
         {"Internregnskap", "Internrekneskap", 1549, 448, &kLabel},
+        // Moved for the real faces: R/N centred in its 40-unit box (width 39 here), the
+        // lodging words 3 units up so their descenders keep off the rule under them.
+        {"R/N", "R/N", 1713, 20, &kLabel},
+        {"Over-", "Over-", 1399, 398, &kLabel},
+        {"natting", "natting", 1399, 418, &kLabel},
+        {"Pen-", "Pen-", 1674, 398, &kLabel},
+        {"sjonat", "sjonat", 1674, 418, &kLabel},
         {"X-0095 B (Godkj. 06-2005) Elektr. utgave v 2.3",
          "X-0095 N (Godkj. 06-2005) Elektr. utgave v 2.3", 10, 2782, &kLabel},
         {"Regningen", "Rekninga", 3, 316, &kBold},
@@ -289,6 +296,7 @@ TEST_F(FrontPageTest, RulesArrowsAndMark) {
         {1394, 475, 1880, 475},                           // the code heads' rule
         {375, 2519, 375, 2593},                           // colX 4 + 20
         {1752, 475, 1752, 2243},                          // colX 23 from row 7 + 30
+        {1600, 475, 1600, 2243},                          // colX 21 too, under its heading
         {1880, -64, 1880, 0},    {1880, -64, 1420, -64}, {750, 540, 840, 540},
         {830, 525, 840, 540},                                                // arrows and a head
         {750, 2274, 840, 2274},  {750, 2398, 840, 2398}, {30, -30, 0, -12},  // the printed mark
@@ -296,6 +304,12 @@ TEST_F(FrontPageTest, RulesArrowsAndMark) {
     for (const Line& l : lines) {
         EXPECT_TRUE(s.HasLine(1, l.x1, l.y1, l.x2, l.y2))
             << l.x1 << "," << l.y1 << " - " << l.x2 << "," << l.y2;
+    }
+    // No rule runs down through "Internregnskap" (448 to 474).
+    for (const RecordedOp* op : s.Lines(1)) {
+        bool throughHeading = op->x == 1600 && op->x2 == 1600 && std::min(op->y, op->y2) < 474 &&
+                              std::max(op->y, op->y2) > 448;
+        EXPECT_FALSE(throughHeading) << op->y << " - " << op->y2;
     }
     EXPECT_EQ(s.FindText(1, "1)")->y, RowY(24) + 1);
 
@@ -329,8 +343,9 @@ TEST_F(FrontPageTest, RatesLine) {
         test::PrintClaim(doc, s, tc.standard);
         const RecordedOp* op = s.FindText(1, tc.line);
         ASSERT_NE(op, nullptr) << tc.line;
+        // A whole line of the label font below the form number at 2782.
         EXPECT_EQ(op->x, 10);
-        EXPECT_EQ(op->y, 2802);
+        EXPECT_EQ(op->y, 2808);
     }
 }
 

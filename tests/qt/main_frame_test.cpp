@@ -468,10 +468,20 @@ class MainFrameTest : public QObject {
         QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
         QVERIFY(ToQString(m_dialogs.messages[0].text).contains("ikke tilgjengelig"));
         int printed = 0;
-        m_frame->SetPrintBackEnds({[&] { ++printed; }, {}, {}});
+        m_frame->SetPrintBackEnds({[&] { ++printed; }, {}, {}, {}});
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(printed, 1);
         QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
+        // The PDF export on its key, without and with its back end.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(2));
+        int exported = 0;
+        m_frame->SetPrintBackEnds({{}, {}, {}, [&] { ++exported; }});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(exported, 1);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(2));
     }
 
     void aDroppedClaimOpensOnAnyField() {

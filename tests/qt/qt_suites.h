@@ -12,11 +12,13 @@ struct Suite {
 int RunFormWidgetTests(int argc, char** argv);
 int RunMainFrameTests(int argc, char** argv);
 int RunQtTextTests(int argc, char** argv);
+int RunPrintTests(int argc, char** argv);
 
 inline std::span<const Suite> Suites() {
     static const Suite suites[] = {{"FormWidget", RunFormWidgetTests},
                                    {"MainFrame", RunMainFrameTests},
-                                   {"QtText", RunQtTextTests}};
+                                   {"QtText", RunQtTextTests},
+                                   {"Print", RunPrintTests}};
     return suites;
 }
 

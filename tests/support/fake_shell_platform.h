@@ -16,9 +16,10 @@ namespace ferdix::test {
 
 class FakeShellPlatform : public IShellPlatform {
   public:
-    void Print() override { calls.push_back("print"); }
-    void PrintPreview() override { calls.push_back("preview"); }
+    void Print() override { Output("print"); }
+    void PrintPreview() override { Output("preview"); }
     void PrinterSetup() override { calls.push_back("printer setup"); }
+    void ExportPdf() override { Output("export pdf"); }
     void ShowHelpTopic(int topic) override { calls.push_back("help " + std::to_string(topic)); }
     void ShowContextHelp() override { calls.push_back("context help"); }
     bool IsToolBarVisible() const override { return toolBar; }
@@ -55,6 +56,8 @@ class FakeShellPlatform : public IShellPlatform {
     void SaveRecentFiles(const std::vector<std::string>& paths) override { kept = paths; }
 
     std::vector<std::string> calls;
+    // Called as printing, the preview or the export starts, while the claim is as they read it.
+    std::function<void(const std::string&)> onOutput;
     bool toolBar = true;
     bool statusBar = true;
     bool closed = false;
@@ -63,6 +66,14 @@ class FakeShellPlatform : public IShellPlatform {
     std::function<DialogResult(CKmSoFarDlg&)> kmUser;
     std::vector<std::string> aboutTexts;
     std::vector<std::string> kept;
+
+  private:
+    void Output(const std::string& call) {
+        calls.push_back(call);
+        if (onOutput) {
+            onOutput(call);
+        }
+    }
 };
 
 }  // namespace ferdix::test

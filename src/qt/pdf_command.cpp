@@ -1,0 +1,69 @@
+#include "qt/pdf_command.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "base/clock.h"
+#include "base/cp1252.h"
+#include "base/written_standard.h"
+#include "qt/print_service.h"
+#include "qt/qt_surface.h"
+#include "rates/program_settings.h"
+
+namespace ferdix {
+
+namespace {
+
+// Qt's own notes (a missing runtime folder, say) are no business of the command's user.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
+    }
+}
+
+}  // namespace
+
+int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostream& err) {
+    // Fonts and the PDF writer need the GUI library, but no window: the offscreen platform
+    // works with or without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
+    int argc = 1;
+    char* argv[] = {const_cast<char*>(programName), nullptr};
+    QGuiApplication app(argc, argv);
+
+    // As the program would start: the settings and rate files beside it, the written standard
+    // from the settings or the program's name, unless the command names one.
+    FileLocations files = LocateProgramFiles();
+    SetDateOrder(DecideDateOrder(files));
+    // The name it was started by decides, as in the window: a link named "ferdixn" prints
+    // nynorsk, while the files lie beside the program the link points to.
+    std::string invokedAs = programName && *programName ? programName : ExecutablePath();
+    int standard = args.writtenStandard != 0 ? args.writtenStandard
+                                             : DecideStartWrittenStandard(files, invokedAs);
+    SetWrittenStandardValue(standard);
+
+    HeadlessHost host(err);
+    SystemClock clock;
+    CFerdixDoc doc(clock, &files);
+    doc.SetHost(&host);
+    if (int rc = ReadClaimForCommand(args.claim, doc, err); rc != 0) {
+        return rc;
+    }
+    if (QStringList missing = MissingPrintFaces(); !missing.isEmpty()) {
+        return Fail(err, MissingFacesText(missing), "", "");
+    }
+    // No form: the written-date field is empty, so today's date prints.
+    PrintSource source{&doc, standard, std::string()};
+    RenderResult result = WritePdfFile(args.output, source);
+    if (!result.ok) {
+        if (result.error.empty()) {
+            return 1;  // the print run has said why
+        }
+        return Fail(err, "Kan ikke skrive PDF-filen «"_cp, args.output,
+                    std::string("» ("_cp) + result.error + ").");
+    }
+    return 0;
+}
+
+}  // namespace ferdix

@@ -1,0 +1,317 @@
+#include "qt/print_service.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSetupDialog>
+#include <QPagedPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <vector>
+
+#include "base/atomic_file.h"
+#include "base/cp1252.h"
+#include "base/written_standard.h"
+#include "print/print_job.h"
+#include "qt/form_widget.h"
+#include "qt/main_frame.h"
+#include "qt/qt_surface.h"
+#include "qt/qt_text.h"
+
+namespace ferdix {
+
+namespace {
+
+// A PDF's printable area: A4 less the margins a laser printer cannot reach.
+constexpr double kPdfMarginMm = 5.0;
+
+void Tell(QWidget* parent, const PrintSource& source, std::string_view caption,
+          const std::string& text) {
+    MessageRequest m;
+    m.caption = std::string(caption);
+    m.text = text;
+    m.icon = MsgIcon::Exclamation;
+    m.ownedByForm = true;
+    if (source.doc && source.doc->Host()) {
+        source.doc->Host()->ShowMessage(m);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, MixedToQString(m.caption), MixedToQString(m.text),
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+// Printing with other faces would push the texts out of the form's boxes, so it stops here.
+bool FacesPresent(QWidget* parent, const PrintSource& source) {
+    QStringList missing = MissingPrintFaces();
+    if (missing.isEmpty()) {
+        return true;
+    }
+    Tell(parent, source, "Feil ved utskrift", MissingFacesText(missing));
+    return false;
+}
+
+std::optional<std::string> AskPdfPath(QWidget* parent, const PdfExportTarget& target) {
+    QString folder = PathToQString(target.folder);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QDir(folder).exists()) {
+            folder = QDir::homePath();
+        }
+    }
+    QFileDialog dialog(parent, ToQString(target.caption), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(ToQString(target.filter));
+    dialog.setDefaultSuffix(ToQString(target.defaultExtension));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Lagre"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnavn:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtype:"));
+    dialog.setLabelText(QFileDialog::LookIn, ToQString("Søk i:"_cp));
+    dialog.selectFile(QDir(folder).filePath(PathToQString(target.fileName)));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return PathFromQString(dialog.selectedFiles().front());
+}
+
+std::string PrinterFailedText(const QPrinter& printer, const std::string& reason) {
+    std::string text;
+    if (!printer.outputFileName().isEmpty()) {
+        text = std::string("Utskriften til filen «"_cp) +
+               PathFromQString(printer.outputFileName()) + std::string("» ble ikke fullført."_cp);
+    } else {
+        text = std::string("Utskriften på skriveren «"_cp) + FromQString(printer.printerName()) +
+               std::string("» ble ikke fullført."_cp);
+    }
+    return text + "\n" + reason;
+}
+
+// The pages the print dialog asked for, with the copies the printer cannot make itself.
+std::vector<int> ChosenPages(const QPrinter& printer, int count) {
+    PageSelection selection;
+    selection.pageCount = count;
+    if (printer.printRange() == QPrinter::PageRange) {
+        selection.fromPage = printer.fromPage();
+        selection.toPage = printer.toPage();
+    }
+    selection.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
+    if (!printer.supportsMultipleCopies()) {
+        selection.copies = printer.copyCount();
+        selection.collate = printer.collateCopies();
+    }
+    return PrintOrder(selection);
+}
+
+// Prints the chosen pages and tells what went wrong.
+void PrintChosenPages(QWidget* parent, QPrinter& printer, const PrintSource& source, int count) {
+    std::vector<int> pages = ChosenPages(printer, count);
+    if (pages.empty()) {
+        return;
+    }
+    RenderResult result = RenderPages(printer, source, false, pages);
+    if (result.ok && printer.printerState() == QPrinter::Error) {
+        result.ok = false;
+        result.error = "Skriveren meldte en feil.";
+    }
+    if (!result.ok && !result.error.empty()) {
+        Tell(parent, source, "Feil ved utskrift", PrinterFailedText(printer, result.error));
+    }
+}
+
+}  // namespace
+
+std::string MissingFacesText(const QStringList& faces) {
+    return std::string("Skriftene reiseregningen skrives ut med, mangler på denne maskinen: "_cp) +
+           FromQString(faces.join(QStringLiteral(", "))) +
+           std::string(".\nInstaller pakken fonts-liberation2 og prøv igjen."_cp);
+}
+
+RenderResult RenderPages(QPagedPaintDevice& device, const PrintSource& source, bool preview,
+                         std::span<const int> pages) {
+    RenderResult result;
+    QPainter painter;
+    if (!source.doc || !painter.begin(&device)) {
+        result.error = "Utskriften kunne ikke startes.";
+        return result;
+    }
+    bool began = false;
+    {
+        CQtSurface dc(&painter, device, preview);
+        CPrintJob job(*source.doc, source.writtenStandard, source.writtenDate);
+        PrintInfo info;
+        began = job.BeginPrinting(dc, info);
+        if (began) {
+            QRect area = device.pageLayout().paintRectPixels(kMappingUnitsPerInch);
+            info.printableWidth = area.width();
+            info.printableHeight = area.height();
+            std::vector<int> all;
+            if (pages.empty()) {
+                for (int page = 1; page <= job.PageCount(); ++page) {
+                    all.push_back(page);
+                }
+                pages = all;
+            }
+            for (int page : pages) {
+                if (result.pages > 0 && !device.newPage()) {
+                    result.error = "En ny side kunne ikke begynnes.";
+                    break;
+                }
+                info.currentPage = page;
+                job.PrintPage(dc, info);
+                ++result.pages;
+            }
+            job.EndPrinting(dc, info);
+        }
+    }
+    bool ended = painter.end();
+    if (began && result.error.empty() && !ended) {
+        result.error = "Utskriften kunne ikke fullføres.";
+    }
+    // A run that gave up has told the claim's host why.
+    result.ok = began && result.error.empty();
+    return result;
+}
+
+int CountPages(QPagedPaintDevice& device, const PrintSource& source) {
+    if (!source.doc) {
+        return 0;
+    }
+    CQtSurface dc(nullptr, device, false);
+    CPrintJob job(*source.doc, source.writtenStandard, source.writtenDate);
+    PrintInfo info;
+    if (!job.BeginPrinting(dc, info)) {
+        return 0;
+    }
+    job.EndPrinting(dc, info);
+    return job.PageCount();
+}
+
+RenderResult RenderPdf(const PrintSource& source, QByteArray& pdf) {
+    pdf.clear();
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(QStringLiteral("Ferdix"));
+    writer.setTitle(source.writtenStandard == kNynorsk ? QStringLiteral("Reiserekning")
+                                                       : QStringLiteral("Reiseregning"));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                    QPageLayout::Millimeter));
+    return RenderPages(writer, source, false);
+}
+
+RenderResult WritePdfFile(const std::string& path, const PrintSource& source) {
+    QByteArray pdf;
+    RenderResult result = RenderPdf(source, pdf);
+    if (!result.ok) {
+        return result;
+    }
+    FileWriteResult written = WriteFileAtomically(
+        path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (!written.ok) {
+        result.ok = false;
+        result.error = written.error;
+    }
+    return result;
+}
+
+CPrintService::CPrintService() = default;
+CPrintService::~CPrintService() = default;
+
+QPrinter& CPrintService::Printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *m_printer;
+}
+
+void CPrintService::Print(QWidget* parent, const PrintSource& source) {
+    if (!FacesPresent(parent, source)) {
+        return;
+    }
+    QPrinter& printer = Printer();
+    int count = CountPages(printer, source);
+    if (count == 0) {
+        return;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Skriv ut"));
+    dialog.setMinMax(1, count);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    PrintChosenPages(parent, printer, source, count);
+}
+
+void CPrintService::Preview(QWidget* parent, const PrintSource& source) {
+    if (!FacesPresent(parent, source)) {
+        return;
+    }
+    QPrintPreviewDialog dialog(&Printer(), parent);
+    dialog.setWindowTitle(ToQString("Forhåndsvisning"_cp));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        // The preview records its pages through a picture engine; its print
+        // button draws on the printer itself.
+        QPaintEngine* engine = target->paintEngine();
+        if (!engine || engine->type() != QPaintEngine::Picture) {
+            PrintChosenPages(&dialog, *target, source, CountPages(*target, source));
+            return;
+        }
+        RenderResult result = RenderPages(*target, source, true);
+        if (!result.ok && !result.error.empty()) {
+            Tell(&dialog, source, "Feil ved utskrift", PrinterFailedText(*target, result.error));
+        }
+    });
+    dialog.exec();
+}
+
+void CPrintService::PageSetup(QWidget* parent) {
+    QPageSetupDialog dialog(&Printer(), parent);
+    dialog.setWindowTitle(QStringLiteral("Skriveroppsett"));
+    dialog.exec();
+}
+
+bool CPrintService::ExportPdf(QWidget* parent, const PrintSource& source,
+                              const PdfExportTarget& target) {
+    if (!FacesPresent(parent, source)) {
+        return false;
+    }
+    std::optional<std::string> path =
+        askPdfPath ? askPdfPath(parent, target) : AskPdfPath(parent, target);
+    if (!path) {
+        return false;
+    }
+    RenderResult result = WritePdfFile(*path, source);
+    if (!result.ok && !result.error.empty()) {
+        Tell(parent, source, "Feil ved eksport", "PDF-filen ble ikke lagret.\n" + result.error);
+    }
+    return result.ok;
+}
+
+void ConnectPrintService(CMainFrame& frame, CPrintService& service) {
+    auto source = [&frame] { return PrintSourceOf(*frame.App().Document(), frame.Form()); };
+    frame.SetPrintBackEnds({
+        [&frame, &service, source] { service.Print(&frame, source()); },
+        [&frame, &service, source] { service.Preview(&frame, source()); },
+        [&frame, &service] { service.PageSetup(&frame); },
+        [&frame, &service, source] {
+            service.ExportPdf(&frame, source(),
+                              PdfExportTargetOf(*frame.App().Document(), frame.App().Settings()));
+        },
+    });
+}
+
+}  // namespace ferdix

@@ -1,0 +1,74 @@
+// Printing, the print preview, the page set-up and the PDF export of the claim's printed form,
+// for the main window. Every failure is told in a message box, through the claim's host.
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "app/print_request.h"
+
+class QPagedPaintDevice;
+class QPrinter;
+class QWidget;
+
+namespace ferdix {
+
+class CMainFrame;
+
+struct RenderResult {
+    bool ok = false;
+    int pages = 0;
+    // Why it failed (Windows-1252); empty when the print run has told the claim's host itself.
+    std::string error;
+};
+
+// The message that the faces the form is printed with are missing (Windows-1252).
+std::string MissingFacesText(const QStringList& faces);
+
+// Draws the printed pages of the claim on a paged device (a printer, the preview's printer, a
+// PDF writer): all of them, or those listed, in that order.
+RenderResult RenderPages(QPagedPaintDevice& device, const PrintSource& source, bool preview,
+                         std::span<const int> pages = {});
+// The number of printed pages of the claim on the device; 0 when the run gave up.
+int CountPages(QPagedPaintDevice& device, const PrintSource& source);
+// The printed form as an A4 PDF.
+RenderResult RenderPdf(const PrintSource& source, QByteArray& pdf);
+// The PDF is written beside the target and renamed over it once complete, so a failure leaves
+// an existing file as it was.
+RenderResult WritePdfFile(const std::string& path, const PrintSource& source);
+
+class CPrintService {
+  public:
+    CPrintService();
+    ~CPrintService();
+    CPrintService(const CPrintService&) = delete;
+    CPrintService& operator=(const CPrintService&) = delete;
+
+    // The print dialog, then the chosen pages on the chosen printer.
+    void Print(QWidget* parent, const PrintSource& source);
+    void Preview(QWidget* parent, const PrintSource& source);
+    // The page set-up of the printer that printing and the preview use for the rest of the run.
+    void PageSetup(QWidget* parent);
+    // A file dialog, then the PDF. False when cancelled or not written.
+    bool ExportPdf(QWidget* parent, const PrintSource& source, const PdfExportTarget& target);
+
+    QPrinter& Printer();
+
+    // The export's file dialog: the chosen path, or nothing on Cancel. Tests answer it here.
+    std::function<std::optional<std::string>(QWidget*, const PdfExportTarget&)> askPdfPath;
+
+  private:
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+// Printing, the preview, the printer set-up and the PDF export of the main window go to the
+// service, with the claim, the written standard and the form's written-date field as they are
+// when the command runs. The service must outlive the window.
+void ConnectPrintService(CMainFrame& frame, CPrintService& service);
+
+}  // namespace ferdix
