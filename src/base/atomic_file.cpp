@@ -192,7 +192,9 @@ bool CanReplaceFile(const std::string& path) {
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+    // A pipe would keep the program waiting for a writer, a device like /dev/zero would fill
+    // the memory: only regular files are claims.
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         return false;
     }
     std::ifstream in(path, std::ios::binary);

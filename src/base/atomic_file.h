@@ -34,7 +34,7 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
 // Whether WriteFileAtomically may replace the file (false for a read-only file or folder).
 bool CanReplaceFile(const std::string& path);
 
-// Reads a whole file; false when it cannot be opened or read.
+// Reads a whole file; false when it cannot be opened or read, or is no regular file.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 }  // namespace ferdix

@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/atomic_file.h"
@@ -201,6 +203,28 @@ TEST(AtomicFileFaults, FullFileSystemKeepsTheOldFile) {
     // The space is given back: a claim that fits saves.
     ASSERT_TRUE(WriteFileAtomically(path, std::string(30000, 'm')).ok);
     EXPECT_EQ(test::ReadFile(path).size(), 30000u);
+}
+
+TEST(AtomicFileFaults, PipesAndDevicesAreNotReadAsFiles) {
+    test::TempFolder dir;
+    std::string pipe = dir.File("reise.tur");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    // A writer that shows up shortly: a reader that opens the pipe would wait for it and read.
+    std::thread writer([&] {
+        for (int attempt = 0; attempt < 40; ++attempt) {
+            int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                EXPECT_EQ(::write(fd, "Versjon", 7), 7);
+                ::close(fd);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    std::string bytes;
+    EXPECT_FALSE(ReadWholeFile(pipe, bytes));
+    writer.join();
+    EXPECT_FALSE(ReadWholeFile("/dev/null", bytes));
 }
 
 }  // namespace
