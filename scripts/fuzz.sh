@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang, replays each target's corpus (fuzz/corpus/TARGET),
 # then fuzzes each target for a while. New inputs go to a scratch folder unless --merge is
-# given, which minimises them into the corpus afterwards.
+# given, which minimises them into the corpus afterwards (one input per new edge, so the corpus
+# stays a few hundred files).
 # Usage: scripts/fuzz.sh [--merge] [--no-build] [seconds per target] [targets...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -53,7 +54,7 @@ for t in "${targets[@]}"; do
     grep -E '^(#[0-9]+ +DONE|stat::|==[0-9]+==|SUMMARY|invariant)' "$log" || true
     if ((merge && status == 0)); then
       mkdir -p "$scratch.merged"
-      "$bin" -merge=1 -timeout=10 -max_len=8192 "$scratch.merged" "$corpus" "$scratch" \
+      "$bin" -merge=1 -use_counters=0 -timeout=10 -max_len=8192 "$scratch.merged" "$corpus" "$scratch" \
         >/dev/null 2>&1
       rm -rf "$corpus" && mv "$scratch.merged" "$corpus"
     fi
