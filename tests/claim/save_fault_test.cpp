@@ -187,6 +187,37 @@ TEST_F(SaveFaultTest, FullDiskKeepsTheOldClaimAndTheClaimModified) {
     EXPECT_EQ(Names(disk.Path()), std::vector<std::string>{"reise.tur"});
 }
 
+TEST_F(SaveFaultTest, ClosingWithYesOnAFullDiskKeepsTheClaimOpen) {
+    test::SmallDisk disk(64 * 1024);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Reason();
+    }
+    std::string path = disk.File("reise.tur");
+    FillClaim(doc, 50, "liten");
+    ASSERT_TRUE(doc.SaveClaimToFile(path));
+    std::string saved = test::ReadFile(path);
+    doc.SetPathName(path);  // as the recent-file list opens it
+    FillClaim(doc, 600, "stor");
+
+    host.answers.push_back(MsgAnswer::Yes);
+    // The caller must not close the window: the claim exists nowhere else.
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(ToldToSaveAs());
+    EXPECT_EQ(test::ReadFile(path), saved);
+
+    // Yes again, and the file named instead lies in a read-only folder: the same.
+    fs::path locked = dir.Path() / "claims" / "låst";
+    fs::create_directories(locked);
+    ::chmod(locked.c_str(), 0555);
+    doc.SetPathName((locked / "reise.tur").string());
+    host.answers.push_back(MsgAnswer::Yes);
+    host.paths.push_back((locked / "annen.tur").string());
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(Names(locked).empty());
+}
+
 // The profile holds other travellers too; a failed write must leave every byte of them.
 class ProfileFaultTest : public SaveFaultTest {
   protected:
