@@ -21,7 +21,7 @@ seconds=${1:-20}
 shift || true
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-  targets=(read_claim ini countries parse_date parse_time parse_amount print_claim)
+  targets=(read_claim open_claim ini countries parse_date parse_time parse_amount print_claim)
 fi
 
 out=build-fuzz
