@@ -13,10 +13,10 @@ namespace {
 
 using namespace ferdix;
 
-// The date parsers take years that the date text of the order in force cannot give back: two-
-// digit years from 2038 on (day first), and four-digit years from 3000 on (year first).
+// The date parsers take no year after 2079, the last that a two-digit year of day-first text
+// gives back; a later one could only come from elsewhere and would be lost on the way.
 bool DatesSurviveWriting(const CFerdixDoc& doc) {
-    int lastYear = GetDateOrder() == DateOrder::DayFirst ? 2037 : 2999;
+    int lastYear = 2079;
     auto fits = [&](const CivilTime& t) { return IsNoDateDay(t) || t.year <= lastYear; };
     bool ok = fits(doc.m_tDeparture) && fits(doc.m_tReturn);
     for (const auto& line : doc.m_travelLines) {
