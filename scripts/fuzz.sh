@@ -51,7 +51,7 @@ for t in "${targets[@]}"; do
     "$bin" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \
       -print_final_stats=1 -artifact_prefix="$out/$t-" "$scratch" "$corpus" >"$log" 2>&1 ||
       status=$?
-    grep -E '^(#[0-9]+ +DONE|stat::|==[0-9]+==|SUMMARY|invariant)' "$log" || true
+    grep -E '^(#[0-9]+[[:space:]]+DONE|stat::|==[0-9]+==|SUMMARY|invariant)' "$log" || true
     if ((merge && status == 0)); then
       mkdir -p "$scratch.merged"
       "$bin" -merge=1 -use_counters=0 -timeout=10 -max_len=8192 "$scratch.merged" "$corpus" "$scratch" \
