@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -24,14 +25,19 @@ FileWriteResult Fail(const std::string& path, int err) {
     return FileWriteResult{false, Utf8ToCp1252(path) + ": " + Utf8ToCp1252(std::strerror(err))};
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool WriteAll(int fd, std::string_view bytes, const FileWriteCalls& calls) {
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
+        long n = calls.write(fd, p, left);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            return false;
+        }
+        // A device that takes nothing would keep the save waiting for ever.
+        if (n == 0) {
+            errno = ENOSPC;
             return false;
         }
         p += n;
@@ -59,7 +65,7 @@ FileWriteResult WriteDirectly(const std::string& path, std::string_view bytes) {
     int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0)
         return Fail(path, errno);
-    bool ok = WriteAll(fd, bytes);
+    bool ok = WriteAll(fd, bytes, SystemFileWriteCalls());
     int err = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -68,9 +74,38 @@ FileWriteResult WriteDirectly(const std::string& path, std::string_view bytes) {
     return ok ? FileWriteResult{true, {}} : Fail(path, err);
 }
 
+// A rename is only durable once its folder is; without this a power cut soon after a save
+// could bring the old claim back. The file itself is in place already, so a folder that cannot
+// be synced does not fail the save.
+void SyncFolder(const std::string& dir, const FileWriteCalls& calls) {
+    int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        calls.fsync(fd);
+        ::close(fd);
+    }
+}
+
+// The longest file name most file systems take.
+constexpr std::size_t kMaxName = 255;
+
 }  // namespace
 
+const FileWriteCalls& SystemFileWriteCalls() {
+    static const FileWriteCalls calls{
+        [](int fd, const char* data, std::size_t size) -> long { return ::write(fd, data, size); },
+        [](int fd) { return ::fsync(fd); },
+        [](const std::string& from, const std::string& to) {
+            return ::rename(from.c_str(), to.c_str());
+        }};
+    return calls;
+}
+
 FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    return WriteFileAtomically(path, bytes, SystemFileWriteCalls());
+}
+
+FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
+                                    const FileWriteCalls& calls) {
     std::string target = path;
     struct stat st {};
     bool exists = ::lstat(target.c_str(), &st) == 0;
@@ -107,7 +142,10 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
         return Fail(dir, EACCES);
     }
 
+    // Hidden and without the claim's extension, so a leftover is never taken for a claim; cut
+    // so that a target with a name of the longest length still gets a temporary file.
     std::string name = target.substr(target.rfind('/') + 1);
+    name.resize(std::min(name.size(), kMaxName - 8));
     std::string temp = dir + "/." + name + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0) {
@@ -121,13 +159,13 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes, calls) && calls.fsync(fd) == 0;
     int err = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         err = errno;
     }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+    if (ok && calls.rename(temp, target) != 0) {
         ok = false;
         err = errno;
     }
@@ -135,6 +173,7 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
         ::unlink(temp.c_str());
         return Fail(target, err);
     }
+    SyncFolder(dir, calls);
     return FileWriteResult{true, {}};
 }
 
@@ -153,7 +192,9 @@ bool CanReplaceFile(const std::string& path) {
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+    // A pipe would keep the program waiting for a writer, a device like /dev/zero would fill
+    // the memory: only regular files are claims.
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         return false;
     }
     std::ifstream in(path, std::ios::binary);

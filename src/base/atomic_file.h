@@ -1,6 +1,8 @@
 // Replacing a file without ever losing the one that was there.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,10 +19,22 @@ struct FileWriteResult {
 // target that is not a regular file (a device) is written directly.
 FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// The system calls the writer makes once the temporary file is open, so that tests can make
+// them fail as a full disk or a failing device would. Each returns what the POSIX call does and
+// sets errno on failure.
+struct FileWriteCalls {
+    std::function<long(int fd, const char* data, std::size_t size)> write;
+    std::function<int(int fd)> fsync;
+    std::function<int(const std::string& from, const std::string& to)> rename;
+};
+const FileWriteCalls& SystemFileWriteCalls();
+FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
+                                    const FileWriteCalls& calls);
+
 // Whether WriteFileAtomically may replace the file (false for a read-only file or folder).
 bool CanReplaceFile(const std::string& path);
 
-// Reads a whole file; false when it cannot be opened or read.
+// Reads a whole file; false when it cannot be opened or read, or is no regular file.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 }  // namespace ferdix

@@ -188,7 +188,9 @@ double ParseDecimal(std::string_view text, std::size_t* consumed) {
 }
 
 float ParseAmount(std::string_view text) {
-    std::string copy(text.substr(0, 39));
+    // A sign does not count, so that every amount FormatAmount writes reads back whole.
+    std::size_t length = !text.empty() && (text[0] == '-' || text[0] == '+') ? 40 : 39;
+    std::string copy(text.substr(0, length));
     for (char& c : copy) {
         if (c == ',')
             c = '.';

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "support/program_state.h"
@@ -55,6 +56,17 @@ TEST(ParseAmount, BadTextGivesZero) {
     // Only the first 39 characters take part in the number.
     std::string digits(45, '1');
     EXPECT_FLOAT_EQ(ParseAmount(digits), 1.11111111e38f);
+}
+
+TEST(ParseAmount, ReadsBackEveryFormattedExtreme) {
+    // The minus sign made the largest negative amounts one character too long to read back.
+    for (float x : {3.4e38f, -3.4e38f, -1.0e38f, -std::numeric_limits<float>::max(),
+                    std::numeric_limits<float>::max(), -9.99e37f}) {
+        for (bool decimals : {true, false}) {
+            std::string text = FormatAmount(x, decimals);
+            EXPECT_EQ(ParseAmount(text), x) << text;
+        }
+    }
 }
 
 TEST(ParseDecimal, ReportsWhatItConsumed) {

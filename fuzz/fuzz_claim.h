@@ -1,0 +1,43 @@
+// What the claim-reading fuzz targets share: a document that answers every message box and
+// reads a claim from bytes.
+#pragma once
+
+#include <cstddef>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "base/clock.h"
+#include "claim/claim_file.h"
+#include "claim/claim_host.h"
+#include "claim/ferdix_doc.h"
+
+namespace ferdix::fuzz {
+
+class QuietHost final : public IClaimHost {
+  public:
+    MsgAnswer ShowMessage(const MessageRequest&) override { return MsgAnswer::Ok; }
+    void SetStatusTotal(const std::string&) override {}
+};
+
+// A claim read from bytes, with its own clock and host; no rate files, no profile.
+class ReadDocument {
+  public:
+    explicit ReadDocument(std::string_view bytes) : doc(clock) {
+        doc.SetHost(&host);
+        std::istringstream in{std::string(bytes)};
+        ReadClaim(doc, in);
+    }
+
+    std::string Written() {
+        std::ostringstream out;
+        WriteClaim(doc, out);
+        return out.str();
+    }
+
+    FixedClock clock{CivilTime{2006, 3, 14, 9, 0, 0}};
+    QuietHost host;
+    CFerdixDoc doc;
+};
+
+}  // namespace ferdix::fuzz
