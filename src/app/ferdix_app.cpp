@@ -32,6 +32,10 @@ CFerdixApp::CFerdixApp(IClaimHost& host, IShellPlatform& platform, IFormControls
       m_ticks(ticks ? *ticks : m_steadyTicks) {}
 
 CFerdixApp::~CFerdixApp() {
+    // Without a close the user never answered the save question: the copy stays.
+    if (m_recovery) {
+        m_recovery->Abandon();
+    }
     ExitInstance();
     // The view goes first: it refers to the document.
     m_view.reset();

@@ -320,9 +320,21 @@ void CRecoveryKeeper::WriteNow() {
 }
 
 void CRecoveryKeeper::Stop() {
+    if (m_stopped) {
+        return;
+    }
     if (m_hasCopy) {
         m_writer.Remove();
         m_hasCopy = false;
+    }
+    m_writer.Flush();
+    m_stopped = true;
+    m_pending = false;
+}
+
+void CRecoveryKeeper::Abandon() {
+    if (m_pending) {
+        Sync(true);
     }
     m_writer.Flush();
     m_stopped = true;

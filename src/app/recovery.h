@@ -159,6 +159,9 @@ class CRecoveryKeeper {
     void WriteNow();
     // The normal end of the run: the copy goes, and nothing is written after.
     void Stop();
+    // An end that was no close (the shell destroyed without one): a waiting edit is written,
+    // and the copy stays to be offered at the next start.
+    void Abandon();
     bool HasCopy() const { return m_hasCopy; }
 
   private:

@@ -154,6 +154,20 @@ TEST_F(KeeperTest, WriteNowIgnoresTheIntervalAndStopEndsEverything) {
     EXPECT_EQ(keeper.DueIn(), std::nullopt);
 }
 
+TEST_F(KeeperTest, AbandonWritesTheWaitingEditAndKeepsTheCopy) {
+    doc.SetTitle("Untitled");
+    Edit("a");
+    keeper.Notice();
+    ticks.Advance(10ms);
+    Edit("ab");
+    keeper.Notice();
+    keeper.Abandon();
+    keeper.Stop();
+    keeper.Notice();
+    EXPECT_EQ(writer.calls, (std::vector<std::string>{"write", "write", "flush"}));
+    EXPECT_EQ(writer.claims.back(), ClaimBytes());
+}
+
 TEST_F(KeeperTest, TheNameFileFollowsThePathASaveWouldUse) {
     struct Case {
         const char* what;

@@ -200,6 +200,30 @@ TEST_F(ShellRecoveryTest, SaveNewOpenAndCloseRemoveTheCopy) {
     EXPECT_TRUE(FolderNames().empty());
 }
 
+TEST_F(ShellRecoveryTest, AShellDestroyedWithoutACloseLeavesItsCopyForTheNextStart) {
+    test::FakeHost host2;
+    test::FakeShellPlatform platform2;
+    MemoryControls controls2(FormTemplate());
+    std::string copy;
+    {
+        CFerdixApp gone(host2, platform2, controls2, clock, &ticks);
+        controls2.SetEvents(&gone.FormEvents());
+        ASSERT_TRUE(gone.InitInstance({dir.File("ferdix"), "", dir.File("config"), ""}));
+        ASSERT_TRUE(controls2.Type(kIdName, "Ola"));
+        ASSERT_TRUE(controls2.Leave(kIdName));
+        ticks.Advance(10ms);
+        ASSERT_TRUE(controls2.Type(kIdName, "Olav"));
+        ASSERT_TRUE(controls2.Leave(kIdName));
+        copy = gone.Recovery()->CopyPath();
+        controls2.SetEvents(nullptr);
+    }
+    EXPECT_TRUE(Has(ReadFile(copy), "Navn: Olav\r\n"));
+    host.answers.push_back(MsgAnswer::Yes);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Questions().size(), 1u);
+    EXPECT_EQ(doc->Traveller().Name(), "Olav");
+}
+
 TEST_F(ShellRecoveryTest, AFailedSaveKeepsTheCopy) {
     ASSERT_TRUE(Start());
     Modify();
