@@ -24,10 +24,19 @@ std::string CommandLineText(std::span<const std::string> arguments) {
 }
 
 CFerdixApp::CFerdixApp(IClaimHost& host, IShellPlatform& platform, IFormControls& controls,
-                       const IClock& clock)
-    : m_host(host), m_platform(platform), m_controls(controls), m_clock(clock) {}
+                       const IClock& clock, const ITickClock* ticks)
+    : m_host(host),
+      m_platform(platform),
+      m_controls(controls),
+      m_clock(clock),
+      m_ticks(ticks ? *ticks : m_steadyTicks) {}
 
 CFerdixApp::~CFerdixApp() {
+    // Without a close the user never answered the save question: the copy stays.
+    if (m_recovery) {
+        m_recovery->Abandon();
+    }
+    ExitInstance();
     // The view goes first: it refers to the document.
     m_view.reset();
     m_doc.reset();
@@ -55,12 +64,139 @@ bool CFerdixApp::InitInstance(const StartupArgs& args) {
     // The form is set up by a new claim; a claim from the command line then replaces it, and
     // when that cannot be read the new claim stays.
     m_doc->OnNewDocument();
+    StartRecovery(args.userConfigDir);
     if (!args.commandLine.empty() && OpenDocumentFile(args.commandLine)) {
         m_doc->RefreshStatusSum();
     }
 
     ReadValidityTexts(m_files, m_settings);
     return true;
+}
+
+void CFerdixApp::ExitInstance() {
+    if (m_recovery) {
+        m_recovery->Stop();
+    }
+    m_recovery.reset();
+    m_recoveryWriter.reset();
+    m_recoveryFolder.reset();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The recovery copy.
+
+void CFerdixApp::StartRecovery(const std::string& userConfigDir) {
+    if (userConfigDir.empty()) {
+        return;
+    }
+    auto folder =
+        std::make_unique<CRecoveryFolder>(userConfigDir + "/" + std::string(kRecoveryFolderName));
+    if (!folder->Open()) {
+        m_recoveryError = folder->Error();
+        return;
+    }
+    m_recoveryFolder = std::move(folder);
+    m_recoveryWriter = std::make_unique<CBackgroundRecoveryWriter>(m_recoveryFolder->CopyPath(),
+                                                                   m_recoveryFolder->NamePath());
+    m_recovery = std::make_unique<CRecoveryKeeper>(*m_doc, *m_recoveryWriter, m_ticks);
+    OfferOrphanedCopies();
+}
+
+void CFerdixApp::OfferOrphanedCopies() {
+    std::vector<OrphanedCopy> orphans = m_recoveryFolder->FindOrphans();
+    for (std::size_t i = 0; i < orphans.size(); ++i) {
+        OrphanedCopy& copy = orphans[i];
+        std::string bytes;
+        if (!ReadOrphanedCopy(copy, bytes)) {
+            std::optional<std::string> aside = SetOrphanedCopyAside(copy);
+            MessageRequest m;
+            m.caption = "Ferdix";
+            m.text = RecoveryUnreadableText(copy, aside);
+            m.icon = MsgIcon::Warning;
+            m_host.ShowMessage(m);
+            continue;
+        }
+        MessageRequest m;
+        m.caption = "Ferdix";
+        m.text = RecoveryQuestionText(copy);
+        m.buttons = MsgButtons::YesNo;
+        m.icon = MsgIcon::Question;
+        m.defaultButton = MsgAnswer::Yes;
+        m.foreground = true;
+        MsgAnswer answer = m_host.ShowMessage(m);
+        if (answer == MsgAnswer::No) {
+            DiscardOrphanedCopy(copy);
+            continue;
+        }
+        if (answer != MsgAnswer::Yes) {
+            copy.lock.Release();  // no answer: kept for the next start
+            continue;
+        }
+        m_doc->OpenRecoveredClaim(bytes, copy.oldName);
+        // The old copy goes only once this run's own copy is on disk.
+        m_recovery->WriteNow();
+        m_recoveryWriter->Flush();
+        if (m_recoveryWriter->TakeFailure()) {
+            copy.lock.Release();
+        } else {
+            DiscardOrphanedCopy(copy);
+        }
+        // One claim is open at a time; the others wait for the next start.
+        if (i + 1 < orphans.size()) {
+            MessageRequest more;
+            more.caption = "Ferdix";
+            more.text = RecoveryMoreCopiesText();
+            more.icon = MsgIcon::Information;
+            m_host.ShowMessage(more);
+        }
+        break;
+    }
+}
+
+void CFerdixApp::NoticeRecovery() {
+    if (!m_doc || (m_view && m_view->IsLoading())) {
+        return;  // a claim half read is no claim to keep
+    }
+    if (m_recovery) {
+        m_recovery->Notice();
+    }
+    ReportRecoveryFailure();
+}
+
+void CFerdixApp::RecoveryTick() {
+    if (m_recovery) {
+        m_recovery->Tick();
+    }
+    ReportRecoveryFailure();
+}
+
+std::optional<std::chrono::milliseconds> CFerdixApp::RecoveryDueIn() const {
+    return m_recovery ? m_recovery->DueIn() : std::nullopt;
+}
+
+void CFerdixApp::FlushRecovery() {
+    if (m_recoveryWriter) {
+        m_recoveryWriter->Flush();
+    }
+}
+
+void CFerdixApp::ReportRecoveryFailure() {
+    std::optional<std::string> failure;
+    if (m_recoveryWriter) {
+        failure = m_recoveryWriter->TakeFailure();
+    } else if (!m_recoveryError.empty() && m_doc && m_doc->IsModified()) {
+        failure = m_recoveryError;
+    }
+    // Once a run: the user knows to save, and a box at every field would stop the work.
+    if (!failure || m_recoveryFailureShown) {
+        return;
+    }
+    m_recoveryFailureShown = true;
+    MessageRequest m;
+    m.caption = "Ferdix";
+    m.text = RecoveryFailedText(*failure);
+    m.icon = MsgIcon::Warning;
+    m_host.ShowMessage(m);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -70,12 +206,15 @@ void CFerdixApp::FileNew() {
     if (m_doc && m_doc->SaveModified()) {
         m_doc->OnNewDocument();
     }
+    NoticeRecovery();
 }
 
 bool CFerdixApp::OpenDocumentFile(const std::string& path) {
     // The path is kept for later saves and the recent-file list, so it must not depend on the
     // working folder.
-    return m_doc && m_doc->OpenDocumentFile(FullPath(path));
+    bool opened = m_doc && m_doc->OpenDocumentFile(FullPath(path));
+    NoticeRecovery();
+    return opened;
 }
 
 bool CFerdixApp::OpenRecentFile(std::size_t index) {
@@ -190,6 +329,12 @@ bool CFerdixApp::Execute(int id) {
     if (!UpdateCommand(id).enabled) {
         return false;
     }
+    bool done = ExecuteCommand(id);
+    NoticeRecovery();
+    return done;
+}
+
+bool CFerdixApp::ExecuteCommand(int id) {
     switch (id) {
         case kCmdFileNew:
             FileNew();
@@ -281,30 +426,35 @@ void CFerdixApp::HostRelay::AddToRecentFiles(const std::string& path) {
 void CFerdixApp::EventRelay::OnChange(int id) {
     if (m_app.m_view) {
         m_app.m_view->OnChange(id);
+        m_app.NoticeRecovery();
     }
 }
 
 void CFerdixApp::EventRelay::OnLeave(int id) {
     if (m_app.m_view) {
         m_app.m_view->OnLeave(id);
+        m_app.NoticeRecovery();
     }
 }
 
 void CFerdixApp::EventRelay::OnClick(int id) {
     if (m_app.m_view) {
         m_app.m_view->OnClick(id);
+        m_app.NoticeRecovery();
     }
 }
 
 void CFerdixApp::EventRelay::OnSelChange(int id) {
     if (m_app.m_view) {
         m_app.m_view->OnSelChange(id);
+        m_app.NoticeRecovery();
     }
 }
 
 void CFerdixApp::EventRelay::OnDoubleClick(int id) {
     if (m_app.m_view) {
         m_app.m_view->OnDoubleClick(id);
+        m_app.NoticeRecovery();
     }
 }
 

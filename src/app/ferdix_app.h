@@ -3,6 +3,7 @@
 // rule and the part that carries it out. The Qt main window shows what this decides.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "app/commands.h"
 #include "app/recent_files.h"
+#include "app/recovery.h"
 #include "app/shell_platform.h"
 #include "base/clock.h"
 #include "claim/claim_host.h"
@@ -41,8 +43,9 @@ struct CommandState {
 
 class CFerdixApp {
   public:
+    // `ticks` times the recovery copy (null: the steady clock).
     CFerdixApp(IClaimHost& host, IShellPlatform& platform, IFormControls& controls,
-               const IClock& clock);
+               const IClock& clock, const ITickClock* ticks = nullptr);
     ~CFerdixApp();
     CFerdixApp(const CFerdixApp&) = delete;
     CFerdixApp& operator=(const CFerdixApp&) = delete;
@@ -51,10 +54,21 @@ class CFerdixApp {
     // InitInstance, and clearing the first claim already raises events.
     IFormEvents& FormEvents() { return m_eventRelay; }
 
-    // Settings, recent files, written standard and date order, then the first claim: the file
-    // named on the command line, or a new claim (also when that file cannot be read, after
-    // the message). Runs once; false when called again.
+    // Settings, recent files, written standard and date order, then the first claim: a new
+    // claim, which a claim kept from a run that ended unsaved may replace (after asking), then
+    // the file named on the command line (after the save question when a claim was brought
+    // back). Runs once; false when called again.
     bool InitInstance(const StartupArgs& args);
+    // The normal end of the run (the main window closed): the recovery copy goes.
+    void ExitInstance();
+
+    // The recovery copy: the platform's timer comes back after RecoveryDueIn.
+    void RecoveryTick();
+    std::optional<std::chrono::milliseconds> RecoveryDueIn() const;
+    // Waits until the copy on disk is as the keeper last asked.
+    void FlushRecovery();
+    // Null when the run keeps no copy (no per-user folder, or it cannot be made).
+    const CRecoveryFolder* Recovery() const { return m_recoveryFolder.get(); }
 
     // Null before InitInstance.
     CFerdixDoc* Document() const { return m_doc.get(); }
@@ -125,11 +139,19 @@ class CFerdixApp {
 
     void AddRecentFile(const std::string& path);
     void ForgetMissingRecentFile(const std::string& path);
+    bool ExecuteCommand(int id);
+    void StartRecovery(const std::string& userConfigDir);
+    void OfferOrphanedCopies();
+    // After anything the user did: the copy follows the claim.
+    void NoticeRecovery();
+    void ReportRecoveryFailure();
 
     IClaimHost& m_host;
     IShellPlatform& m_platform;
     IFormControls& m_controls;
     const IClock& m_clock;
+    SteadyTickClock m_steadyTicks;
+    const ITickClock& m_ticks;
     HostRelay m_hostRelay{*this};
     EventRelay m_eventRelay{*this};
     ViewHost m_viewHost{*this};
@@ -138,6 +160,11 @@ class CFerdixApp {
     RecentFileList m_recent{kRecentFileCount};
     std::unique_ptr<CFerdixDoc> m_doc;
     std::unique_ptr<CFerdixView> m_view;
+    std::unique_ptr<CRecoveryFolder> m_recoveryFolder;
+    std::unique_ptr<CBackgroundRecoveryWriter> m_recoveryWriter;
+    std::unique_ptr<CRecoveryKeeper> m_recovery;
+    std::string m_recoveryError;
+    bool m_recoveryFailureShown = false;
 };
 
 }  // namespace ferdix

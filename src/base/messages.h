@@ -2,11 +2,12 @@
 // Every text is Windows-1252; paths in them are file-system strings.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace ferdix {
 
-enum class MsgButtons { Ok, OkCancel, YesNoCancel };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgIcon { None, Warning, Exclamation, Information, Question };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
@@ -17,6 +18,9 @@ struct MessageRequest {
     MsgIcon icon = MsgIcon::None;
     bool ownedByForm = false;  // else a box without owner window
     bool foreground = false;   // brought to the foreground
+    // The button that Enter presses; none: the platform's choice. A Yes/No box has no Escape
+    // and no close box, so that only a deliberate answer ends it.
+    std::optional<MsgAnswer> defaultButton;
 };
 
 // A file dialog of Open or Save As.

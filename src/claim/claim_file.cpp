@@ -647,7 +647,7 @@ std::unique_ptr<CExpenseLine> ReadOutlayRecord(std::istream& in) {
     return line;
 }
 
-void WriteClaim(CFerdixDoc& doc, std::ostream& out) {
+void WriteClaimText(const CFerdixDoc& doc, std::ostream& out) {
     out << "Versjon " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionBuild << kLineEnd;
     out << "Lagret: " << FormatDateDayFirst(doc.Clock().Now()) << kLineEnd;
     WriteFields(doc, kHeaderFields, out);
@@ -664,6 +664,10 @@ void WriteClaim(CFerdixDoc& doc, std::ostream& out) {
     WriteAllowances(doc, out);
     out << '@' << kLineEnd;
     WriteFields(doc, kClosingFields, out);
+}
+
+void WriteClaim(CFerdixDoc& doc, std::ostream& out) {
+    WriteClaimText(doc, out);
     doc.WriteProfile();
     doc.SetModified(false);
 }

@@ -17,6 +17,8 @@ namespace ferdix {
 // Writes the whole claim (without the NUL byte the own Save appends), then the traveller's
 // profile, and marks the claim unmodified.
 void WriteClaim(CFerdixDoc& doc, std::ostream& out);
+// The same bytes without touching the profile or the modified mark.
+void WriteClaimText(const CFerdixDoc& doc, std::ostream& out);
 
 // Reads a claim of any supported version into the document. Never validates and never fails:
 // a damaged or foreign file is read by position for whatever it yields.

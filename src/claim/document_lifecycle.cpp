@@ -257,6 +257,37 @@ bool CFerdixDoc::OpenDocumentFile(const std::string& path) {
     return true;
 }
 
+std::string CFerdixDoc::SavePath() const {
+    if (m_bOpenedByFramework) {
+        return m_strPathName;
+    }
+    std::string title = m_strTitle;
+    if (title.empty() || StartsWithNoCase(title, "untitled")) {
+        return {};
+    }
+    if (title.size() >= 2 && title.compare(title.size() - 2, 2, " *") == 0) {
+        title.resize(title.size() - 2);
+    }
+    return title;
+}
+
+void CFerdixDoc::OpenRecoveredClaim(const std::string& bytes, const std::string& oldPath) {
+    if (m_pView) {
+        m_pView->SetLoading(true);
+    }
+    std::istringstream in(bytes);
+    ReadClaim(*this, in);
+    m_bOpenedByFramework = !oldPath.empty();
+    m_strPathName = oldPath;
+    SetTitle(oldPath.empty() ? std::string(kUntitled) : FileNameOf(oldPath));
+    if (m_pView) {
+        m_pView->SetLoading(true);
+        m_pView->InitialiseForm();
+    }
+    RefreshStatusSum();
+    SetModified(true);
+}
+
 bool CFerdixDoc::DoFileSave() {
     std::string path = m_strPathName;
     if (!path.empty() && !CanReplaceFile(path)) {

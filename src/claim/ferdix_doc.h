@@ -63,6 +63,12 @@ class CFerdixDoc {
     bool OpenDocumentFile(const std::string& path);
     // Saving on that path: to the path name when it is writable, else after a save dialog.
     bool DoFileSave();
+    // The full path a Save would write to; empty for an untitled claim.
+    std::string SavePath() const;
+    // A claim kept from a run that ended without saving it: read from the bytes and named by
+    // the path it had (framework style; empty: untitled), and modified, so that nothing in it
+    // is taken as saved. Asks nothing.
+    void OpenRecoveredClaim(const std::string& bytes, const std::string& oldPath);
     // The claim as the text of a file, read (loading) or written (storing).
     void Serialize(std::string& buffer, bool storing);
     // The starting folder of the file dialogs ("Standard lagreområde"), empty for none.

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <memory>
 
 #include "app/ferdix_app.h"
 #include "base/clock.h"
@@ -14,6 +15,7 @@
 #include "qt/main_frame.h"
 #include "qt/print_service.h"
 #include "qt/qt_text.h"
+#include "qt/test_hooks.h"
 #include "rates/program_settings.h"
 
 namespace ferdix {
@@ -77,8 +79,9 @@ int RunDesktop(int argc, char** argv) {
 
     SystemClock clock;
     CQtDialogs dialogs;
+    std::unique_ptr<CTestAnswers> testAnswers = TestAnswersFromEnvironment(dialogs);
     CPrintService printing;
-    CMainFrame frame(clock, dialogs);
+    CMainFrame frame(clock, testAnswers ? static_cast<IDialogs&>(*testAnswers) : dialogs);
     frame.PlaceOnScreen();
     StartupArgs args{ExecutablePath(), CommandLinePath(QApplication::arguments()), UserConfigDir(),
                      invokedAs};
@@ -94,6 +97,7 @@ int RunDesktop(int argc, char** argv) {
         frame.windowHandle()->installEventFilter(&exitAfterShow);
     }
     frame.show();
+    RunTestScriptFromEnvironment(frame);
     return QApplication::exec();
 }
 

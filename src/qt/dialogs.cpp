@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStringList>
+#include <map>
 
 #include "qt/qt_text.h"
 
@@ -33,35 +34,53 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
 MsgAnswer CQtDialogs::Message(QWidget* owner, const MessageRequest& request) {
     QMessageBox box(IconOf(request.icon), MixedToQString(request.caption),
                     MixedToQString(request.text), QMessageBox::NoButton, owner);
+    std::map<QAbstractButton*, MsgAnswer> answers;
+    auto add = [&](QMessageBox::StandardButton button, const QString& text, MsgAnswer answer) {
+        QPushButton* added = box.addButton(button);
+        added->setText(text);
+        answers[added] = answer;
+        return added;
+    };
     // The buttons speak Norwegian whatever translations the system has.
     switch (request.buttons) {
         case MsgButtons::Ok:
-            box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+            add(QMessageBox::Ok, QStringLiteral("OK"), MsgAnswer::Ok);
             break;
         case MsgButtons::OkCancel:
-            box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-            box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Avbryt"));
+            add(QMessageBox::Ok, QStringLiteral("OK"), MsgAnswer::Ok);
+            add(QMessageBox::Cancel, QStringLiteral("Avbryt"), MsgAnswer::Cancel);
             break;
+        case MsgButtons::YesNo: {
+            add(QMessageBox::Yes, QStringLiteral("&Ja"), MsgAnswer::Yes);
+            // No role that Qt takes for Escape or the close box: only a click or its key
+            // answers No, as in a Yes/No box of the original platform.
+            QPushButton* no = box.addButton(QStringLiteral("&Nei"), QMessageBox::DestructiveRole);
+            answers[no] = MsgAnswer::No;
+            break;
+        }
         case MsgButtons::YesNoCancel:
-            box.addButton(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-            box.addButton(QMessageBox::No)->setText(QStringLiteral("&Nei"));
-            box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Avbryt"));
+            add(QMessageBox::Yes, QStringLiteral("&Ja"), MsgAnswer::Yes);
+            add(QMessageBox::No, QStringLiteral("&Nei"), MsgAnswer::No);
+            add(QMessageBox::Cancel, QStringLiteral("Avbryt"), MsgAnswer::Cancel);
             break;
+    }
+    if (request.defaultButton) {
+        for (auto& [button, answer] : answers) {
+            if (answer == *request.defaultButton) {
+                box.setDefaultButton(qobject_cast<QPushButton*>(button));
+            }
+        }
     }
     if (request.foreground) {
         box.raise();
         box.activateWindow();
     }
-    switch (box.exec()) {
-        case QMessageBox::Yes:
-            return MsgAnswer::Yes;
-        case QMessageBox::No:
-            return MsgAnswer::No;
-        case QMessageBox::Ok:
-            return MsgAnswer::Ok;
-        default:
-            return request.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    box.exec();
+    auto it = answers.find(box.clickedButton());
+    if (it != answers.end()) {
+        return it->second;
     }
+    return request.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
 }
 
 QStringList NameFilters(const std::string& filter) {

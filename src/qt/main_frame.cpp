@@ -125,6 +125,12 @@ CMainFrame::CMainFrame(const IClock& clock, IDialogs& dialogs, QWidget* parent)
     BuildToolBar();
     BuildStatusBar();
     setWindowTitle(QStringLiteral("Ferdix"));
+    m_recoveryTimer = new QTimer(this);
+    m_recoveryTimer->setSingleShot(true);
+    connect(m_recoveryTimer, &QTimer::timeout, this, [this] {
+        m_app.RecoveryTick();
+        ScheduleRecoveryTick();
+    });
 
     // The states follow the clipboard and the two lists' selections.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
@@ -303,6 +309,7 @@ bool CMainFrame::Start(const StartupArgs& args) {
     RebuildRecentFiles();
     FocusFirstField();
     UpdateCommandStates();
+    ScheduleRecoveryTick();
     return true;
 }
 
@@ -330,6 +337,7 @@ void CMainFrame::RunCommand(int command) {
         FocusFirstField();
     }
     UpdateCommandStates();
+    ScheduleRecoveryTick();
 }
 
 void CMainFrame::UpdateCommandStates() {
@@ -360,29 +368,43 @@ void CMainFrame::ScheduleCommandUpdate() {
     });
 }
 
+void CMainFrame::ScheduleRecoveryTick() {
+    std::optional<std::chrono::milliseconds> due = m_app.RecoveryDueIn();
+    if (!due) {
+        m_recoveryTimer->stop();
+    } else if (!m_recoveryTimer->isActive() || m_recoveryTimer->remainingTime() > due->count()) {
+        m_recoveryTimer->start(*due);
+    }
+}
+
 void CMainFrame::FormEventRelay::OnChange(int id) {
     m_frame.m_app.FormEvents().OnChange(id);
     m_frame.ScheduleCommandUpdate();
+    m_frame.ScheduleRecoveryTick();
 }
 
 void CMainFrame::FormEventRelay::OnLeave(int id) {
     m_frame.m_app.FormEvents().OnLeave(id);
     m_frame.ScheduleCommandUpdate();
+    m_frame.ScheduleRecoveryTick();
 }
 
 void CMainFrame::FormEventRelay::OnClick(int id) {
     m_frame.m_app.FormEvents().OnClick(id);
     m_frame.ScheduleCommandUpdate();
+    m_frame.ScheduleRecoveryTick();
 }
 
 void CMainFrame::FormEventRelay::OnSelChange(int id) {
     m_frame.m_app.FormEvents().OnSelChange(id);
     m_frame.ScheduleCommandUpdate();
+    m_frame.ScheduleRecoveryTick();
 }
 
 void CMainFrame::FormEventRelay::OnDoubleClick(int id) {
     m_frame.m_app.FormEvents().OnDoubleClick(id);
     m_frame.ScheduleCommandUpdate();
+    m_frame.ScheduleRecoveryTick();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -393,6 +415,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         if (m_help) {
             m_help->close();
         }
+        // A normal end: the recovery copy is not needed any more.
+        m_app.ExitInstance();
+        m_recoveryTimer->stop();
         event->accept();
     } else {
         event->ignore();
@@ -444,6 +469,7 @@ bool CMainFrame::HandleDrop(QEvent* event) {
                 FocusFirstField();
             }
             UpdateCommandStates();
+            ScheduleRecoveryTick();
         });
     }
     return true;

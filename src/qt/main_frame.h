@@ -22,6 +22,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QTimer;
 class QToolBar;
 
 namespace ferdix {
@@ -118,6 +119,8 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPla
     void BuildStatusBar();
     void RebuildRecentFiles();
     void ScheduleCommandUpdate();
+    // The recovery copy waits for its interval: the timer brings the shell back then.
+    void ScheduleRecoveryTick();
     void FocusFirstField();
     void PrintUnavailable();
     bool HandleDrop(QEvent* event);
@@ -138,6 +141,7 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPla
     QLabel* m_total = nullptr;
     QPointer<CHelpWindow> m_help;
     PrintBackEnds m_print;
+    QTimer* m_recoveryTimer = nullptr;
     bool m_updatePending = false;
     bool m_titleChanged = false;
 };

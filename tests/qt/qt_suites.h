@@ -13,12 +13,14 @@ int RunFormWidgetTests(int argc, char** argv);
 int RunMainFrameTests(int argc, char** argv);
 int RunQtTextTests(int argc, char** argv);
 int RunPrintTests(int argc, char** argv);
+int RunRecoveryTests(int argc, char** argv);
 
 inline std::span<const Suite> Suites() {
     static const Suite suites[] = {{"FormWidget", RunFormWidgetTests},
                                    {"MainFrame", RunMainFrameTests},
                                    {"QtText", RunQtTextTests},
-                                   {"Print", RunPrintTests}};
+                                   {"Print", RunPrintTests},
+                                   {"Recovery", RunRecoveryTests}};
     return suites;
 }
 

@@ -29,6 +29,9 @@ MsgAnswer ScriptedDialogs::Message(QWidget*, const MessageRequest& request) {
         answers.pop_front();
         return a;
     }
+    if (request.defaultButton) {
+        return *request.defaultButton;
+    }
     return request.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
 }
 

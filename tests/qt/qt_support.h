@@ -33,8 +33,8 @@ class IsolatedHome {
 };
 
 // Answers message boxes and file dialogs from queues and keeps what was asked, and plays the
-// user of a dialog window. Without a scripted answer: OK, Cancel for a question, Cancel for a
-// file dialog, and a dialog window closed with Escape.
+// user of a dialog window. Without a scripted answer: the default button where the box has one,
+// else OK, Cancel for a question; Cancel for a file dialog, and a dialog window closed with Escape.
 class ScriptedDialogs final : public IDialogs {
   public:
     MsgAnswer Message(QWidget* owner, const MessageRequest& request) override;

@@ -1,6 +1,7 @@
 // A recording claim host for tests: keeps every message box, status text, title, file dialog and
-// recent file, and answers message boxes and file dialogs from queues (when empty: OK, Cancel
-// for Yes/No/Cancel boxes, Cancel for file dialogs).
+// recent file, and answers message boxes and file dialogs from queues (when empty: the default
+// button where the box has one, else OK, Cancel for Yes/No/Cancel boxes; Cancel for file
+// dialogs).
 #pragma once
 
 #include <deque>
@@ -20,6 +21,9 @@ class FakeHost : public IClaimHost {
             MsgAnswer a = answers.front();
             answers.pop_front();
             return a;
+        }
+        if (request.defaultButton) {
+            return *request.defaultButton;
         }
         return request.buttons == MsgButtons::YesNoCancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
     }

@@ -14,6 +14,7 @@
 #include "support/fake_host.h"
 #include "support/fake_shell_platform.h"
 #include "support/form_fixture.h"
+#include "support/manual_tick_clock.h"
 #include "support/memory_controls.h"
 #include "support/program_state.h"
 #include "support/temp_folder.h"
@@ -22,7 +23,7 @@ namespace ferdix::test {
 
 class ShellFixture : public ::testing::Test {
   protected:
-    ShellFixture() : controls(FormTemplate()), app(host, platform, controls, clock) {
+    ShellFixture() : controls(FormTemplate()), app(host, platform, controls, clock, &ticks) {
         controls.SetEvents(&app.FormEvents());
         platform.queryClose = [this] { return app.QueryClose(); };
         WriteFile(dir.File("ferdix.ini"), TestFerdixIni());
@@ -53,6 +54,7 @@ class ShellFixture : public ::testing::Test {
     TempFolder dir;
     FixedClock clock{CivilTime{2026, 12, 8, 9, 30, 0}};
     FakeHost host;
+    ManualTickClock ticks;
     FakeShellPlatform platform;
     MemoryControls controls;
     CFerdixApp app;
