@@ -65,7 +65,7 @@ inline constexpr int kIdReturnDateLabel = 1027;
 inline constexpr int kIdReturnDate = 1026;
 inline constexpr int kIdReturnTime = 1028;
 
-// Travel specification: entry fields and list.
+// Travel legs ("Reisespesifikasjon"): entry fields and list.
 inline constexpr int kIdTravelBox = 1042;
 inline constexpr int kIdTravelFromLabel = 1154;
 inline constexpr int kIdTravelDate = 1044;

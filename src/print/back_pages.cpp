@@ -1,4 +1,4 @@
-// The back sheets: travel specification with its kilometre sums, the outlays beside the
+// The back sheets: the travel legs with its kilometre sums, the outlays beside the
 // explanation box, the lodging block and the remarks.
 #include <algorithm>
 #include <cassert>

@@ -65,7 +65,7 @@ class DrawingSurface {
     // Text leaves its background unpainted.
     virtual void SetTransparentBackground() = 0;
 
-    virtual FontResult MakeFont(const FontSpec& spec) = 0;
+    virtual FontResult MakeFont(const FontSpec& wanted) = 0;
     // A font that is selected must not be released; the default font is never released.
     virtual void ReleaseFont(FontId font) = 0;
     // Makes the font current and returns the one it replaces.

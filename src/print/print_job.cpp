@@ -67,9 +67,9 @@ bool CPrintJob::MakeFonts(DrawingSurface& dc) {
         return false;
     }
     fonts.baseFont = base.font;
-    for (auto [font, spec] : {std::pair{&fonts.labelFont, &kLabelFontSpec},
-                              std::pair{&fonts.boldLabelFont, &kBoldLabelFontSpec}}) {
-        FontResult made = dc.MakeFont(*spec);
+    for (auto [font, wanted] : {std::pair{&fonts.labelFont, &kLabelFontSpec},
+                                std::pair{&fonts.boldLabelFont, &kBoldLabelFontSpec}}) {
+        FontResult made = dc.MakeFont(*wanted);
         if (made.status == FontStatus::NotAllocated) {
             return false;
         }

@@ -38,14 +38,14 @@ QFont::StyleHint HintOf(FontFamily family) {
 }
 
 // The font as Qt would realise it, at the reference size.
-QFont Describe(const FontSpec& spec) {
-    QFont font(PrintFace(spec));
-    font.setStyleHint(HintOf(spec.family), QFont::PreferOutline);
+QFont Describe(const FontSpec& wanted) {
+    QFont font(PrintFace(wanted));
+    font.setStyleHint(HintOf(wanted.family), QFont::PreferOutline);
     // GDI places every character by its advance width: no hinting, no kerning.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
-    font.setFixedPitch(spec.pitch == FontPitch::Fixed);
-    int weight = spec.weight <= 0 ? 400 : std::min(spec.weight, 1000);
+    font.setFixedPitch(wanted.pitch == FontPitch::Fixed);
+    int weight = wanted.weight <= 0 ? 400 : std::min(wanted.weight, 1000);
     font.setWeight(static_cast<QFont::Weight>(weight));
     return font;
 }
@@ -61,25 +61,25 @@ const QImage& HeaderMarkImage() {
 
 }  // namespace
 
-QString PrintFace(const FontSpec& spec) {
-    if (spec.face.empty()) {
+QString PrintFace(const FontSpec& wanted) {
+    if (wanted.face.empty()) {
         return QStringLiteral("Liberation Serif");
     }
-    if (spec.face == "Arial") {
+    if (wanted.face == "Arial") {
         return QStringLiteral("Liberation Sans");
     }
-    if (spec.face == "Courier") {
+    if (wanted.face == "Courier") {
         return QStringLiteral("Liberation Mono");
     }
-    return ToQString(spec.face);
+    return ToQString(wanted.face);
 }
 
 QStringList MissingPrintFaces() {
     QStringList missing;
-    for (const FontSpec& spec :
+    for (const FontSpec& wanted :
          {FontSpec{"", 40}, FontSpec{"Arial", 26}, FontSpec{"Courier", 32}}) {
-        QString face = PrintFace(spec);
-        if (!IsRealisedAs(Describe(spec), face)) {
+        QString face = PrintFace(wanted);
+        if (!IsRealisedAs(Describe(wanted), face)) {
             missing << face;
         }
     }
@@ -107,8 +107,8 @@ CQtSurface::~CQtSurface() {
     }
 }
 
-QFont CQtSurface::Realise(const FontSpec& spec) {
-    QFont font = Describe(spec);
+QFont CQtSurface::Realise(const FontSpec& wanted) {
+    QFont font = Describe(wanted);
     auto cellOf = [this, &font](int pixels) {
         font.setPixelSize(pixels);
         QFontMetricsF metrics(font, &m_device);
@@ -124,10 +124,10 @@ QFont CQtSurface::Realise(const FontSpec& spec) {
     double perPixel = known->second;
     // The height is the character cell, ascent plus descent. Qt sizes fonts in whole device
     // pixels, as GDI does: the size whose cell comes closest.
-    double wanted = (spec.height > 0 ? spec.height : kDefaultSpec.height) * m_scaleY;
-    int pixels = perPixel > 0 ? std::max(1, static_cast<int>(wanted / perPixel)) : 1;
-    double below = std::abs(cellOf(pixels) - wanted);
-    double above = std::abs(cellOf(pixels + 1) - wanted);
+    double cell = (wanted.height > 0 ? wanted.height : kDefaultSpec.height) * m_scaleY;
+    int pixels = perPixel > 0 ? std::max(1, static_cast<int>(cell / perPixel)) : 1;
+    double below = std::abs(cellOf(pixels) - cell);
+    double above = std::abs(cellOf(pixels + 1) - cell);
     font.setPixelSize(below <= above ? pixels : pixels + 1);
     return font;
 }
@@ -156,7 +156,7 @@ void CQtSurface::SetPageMapping(int windowWidth, int windowHeight, int viewportW
     if (scaleY != m_scaleY) {
         m_scaleY = scaleY;
         for (auto& [id, made] : m_fonts) {
-            made.font = Realise(made.spec);
+            made.font = Realise(made.wanted);
         }
     }
     if (m_painter) {
@@ -170,14 +170,14 @@ void CQtSurface::SetTransparentBackground() {
     }
 }
 
-FontResult CQtSurface::MakeFont(const FontSpec& spec) {
-    QFont font = Realise(spec);
+FontResult CQtSurface::MakeFont(const FontSpec& wanted) {
+    QFont font = Realise(wanted);
     // A stand-in face with other widths would push the texts out of their boxes.
-    if (!IsRealisedAs(font, PrintFace(spec))) {
+    if (!IsRealisedAs(font, PrintFace(wanted))) {
         return FontResult{FontStatus::NotMade, kDefaultFont};
     }
     FontId id = m_nextFont++;
-    m_fonts.emplace(id, MadeFont{spec, font});
+    m_fonts.emplace(id, MadeFont{wanted, font});
     return FontResult{FontStatus::Made, id};
 }
 
@@ -269,7 +269,7 @@ TextSize CQtSurface::MeasureText(std::string_view text) {
     double width = text.empty() ? 0.0 : metrics.horizontalAdvance(ToQString(text));
     // The height is the cell the font was made for, which the device realises to the pixel,
     // as GDI reports it: so the layout is the same on every printer.
-    int height = made.spec.height > 0 ? made.spec.height : kDefaultSpec.height;
+    int height = made.wanted.height > 0 ? made.wanted.height : kDefaultSpec.height;
     return TextSize{Round(width / m_scaleX), height};
 }
 

@@ -21,7 +21,7 @@ inline constexpr int kMappingUnitsPerInch = 600;
 // The face the form asks for and the metric-compatible face that stands in for it: "Arial"
 // Liberation Sans, "Courier" Liberation Mono, the roman default face Liberation Serif. Any
 // other face is taken as named.
-QString PrintFace(const FontSpec& spec);
+QString PrintFace(const FontSpec& wanted);
 // The faces the printed form needs that this machine lacks (fonts-liberation2), by name.
 QStringList MissingPrintFaces();
 
@@ -39,7 +39,7 @@ class CQtSurface final : public DrawingSurface {
                         int originX, int originY) override;
     void SetTransparentBackground() override;
     // A face that would be silently replaced by another is not made.
-    FontResult MakeFont(const FontSpec& spec) override;
+    FontResult MakeFont(const FontSpec& wanted) override;
     void ReleaseFont(FontId font) override;
     FontId SelectFont(FontId font) override;
     StockBrush SelectStockBrush(StockBrush brush) override;
@@ -60,10 +60,10 @@ class CQtSurface final : public DrawingSurface {
 
   private:
     struct MadeFont {
-        FontSpec spec;
+        FontSpec wanted;
         QFont font;
     };
-    QFont Realise(const FontSpec& spec);
+    QFont Realise(const FontSpec& wanted);
     void DrawText(int x, int y, const QString& text);
 
     QPainter* m_painter;

@@ -1,4 +1,4 @@
-// The back sheets on the recording surface: travel specification, outlays, explanation box,
+// The back sheets on the recording surface: the travel legs, outlays, explanation box,
 // lodging and remarks, and the sheets that carry on lists and remarks too long for them.
 #include <gtest/gtest.h>
 

@@ -351,7 +351,7 @@ TEST_F(FrontPageTest, RatesLine) {
 
 TEST_F(FrontPageTest, FontsThatCannotBeMade) {
     struct Failure {
-        FontSpec spec;
+        FontSpec wanted;
         FontStatus status;
         std::string_view text;
         const FontSpec* drawnIn;  // null: the surface's default font
@@ -365,8 +365,8 @@ TEST_F(FrontPageTest, FontsThatCannotBeMade) {
     for (const Failure& tc : cases) {
         SCOPED_TRACE(tc.text);
         RecordingSurface s;
-        s.fontStatus = [&tc](const FontSpec& spec) {
-            return spec == tc.spec ? tc.status : FontStatus::Made;
+        s.fontStatus = [&tc](const FontSpec& wanted) {
+            return wanted == tc.wanted ? tc.status : FontStatus::Made;
         };
         ASSERT_EQ(test::PrintClaim(doc, s), 2);
         const RecordedOp* op = s.FindText(1, tc.text);

@@ -33,8 +33,8 @@ class PrintJobTest : public ::testing::Test {
 TEST_F(PrintJobTest, RunMakesMeasuresAndReleasesItsFonts) {
     RecordingSurface s;
     std::vector<FontSpec> made;
-    s.fontStatus = [&made](const FontSpec& spec) {
-        made.push_back(spec);
+    s.fontStatus = [&made](const FontSpec& wanted) {
+        made.push_back(wanted);
         return FontStatus::Made;
     };
     CPrintJob job(doc, kBokmal, "");
@@ -82,7 +82,7 @@ TEST_F(PrintJobTest, RunMakesMeasuresAndReleasesItsFonts) {
 
 TEST_F(PrintJobTest, GivesUpWithoutTheFontsTheFormNeeds) {
     struct Failure {
-        FontSpec spec;
+        FontSpec wanted;
         FontStatus status;
         bool givesUp;
     };
@@ -94,11 +94,11 @@ TEST_F(PrintJobTest, GivesUpWithoutTheFontsTheFormNeeds) {
     };
     doc.SetRemarks("merknad");
     for (const Failure& tc : cases) {
-        SCOPED_TRACE(testing::Message() << tc.spec.face << " " << tc.spec.weight);
+        SCOPED_TRACE(testing::Message() << tc.wanted.face << " " << tc.wanted.weight);
         host.messages.clear();
         RecordingSurface s;
-        s.fontStatus = [&tc](const FontSpec& spec) {
-            return spec == tc.spec ? tc.status : FontStatus::Made;
+        s.fontStatus = [&tc](const FontSpec& wanted) {
+            return wanted == tc.wanted ? tc.status : FontStatus::Made;
         };
         CPrintJob job(doc, kBokmal, "");
         int pages = test::PrintAll(job, s);

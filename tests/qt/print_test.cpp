@@ -119,7 +119,7 @@ class InkRecorder final : public DrawingSurface {
         m_dc.SetPageMapping(ww, wh, vw, vh, ox, oy);
     }
     void SetTransparentBackground() override { m_dc.SetTransparentBackground(); }
-    FontResult MakeFont(const FontSpec& spec) override { return m_dc.MakeFont(spec); }
+    FontResult MakeFont(const FontSpec& wanted) override { return m_dc.MakeFont(wanted); }
     void ReleaseFont(FontId font) override { m_dc.ReleaseFont(font); }
     FontId SelectFont(FontId font) override {
         FontId previous = m_dc.SelectFont(font);
@@ -318,7 +318,7 @@ class PrintTest : public QObject {
         for (Device d : {Device{&pdf, 0.6}, Device{&page.image, 0.6}}) {
             CQtSurface dc(nullptr, *d.device, false);
             struct Case {
-                FontSpec spec;
+                FontSpec wanted;
                 const char* family;
             };
             for (bool mapped : {false, true}) {
@@ -328,13 +328,13 @@ class PrintTest : public QObject {
                 for (const Case& c :
                      {Case{kBase, "Liberation Serif"}, Case{kLabel, "Liberation Sans"},
                       Case{kFixed, "Liberation Mono"}}) {
-                    FontResult made = dc.MakeFont(c.spec);
+                    FontResult made = dc.MakeFont(c.wanted);
                     QCOMPARE(made.status, FontStatus::Made);
                     FontId previous = dc.SelectFont(made.font);
-                    QCOMPARE(dc.MeasureText("Åj"_cp).height, c.spec.height);
-                    QCOMPARE(dc.MeasureText("").height, c.spec.height);
+                    QCOMPARE(dc.MeasureText("Åj"_cp).height, c.wanted.height);
+                    QCOMPARE(dc.MeasureText("").height, c.wanted.height);
                     QFontMetricsF metrics(dc.Font(made.font), d.device);
-                    double cell = dc.ToDevice(0, c.spec.height).y() - dc.ToDevice(0, 0).y();
+                    double cell = dc.ToDevice(0, c.wanted.height).y() - dc.ToDevice(0, 0).y();
                     QVERIFY2(std::abs(metrics.ascent() + metrics.descent() - cell) < d.tolerance,
                              c.family);
                     QCOMPARE(QFontInfo(dc.Font(made.font)).family(), QString::fromUtf8(c.family));

@@ -22,13 +22,13 @@ void RecordingSurface::SetPageMapping(int windowWidth, int windowHeight, int vie
     ops.push_back(op);
 }
 
-FontResult RecordingSurface::MakeFont(const FontSpec& spec) {
-    FontStatus status = fontStatus ? fontStatus(spec) : FontStatus::Made;
+FontResult RecordingSurface::MakeFont(const FontSpec& wanted) {
+    FontStatus status = fontStatus ? fontStatus(wanted) : FontStatus::Made;
     if (status != FontStatus::Made) {
         return FontResult{status, kDefaultFont};
     }
     FontId id = m_nextFont++;
-    m_fonts[id] = spec;
+    m_fonts[id] = wanted;
     return FontResult{FontStatus::Made, id};
 }
 

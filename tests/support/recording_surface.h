@@ -44,7 +44,7 @@ class RecordingSurface final : public DrawingSurface {
     // The font current when nothing else is selected.
     FontSpec defaultFont{"System", 30, 400, FontPitch::Default, FontFamily::Swiss};
     bool preview = false;
-    // What MakeFont answers for a spec; every font is made when unset.
+    // What MakeFont answers for a wanted; every font is made when unset.
     std::function<FontStatus(const FontSpec&)> fontStatus;
 
     // Following operations belong to this page.
@@ -53,7 +53,7 @@ class RecordingSurface final : public DrawingSurface {
     void SetPageMapping(int windowWidth, int windowHeight, int viewportWidth, int viewportHeight,
                         int originX, int originY) override;
     void SetTransparentBackground() override { transparent = true; }
-    FontResult MakeFont(const FontSpec& spec) override;
+    FontResult MakeFont(const FontSpec& wanted) override;
     void ReleaseFont(FontId font) override;
     FontId SelectFont(FontId font) override;
     StockBrush SelectStockBrush(StockBrush brush) override;
