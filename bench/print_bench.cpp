@@ -1,10 +1,10 @@
 // Laying out the printed form of a long claim on the recording surface.
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
 
 #include "base/written_standard.h"
+#include "bench_claims.h"
 #include "claim/ferdix_doc.h"
 #include "print/print_job.h"
 #include "support/recording_surface.h"
@@ -13,18 +13,7 @@ namespace {
 
 void BM_PrintLongClaim(benchmark::State& state) {
     ferdix::CFerdixDoc doc;
-    for (int i = 0; i < state.range(0); ++i) {
-        auto line = std::make_unique<ferdix::CTravelLine>();
-        line->m_tDate = ferdix::CivilTime{2006, 3, 1 + i % 28, i % 24, 0, 0};
-        line->m_bStartTimeSet = 1;
-        line->SetText("Sted " + std::to_string(i));
-        line->SetTo("Bergen");
-        line->SetTransport(i % 3 == 0 ? "Bil" : "Tog");
-        line->SetKm(i % 500);
-        line->SetCurrency("NOK");
-        line->SetAmount(static_cast<float>(i % 1000) + 0.5f);
-        doc.m_travelLines.push_back(std::move(line));
-    }
+    ferdix::bench::FillClaim(doc, static_cast<int>(state.range(0)));
     std::string remarks;
     for (int i = 0; i < 2000; ++i) {
         remarks += "merknad " + std::to_string(i) + (i % 40 == 39 ? "\r\n" : " ");
@@ -39,6 +28,6 @@ void BM_PrintLongClaim(benchmark::State& state) {
     }
     state.counters["pages"] = pages;
 }
-BENCHMARK(BM_PrintLongClaim)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintLongClaim)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -18,7 +18,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUrl>
 #include <algorithm>
 #include <set>
@@ -130,8 +130,8 @@ CMainFrame::CMainFrame(const IClock& clock, IDialogs& dialogs, QWidget* parent)
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &CMainFrame::ScheduleCommandUpdate);
     for (int list : {kIdTravelList, kIdOutlayList}) {
-        if (auto* tree = qobject_cast<QTreeWidget*>(m_form->ControlWidget(list))) {
-            connect(tree, &QTreeWidget::itemSelectionChanged, this,
+        if (auto* tree = qobject_cast<QTreeView*>(m_form->ControlWidget(list))) {
+            connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                     &CMainFrame::ScheduleCommandUpdate);
         }
     }
