@@ -69,7 +69,10 @@ std::vector<std::string> TextsOf(const ControlTemplate& t) {
     int standard = WrittenStandard();
     for (int w : {kBokmal, kNynorsk}) {
         SetWrittenStandardValue(w);
-        texts.push_back(LabelTextInForce(t));
+        std::string text = LabelTextInForce(t);
+        if (std::find(texts.begin(), texts.end(), text) == texts.end()) {
+            texts.push_back(std::move(text));
+        }
     }
     SetWrittenStandardValue(standard);
     return texts;
@@ -78,9 +81,15 @@ std::vector<std::string> TextsOf(const ControlTemplate& t) {
 bool Fits(const QFont& font, const QSize& box, const std::vector<std::string>& texts) {
     QFontMetricsF fm(font);
     for (const std::string& text : texts) {
-        QRectF r =
-            fm.boundingRect(QRectF(0, 0, box.width(), 100000),
-                            Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, ToQString(text));
+        QString shown = ToQString(text);
+        // One line that is narrower than the box is never wrapped: no layout needed. A line
+        // as high as the box within rounding takes the exact way below.
+        if (!shown.contains(QLatin1Char('\n')) && fm.horizontalAdvance(shown) <= box.width() &&
+            fm.height() + 1 <= box.height()) {
+            continue;
+        }
+        QRectF r = fm.boundingRect(QRectF(0, 0, box.width(), 100000),
+                                   Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, shown);
         if (r.width() > box.width() + 0.01 || r.height() > box.height() + 0.01) {
             return false;
         }

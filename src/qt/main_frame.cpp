@@ -28,6 +28,7 @@
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "qt/dialogs.h"
+#include "qt/embedded_icons.h"
 #include "qt/form_widget.h"
 #include "qt/help_window.h"
 #include "qt/qt_text.h"
@@ -175,11 +176,8 @@ void CMainFrame::BuildActions() {
         }
         action->setShortcuts(keys);
         if (auto it = ToolBarIcons().find(id); it != ToolBarIcons().end()) {
-            QIcon icon;
-            QString base = QStringLiteral(":/icons/") + QString::fromLatin1(it->second);
-            icon.addFile(base + QStringLiteral(".png"), QSize(16, 16));
-            icon.addFile(base + QStringLiteral("@2x.png"), QSize(32, 32));
-            action->setIcon(icon);
+            std::string base = it->second;
+            action->setIcon(EmbeddedIcon({base, base + "@2x"}));
         }
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });

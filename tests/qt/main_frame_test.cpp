@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
+#include "qt/embedded_icons.h"
 #include "qt/form_widget.h"
 #include "qt/help_window.h"
 #include "qt/qt_text.h"
@@ -284,6 +286,39 @@ class MainFrameTest : public QObject {
         QCOMPARE(Rows(kIdOutlayList), outlayRows - 1);
         QCOMPARE(QApplication::focusWidget(), W(kIdOutlayDate));
         QVERIFY(!m_frame->Menus().back()->isVisible());
+    }
+
+    // The pictures built into the program are the shipped PNGs, pixel for pixel, and the
+    // toolbar's buttons show them at both sizes.
+    void builtInPicturesAreTheShippedPngs() {
+        QDir icons(QStringLiteral(FERDIX_RESOURCES_DIR "/icons"));
+        QStringList pngs = icons.entryList({QStringLiteral("*.png")});
+        QVERIFY(pngs.size() >= 30);
+        int compared = 0;
+        for (const QString& file : pngs) {
+            QString name = file.chopped(4);
+            QImage built = EmbeddedImage(name.toStdString());
+            if (name == QStringLiteral("ferdix-256")) {
+                QVERIFY(built.isNull());  // no window asks for it
+                continue;
+            }
+            QImage shipped = QImage(icons.filePath(file), "PNG")
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            shipped.setDevicePixelRatio(1.0);  // Qt reads "@2x" in the name as 2
+            QVERIFY2(!built.isNull(), qPrintable(name));
+            QCOMPARE(built, shipped);
+            ++compared;
+        }
+        QCOMPARE(compared, static_cast<int>(EmbeddedPictures().size()));
+        QVERIFY(EmbeddedImage("finnes-ikke").isNull());
+
+        Start();
+        QIcon save = A(kCmdFileSave)->icon();
+        QImage shown =
+            save.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        shown.setDevicePixelRatio(1.0);
+        QCOMPARE(shown, EmbeddedImage("save"));
+        QCOMPARE(save.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
     }
 
     void writtenStandardSwitchesFromTheMenuAndTheToolBar() {
