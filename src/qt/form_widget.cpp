@@ -282,7 +282,6 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
         case ControlKind::HiddenEdit: {
             auto* edit = new QLineEdit(page);
             edit->setReadOnly(t.readOnly);
-            edit->setValidator(new CLengthLimit(edit, &c.limit, &c.shownLength));
             edit->setTextMargins(1, 0, 1, 0);
             w = edit;
             break;
@@ -314,7 +313,11 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
         case ControlKind::DropDownList: {
             auto* combo = new QComboBox(page);
             if (t.kind == ControlKind::EditableDropDown) {
-                combo->setEditable(true);
+                // Its own line edit: setEditable(true) would also build the popup at once, for
+                // every box of the form before the first is opened (a tenth of its building).
+                auto* edit = new QLineEdit(combo);
+                edit->setPalette(combo->palette());
+                combo->setLineEdit(edit);
                 // Typed text is a value of the claim, never a new item, and is never completed.
                 combo->setInsertPolicy(QComboBox::NoInsert);
                 combo->setCompleter(nullptr);
@@ -681,8 +684,15 @@ void CFormWidget::SetFocus(int id) {
 }
 
 void CFormWidget::LimitText(int id, int maxChars) {
-    if (Control* c = Find(id)) {
-        c->limit = std::max(0, maxChars);
+    Control* c = Find(id);
+    if (!c) {
+        return;
+    }
+    c->limit = std::max(0, maxChars);
+    // Only the few limited fields carry the check, made when first limited.
+    auto* edit = qobject_cast<QLineEdit*>(c->w);
+    if (edit && !edit->validator()) {
+        edit->setValidator(new CLengthLimit(edit, &c->limit, &c->shownLength));
     }
 }
 
