@@ -35,7 +35,7 @@ for ((i = 0; i < runs; i++)); do
   phases build-phases/ferdix/src/app/ferdix >>"$work/f"
   phases build-phases/baseline/min_window >>"$work/b"
 done
-median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+median() { sort -n | awk '{a[NR]=$1} END {if (NR) print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 echo "milliseconds from launch (median of $runs, $QT_QPA_PLATFORM; load $(cut -d' ' -f1 /proc/loadavg))"
 printf '%-14s %10s %10s\n' phase ferdix baseline
 for p in main qapplication icon form fonts widgets mainframe start show exposed; do
