@@ -19,7 +19,7 @@ namespace {
 // why on stderr) when the module cannot be loaded.
 void* DesktopEntry(const char* name) {
     std::string module = ferdix::ProgramDirOf(ferdix::ExecutablePath()) + "ferdix_desktop.so";
-    void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen(module.c_str(), RTLD_LAZY | RTLD_LOCAL);
     void* entry = handle ? dlsym(handle, name) : nullptr;
     if (!entry) {
         const char* why = dlerror();
