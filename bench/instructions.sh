@@ -13,6 +13,7 @@ trap 'rm -rf "$out"' EXIT
 cases=(
   "NetAmount:CFerdixDoc::NetAmount"
   "AllowanceKeystroke:MemoryControls::Type"
+  "RegisterTravelLine:CFerdixView::RegisterTravelLine"
   "FormOpenClaim:^ferdix::ReadClaim"
   "PrintLayoutOnly:CPrintJob::PrintPage"
   "ReadClaim:^ferdix::ReadClaim"
