@@ -817,7 +817,7 @@ int CFormWidget::FirstSelectedRow(int id) const {
     }
     auto* list = static_cast<QTreeView*>(Find(id)->w);
     int first = -1;
-    for (const QModelIndex& index : list->selectionModel()->selectedRows()) {
+    for (const QModelIndex& index : list->selectionModel()->selectedIndexes()) {
         if (first < 0 || index.row() < first) {
             first = index.row();
         }
