@@ -93,13 +93,21 @@ class InlineObject {
   public:
     explicit InlineObject(std::string& s) : m_s(s) { m_s.clear(); }
     InlineObject& Text(std::string_view key, std::string_view cp1252) {
-        return Raw(key, JsonString(cp1252));
+        Key(key);
+        AppendJsonString(m_s, cp1252);
+        return *this;
     }
     InlineObject& Raw(std::string_view key, std::string_view json) {
-        m_s += m_s.empty() ? "{" : ", ";
-        AppendJsonString(m_s, key);
-        m_s += ": ";
+        Key(key);
         m_s += json;
+        return *this;
+    }
+    // As JsonNumber, without a string of its own.
+    InlineObject& Number(std::string_view key, float value) {
+        Key(key);
+        char buf[32];
+        auto r = std::to_chars(buf, buf + sizeof buf, value);
+        m_s += std::isfinite(value) ? std::string_view(buf, r.ptr) : std::string_view("null");
         return *this;
     }
     std::string_view Done() {
@@ -108,6 +116,12 @@ class InlineObject {
     }
 
   private:
+    void Key(std::string_view key) {
+        m_s += m_s.empty() ? "{" : ", ";
+        AppendJsonString(m_s, key);
+        m_s += ": ";
+    }
+
     std::string& m_s;
 };
 
@@ -121,9 +135,9 @@ std::string_view TravelJson(const CTravelLine& l, std::string& s) {
         .Text("skyssmiddel", RecordText(l.Transport()))
         .Raw("km", IntToText(l.Km()))
         .Text("valuta", RecordCurrency(l.Currency()))
-        .Raw("beløp"_cp, JsonNumber(l.ForeignAmount()))
-        .Raw("kurs", JsonNumber(l.Rate()))
-        .Raw("sum", JsonNumber(l.Amount()))
+        .Number("beløp"_cp, l.ForeignAmount())
+        .Number("kurs", l.Rate())
+        .Number("sum", l.Amount())
         .Done();
 }
 
@@ -132,9 +146,9 @@ std::string_view OutlayJson(const CExpenseLine& l, std::string& s) {
         .Text("dato", l.DateText())
         .Text("spesifikasjon", RecordText(l.Text()))
         .Text("valuta", RecordText(l.Currency()))
-        .Raw("beløp"_cp, JsonNumber(l.ForeignAmount()))
-        .Raw("kurs", JsonNumber(l.Rate()))
-        .Raw("sum", JsonNumber(l.Amount()))
+        .Number("beløp"_cp, l.ForeignAmount())
+        .Number("kurs", l.Rate())
+        .Number("sum", l.Amount())
         .Done();
 }
 
@@ -174,21 +188,28 @@ void AppendJsonString(std::string& s, std::string_view cp1252) {
     std::string converted = ascii ? std::string() : Cp1252ToUtf8(cp1252);
     std::string_view utf8 = ascii ? cp1252 : std::string_view(converted);
     s += '"';
-    for (char c : utf8) {
+    // Runs that need no escape go in whole.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        char c = utf8[i];
         auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && c != '"' && c != '\\') {
+            continue;
+        }
+        s.append(utf8.substr(run, i - run));
+        run = i + 1;
         if (c == '"' || c == '\\') {
             s += '\\';
             s += c;
         } else if (c == '\n') {
             s += "\\n";
-        } else if (u < 0x20) {
+        } else {
             s += "\\u00";
             s += kHex[u >> 4];
             s += kHex[u & 0xF];
-        } else {
-            s += c;
         }
     }
+    s.append(utf8.substr(run));
     s += '"';
 }
 
