@@ -10,6 +10,7 @@
 
 #include "app/ferdix_app.h"
 #include "base/clock.h"
+#include "qt/app_style.h"
 #include "qt/dialogs.h"
 #include "qt/embedded_icons.h"
 #include "qt/main_frame.h"
@@ -67,6 +68,7 @@ int RunDesktop(int argc, char** argv) {
     // "ferdixn" starts it in nynorsk.
     std::string invokedAs = argc > 0 && argv[0] ? argv[0] : "";
     QApplication app(argc, argv);
+    QApplication::setStyle(new CAppStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("Ferdix"));
     QApplication::setOrganizationName(QStringLiteral("Tovrand"));
     QGuiApplication::setDesktopFileName(QStringLiteral("no.tovrand.Ferdix"));

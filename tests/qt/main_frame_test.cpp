@@ -10,11 +10,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
@@ -29,6 +31,7 @@
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
+#include "qt/app_style.h"
 #include "qt/embedded_icons.h"
 #include "qt/form_widget.h"
 #include "qt/help_window.h"
@@ -288,6 +291,51 @@ class MainFrameTest : public QObject {
         QVERIFY(!m_frame->Menus().back()->isVisible());
     }
 
+    // The bars' overflow buttons get drawn pictures; every other picture and everything else
+    // is the base style's.
+    void appStyleDrawsOnlyTheOverflowPictures() {
+        CAppStyle style(QStringLiteral("fusion"));
+        QCOMPARE(style.baseStyle()->name(), QStringLiteral("fusion"));
+        QImage shown[2];
+        int i = 0;
+        for (auto picture : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                             QStyle::SP_ToolBarVerticalExtensionButton}) {
+            QIcon icon = style.standardIcon(picture);
+            QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+            QImage image = icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+            int ink = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    ink += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+                }
+            }
+            QVERIFY(ink > 10 && ink < 128);
+            shown[i++] = image;
+        }
+        QVERIFY(shown[0] != shown[1]);
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+        QCOMPARE(style.standardIcon(QStyle::SP_MessageBoxWarning).availableSizes(),
+                 fusion->standardIcon(QStyle::SP_MessageBoxWarning).availableSizes());
+        QCOMPARE(style.pixelMetric(QStyle::PM_ToolBarIconSize),
+                 fusion->pixelMetric(QStyle::PM_ToolBarIconSize));
+    }
+
+    // Fusion's group-box frame comes from the cache, put there from the built-in pixels, which
+    // are Qt's own picture.
+    void groupBoxFrameComesFromTheCache() {
+        QPixmapCache::clear();
+        QString path = QString::fromLatin1(kGroupBoxPicture);
+        QVERIFY(CacheGroupBoxPicture());
+        QPixmap cached;
+        QVERIFY(QPixmapCache::find(PixmapFileCacheKey(path), &cached));
+        QCOMPARE(QPixmap(path).cacheKey(), cached.cacheKey());
+        QImage read = QImage(path, "PNG").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QVERIFY(!read.isNull());
+        QCOMPARE(EmbeddedImage("fusion_groupbox"), read);
+        QPixmapCache::clear();
+        QVERIFY(QPixmap(path).cacheKey() != cached.cacheKey());
+    }
+
     // The pictures built into the program are the shipped PNGs, pixel for pixel, and the
     // toolbar's buttons show them at both sizes.
     void builtInPicturesAreTheShippedPngs() {
@@ -309,7 +357,7 @@ class MainFrameTest : public QObject {
             QCOMPARE(built, shipped);
             ++compared;
         }
-        QCOMPARE(compared, static_cast<int>(EmbeddedPictures().size()));
+        QCOMPARE(compared + 1, static_cast<int>(EmbeddedPictures().size()));  // and Qt's frame
         QVERIFY(EmbeddedImage("finnes-ikke").isNull());
 
         Start();
