@@ -1,8 +1,8 @@
 // Build tool: icon_embed OUT.cpp PICTURE... writes the pictures as premultiplied ARGB pixels
 // for embedded_icons.h. A PICTURE is a PNG file, named by its file name without ".png", or
 // NAME=PATH, where PATH may be one of Qt's own resources (":/qt-project.org/...").
-#include <QFileInfo>
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <cstdio>
 #include <fstream>
