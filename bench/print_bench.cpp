@@ -1,35 +1,75 @@
-// Laying out the printed form of a long claim on the recording surface.
+// Laying out the printed form of a long claim: on the recording surface, which keeps every
+// operation, and on a surface that only counts them, which leaves the layout's own cost.
 #include <benchmark/benchmark.h>
 
-#include <memory>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "base/written_standard.h"
+#include "bench_claims.h"
 #include "claim/ferdix_doc.h"
 #include "print/print_job.h"
 #include "support/recording_surface.h"
 
 namespace {
 
-void BM_PrintLongClaim(benchmark::State& state) {
-    ferdix::CFerdixDoc doc;
-    for (int i = 0; i < state.range(0); ++i) {
-        auto line = std::make_unique<ferdix::CTravelLine>();
-        line->m_tDate = ferdix::CivilTime{2006, 3, 1 + i % 28, i % 24, 0, 0};
-        line->m_bStartTimeSet = 1;
-        line->SetText("Sted " + std::to_string(i));
-        line->SetTo("Bergen");
-        line->SetTransport(i % 3 == 0 ? "Bil" : "Tog");
-        line->SetKm(i % 500);
-        line->SetCurrency("NOK");
-        line->SetAmount(static_cast<float>(i % 1000) + 0.5f);
-        doc.m_travelLines.push_back(std::move(line));
+// Measures text as the recording surface does and keeps nothing but a count.
+class CountingSurface final : public ferdix::DrawingSurface {
+  public:
+    void SetPageMapping(int, int, int, int, int, int) override {}
+    void SetTransparentBackground() override {}
+    ferdix::FontResult MakeFont(const ferdix::FontSpec& spec) override {
+        m_fonts[m_next] = spec;
+        return {ferdix::FontStatus::Made, m_next++};
     }
+    void ReleaseFont(ferdix::FontId font) override { m_fonts.erase(font); }
+    ferdix::FontId SelectFont(ferdix::FontId font) override {
+        return std::exchange(m_current, font);
+    }
+    ferdix::StockBrush SelectStockBrush(ferdix::StockBrush brush) override {
+        return std::exchange(m_brush, brush);
+    }
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override { ++ops; }
+    void Rectangle(int, int, int, int) override { ++ops; }
+    ferdix::TextAlign SetTextAlign(ferdix::TextAlign align) override {
+        return std::exchange(m_align, align);
+    }
+    void TextOut(int, int, std::string_view) override { ++ops; }
+    void ClippedTextOut(int, int, const ferdix::PageRect&, std::string_view) override { ++ops; }
+    ferdix::TextSize MeasureText(std::string_view text) override {
+        auto it = m_fonts.find(m_current);
+        ferdix::FontSpec font = it == m_fonts.end() ? m_default : it->second;
+        return {ferdix::test::RecordingSurface::Width(font, text), font.height};
+    }
+    bool IsPreview() const override { return false; }
+    void DrawPicture(ferdix::Picture, const ferdix::PageRect&) override { ++ops; }
+
+    long ops = 0;
+
+  private:
+    std::map<ferdix::FontId, ferdix::FontSpec> m_fonts;
+    ferdix::FontSpec m_default{"System", 30, 400, ferdix::FontPitch::Default,
+                               ferdix::FontFamily::Swiss};
+    ferdix::FontId m_next = 1;
+    ferdix::FontId m_current = ferdix::kDefaultFont;
+    ferdix::StockBrush m_brush = ferdix::StockBrush::White;
+    ferdix::TextAlign m_align = ferdix::TextAlign::Left;
+};
+
+void LongClaim(ferdix::CFerdixDoc& doc, int lines) {
+    ferdix::bench::FillClaim(doc, lines);
     std::string remarks;
     for (int i = 0; i < 2000; ++i) {
         remarks += "merknad " + std::to_string(i) + (i % 40 == 39 ? "\r\n" : " ");
     }
     doc.SetRemarks(remarks);
+}
+
+void BM_PrintLongClaim(benchmark::State& state) {
+    ferdix::CFerdixDoc doc;
+    LongClaim(doc, static_cast<int>(state.range(0)));
     int pages = 0;
     for (auto _ : state) {
         ferdix::test::RecordingSurface surface;
@@ -39,6 +79,31 @@ void BM_PrintLongClaim(benchmark::State& state) {
     }
     state.counters["pages"] = pages;
 }
-BENCHMARK(BM_PrintLongClaim)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintLongClaim)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_PrintLayoutOnly(benchmark::State& state) {
+    ferdix::CFerdixDoc doc;
+    LongClaim(doc, static_cast<int>(state.range(0)));
+    long ops = 0;
+    for (auto _ : state) {
+        CountingSurface surface;
+        ferdix::CPrintJob job(doc, ferdix::kBokmal, "01.04.2006");
+        ferdix::PrintInfo info;
+        info.printableWidth = 2080;
+        info.printableHeight = 3000;
+        if (!job.BeginPrinting(surface, info)) {
+            state.SkipWithError("the print run gave up");
+            break;
+        }
+        for (int page = info.minPage; page <= info.maxPage; ++page) {
+            info.currentPage = page;
+            job.PrintPage(surface, info);
+        }
+        job.EndPrinting(surface, info);
+        ops = surface.ops;
+    }
+    state.counters["ops"] = static_cast<double>(ops);
+}
+BENCHMARK(BM_PrintLayoutOnly)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -11,6 +11,8 @@ if(CMAKE_INSTALL_LIBDIR MATCHES "^lib/")
 endif()
 
 install(TARGETS ferdix RUNTIME DESTINATION ${FERDIX_PROGRAM_DIR})
+# The window and --pdf, which the program loads from its own folder.
+install(TARGETS ferdix_desktop LIBRARY DESTINATION ${FERDIX_PROGRAM_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/ferdix.ini ${PROJECT_SOURCE_DIR}/resources/land.ini
         DESTINATION ${FERDIX_PROGRAM_DIR})
 

@@ -1,10 +1,10 @@
 #include "app/claim_json.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <span>
-#include <sstream>
 #include <vector>
 
 #include "base/cp1252.h"
@@ -43,40 +43,90 @@ std::string WithoutCr(std::string text) {
     return text;
 }
 
-class ObjectWriter {
+// The text goes out in blocks: one string holding a claim of many thousand lines, and a stream
+// call for every piece of it, each cost more than reading the claim.
+class JsonOut {
   public:
-    ObjectWriter(std::ostream& out, std::string_view indent) : m_out(out), m_indent(indent) {}
+    explicit JsonOut(std::ostream& out) : m_out(out) { m_s.reserve(kBlock + 1024); }
+    ~JsonOut() { Flush(); }
+    JsonOut(const JsonOut&) = delete;
+    JsonOut& operator=(const JsonOut&) = delete;
 
-    void Member(std::string_view key, const std::string& jsonValue) {
-        m_out << (m_first ? "\n" : ",\n") << m_indent << JsonString(key) << ": " << jsonValue;
-        m_first = false;
+    JsonOut& operator<<(std::string_view text) {
+        m_s += text;
+        if (m_s.size() >= kBlock) {
+            Flush();
+        }
+        return *this;
+    }
+    void Flush() {
+        m_out.write(m_s.data(), static_cast<std::streamsize>(m_s.size()));
+        m_s.clear();
     }
 
   private:
+    static constexpr std::size_t kBlock = 1 << 16;
     std::ostream& m_out;
+    std::string m_s;
+};
+
+class ObjectWriter {
+  public:
+    ObjectWriter(JsonOut& out, std::string_view indent) : m_out(out), m_indent(indent) {}
+
+    // The key; the value is written next.
+    JsonOut& Key(std::string_view key) {
+        m_out << (m_first ? "\n" : ",\n") << m_indent << JsonString(key) << ": ";
+        m_first = false;
+        return m_out;
+    }
+    void Member(std::string_view key, const std::string& jsonValue) { Key(key) << jsonValue; }
+
+  private:
+    JsonOut& m_out;
     std::string_view m_indent;
     bool m_first = true;
 };
 
-// One object per line on a single line each.
+// One object on a single line, built in a string that is reused from line to line.
 class InlineObject {
   public:
+    explicit InlineObject(std::string& s) : m_s(s) { m_s.clear(); }
     InlineObject& Text(std::string_view key, std::string_view cp1252) {
-        return Raw(key, JsonString(cp1252));
-    }
-    InlineObject& Raw(std::string_view key, const std::string& json) {
-        m_s += m_s.empty() ? "{" : ", ";
-        m_s += JsonString(key) + ": " + json;
+        Key(key);
+        AppendJsonString(m_s, cp1252);
         return *this;
     }
-    std::string Done() const { return m_s + "}"; }
+    InlineObject& Raw(std::string_view key, std::string_view json) {
+        Key(key);
+        m_s += json;
+        return *this;
+    }
+    // As JsonNumber, without a string of its own.
+    InlineObject& Number(std::string_view key, float value) {
+        Key(key);
+        char buf[32];
+        auto r = std::to_chars(buf, buf + sizeof buf, value);
+        m_s += std::isfinite(value) ? std::string_view(buf, r.ptr) : std::string_view("null");
+        return *this;
+    }
+    std::string_view Done() {
+        m_s += '}';
+        return m_s;
+    }
 
   private:
-    std::string m_s;
+    void Key(std::string_view key) {
+        m_s += m_s.empty() ? "{" : ", ";
+        AppendJsonString(m_s, key);
+        m_s += ": ";
+    }
+
+    std::string& m_s;
 };
 
-std::string TravelJson(const CTravelLine& l) {
-    return InlineObject()
+std::string_view TravelJson(const CTravelLine& l, std::string& s) {
+    return InlineObject(s)
         .Text("dato", l.DateText())
         .Text("kl", l.StartTimeText())
         .Text("fra", RecordText(l.Text()))
@@ -85,39 +135,36 @@ std::string TravelJson(const CTravelLine& l) {
         .Text("skyssmiddel", RecordText(l.Transport()))
         .Raw("km", IntToText(l.Km()))
         .Text("valuta", RecordCurrency(l.Currency()))
-        .Raw("beløp"_cp, JsonNumber(l.ForeignAmount()))
-        .Raw("kurs", JsonNumber(l.Rate()))
-        .Raw("sum", JsonNumber(l.Amount()))
+        .Number("beløp"_cp, l.ForeignAmount())
+        .Number("kurs", l.Rate())
+        .Number("sum", l.Amount())
         .Done();
 }
 
-std::string OutlayJson(const CExpenseLine& l) {
-    return InlineObject()
+std::string_view OutlayJson(const CExpenseLine& l, std::string& s) {
+    return InlineObject(s)
         .Text("dato", l.DateText())
         .Text("spesifikasjon", RecordText(l.Text()))
         .Text("valuta", RecordText(l.Currency()))
-        .Raw("beløp"_cp, JsonNumber(l.ForeignAmount()))
-        .Raw("kurs", JsonNumber(l.Rate()))
-        .Raw("sum", JsonNumber(l.Amount()))
+        .Number("beløp"_cp, l.ForeignAmount())
+        .Number("kurs", l.Rate())
+        .Number("sum", l.Amount())
         .Done();
 }
 
+// format(item, scratch) gives the item's JSON text.
 template <typename Items, typename Format>
-std::string ArrayJson(const Items& items, Format format) {
+void WriteArray(JsonOut& out, const Items& items, Format format) {
     if (items.empty()) {
-        return "[]";
+        out << "[]";
+        return;
     }
-    std::string s = "[";
+    std::string scratch;
+    out << "[";
     for (std::size_t i = 0; i < items.size(); ++i) {
-        s += i == 0 ? "\n" : ",\n";
-        s += kIndent;
-        s += kIndent;
-        s += format(items[i]);
+        out << (i == 0 ? "\n" : ",\n") << kIndent << kIndent << format(items[i], scratch);
     }
-    s += "\n";
-    s += kIndent;
-    s += "]";
-    return s;
+    out << "\n" << kIndent << "]";
 }
 
 void FieldMembers(const CFerdixDoc& doc, std::span<const ClaimField> fields, ObjectWriter& w) {
@@ -134,26 +181,42 @@ void FieldMembers(const CFerdixDoc& doc, std::span<const ClaimField> fields, Obj
 
 }  // namespace
 
-std::string JsonString(std::string_view cp1252) {
+void AppendJsonString(std::string& s, std::string_view cp1252) {
     static constexpr char kHex[] = "0123456789abcdef";
-    std::string utf8 = Cp1252ToUtf8(cp1252);
-    std::string s = "\"";
-    for (char c : utf8) {
+    bool ascii = std::all_of(cp1252.begin(), cp1252.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    std::string converted = ascii ? std::string() : Cp1252ToUtf8(cp1252);
+    std::string_view utf8 = ascii ? cp1252 : std::string_view(converted);
+    s += '"';
+    // Runs that need no escape go in whole.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        char c = utf8[i];
         auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && c != '"' && c != '\\') {
+            continue;
+        }
+        s.append(utf8.substr(run, i - run));
+        run = i + 1;
         if (c == '"' || c == '\\') {
             s += '\\';
             s += c;
         } else if (c == '\n') {
             s += "\\n";
-        } else if (u < 0x20) {
+        } else {
             s += "\\u00";
             s += kHex[u >> 4];
             s += kHex[u & 0xF];
-        } else {
-            s += c;
         }
     }
-    return s + "\"";
+    s.append(utf8.substr(run));
+    s += '"';
+}
+
+std::string JsonString(std::string_view cp1252) {
+    std::string s;
+    AppendJsonString(s, cp1252);
+    return s;
 }
 
 std::string JsonNumber(float value) {
@@ -165,37 +228,38 @@ std::string JsonNumber(float value) {
     return std::string(buf, r.ptr);
 }
 
-void WriteClaimJson(const CFerdixDoc& doc, std::ostream& out) {
+void WriteClaimJson(const CFerdixDoc& doc, std::ostream& stream) {
+    JsonOut out(stream);
     out << "{";
     ObjectWriter w(out, kIndent);
     FieldMembers(doc, ClaimHeaderFields(), w);
-    w.Member("reisespesifikasjoner",
-             ArrayJson(doc.m_travelLines, [](const auto& l) { return TravelJson(*l); }));
-    w.Member("hotellutlegg",
-             ArrayJson(doc.m_outlayLines, [](const auto& l) { return OutlayJson(*l); }));
+    WriteArray(w.Key("reisespesifikasjoner"), doc.m_travelLines,
+               [](const auto& l, std::string& s) { return TravelJson(*l, s); });
+    WriteArray(w.Key("hotellutlegg"), doc.m_outlayLines,
+               [](const auto& l, std::string& s) { return OutlayJson(*l, s); });
 
     std::vector<int> rows;
     for (int row = 0; row < kAllowanceLineCount; ++row) {
         rows.push_back(row);
     }
-    w.Member("godtgjøringer"_cp, ArrayJson(rows, [&](int row) {
-                 std::string cell = "[";
-                 cell += JsonNumber(doc.LineValue(row, kCountColumn));
-                 cell += ", ";
-                 cell += JsonNumber(doc.LineValue(row, kRateColumn));
-                 cell += ", ";
-                 cell += JsonNumber(doc.LineValue(row, kAmountColumn));
-                 cell += "]";
-                 return cell;
-             }));
+    WriteArray(w.Key("godtgjøringer"_cp), rows, [&](int row, std::string& cell) {
+        cell = "[";
+        cell += JsonNumber(doc.LineValue(row, kCountColumn));
+        cell += ", ";
+        cell += JsonNumber(doc.LineValue(row, kRateColumn));
+        cell += ", ";
+        cell += JsonNumber(doc.LineValue(row, kAmountColumn));
+        cell += "]";
+        return std::string_view(cell);
+    });
     FieldMembers(doc, ClaimClosingFields(), w);
 
     // In the order and precision of the net amount.
     float lists = doc.TravelSum() + doc.OutlaysSum();
     double grossClaim = doc.GrossAllowances() + static_cast<double>(lists);
     std::string indent2 = std::string(kIndent) + std::string(kIndent);
-    std::ostringstream t;
-    ObjectWriter tw(t, indent2);
+    w.Key("totaler") << "{";
+    ObjectWriter tw(out, indent2);
     tw.Member("brutto godtgjøringer"_cp, JsonTotal(doc.GrossAllowances()));
     tw.Member("trekk", JsonTotal(doc.DeductionsTotal()));
     tw.Member("forskudd", JsonNumber(doc.AdvanceAmount()));
@@ -203,12 +267,7 @@ void WriteClaimJson(const CFerdixDoc& doc, std::ostream& out) {
     tw.Member("reisespesifikasjon", JsonNumber(doc.TravelSum()));
     tw.Member("brutto reiseregning", JsonTotal(grossClaim));
     tw.Member("netto", JsonNumber(doc.NetAmount()));
-    std::string totals = "{";
-    totals += t.str();
-    totals += "\n";
-    totals += kIndent;
-    totals += "}";
-    w.Member("totaler", totals);
+    out << "\n" << kIndent << "}";
     out << "\n}\n";
 }
 

@@ -14,6 +14,7 @@ void WriteClaimJson(const CFerdixDoc& doc, std::ostream& out);
 
 // A Windows-1252 text as a JSON string in UTF-8.
 std::string JsonString(std::string_view cp1252);
+void AppendJsonString(std::string& s, std::string_view cp1252);
 // The shortest text that reads back to the same float; null when it is not finite.
 std::string JsonNumber(float value);
 

@@ -66,9 +66,7 @@ int RunJsonCommand(const std::string& path, std::ostream& out, std::ostream& err
     if (int rc = ReadClaimForCommand(path, doc, err); rc != 0) {
         return rc;
     }
-    std::ostringstream json;
-    WriteClaimJson(doc, json);
-    out << json.str();
+    WriteClaimJson(doc, out);
     out.flush();
     return out ? 0 : 1;
 }

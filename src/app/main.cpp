@@ -6,9 +6,31 @@
 #include "app/headless.h"
 #include "base/version.h"
 #if FERDIX_WITH_QT
-#include "qt/desktop.h"
-#include "qt/pdf_command.h"
+#include <dlfcn.h>
+
+#include "rates/program_settings.h"
 #endif
+
+namespace {
+
+#if FERDIX_WITH_QT
+// The window and --pdf lie in ferdix_desktop.so beside the program, loaded only for them: the
+// program itself links no Qt, so --json and --help start without loading it. Null (and said
+// why on stderr) when the module cannot be loaded.
+void* DesktopEntry(const char* name) {
+    std::string module = ferdix::ProgramDirOf(ferdix::ExecutablePath()) + "ferdix_desktop.so";
+    void* handle = dlopen(module.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    void* entry = handle ? dlsym(handle, name) : nullptr;
+    if (!entry) {
+        const char* why = dlerror();
+        std::cerr << "ferdix: kan ikke laste skrivebordsdelen (" << (why ? why : module.c_str())
+                  << ")\n";
+    }
+    return entry;
+}
+#endif
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
@@ -38,14 +60,18 @@ int main(int argc, char** argv) {
             return 2;
         }
 #if FERDIX_WITH_QT
-        return ferdix::RunPdfCommand(argv[0], *parsed, std::cerr);
+        using RunPdf = int (*)(const char*, const ferdix::PdfArguments*);
+        auto run = reinterpret_cast<RunPdf>(DesktopEntry("FerdixRunPdf"));
+        return run ? run(argv[0], &*parsed) : 1;
 #else
         std::cerr << "ferdix: --pdf trenger skrivebordsprogrammet (bygd uten Qt)\n";
         return 2;
 #endif
     }
 #if FERDIX_WITH_QT
-    return ferdix::RunDesktop(argc, argv);
+    using RunDesktop = int (*)(int, char**);
+    auto run = reinterpret_cast<RunDesktop>(DesktopEntry("FerdixRunDesktop"));
+    return run ? run(argc, argv) : 1;
 #else
     std::cout << "Ferdix versjon " << ferdix::VersionText() << " (bygd uten skrivebordsprogram)\n";
     return 0;

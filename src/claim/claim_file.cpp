@@ -475,6 +475,13 @@ constexpr std::array<int, 29> kLegacyRows = {0,  W,  W,  W,  5,  6,  W,  9,  10,
                                              13, 14, W,  15, 16, 17, 18, 19, 20, 21,
                                              22, 23, 24, 25, S,  27, S,  S,  S};
 
+// The table's own setter recomputes count x rate as SetLineValue does. The net amount and the
+// modified mark follow once, when the whole claim is read: 87 refreshes of the net amount would
+// each sum every line of the claim.
+void StoreAllowance(CFerdixDoc& doc, int row, int column, float value) {
+    doc.m_allowance.Set(row, column, value);
+}
+
 void WriteAllowances(const CFerdixDoc& doc, std::ostream& out) {
     for (int row : kStoredRows) {
         for (int column = 0; column < 3; ++column) {
@@ -494,7 +501,7 @@ void ReadAllowances(CFerdixDoc& doc, std::istream& in) {
         }
         std::size_t place = static_cast<std::size_t>(k / 3);
         if (place < kStoredRows.size()) {
-            doc.SetLineValue(kStoredRows[place], k % 3, ParseAmount(word));
+            StoreAllowance(doc, kStoredRows[place], k % 3, ParseAmount(word));
         }
     }
 }
@@ -509,7 +516,7 @@ void ReadLegacyAllowances(CFerdixDoc& doc, std::istream& in) {
         float value = ParseAmount(word);
         int row = kLegacyRows[static_cast<std::size_t>(k / 3)];
         if (row >= 0) {
-            doc.SetLineValue(row, k % 3, value);
+            StoreAllowance(doc, row, k % 3, value);
         } else if (row == kDroppedWithWarning && value > 0.1f && !warned) {
             warned = true;
             if (IClaimHost* host = doc.Host()) {

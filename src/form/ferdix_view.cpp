@@ -855,26 +855,28 @@ void CFerdixView::TakeBackOutlayLine() {
 }
 
 void CFerdixView::FillTravelList() {
-    m_controls.DeleteAllRows(kIdTravelList);
+    std::vector<ListRow> rows;
+    rows.reserve(m_doc.m_travelLines.size());
     int pos = 0;
     for (const auto& l : m_doc.m_travelLines) {
-        m_controls.AddRow(kIdTravelList,
-                          {l->DateTextPadded(), l->StartTimeText(true), l->Text(), l->To(),
-                           l->ArrivalTimeText(true), l->Transport(), l->ForeignAmountText(),
-                           l->Currency(), l->RateText(), l->AmountText()},
-                          pos++);
+        rows.push_back({{l->DateTextPadded(), l->StartTimeText(true), l->Text(), l->To(),
+                         l->ArrivalTimeText(true), l->Transport(), l->ForeignAmountText(),
+                         l->Currency(), l->RateText(), l->AmountText()},
+                        pos++});
     }
+    m_controls.SetRows(kIdTravelList, std::move(rows));
 }
 
 void CFerdixView::FillOutlayList() {
-    m_controls.DeleteAllRows(kIdOutlayList);
+    std::vector<ListRow> rows;
+    rows.reserve(m_doc.m_outlayLines.size());
     int pos = 0;
     for (const auto& l : m_doc.m_outlayLines) {
-        m_controls.AddRow(kIdOutlayList,
-                          {l->DateTextPadded(), l->Text(), l->ForeignAmountText(), l->Currency(),
-                           l->RateText(), l->AmountText()},
-                          pos++);
+        rows.push_back({{l->DateTextPadded(), l->Text(), l->ForeignAmountText(), l->Currency(),
+                         l->RateText(), l->AmountText()},
+                        pos++});
     }
+    m_controls.SetRows(kIdOutlayList, std::move(rows));
 }
 
 void CFerdixView::SplitCarKilometres() {

@@ -31,6 +31,12 @@ class IFormEvents {
     virtual void OnDoubleClick(int id) = 0;  // a row of a list view
 };
 
+// One row of a list view: its cells and the item data it carries.
+struct ListRow {
+    std::vector<std::string> cells;
+    int itemData = 0;
+};
+
 class IFormControls {
   public:
     virtual ~IFormControls() = default;
@@ -57,6 +63,14 @@ class IFormControls {
     virtual void SetColumns(int id, std::span<const ListColumn> columns) = 0;
     virtual void DeleteAllRows(int id) = 0;
     virtual void AddRow(int id, const std::vector<std::string>& cells, int itemData) = 0;
+    // Every row at once, in place of those shown: the same as DeleteAllRows and one AddRow per
+    // row, which a list of many thousand rows cannot afford one at a time on screen.
+    virtual void SetRows(int id, std::vector<ListRow> rows) {
+        DeleteAllRows(id);
+        for (const ListRow& row : rows) {
+            AddRow(id, row.cells, row.itemData);
+        }
+    }
     virtual int RowCount(int id) const = 0;
     // -1 when no row is selected.
     virtual int FirstSelectedRow(int id) const = 0;

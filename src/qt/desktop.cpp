@@ -11,7 +11,9 @@
 
 #include "app/ferdix_app.h"
 #include "base/clock.h"
+#include "qt/app_style.h"
 #include "qt/dialogs.h"
+#include "qt/embedded_icons.h"
 #include "qt/main_frame.h"
 #include "qt/print_service.h"
 #include "qt/qt_text.h"
@@ -68,14 +70,12 @@ int RunDesktop(int argc, char** argv) {
     // "ferdixn" starts it in nynorsk.
     std::string invokedAs = argc > 0 && argv[0] ? argv[0] : "";
     QApplication app(argc, argv);
+    QApplication::setStyle(new CAppStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("Ferdix"));
     QApplication::setOrganizationName(QStringLiteral("Tovrand"));
     QGuiApplication::setDesktopFileName(QStringLiteral("no.tovrand.Ferdix"));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
-        icon.addFile(QStringLiteral(":/icons/ferdix-%1.png").arg(size), QSize(size, size));
-    }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(
+        EmbeddedIcon({"ferdix-16", "ferdix-32", "ferdix-48", "ferdix-64", "ferdix-128"}));
 
     SystemClock clock;
     CQtDialogs dialogs;

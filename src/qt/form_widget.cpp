@@ -19,7 +19,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
@@ -30,6 +30,7 @@
 #include "form/accessible_names.h"
 #include "form/form_lists.h"
 #include "form/label_table.h"
+#include "qt/line_list.h"
 #include "qt/qt_text.h"
 
 namespace ferdix {
@@ -68,7 +69,10 @@ std::vector<std::string> TextsOf(const ControlTemplate& t) {
     int standard = WrittenStandard();
     for (int w : {kBokmal, kNynorsk}) {
         SetWrittenStandardValue(w);
-        texts.push_back(LabelTextInForce(t));
+        std::string text = LabelTextInForce(t);
+        if (std::find(texts.begin(), texts.end(), text) == texts.end()) {
+            texts.push_back(std::move(text));
+        }
     }
     SetWrittenStandardValue(standard);
     return texts;
@@ -77,9 +81,15 @@ std::vector<std::string> TextsOf(const ControlTemplate& t) {
 bool Fits(const QFont& font, const QSize& box, const std::vector<std::string>& texts) {
     QFontMetricsF fm(font);
     for (const std::string& text : texts) {
-        QRectF r =
-            fm.boundingRect(QRectF(0, 0, box.width(), 100000),
-                            Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, ToQString(text));
+        QString shown = ToQString(text);
+        // One line that is narrower than the box is never wrapped: no layout needed. A line
+        // as high as the box within rounding takes the exact way below.
+        if (!shown.contains(QLatin1Char('\n')) && fm.horizontalAdvance(shown) <= box.width() &&
+            fm.height() + 1 <= box.height()) {
+            continue;
+        }
+        QRectF r = fm.boundingRect(QRectF(0, 0, box.width(), 100000),
+                                   Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, shown);
         if (r.width() > box.width() + 0.01 || r.height() > box.height() + 0.01) {
             return false;
         }
@@ -272,7 +282,6 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
         case ControlKind::HiddenEdit: {
             auto* edit = new QLineEdit(page);
             edit->setReadOnly(t.readOnly);
-            edit->setValidator(new CLengthLimit(edit, &c.limit, &c.shownLength));
             edit->setTextMargins(1, 0, 1, 0);
             w = edit;
             break;
@@ -304,7 +313,11 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
         case ControlKind::DropDownList: {
             auto* combo = new QComboBox(page);
             if (t.kind == ControlKind::EditableDropDown) {
-                combo->setEditable(true);
+                // Its own line edit: setEditable(true) would also build the popup at once, for
+                // every box of the form before the first is opened (a tenth of its building).
+                auto* edit = new QLineEdit(combo);
+                edit->setPalette(combo->palette());
+                combo->setLineEdit(edit);
                 // Typed text is a value of the claim, never a new item, and is never completed.
                 combo->setInsertPolicy(QComboBox::NoInsert);
                 combo->setCompleter(nullptr);
@@ -315,7 +328,8 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
             break;
         }
         case ControlKind::ListView: {
-            auto* list = new QTreeWidget(page);
+            auto* list = new QTreeView(page);
+            list->setModel(new CLineListModel(list));
             list->setRootIsDecorated(false);
             list->setItemsExpandable(false);
             list->setUniformRowHeights(true);
@@ -393,7 +407,7 @@ void CFormWidget::Connect(Control& c) {
             break;
         }
         case ControlKind::ListView:
-            connect(static_cast<QTreeWidget*>(c.w), &QTreeWidget::itemDoubleClicked, this,
+            connect(static_cast<QTreeView*>(c.w), &QAbstractItemView::doubleClicked, this,
                     [this, id] { Raise(&IFormEvents::OnDoubleClick, id); });
             break;
         case ControlKind::Static:
@@ -670,8 +684,15 @@ void CFormWidget::SetFocus(int id) {
 }
 
 void CFormWidget::LimitText(int id, int maxChars) {
-    if (Control* c = Find(id)) {
-        c->limit = std::max(0, maxChars);
+    Control* c = Find(id);
+    if (!c) {
+        return;
+    }
+    c->limit = std::max(0, maxChars);
+    // Only the few limited fields carry the check, made when first limited.
+    auto* edit = qobject_cast<QLineEdit*>(c->w);
+    if (edit && !edit->validator()) {
+        edit->setValidator(new CLengthLimit(edit, &c->limit, &c->shownLength));
     }
 }
 
@@ -725,28 +746,23 @@ std::string CFormWidget::GetSelectedItemText(int id) const {
 }
 
 void CFormWidget::SetColumns(int id, std::span<const ListColumn> columns) {
-    Control* c = Find(id);
-    if (!c || c->t->kind != ControlKind::ListView) {
+    CLineListModel* model = ListModel(id);
+    if (!model) {
         return;
     }
-    auto* list = static_cast<QTreeWidget*>(c->w);
-    list->clear();
     QStringList titles;
+    Control* c = Find(id);
     c->columnPercents.clear();
     for (const ListColumn& col : columns) {
         titles << ToQString(col.title);
         c->columnPercents.push_back(col.widthPercent);
     }
-    list->setColumnCount(static_cast<int>(titles.size()));
-    list->setHeaderLabels(titles);
-    for (int i = 0; i < list->columnCount(); ++i) {
-        list->headerItem()->setTextAlignment(i, Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    model->SetColumns(titles);
     FitColumns(*c);
 }
 
 void CFormWidget::FitColumns(Control& c) {
-    auto* list = static_cast<QTreeWidget*>(c.w);
+    auto* list = static_cast<QTreeView*>(c.w);
     // The width beside a vertical scroll bar, which a long list shows: the columns then stay
     // as they are when it comes.
     int inner = list->width() - 2 * list->frameWidth() -
@@ -764,58 +780,55 @@ void CFormWidget::FitColumns(Control& c) {
     }
 }
 
+CLineListModel* CFormWidget::ListModel(int id) const {
+    const Control* c = Find(id);
+    if (!c || c->t->kind != ControlKind::ListView) {
+        return nullptr;
+    }
+    return static_cast<CLineListModel*>(static_cast<QTreeView*>(c->w)->model());
+}
+
 void CFormWidget::DeleteAllRows(int id) {
-    Control* c = Find(id);
-    if (c && c->t->kind == ControlKind::ListView) {
-        static_cast<QTreeWidget*>(c->w)->clear();
+    if (CLineListModel* model = ListModel(id)) {
+        model->Clear();
     }
 }
 
 void CFormWidget::AddRow(int id, const std::vector<std::string>& cells, int itemData) {
-    Control* c = Find(id);
-    if (!c || c->t->kind != ControlKind::ListView) {
-        return;
+    if (CLineListModel* model = ListModel(id)) {
+        model->Append({cells, itemData});
     }
-    auto* list = static_cast<QTreeWidget*>(c->w);
-    auto* item = new QTreeWidgetItem;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        item->setText(static_cast<int>(i), ToQString(cells[i]));
+}
+
+void CFormWidget::SetRows(int id, std::vector<ListRow> rows) {
+    if (CLineListModel* model = ListModel(id)) {
+        model->Replace(std::move(rows));
     }
-    item->setData(0, Qt::UserRole, itemData);
-    list->addTopLevelItem(item);
 }
 
 int CFormWidget::RowCount(int id) const {
-    const Control* c = Find(id);
-    if (!c || c->t->kind != ControlKind::ListView) {
-        return 0;
-    }
-    return static_cast<QTreeWidget*>(c->w)->topLevelItemCount();
+    CLineListModel* model = ListModel(id);
+    return model ? model->rowCount() : 0;
 }
 
 int CFormWidget::FirstSelectedRow(int id) const {
-    const Control* c = Find(id);
-    if (!c || c->t->kind != ControlKind::ListView) {
+    if (!ListModel(id)) {
         return -1;
     }
-    auto* list = static_cast<QTreeWidget*>(c->w);
+    auto* list = static_cast<QTreeView*>(Find(id)->w);
     int first = -1;
-    for (QTreeWidgetItem* item : list->selectedItems()) {
-        int row = list->indexOfTopLevelItem(item);
-        if (row >= 0 && (first < 0 || row < first)) {
-            first = row;
+    for (const QModelIndex& index : list->selectionModel()->selectedIndexes()) {
+        if (first < 0 || index.row() < first) {
+            first = index.row();
         }
     }
     return first;
 }
 
 int CFormWidget::RowData(int id, int row) const {
-    const Control* c = Find(id);
-    if (!c || c->t->kind != ControlKind::ListView) {
-        return -1;
-    }
-    QTreeWidgetItem* item = static_cast<QTreeWidget*>(c->w)->topLevelItem(row);
-    return item ? item->data(0, Qt::UserRole).toInt() : -1;
+    CLineListModel* model = ListModel(id);
+    const ListRow* r = model ? model->Row(row) : nullptr;
+    return r ? r->itemData : -1;
 }
 
 void CFormWidget::SetScrollSteps(int pageHeight, int lineStep) {

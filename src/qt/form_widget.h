@@ -20,6 +20,8 @@ class QButtonGroup;
 
 namespace ferdix {
 
+class CLineListModel;
+
 class CFormWidget final : public QScrollArea, public IFormControls {
   public:
     explicit CFormWidget(QWidget* parent = nullptr);
@@ -32,6 +34,8 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     // The widget of the template entry at `index` (also the unnamed labels).
     QWidget* EntryWidget(std::size_t index) const;
     QWidget* Page() const { return widget(); }
+    // The rows of a list view control, or null.
+    CLineListModel* ListModel(int id) const;
     // Pixels per dialog unit, from the metrics of the dialog font on this screen.
     double UnitX() const { return m_unitX; }
     double UnitY() const { return m_unitY; }
@@ -57,6 +61,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     void SetColumns(int id, std::span<const ListColumn> columns) override;
     void DeleteAllRows(int id) override;
     void AddRow(int id, const std::vector<std::string>& cells, int itemData) override;
+    void SetRows(int id, std::vector<ListRow> rows) override;
     int RowCount(int id) const override;
     int FirstSelectedRow(int id) const override;
     int RowData(int id, int row) const override;

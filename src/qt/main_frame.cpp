@@ -18,7 +18,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUrl>
 #include <algorithm>
 #include <set>
@@ -28,6 +28,7 @@
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "qt/dialogs.h"
+#include "qt/embedded_icons.h"
 #include "qt/form_widget.h"
 #include "qt/help_window.h"
 #include "qt/qt_text.h"
@@ -136,8 +137,8 @@ CMainFrame::CMainFrame(const IClock& clock, IDialogs& dialogs, QWidget* parent)
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &CMainFrame::ScheduleCommandUpdate);
     for (int list : {kIdTravelList, kIdOutlayList}) {
-        if (auto* tree = qobject_cast<QTreeWidget*>(m_form->ControlWidget(list))) {
-            connect(tree, &QTreeWidget::itemSelectionChanged, this,
+        if (auto* tree = qobject_cast<QTreeView*>(m_form->ControlWidget(list))) {
+            connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                     &CMainFrame::ScheduleCommandUpdate);
         }
     }
@@ -181,11 +182,8 @@ void CMainFrame::BuildActions() {
         }
         action->setShortcuts(keys);
         if (auto it = ToolBarIcons().find(id); it != ToolBarIcons().end()) {
-            QIcon icon;
-            QString base = QStringLiteral(":/icons/") + QString::fromLatin1(it->second);
-            icon.addFile(base + QStringLiteral(".png"), QSize(16, 16));
-            icon.addFile(base + QStringLiteral("@2x.png"), QSize(32, 32));
-            action->setIcon(icon);
+            std::string base = it->second;
+            action->setIcon(EmbeddedIcon({base, base + "@2x"}));
         }
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });

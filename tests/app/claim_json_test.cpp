@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <memory>
 #include <sstream>
 
 #include "app/headless.h"
@@ -51,6 +52,35 @@ TEST(ClaimJson, NewClaimHasEmptyListsAndTexts) {
           "\"Fødselsnummer\": \"\","}) {
         EXPECT_NE(json.find(member), std::string::npos) << member;
     }
+}
+
+// The text goes out in blocks: a claim far longer than one block comes out whole and in order,
+// with every line once and the closing members after them.
+TEST(ClaimJson, LongClaimComesOutWholeAcrossBlocks) {
+    test::ProgramStateGuard guard;
+    SetDateOrder(DateOrder::DayFirst);
+    CFerdixDoc doc;
+    for (int i = 0; i < 3000; ++i) {
+        auto line = std::make_unique<CExpenseLine>();
+        line->SetText("Utlegg nummer " + std::to_string(i) + std::string(" på reisen"_cp));
+        line->SetAmount(static_cast<float>(i));
+        doc.m_outlayLines.push_back(std::move(line));
+    }
+    std::ostringstream out;
+    WriteClaimJson(doc, out);
+    const std::string json = out.str();
+    ASSERT_GT(json.size(), 3u * 65536u);
+    std::size_t at = 0;
+    for (int i = 0; i < 3000; ++i) {
+        std::string item = "{\"dato\": \"\", \"spesifikasjon\": \"Utlegg nummer " +
+                           std::to_string(i) + " på reisen\", \"valuta\": \"\", " +
+                           "\"beløp\": 0, \"kurs\": 0, \"sum\": " + std::to_string(i) + "}";
+        at = json.find(item, at);
+        ASSERT_NE(at, std::string::npos) << i;
+    }
+    EXPECT_LT(at, json.find("\"godtgjøringer\""));
+    EXPECT_TRUE(json.ends_with("\n  }\n}\n"));
+    EXPECT_NE(json.find("\"utlegg\": 4498500"), std::string::npos);
 }
 
 TEST(ClaimJson, StringsAreUtf8AndEscaped) {

@@ -41,6 +41,8 @@ install_copy() {
     local name=$1
     mkdir -p "$work/prog"
     cp "$ferdix" "$work/prog/$name"
+    # The window and --pdf come from the module beside the program.
+    cp "$(dirname "$ferdix")/ferdix_desktop.so" "$work/prog/"
     sed 's/^SatserGyldigFra=.*/SatserGyldigFra=01.02.2026/' "$(dirname "$ferdix")/ferdix.ini" \
         >"$work/prog/ferdix.ini"
     sed 's/^SatserGyldigFra=.*/SatserGyldigFra=15.01.2026/' "$(dirname "$ferdix")/land.ini" \
@@ -154,6 +156,22 @@ usage)
     run "$ferdix" --help
     expect_rc 0
     grep -q -- '--pdf UT.pdf \[--bokmal | --nynorsk\] REISEREGNING.tur' <<<"$out" || fail "help: $out"
+    ;;
+without_desktop_module)
+    # The program alone: --json needs nothing more, the window and --pdf say what is missing.
+    mkdir -p "$work/alone"
+    cp "$ferdix" "$work/alone/ferdix"
+    run "$work/alone/ferdix" --json "$claims/full_claim.tur"
+    expect_rc 0
+    grep -q '"reisespesifikasjoner"' <<<"$out" || fail "json: $out"
+    run "$work/alone/ferdix" --pdf "$work/reise.pdf" "$claims/full_claim.tur"
+    expect_rc 1
+    grep -q 'ferdix: kan ikke laste skrivebordsdelen (.*ferdix_desktop.so' <<<"$err" ||
+        fail "stderr: $err"
+    [ ! -e "$work/reise.pdf" ] || fail "a PDF was written"
+    QT_QPA_PLATFORM=offscreen run "$work/alone/ferdix"
+    expect_rc 1
+    grep -q 'kan ikke laste skrivebordsdelen' <<<"$err" || fail "stderr: $err"
     ;;
 *)
     fail "no case $case_name"

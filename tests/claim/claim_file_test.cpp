@@ -265,6 +265,21 @@ TEST_F(ClaimFileTest, LegacyWarningOnlyForValuesInRowsDroppedWithWarning) {
     EXPECT_FLOAT_EQ(d.LineValue(CarUpTo9000, kCountColumn), 9.0f);
 }
 
+// The net amount sums every line of the claim: a read shows it once, when the claim is whole.
+TEST_F(ClaimFileTest, ReadingShowsTheNetAmountOnceAndLeavesTheTitleAlone) {
+    for (const char* file : {"full_claim.tur", "legacy_2_2_5.tur"}) {
+        SCOPED_TRACE(file);
+        host.statusTexts.clear();
+        host.answers.push_back(MsgAnswer::Ok);
+        Read(GoldenBytes(file));
+        ASSERT_EQ(host.statusTexts.size(), 1u);
+        EXPECT_EQ(host.statusTexts[0],
+                  std::string("Beløp: "_cp) + FormatAmount(doc.NetAmount(), true));
+        EXPECT_EQ(doc.GetTitle(), "Reise");
+        EXPECT_FALSE(doc.IsModified());
+    }
+}
+
 TEST_F(ClaimFileTest, VersionCheckLooksAtMajorAndMinorDigit) {
     // The legacy reader takes the duty-station line for the tax percent.
     const std::string body = GoldenBytes("full_claim.tur").substr(14);

@@ -9,8 +9,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <memory>
 
 #include "base/control_ids.h"
@@ -18,6 +19,7 @@
 #include "base/written_standard.h"
 #include "form/accessible_names.h"
 #include "form/form_lists.h"
+#include "qt/line_list.h"
 #include "qt/qt_text.h"
 #include "qt_suites.h"
 #include "qt_support.h"
@@ -233,15 +235,15 @@ class FormWidgetTest : public QObject {
         Show();
         m_form->UseFixedFont(kIdTravelList);
         m_form->SetColumns(kIdTravelList, TravelListColumns());
-        auto* list = static_cast<QTreeWidget*>(W(kIdTravelList));
-        QCOMPARE(list->columnCount(), static_cast<int>(TravelListColumns().size()));
+        auto* list = static_cast<QTreeView*>(W(kIdTravelList));
+        QCOMPARE(list->model()->columnCount(), static_cast<int>(TravelListColumns().size()));
         QVERIFY(QFontInfo(list->font()).fixedPitch());
         QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
         m_form->AddRow(kIdTravelList, {"01.02.26", "08:00", "Oslo"}, 7);
         m_form->AddRow(kIdTravelList, {"02.02.26", "09:00", "Bergen"}, 3);
         QCOMPARE(m_form->RowCount(kIdTravelList), 2);
         QCOMPARE(m_form->FirstSelectedRow(kIdTravelList), -1);
-        QRect cell = list->visualItemRect(list->topLevelItem(1));
+        QRect cell = list->visualRect(list->model()->index(1, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(m_form->FirstSelectedRow(kIdTravelList), 1);
@@ -249,6 +251,42 @@ class FormWidgetTest : public QObject {
         QCOMPARE(m_events.Count(Ev("double", kIdTravelList)), 1);
         m_form->DeleteAllRows(kIdTravelList);
         QCOMPARE(m_form->RowCount(kIdTravelList), 0);
+    }
+
+    // A whole list in one reset: the rows a refill replaces go with their selection, and the
+    // cells show the claim's texts, whatever their letters.
+    void setRowsReplacesTheWholeListAtOnce() {
+        Show();
+        m_form->SetColumns(kIdOutlayList, OutlayListColumns());
+        CLineListModel* model = m_form->ListModel(kIdOutlayList);
+        QVERIFY(model);
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Spesifikasjon"));
+        m_form->AddRow(kIdOutlayList, {"01.02.26", "Gammel"}, 0);
+        auto* list = static_cast<QTreeView*>(W(kIdOutlayList));
+        list->selectionModel()->select(model->index(0, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(m_form->FirstSelectedRow(kIdOutlayList), 0);
+
+        std::vector<ListRow> rows;
+        for (int i = 0; i < 3000; ++i) {
+            rows.push_back(
+                {{"02.02.26", std::string("Hotell Tromsø "_cp) + std::to_string(i)}, i + 10});
+        }
+        QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+        QSignalSpy inserts(model, &QAbstractItemModel::rowsInserted);
+        m_form->SetRows(kIdOutlayList, std::move(rows));
+        QCOMPARE(resets.count(), 1);
+        QCOMPARE(inserts.count(), 0);
+        QCOMPARE(m_form->RowCount(kIdOutlayList), 3000);
+        QCOMPARE(m_form->FirstSelectedRow(kIdOutlayList), -1);
+        QCOMPARE(m_form->RowData(kIdOutlayList, 2999), 3009);
+        QCOMPARE(m_form->RowData(kIdOutlayList, 3000), -1);
+        QCOMPARE(model->index(2999, 1).data().toString(), QString::fromUtf8("Hotell Tromsø 2999"));
+        QCOMPARE(model->index(0, 5).data().toString(), QString());
+        QCOMPARE(model->index(5, 0).data(Qt::UserRole).toInt(), 15);
+
+        m_form->SetRows(kIdOutlayList, {});
+        QCOMPARE(m_form->RowCount(kIdOutlayList), 0);
     }
 
     // Every static text of the form, in both written standards, within its rectangle.

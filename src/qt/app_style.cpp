@@ -1,0 +1,95 @@
+#include "qt/app_style.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <cstring>
+
+#include "qt/embedded_icons.h"
+
+namespace ferdix {
+
+namespace {
+
+// Qt's HexString: each byte of the value, low digit first.
+template <typename T>
+QString HexBytes(T value) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    unsigned char bytes[sizeof(T)];
+    std::memcpy(bytes, &value, sizeof(T));
+    QString s;
+    for (unsigned char b : bytes) {
+        s += QLatin1Char(kHex[b & 0xF]);
+        s += QLatin1Char(kHex[b >> 4]);
+    }
+    return s;
+}
+
+}  // namespace
+
+CAppStyle::CAppStyle(const QString& baseKey) : QProxyStyle(baseKey) {
+    CacheGroupBoxPicture();
+}
+
+QIcon CAppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                              const QWidget* widget) const {
+    switch (icon) {
+        case SP_ToolBarHorizontalExtensionButton:
+            return OverflowIcon(Qt::Horizontal);
+        case SP_ToolBarVerticalExtensionButton:
+            return OverflowIcon(Qt::Vertical);
+        default:
+            return QProxyStyle::standardIcon(icon, option, widget);
+    }
+}
+
+QIcon OverflowIcon(Qt::Orientation bar) {
+    QIcon icon;
+    for (int size : {16, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(
+            QPen(QColor(0x40, 0x40, 0x40), size / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (bar == Qt::Vertical) {
+            // Drawn as for a horizontal bar, turned a quarter to point down.
+            p.translate(size, 0);
+            p.rotate(90);
+        }
+        const double s = size / 16.0;
+        for (double x : {4.0, 9.0}) {
+            QPainterPath chevron;
+            chevron.moveTo(x * s, 4 * s);
+            chevron.lineTo((x + 3) * s, 8 * s);
+            chevron.lineTo(x * s, 12 * s);
+            p.drawPath(chevron);
+        }
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QString PixmapFileCacheKey(const QString& path) {
+    QFileInfo info(path);
+    // The pixel type of a new pixmap (QPlatformPixmap::PixmapType) is 0.
+    return QStringLiteral("qt_pixmap") + info.absoluteFilePath() +
+           HexBytes(static_cast<unsigned>(info.lastModified().toSecsSinceEpoch())) +
+           HexBytes(static_cast<quint64>(info.size())) + HexBytes(0u);
+}
+
+bool CacheGroupBoxPicture() {
+    QImage image = EmbeddedImage("fusion_groupbox");
+    if (image.isNull()) {
+        return false;
+    }
+    QPixmapCache::insert(PixmapFileCacheKey(QString::fromLatin1(kGroupBoxPicture)),
+                         QPixmap::fromImage(image));
+    return true;
+}
+
+}  // namespace ferdix
