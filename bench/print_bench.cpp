@@ -19,8 +19,8 @@ class CountingSurface final : public ferdix::DrawingSurface {
   public:
     void SetPageMapping(int, int, int, int, int, int) override {}
     void SetTransparentBackground() override {}
-    ferdix::FontResult MakeFont(const ferdix::FontSpec& spec) override {
-        m_fonts[m_next] = spec;
+    ferdix::FontResult MakeFont(const ferdix::FontSpec& wanted) override {
+        m_fonts[m_next] = wanted;
         return {ferdix::FontStatus::Made, m_next++};
     }
     void ReleaseFont(ferdix::FontId font) override { m_fonts.erase(font); }
