@@ -1,5 +1,6 @@
 #include "qt/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -105,19 +106,15 @@ std::optional<std::string> CQtDialogs::FilePath(QWidget* owner, const FileDialog
             folder = QDir::homePath();
         }
     }
-    QFileDialog dialog(
-        owner, request.save ? QStringLiteral("Lagre som") : QString::fromUtf8("Åpne"), folder);
+    // Qt's titles, as its own file dialogs have them, in the written standard in force.
+    QFileDialog dialog(owner,
+                       request.save ? QCoreApplication::translate("QFileDialog", "Save As")
+                                    : QCoreApplication::translate("QFileDialog", "Open"),
+                       folder);
     dialog.setNameFilters(NameFilters(request.filter));
     dialog.setDefaultSuffix(ToQString(request.defaultExtension));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // Qt's own dialog speaks Norwegian too (a desktop's native one has its own language).
-    dialog.setLabelText(QFileDialog::LookIn, QString::fromUtf8("Søk i:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnavn:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtype:"));
-    dialog.setLabelText(QFileDialog::Accept,
-                        request.save ? QStringLiteral("&Lagre") : QString::fromUtf8("&Åpne"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
     if (!request.overwritePrompt) {
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }

@@ -301,9 +301,12 @@ QAction* CMainFrame::Action(int command) const {
 // Start-up and commands.
 
 bool CMainFrame::Start(const StartupArgs& args) {
+    // The questions of the start-up (a claim left by a crash) already see Qt's texts.
+    FollowWrittenStandard();
     if (!m_app.InitInstance(args)) {
         return false;
     }
+    FollowWrittenStandard();
     RebuildRecentFiles();
     FocusFirstField();
     UpdateCommandStates();
@@ -327,9 +330,14 @@ void CMainFrame::FocusFirstField() {
     m_form->SetScrollPosition(0);
 }
 
+void CMainFrame::FollowWrittenStandard() {
+    m_translation.Follow(WrittenStandard());
+}
+
 void CMainFrame::RunCommand(int command) {
     m_titleChanged = false;
     bool done = m_app.Execute(command);
+    FollowWrittenStandard();
     CFerdixDoc* doc = m_app.Document();
     if (done && OpensAClaim(command) && m_titleChanged && doc && !doc->IsModified()) {
         FocusFirstField();
@@ -375,34 +383,37 @@ void CMainFrame::ScheduleRecoveryTick() {
     }
 }
 
+void CMainFrame::AfterFormEvent() {
+    // Leaving the identity number reads the traveller's profile, which may switch the
+    // written standard.
+    FollowWrittenStandard();
+    ScheduleCommandUpdate();
+    ScheduleRecoveryTick();
+}
+
 void CMainFrame::FormEventRelay::OnChange(int id) {
     m_frame.m_app.FormEvents().OnChange(id);
-    m_frame.ScheduleCommandUpdate();
-    m_frame.ScheduleRecoveryTick();
+    m_frame.AfterFormEvent();
 }
 
 void CMainFrame::FormEventRelay::OnLeave(int id) {
     m_frame.m_app.FormEvents().OnLeave(id);
-    m_frame.ScheduleCommandUpdate();
-    m_frame.ScheduleRecoveryTick();
+    m_frame.AfterFormEvent();
 }
 
 void CMainFrame::FormEventRelay::OnClick(int id) {
     m_frame.m_app.FormEvents().OnClick(id);
-    m_frame.ScheduleCommandUpdate();
-    m_frame.ScheduleRecoveryTick();
+    m_frame.AfterFormEvent();
 }
 
 void CMainFrame::FormEventRelay::OnSelChange(int id) {
     m_frame.m_app.FormEvents().OnSelChange(id);
-    m_frame.ScheduleCommandUpdate();
-    m_frame.ScheduleRecoveryTick();
+    m_frame.AfterFormEvent();
 }
 
 void CMainFrame::FormEventRelay::OnDoubleClick(int id) {
     m_frame.m_app.FormEvents().OnDoubleClick(id);
-    m_frame.ScheduleCommandUpdate();
-    m_frame.ScheduleRecoveryTick();
+    m_frame.AfterFormEvent();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -462,6 +473,7 @@ bool CMainFrame::HandleDrop(QEvent* event) {
         QTimer::singleShot(0, this, [this, paths] {
             m_titleChanged = false;
             m_app.OnDropFiles(paths);
+            FollowWrittenStandard();
             CFerdixDoc* doc = m_app.Document();
             if (m_titleChanged && doc && !doc->IsModified()) {
                 FocusFirstField();
@@ -494,6 +506,7 @@ void CMainFrame::TitleChanged(const std::string& title) {
 }
 
 std::optional<std::string> CMainFrame::AskFilePath(const FileDialogRequest& request) {
+    FollowWrittenStandard();
     return m_dialogs.FilePath(this, request);
 }
 
@@ -510,18 +523,22 @@ void CMainFrame::PrintUnavailable() {
 }
 
 void CMainFrame::Print() {
+    FollowWrittenStandard();
     m_print.print ? m_print.print() : PrintUnavailable();
 }
 
 void CMainFrame::PrintPreview() {
+    FollowWrittenStandard();
     m_print.preview ? m_print.preview() : PrintUnavailable();
 }
 
 void CMainFrame::PrinterSetup() {
+    FollowWrittenStandard();
     m_print.setup ? m_print.setup() : PrintUnavailable();
 }
 
 void CMainFrame::ExportPdf() {
+    FollowWrittenStandard();
     m_print.exportPdf ? m_print.exportPdf() : PrintUnavailable();
 }
 

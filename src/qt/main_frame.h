@@ -18,6 +18,7 @@
 #include "app/shell_platform.h"
 #include "claim/claim_host.h"
 #include "qt/help_window.h"
+#include "qt/qt_translation.h"
 
 class QAction;
 class QLabel;
@@ -122,6 +123,9 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPla
     // The recovery copy waits for its interval: the timer brings the shell back then.
     void ScheduleRecoveryTick();
     void FocusFirstField();
+    // Qt's own texts in the written standard in force: after anything that may switch it.
+    void FollowWrittenStandard();
+    void AfterFormEvent();
     void PrintUnavailable();
     bool HandleDrop(QEvent* event);
 
@@ -144,6 +148,8 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPla
     QTimer* m_recoveryTimer = nullptr;
     bool m_updatePending = false;
     bool m_titleChanged = false;
+    // Last, so that taking it out again reaches widgets that are all still there.
+    CQtTranslation m_translation;
 };
 
 }  // namespace ferdix

@@ -71,11 +71,6 @@ std::optional<std::string> AskPdfPath(QWidget* parent, const PdfExportTarget& ta
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(ToQString(target.filter));
     dialog.setDefaultSuffix(ToQString(target.defaultExtension));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Lagre"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnavn:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtype:"));
-    dialog.setLabelText(QFileDialog::LookIn, ToQString("Søk i:"_cp));
     dialog.selectFile(QDir(folder).filePath(PathToQString(target.fileName)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
@@ -244,8 +239,8 @@ void CPrintService::Print(QWidget* parent, const PrintSource& source) {
     if (count == 0) {
         return;
     }
+    // The dialogs keep Qt's titles, which follow the written standard.
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Skriv ut"));
     dialog.setMinMax(1, count);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintCollateCopies |
@@ -261,7 +256,6 @@ void CPrintService::Preview(QWidget* parent, const PrintSource& source) {
         return;
     }
     QPrintPreviewDialog dialog(&Printer(), parent);
-    dialog.setWindowTitle(ToQString("Forhåndsvisning"_cp));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         // The preview records its pages through a picture engine; its print
         // button draws on the printer itself.
@@ -280,7 +274,6 @@ void CPrintService::Preview(QWidget* parent, const PrintSource& source) {
 
 void CPrintService::PageSetup(QWidget* parent) {
     QPageSetupDialog dialog(&Printer(), parent);
-    dialog.setWindowTitle(QStringLiteral("Skriveroppsett"));
     dialog.exec();
 }
 

@@ -14,13 +14,14 @@ int RunMainFrameTests(int argc, char** argv);
 int RunQtTextTests(int argc, char** argv);
 int RunPrintTests(int argc, char** argv);
 int RunRecoveryTests(int argc, char** argv);
+int RunQtTranslationTests(int argc, char** argv);
 
 inline std::span<const Suite> Suites() {
-    static const Suite suites[] = {{"FormWidget", RunFormWidgetTests},
-                                   {"MainFrame", RunMainFrameTests},
-                                   {"QtText", RunQtTextTests},
-                                   {"Print", RunPrintTests},
-                                   {"Recovery", RunRecoveryTests}};
+    static const Suite suites[] = {
+        {"FormWidget", RunFormWidgetTests}, {"MainFrame", RunMainFrameTests},
+        {"QtText", RunQtTextTests},         {"Print", RunPrintTests},
+        {"Recovery", RunRecoveryTests},     {"QtTranslation", RunQtTranslationTests},
+    };
     return suites;
 }
 
