@@ -124,6 +124,16 @@ const ControlTemplate* LabelAbove(std::span<const ControlTemplate> form,
     return best;
 }
 
+// The title a choice of a radio group is read with: its frame's, or in the allowance grid its
+// block's.
+const ControlTemplate* RadioGroupTitle(std::span<const ControlTemplate> form,
+                                       const ControlTemplate& radio, const Grid& g) {
+    if (radio.groupBox != 0) {
+        return FindControl(radio.groupBox);
+    }
+    return InGrid(radio, g) ? BlockOf(form, radio, g) : nullptr;
+}
+
 }  // namespace
 
 std::vector<const ControlTemplate*> NamingControls(int id) {
@@ -137,6 +147,13 @@ std::vector<const ControlTemplate*> NamingControls(int id) {
     const ControlTemplate* frame = field->groupBox != 0 ? FindControl(field->groupBox) : nullptr;
 
     if (IsButton(field->kind) && HasLetter(field->text)) {
+        // A choice is read with its group ("Regningen gjelder, Annet"): the same choice is in
+        // more than one group, and the group is what it answers.
+        if (field->kind == ControlKind::Radio) {
+            if (const ControlTemplate* title = RadioGroupTitle(form, *field, g)) {
+                parts.push_back(title);
+            }
+        }
         parts.push_back(field);
         return parts;
     }

@@ -1,6 +1,7 @@
 #include "qt/form_widget.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -23,6 +24,7 @@
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <tuple>
 
 #include "base/control_ids.h"
@@ -99,6 +101,25 @@ bool Fits(const QFont& font, const QSize& box, const std::vector<std::string>& t
 
 }  // namespace
 
+// Calls back when a screen reader starts reading the program.
+class CScreenReaderWatch final : public QAccessible::ActivationObserver {
+  public:
+    explicit CScreenReaderWatch(std::function<void()> started) : m_started(std::move(started)) {
+        QAccessible::installActivationObserver(this);
+    }
+    ~CScreenReaderWatch() override { QAccessible::removeActivationObserver(this); }
+    CScreenReaderWatch(const CScreenReaderWatch&) = delete;
+    CScreenReaderWatch& operator=(const CScreenReaderWatch&) = delete;
+    void accessibilityActiveChanged(bool active) override {
+        if (active) {
+            m_started();
+        }
+    }
+
+  private:
+    std::function<void()> m_started;
+};
+
 CFormWidget::CFormWidget(QWidget* parent) : QScrollArea(parent) {
     setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(false);
@@ -113,6 +134,11 @@ CFormWidget::CFormWidget(QWidget* parent) : QScrollArea(parent) {
     Build();
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
                            [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    m_screenReaderWatch = std::make_unique<CScreenReaderWatch>([this] {
+        for (const Control& c : m_entries) {
+            NameDropDownParts(c, true);
+        }
+    });
 }
 
 CFormWidget::~CFormWidget() {
@@ -548,6 +574,25 @@ void CFormWidget::UpdateAccessibleName(Control& c) {
         parts.push_back(EntryText(m_entries[index]));
     }
     c.w->setAccessibleName(ToQString(JoinNameParts(parts)));
+    NameDropDownParts(c, QAccessible::isActive());
+}
+
+// A screen reader reads a drop-down's edit and its popup list on their own, so each carries
+// the drop-down's name. The popup list is made when first opened (making them all would slow
+// the start-up): it is named once it exists, and made at once for a screen reader, which
+// reads the lists unopened.
+void CFormWidget::NameDropDownParts(const Control& c, bool makeList) {
+    auto* combo = qobject_cast<QComboBox*>(c.w);
+    if (!combo) {
+        return;
+    }
+    if (QLineEdit* edit = combo->lineEdit()) {
+        edit->setAccessibleName(combo->accessibleName());
+    }
+    QAbstractItemView* list = makeList ? combo->view() : combo->findChild<QAbstractItemView*>();
+    if (list) {
+        list->setAccessibleName(combo->accessibleName());
+    }
 }
 
 void CFormWidget::UpdateAccessibleNames() {

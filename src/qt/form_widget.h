@@ -21,6 +21,7 @@ class QButtonGroup;
 namespace ferdix {
 
 class CLineListModel;
+class CScreenReaderWatch;
 
 class CFormWidget final : public QScrollArea, public IFormControls {
   public:
@@ -106,6 +107,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     bool MoveInRadioGroup(Control& c, int step);
     void UpdateNamesNamedBy(const ControlTemplate* label);
     void UpdateAccessibleName(Control& c);
+    void NameDropDownParts(const Control& c, bool makeList);
     std::string EntryText(const Control& c) const;
 
     std::vector<Control> m_entries;  // in template order
@@ -119,6 +121,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     double m_unitY = 1.625;
     QFont m_formFont;
     QFont m_fixedFont;
+    std::unique_ptr<CScreenReaderWatch> m_screenReaderWatch;
 };
 
 }  // namespace ferdix

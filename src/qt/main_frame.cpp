@@ -1,5 +1,6 @@
 #include "qt/main_frame.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -278,8 +279,9 @@ void CMainFrame::BuildToolBar() {
 
 void CMainFrame::BuildStatusBar() {
     m_message = new QLabel(ToQString(kIdleText), this);
+    // A screen reader reads the pane by its accessible name, which is its text (the prefix
+    // alone would hide the amount).
     m_total = new QLabel(this);
-    m_total->setAccessibleName(ToQString("Beløp"_cp));
     m_total->setFrameShape(QFrame::Panel);
     m_total->setFrameShadow(QFrame::Sunken);
     for (const StatusPane& pane : StatusPanes()) {
@@ -493,7 +495,14 @@ MsgAnswer CMainFrame::ShowMessage(const MessageRequest& request) {
 }
 
 void CMainFrame::SetStatusTotal(const std::string& text) {
-    m_total->setText(ToQString(text));
+    QString shown = ToQString(text);
+    if (shown == m_total->text()) {
+        return;
+    }
+    m_total->setText(shown);
+    // QLabel tells no one; a screen reader learns of the new amount from this.
+    QAccessibleEvent changed(m_total, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
     // 100 pixels, but never so narrow that a large amount is cut.
     int needed = m_total->fontMetrics().horizontalAdvance(m_total->text()) +
                  2 * m_total->fontMetrics().averageCharWidth() + 2 * m_total->frameWidth();

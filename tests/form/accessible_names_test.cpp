@@ -59,7 +59,12 @@ TEST(AccessibleNames, FieldsAreNamedByTheirLabelsInBothStandards) {
         {kIdAccountToCharge, "Konteres (Brutto reiseregning)", "Til konto (Brutto reiserekning)"},
         {kIdWrittenDate, "Skrevet dato", "Skriven dato"},
         {kIdInterimAccount, "Ev. interimkonto", "Ev. interimkonto"},
-        {kIdTripOfficial, "Tjenestereise", "Tenestereise"},
+        // A choice with the title of its group, which says what it answers.
+        {kIdTripOfficial, "Regningen gjelder, Tjenestereise", "Rekninga gjeld, Tenestereise"},
+        {kIdLodgingOther, "Overnatting (se lenger nede), Annet",
+         "Overnatting (sjå lenger nede), Anna"},
+        {kIdAdminAbroad, "Admin. godtgjøring, Utland", "Admin. godtgjøring, Utland"},
+        {kIdOvernight, "Overnatting", "Overnatting"},
         {kIdTravelRegister, "Registrer", "Registrer"},
     };
     test::ProgramStateGuard guard;

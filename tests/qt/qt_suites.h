@@ -15,12 +15,17 @@ int RunQtTextTests(int argc, char** argv);
 int RunPrintTests(int argc, char** argv);
 int RunRecoveryTests(int argc, char** argv);
 int RunQtTranslationTests(int argc, char** argv);
+int RunAccessibilityTests(int argc, char** argv);
 
 inline std::span<const Suite> Suites() {
     static const Suite suites[] = {
-        {"FormWidget", RunFormWidgetTests}, {"MainFrame", RunMainFrameTests},
-        {"QtText", RunQtTextTests},         {"Print", RunPrintTests},
-        {"Recovery", RunRecoveryTests},     {"QtTranslation", RunQtTranslationTests},
+        {"FormWidget", RunFormWidgetTests},
+        {"MainFrame", RunMainFrameTests},
+        {"QtText", RunQtTextTests},
+        {"Print", RunPrintTests},
+        {"Recovery", RunRecoveryTests},
+        {"QtTranslation", RunQtTranslationTests},
+        {"Accessibility", RunAccessibilityTests},
     };
     return suites;
 }
