@@ -274,6 +274,7 @@ void CFormWidget::Build() {
         Connect(c);
     }
     SetTabOrder();
+    ReadRadioButtonsAsSuch();
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         if (m_entries[i].t->id == kNoControlId) {
             continue;
@@ -575,6 +576,16 @@ void CFormWidget::UpdateAccessibleName(Control& c) {
     }
     c.w->setAccessibleName(ToQString(JoinNameParts(parts)));
     NameDropDownParts(c, QAccessible::isActive());
+}
+
+// Qt tells a screen reader that a radio button which is not auto-exclusive is a check box. In
+// a button group the flag changes nothing else: the group decides which button is checked.
+void CFormWidget::ReadRadioButtonsAsSuch() {
+    for (Control& c : m_entries) {
+        if (c.group) {
+            static_cast<QRadioButton*>(c.w)->setAutoExclusive(true);
+        }
+    }
 }
 
 // A screen reader reads a drop-down's edit and its popup list on their own, so each carries

@@ -108,6 +108,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     void UpdateNamesNamedBy(const ControlTemplate* label);
     void UpdateAccessibleName(Control& c);
     void NameDropDownParts(const Control& c, bool makeList);
+    void ReadRadioButtonsAsSuch();
     std::string EntryText(const Control& c) const;
 
     std::vector<Control> m_entries;  // in template order

@@ -168,6 +168,9 @@ void CMainFrame::BuildActions() {
         action->setText(ToQString(c.menuText.empty() ? ToolTip(c) : c.menuText));
         action->setStatusTip(ToQString(StatusPrompt(c)));
         action->setToolTip(ToQString(ToolTip(c)));
+        // A tool bar button is read by this text; from the menu text it would carry the
+        // keys after a tab ("Ny\tCtrl+N").
+        action->setIconText(ToQString(ToolTip(c)));
         action->setCheckable(IsCheckCommand(id));
         QList<QKeySequence> keys;
         for (std::string_view key : c.keys) {

@@ -3,6 +3,7 @@
 // list, choice and dialog field in the written standard in force.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 #include <QTreeView>
 #include <filesystem>
 #include <memory>
@@ -158,7 +160,7 @@ class AccessibilityTest : public QObject {
 
     // The status bar's net amount is read as it is shown, in the written standard in force.
     // (Its change is announced with a name-change event; Qt passes events on only while a
-    // screen reader listens, which tests/screen_reader checks on a real desktop bus.)
+    // screen reader listens, which tests/screen_reader checks on an accessibility bus.)
     void theNetAmountIsReadAsShown() {
         Start();
         QLabel* total = m_frame->TotalPane();
@@ -244,6 +246,41 @@ class AccessibilityTest : public QObject {
                  ToQString(AccessibleName(kIdDayCountry)));
         QStringList wrong = Misnamed();
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
+    }
+
+    // The choices of a group are read as radio buttons (and still set one by one), the tool
+    // bar's buttons by their tool tips.
+    void radioButtonsAndToolBarButtonsAreReadAsWhatTheyAre() {
+        Start();
+        for (int id : {kIdTripCourse, kIdTripOther, kIdHotel, kIdLodgingOther, kIdAdminDomestic}) {
+            QAccessibleInterface* choice = QAccessible::queryAccessibleInterface(W(id));
+            QCOMPARE(choice->role(), QAccessible::RadioButton);
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(W(kIdOvernight))->role(),
+                 QAccessible::CheckBox);
+        // Setting one state leaves the other choices of the group alone.
+        QVERIFY(Form().IsChecked(kIdTripOfficial));
+        Form().SetCheck(kIdTripOther, true);
+        QVERIFY(Form().IsChecked(kIdTripOfficial));
+        QVERIFY(Form().IsChecked(kIdTripOther));
+        Form().SetCheck(kIdTripOfficial, false);
+        QVERIFY(!Form().IsChecked(kIdTripOfficial));
+        QVERIFY(Form().IsChecked(kIdTripOther));
+
+        int buttons = 0;
+        for (QAction* action : m_frame->ToolBar()->actions()) {
+            QWidget* button = m_frame->ToolBar()->widgetForAction(action);
+            if (action->isSeparator() || !button) {
+                continue;
+            }
+            QString name = NameOf(button);
+            QVERIFY2(!name.isEmpty() && !name.contains(QLatin1Char('\t')), qPrintable(name));
+            QCOMPARE(name, action->toolTip());
+            ++buttons;
+        }
+        QCOMPARE(buttons, 15);
+        QCOMPARE(NameOf(m_frame->ToolBar()->widgetForAction(m_frame->Action(kCmdFilePrint))),
+                 QStringLiteral("Skriv ut"));
     }
 
     // The small dialogs' fields are named by their labels.
