@@ -76,8 +76,10 @@ def main():
             continue
         editable = is_editable(obj)
         fields += 1
-        print(f"{'  ' * min(depth, 6)}{obj.getRoleName()}{' (editable)' if editable else ''}: "
-              f"{obj.name!r}")
+        # The role as the program names it in the written standard in force (what a screen
+        # reader speaks), then AT-SPI's own.
+        print(f"{'  ' * min(depth, 6)}{obj.getLocalizedRoleName()} ({obj.getRoleName()})"
+              f"{', editable' if editable else ''}: {obj.name!r}")
         if editable and not obj.name:
             unnamed.append(obj)
         if editable and obj.name == count_name:
