@@ -46,13 +46,14 @@ bool CFerdixApp::InitInstance(const StartupArgs& args) {
     if (m_doc) {
         return false;
     }
-    m_files = LocateFiles(args.exePath, args.userConfigDir);
+    m_files = LocateFiles(args.exePath, args.userConfigDir, m_systemConfigDirs);
     ReadFolderSettings(m_files, m_settings);
     m_recent.Load(m_platform.LoadRecentFiles());
 
     SetWrittenStandardValue(DecideStartWrittenStandard(
         m_files, args.invokedAs.empty() ? args.exePath : args.invokedAs));
     SetDateOrder(DecideDateOrder(m_files));
+    NoticeConfiguration();
 
     m_doc = std::make_unique<CFerdixDoc>(m_clock, &m_files);
     m_view = std::make_unique<CFerdixView>(*m_doc, m_controls, &m_viewHost);
@@ -80,6 +81,33 @@ void CFerdixApp::ExitInstance() {
     m_recovery.reset();
     m_recoveryWriter.reset();
     m_recoveryFolder.reset();
+}
+
+void CFerdixApp::NoticeConfiguration() {
+    std::string text = ConfigurationNoticeText(LoadFerdixIni(m_files), LoadLandIni(m_files));
+    if (!text.empty()) {
+        m_host.ShowMessage(ConfigurationNotice(std::move(text)));
+    }
+    if (m_files.ferdixIni.empty()) {
+        return;
+    }
+    IniDocument own;
+    if (own.Load(m_files.ferdixIni) != IniLoadResult::Loaded) {
+        return;
+    }
+    std::optional<NewerOfficeRates> found =
+        FindNewerOfficeRates(own, IniLayers(m_files.sharedFerdixIni));
+    if (!found) {
+        return;
+    }
+    MsgAnswer answer = m_host.ShowMessage(NewerOfficeRatesQuestion(*found, m_files.ferdixIni));
+    if (answer != MsgAnswer::Yes && answer != MsgAnswer::No) {
+        return;  // no answer: asked again at the next start
+    }
+    std::string error;
+    if (!AnswerNewerOfficeRates(m_files.ferdixIni, *found, answer == MsgAnswer::Yes, &error)) {
+        m_host.ShowMessage(OwnRatesNotChangedMessage(error));
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -278,7 +306,9 @@ void CFerdixApp::RunRatesDialog() {
 }
 
 void CFerdixApp::RunAboutDialog() {
-    CAboutDlg dialog(m_settings.ratesFrom, m_settings.abroadRatesFrom);
+    std::vector<std::string> files = m_settings.ferdixIniInForce;
+    files.insert(files.end(), m_settings.landIniInForce.begin(), m_settings.landIniInForce.end());
+    CAboutDlg dialog(m_settings.ratesFrom, m_settings.abroadRatesFrom, std::move(files));
     m_platform.RunAboutDialog(dialog);
 }
 

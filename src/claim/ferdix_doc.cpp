@@ -350,18 +350,25 @@ void CFerdixDoc::SetWrittenStandard(int standard) {
 
 void LoadRates(CFerdixDoc& doc) {
     if (const FileLocations* files = doc.Files()) {
-        LoadRates(doc.m_rates, doc.m_strRatesFrom, files->ferdixIni);
+        LoadRates(doc.m_rates, doc.m_strRatesFrom, LoadFerdixIni(*files));
     }
 }
 
 RatesSaveResult SaveRates(const CFerdixDoc& doc) {
     const FileLocations* files = doc.Files();
-    return SaveRates(doc.m_rates, files ? files->ferdixIni : std::string());
+    if (!files) {
+        return SaveRates(doc.m_rates, std::string());
+    }
+    // The office's date beside the user's rates tells a later start whether the office's
+    // rates have changed since.
+    std::string officeRatesFrom =
+        IniLayers(files->sharedFerdixIni).GetString("Informasjon", "SatserGyldigFra");
+    return SaveRates(doc.m_rates, files->ferdixIni, officeRatesFrom);
 }
 
 void LoadCountries(CFerdixDoc& doc) {
     if (const FileLocations* files = doc.Files()) {
-        LoadCountries(doc.m_countries, doc.m_strAbroadRatesFrom, files->landIni);
+        LoadCountries(doc.m_countries, doc.m_strAbroadRatesFrom, LoadLandIni(*files));
     }
 }
 

@@ -85,6 +85,7 @@ int RunDesktop(int argc, char** argv) {
     frame.PlaceOnScreen();
     StartupArgs args{ExecutablePath(), CommandLinePath(QApplication::arguments()), UserConfigDir(),
                      invokedAs};
+    frame.App().SetSystemConfigDirs(SystemConfigDirs());
     if (!frame.Start(args)) {
         std::cerr << "ferdix: oppstarten mislyktes\n";
         return 1;

@@ -32,8 +32,8 @@ int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostrea
     char* argv[] = {const_cast<char*>(programName), nullptr};
     QGuiApplication app(argc, argv);
 
-    // As the program would start: the settings and rate files beside it, the written standard
-    // from the settings or the program's name, unless the command names one.
+    // As the program would start: the settings and rate files in their lookup order, the written
+    // standard from the settings or the program's name, unless the command names one.
     FileLocations files = LocateProgramFiles();
     SetDateOrder(DecideDateOrder(files));
     // The name it was started by decides, as in the window: a link named "ferdixn" prints
@@ -44,6 +44,11 @@ int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostrea
     SetWrittenStandardValue(standard);
 
     HeadlessHost host(err);
+    // What the window would say at start-up about the rate files goes to stderr.
+    if (std::string notice = ConfigurationNoticeText(LoadFerdixIni(files), LoadLandIni(files));
+        !notice.empty()) {
+        host.ShowMessage(ConfigurationNotice(std::move(notice)));
+    }
     SystemClock clock;
     CFerdixDoc doc(clock, &files);
     doc.SetHost(&host);

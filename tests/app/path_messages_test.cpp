@@ -73,7 +73,9 @@ TEST_F(PathMessagesTest, MessagesShowThePathAsItIsOnDisk) {
          }},
         {"rates saving", File("ferdix.ini"),
          [&] {
-             RatesSaveResult r = SaveRates(RateTable(), ReadOnlyFile("ferdix.ini"));
+             RateTable changed;
+             changed.SetValueForKey("Bil under 9000km", 4.0f);
+             RatesSaveResult r = SaveRates(changed, ReadOnlyFile("ferdix.ini"));
              EXPECT_FALSE(r.ok);
              return Cp1252ToUtf8(RatesNotSavedMessage(r).text);
          }},

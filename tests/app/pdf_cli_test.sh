@@ -8,6 +8,9 @@ case_name=$3
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+# The rate files are looked up in the user's own folder and the system folders before the
+# program's: none of the runner's may take part.
+export XDG_CONFIG_HOME="$work/config" XDG_CONFIG_DIRS="$work/xdg"
 
 fail() {
     echo "FAIL: $*" >&2
