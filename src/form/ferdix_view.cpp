@@ -126,6 +126,7 @@ void CFerdixView::SetColumns() {
 }
 
 void CFerdixView::ClearForm() {
+    m_bFilling = true;
     for (int id : {kIdPersonId, kIdName, kIdStreet, kIdTaxMunicipality, kIdPostcode,
                    kIdMunicipalityNumber, kIdPostTown, kIdTripOtherText, kIdPurpose,
                    kIdDepartureDate, kIdReturnDate, kIdReturnTime, kIdDepartureTime, kIdPosition,
@@ -166,9 +167,11 @@ void CFerdixView::ClearForm() {
     m_controls.SetText(kIdWrittenDate, "");
     ShowKronerEntries();
     m_nTypedIn = 0;
+    m_bFilling = false;
 }
 
 void CFerdixView::RefreshForm() {
+    m_bFilling = true;
     const CTraveller& t = m_doc.Traveller();
     m_controls.SetText(kIdPersonId, t.PersonId());
     m_controls.SetText(kIdName, t.Name());
@@ -237,6 +240,7 @@ void CFerdixView::RefreshForm() {
     }
     ShowKronerEntries();
     m_nTypedIn = 0;
+    m_bFilling = false;
 }
 
 void CFerdixView::ShowLineValue(int field, int line, int column) {
@@ -298,8 +302,9 @@ void CFerdixView::HandOverFocus() {
 
 void CFerdixView::HandOverTextInProgress() {
     int id = m_controls.GetFocus();
-    // A field only visited is no edit: it keeps its value until it is left.
-    if (id == 0 || id != m_nTypedIn || m_bLoading) {
+    // A field only visited is no edit: it keeps its value until it is left. While the form
+    // is cleared or refreshed its fields hold the claim's values, or the last claim's.
+    if (id == 0 || id != m_nTypedIn || m_bLoading || m_bFilling) {
         return;
     }
     if (BindTravellerLeave(id, true) || BindTripLeave(id, true)) {
@@ -330,7 +335,7 @@ void CFerdixView::RelabelForm() {
 // Field binding.
 
 void CFerdixView::OnChange(int id) {
-    if (id == m_controls.GetFocus()) {
+    if (id == m_controls.GetFocus() && !m_bFilling) {
         m_nTypedIn = id;
     }
     if (BindGridChange(id)) {

@@ -120,7 +120,8 @@ class CFerdixView final : public IFormEvents, public IClaimView {
     IViewHost* m_pHost;
     bool m_bLoading = false;
     bool m_bHandingOver = false;
-    int m_nTypedIn = 0;  // the focused field, once its text changed; 0 after it was left
+    int m_nTypedIn = 0;       // the focused field, once its text changed; 0 after it was left
+    bool m_bFilling = false;  // clearing or refreshing: the fields show no edit of the user
     int m_nOvernight = 1;
     CTravelLine m_travelEntry;
     CExpenseLine m_outlayEntry;

@@ -206,6 +206,19 @@ TEST_F(ShellRecoveryTest, TheTextBeingTypedReachesTheCopyWithoutLeavingTheField)
     EXPECT_EQ(host.messages[0].text, "Innreisedato må være satt"_cp);
 }
 
+TEST_F(ShellRecoveryTest, TheTextBeingTypedNeverReachesTheNextClaim) {
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(controls.Type(kIdName, "Ola"));
+    // New a while later, without saving: clearing the form raises changes that write the
+    // copy, while the field still shows the old claim's name.
+    ticks.Advance(2s);
+    host.answers.push_back(MsgAnswer::No);
+    app.Execute(kCmdFileNew);
+    EXPECT_EQ(doc->Traveller().Name(), "");
+    EXPECT_EQ(Text(kIdName), "");
+    EXPECT_FALSE(doc->IsModified());
+}
+
 TEST_F(ShellRecoveryTest, AFieldOnlyVisitedChangesNothing) {
     ASSERT_TRUE(Start());
     // "Ansatt nr." of a new claim shows nothing for its -1; clicking into it is no edit.

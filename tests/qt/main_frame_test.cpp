@@ -513,6 +513,18 @@ class MainFrameTest : public QObject {
         QVERIFY(refused);
     }
 
+    void newClearsTheFieldBeingEdited() {
+        Start();
+        Show();
+        QWidget* name = W(kIdName);
+        QTest::mouseClick(name, Qt::LeftButton);
+        TypeText(name, QString::fromUtf8("Łukasz"));
+        m_dialogs.answers.push_back(MsgAnswer::No);
+        QTest::keyClick(name, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(Text(kIdName), std::string());
+        QCOMPARE(m_frame->App().Document()->Traveller().Name(), std::string());
+    }
+
     void closingAModifiedClaimAsksFirst() {
         Start();
         Show();
