@@ -127,6 +127,11 @@ void CFerdixApp::StartRecovery(const std::string& userConfigDir) {
     m_recoveryWriter = std::make_unique<CBackgroundRecoveryWriter>(m_recoveryFolder->CopyPath(),
                                                                    m_recoveryFolder->NamePath());
     m_recovery = std::make_unique<CRecoveryKeeper>(*m_doc, *m_recoveryWriter, m_ticks);
+    m_recovery->SetHandOver([this] {
+        if (m_view && !m_view->IsLoading()) {
+            m_view->HandOverTextInProgress();
+        }
+    });
     OfferOrphanedCopies();
 }
 

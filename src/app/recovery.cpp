@@ -333,8 +333,9 @@ void CRecoveryKeeper::Stop() {
 }
 
 void CRecoveryKeeper::Abandon() {
+    // The form may be half taken down: only what reached the claim.
     if (m_pending) {
-        Sync(true);
+        Sync(true, false);
     }
     m_writer.Flush();
     m_stopped = true;
@@ -352,9 +353,13 @@ std::optional<std::chrono::milliseconds> CRecoveryKeeper::DueIn() const {
     return since >= kInterval ? std::chrono::milliseconds{0} : kInterval - since;
 }
 
-void CRecoveryKeeper::Sync(bool force) {
+void CRecoveryKeeper::Sync(bool force, bool handOver) {
     if (m_stopped) {
         return;
+    }
+    if (handOver && m_handOver && m_pending &&
+        (force || !m_lastWrite || m_clock.Now() - *m_lastWrite >= kInterval)) {
+        m_handOver();
     }
     if (!m_doc.IsModified()) {
         m_pending = false;

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -149,6 +150,9 @@ class CRecoveryKeeper {
     CRecoveryKeeper(const CFerdixDoc& doc, IRecoveryWriter& writer, const ITickClock& clock)
         : m_doc(doc), m_writer(writer), m_clock(clock) {}
 
+    // Called before each write that is due, so that the text being typed reaches the claim
+    // first: a field bound on leaving is in the copy before it is left.
+    void SetHandOver(std::function<void()> handOver) { m_handOver = std::move(handOver); }
     // The user did something that may have changed the claim.
     void Notice();
     // The platform's timer, when DueIn asked for it.
@@ -165,11 +169,12 @@ class CRecoveryKeeper {
     bool HasCopy() const { return m_hasCopy; }
 
   private:
-    void Sync(bool force);
+    void Sync(bool force, bool handOver = true);
 
     const CFerdixDoc& m_doc;
     IRecoveryWriter& m_writer;
     const ITickClock& m_clock;
+    std::function<void()> m_handOver;
     bool m_pending = false;
     bool m_hasCopy = false;
     bool m_stopped = false;

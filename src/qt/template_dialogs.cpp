@@ -14,6 +14,7 @@
 #include "app/km_so_far_dlg.h"
 #include "app/rates_dlg.h"
 #include "base/control_ids.h"
+#include "qt/field_input.h"
 #include "qt/qt_text.h"
 
 namespace ferdix {
@@ -40,9 +41,12 @@ CTemplateDialog::CTemplateDialog(const DialogTemplate& dialog, QWidget* owner,
                 w = label;
                 break;
             }
-            case DialogControlKind::Edit:
-                w = new QLineEdit(this);
+            case DialogControlKind::Edit: {
+                auto* edit = new QLineEdit(this);
+                FieldValidator(edit);  // what the field cannot store is refused as typed
+                w = edit;
                 break;
+            }
             case DialogControlKind::ListBox: {
                 auto* list = new QListWidget(this);
                 // The model gives the order; the widget never sorts on its own.
