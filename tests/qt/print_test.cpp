@@ -525,6 +525,45 @@ class PrintTest : public QObject {
         QCOMPARE(overlaps.size(), std::size_t{0});
     }
 
+    // Qt adds up text advances in a 32-bit fixed-point number: a word of some hundred thousand
+    // characters measured as fitting, and all but a few hundred of its characters were left
+    // off the pages without a word. Measured in pieces, it is as wide as its characters, and
+    // the PDF holds every one of them.
+    void aLongWordIsMeasuredAndPrintedWhole() {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        {
+            CQtSurface dc(nullptr, pdf, false);
+            dc.SetPageMapping(2080, 3000, 4724, 6779, 100, 170);
+            FontResult fixed = dc.MakeFont(kFixed);
+            QCOMPARE(fixed.status, FontStatus::Made);
+            dc.SelectFont(fixed.font);
+            constexpr int kLength = 600000;
+            double one = dc.MeasureText(std::string(1000, 'x')).width / 1000.0;
+            int width = dc.MeasureText(std::string(kLength, 'x')).width;
+            QVERIFY2(std::abs(width - one * kLength) < 0.001 * one * kLength,
+                     std::to_string(width).c_str());
+            dc.SelectFont(kDefaultFont);
+        }
+
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        constexpr int kLength = 600000;
+        doc.SetRemarks(std::string(kLength, 'x'));
+        QByteArray out;
+        RenderResult result = RenderPdf(PrintSource{&doc, kBokmal, ""}, out);
+        QVERIFY(result.ok);
+        QVERIFY(result.pages > 100);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-"), QStringLiteral("-")});
+        text.write(out);
+        text.closeWriteChannel();
+        QVERIFY(text.waitForFinished(120000));
+        QCOMPARE(text.readAllStandardOutput().count('x'), kLength);
+    }
+
     // The header mark is the resource's picture in the preview, the printed outline elsewhere.
     void onlyThePreviewGetsTheHeaderMarkPicture() {
         CFerdixDoc doc;
