@@ -113,7 +113,13 @@ bool CPrintJob::BeginPrinting(DrawingSurface& dc, PrintInfo& info) {
     textHeight = dc.MeasureText("Åj"_cp).height;
     dc.SelectFont(previous);
 
-    // Wrapped for the paper only: the claim's remarks keep the user's own lines.
+    // Wrapped for the paper only: the claim's remarks keep the user's own lines. They are
+    // measured in the mapping the pages use, since a device's text widths need not stretch
+    // with the page (fonts come in whole pixels, sized by the page's height).
+    if (info.printableWidth > 0 && info.printableHeight > 0) {
+        dc.SetPageMapping(kPageWidth, kPageHeight, info.printableWidth, info.printableHeight,
+                          kOriginX, kOriginY);
+    }
     previous = SelectIfMade(dc, fonts.fixedFont);
     TextWidth width = [&dc](std::string_view text) { return dc.MeasureText(text).width; };
     m_remarks = m_doc.Remarks();

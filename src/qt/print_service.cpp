@@ -127,6 +127,16 @@ void PrintChosenPages(QWidget* parent, QPrinter& printer, const PrintSource& sou
     }
 }
 
+// The printable area, known before the run begins: the remarks are measured for the page
+// they print on.
+PrintInfo PageInfo(QPagedPaintDevice& device) {
+    PrintInfo info;
+    QRect area = device.pageLayout().paintRectPixels(kMappingUnitsPerInch);
+    info.printableWidth = area.width();
+    info.printableHeight = area.height();
+    return info;
+}
+
 }  // namespace
 
 std::string MissingFacesText(const QStringList& faces) {
@@ -147,12 +157,9 @@ RenderResult RenderPages(QPagedPaintDevice& device, const PrintSource& source, b
     {
         CQtSurface dc(&painter, device, preview);
         CPrintJob job(*source.doc, source.writtenStandard, source.writtenDate);
-        PrintInfo info;
+        PrintInfo info = PageInfo(device);
         began = job.BeginPrinting(dc, info);
         if (began) {
-            QRect area = device.pageLayout().paintRectPixels(kMappingUnitsPerInch);
-            info.printableWidth = area.width();
-            info.printableHeight = area.height();
             std::vector<int> all;
             if (pages.empty()) {
                 for (int page = 1; page <= job.PageCount(); ++page) {
@@ -187,7 +194,7 @@ int CountPages(QPagedPaintDevice& device, const PrintSource& source) {
     }
     CQtSurface dc(nullptr, device, false);
     CPrintJob job(*source.doc, source.writtenStandard, source.writtenDate);
-    PrintInfo info;
+    PrintInfo info = PageInfo(device);
     if (!job.BeginPrinting(dc, info)) {
         return 0;
     }

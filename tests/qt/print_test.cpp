@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLineF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -212,11 +213,11 @@ std::vector<std::string> Overlaps(const CFerdixDoc& doc, int standard) {
         InkRecorder rec(dc, pdf);
         CPrintJob job(doc, standard, "");
         PrintInfo info;
+        info.printableWidth = 4724;
+        info.printableHeight = 6779;
         if (!job.BeginPrinting(rec, info)) {
             return {"no print run"};
         }
-        info.printableWidth = 4724;
-        info.printableHeight = 6779;
         for (int page = 1; page <= job.PageCount(); ++page) {
             rec.StartPage(page);
             info.currentPage = page;
@@ -562,6 +563,55 @@ class PrintTest : public QObject {
         text.closeWriteChannel();
         QVERIFY(text.waitForFinished(120000));
         QCOMPARE(text.readAllStandardOutput().count('x'), kLength);
+    }
+
+    // The remarks are broken for the width they print in on the page: a device's text widths
+    // do not stretch with the page (fonts come in whole pixels), so a line measured unmapped
+    // printed 1809 units wide.
+    void printedRemarksLinesKeepTheirWidth() {
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        std::string line;
+        while (line.size() < 107) {
+            line += "ord ";
+        }
+        line.resize(107);
+        doc.SetRemarks(line);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+        QRect area = pdf.pageLayout().paintRectPixels(kMappingUnitsPerInch);
+        CQtSurface dc(nullptr, pdf, false);
+        CPrintJob job(doc, kBokmal, "");
+        PrintInfo info;
+        info.printableWidth = area.width();
+        info.printableHeight = area.height();
+        QVERIFY(job.BeginPrinting(dc, info));
+        dc.SetPageMapping(2080, 3000, area.width(), area.height(), 100, 170);
+        FontResult fixed = dc.MakeFont(kFixed);
+        dc.SelectFont(fixed.font);
+        std::vector<std::string_view> lines = SplitLines(job.PrintedRemarks());
+        QVERIFY(lines.size() > 1);
+        for (std::string_view printed : lines) {
+            QVERIFY2(dc.MeasureText(printed).width <= 1800, std::string(printed).c_str());
+        }
+        dc.SelectFont(kDefaultFont);
+        job.EndPrinting(dc, info);
+
+        // The PDF breaks it too: no printed line holds all 27 words.
+        QByteArray out;
+        QVERIFY(RenderPdf(PrintSource{&doc, kBokmal, ""}, out).ok);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-"), QStringLiteral("-")});
+        text.write(out);
+        text.closeWriteChannel();
+        QVERIFY(text.waitForFinished(30000));
+        QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY(printed.contains(QStringLiteral("ord ord")));
+        QVERIFY(!printed.contains(QString::fromStdString(line)));
     }
 
     // The header mark is the resource's picture in the preview, the printed outline elsewhere.
