@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -612,6 +613,32 @@ class PrintTest : public QObject {
         QString printed = QString::fromUtf8(text.readAllStandardOutput());
         QVERIFY(printed.contains(QStringLiteral("ord ord")));
         QVERIFY(!printed.contains(QString::fromStdString(line)));
+    }
+
+    // Text copied out of the PDF has spaces where the form has spaces: no ToUnicode map of the
+    // file gives a glyph U+0009, and each map gives its space glyph U+0020.
+    void spacesInThePdfTextAreSpaces() {
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        QByteArray pdf;
+        QVERIFY(RenderPdf(PrintSource{&doc, kBokmal, ""}, pdf).ok);
+        std::string bytes = pdf.toStdString();
+        int maps = 0;
+        for (std::size_t at = bytes.find("/ToUnicode "); at != std::string::npos;
+             at = bytes.find("/ToUnicode ", at + 1)) {
+            int object = std::atoi(bytes.c_str() + at + 11);
+            std::size_t head = bytes.find("\n" + std::to_string(object) + " 0 obj");
+            QVERIFY(head != std::string::npos);
+            std::size_t begin = bytes.find("stream\n", head);
+            std::size_t end = bytes.find("endstream", begin);
+            QVERIFY(begin != std::string::npos && end != std::string::npos);
+            std::string cmap = bytes.substr(begin, end - begin);
+            QVERIFY2(cmap.find("<0009>") == std::string::npos, cmap.c_str());
+            QVERIFY2(cmap.find("<0020>") != std::string::npos, cmap.c_str());
+            ++maps;
+        }
+        // Serif, sans, bold sans and mono.
+        QCOMPARE(maps, 4);
     }
 
     // The header mark is the resource's picture in the preview, the printed outline elsewhere.
