@@ -11,11 +11,6 @@ namespace ferdix {
 
 namespace {
 
-const FontSpec kBaseFontSpec{"", 40, 400, FontPitch::Default, FontFamily::Roman};
-const FontSpec kLabelFontSpec{"Arial", 26, 400, FontPitch::Default, FontFamily::Swiss};
-const FontSpec kBoldLabelFontSpec{"Arial", 26, 700, FontPitch::Default, FontFamily::Swiss};
-const FontSpec kFixedFontSpec{"Courier", 32, 0, FontPitch::Fixed, FontFamily::Modern};
-
 // The logical page and where its origin lies on the device.
 constexpr int kPageWidth = 2080;
 constexpr int kPageHeight = 3000;

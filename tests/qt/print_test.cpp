@@ -527,6 +527,34 @@ class PrintTest : public QObject {
         QCOMPARE(overlaps.size(), std::size_t{0});
     }
 
+    // Values wider than their cells, as users and claim files give them: each is set smaller,
+    // on two lines or cut, and none runs through a rule or over another text.
+    void longValuesStayInTheirCells() {
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        doc.GetTravelLine(1)->SetTransport("Motorsykkel");
+        doc.GetTravelLine(3)->SetForeignAmount(1234567.0f);
+        doc.GetTravelLine(2)->SetText("Bergen busstasjon og videre");
+        doc.GetOutlayLine(1)->SetText("Hotell Bergen, 2 netter med frokost og middag for to");
+        doc.GetOutlayLine(2)->SetForeignAmount(1234567.0f);
+        doc.SetAdvancePlace("Statens hus Bergen");
+        doc.SetOtherAdditions("Bompenger 40 kr");
+        doc.SetOtherDeductions("Frokost");
+        doc.SetTripNumber("R-2006-17-Bergen-Voss");
+        doc.Traveller().SetName(std::string(120, 'W'));
+        doc.Traveller().SetPostTown("Oslo sentrum postterminal");
+        doc.SetLodging(
+            "Hotell Bergen, Bryggen 3, 5003 Bergen, telefon 55 00 00 00, "
+            "e-post post@hotell.example, resepsjon hele døgnet"_cp);
+        for (int standard : {kBokmal, kNynorsk}) {
+            std::vector<std::string> overlaps = Overlaps(doc, standard);
+            for (const std::string& o : overlaps) {
+                qWarning("%s", o.c_str());
+            }
+            QCOMPARE(overlaps.size(), std::size_t{0});
+        }
+    }
+
     // Qt adds up text advances in a 32-bit fixed-point number: a word of some hundred thousand
     // characters measured as fitting, and all but a few hundred of its characters were left
     // off the pages without a word. Measured in pieces, it is as wide as its characters, and
