@@ -21,6 +21,9 @@ const FontSpec kDefaultSpec{"Arial", 30, 400, FontPitch::Default, FontFamily::Sw
 
 // The most characters measured in one call of Qt's (see MeasureText).
 constexpr std::size_t kMeasurePiece = 4096;
+// The widths remembered: of texts up to this length, this many at most.
+constexpr std::size_t kRememberedWidthLength = 64;
+constexpr std::size_t kRememberedWidths = 8192;
 
 // Fonts are sized from their metrics at this size; outline fonts without hinting scale
 // almost linearly.
@@ -154,7 +157,12 @@ void CQtSurface::SetPageMapping(int windowWidth, int windowHeight, int viewportW
     double unitX = m_device.logicalDpiX() / double(kMappingUnitsPerInch);
     double unitY = m_device.logicalDpiY() / double(kMappingUnitsPerInch);
     double scaleY = unitY * viewportHeight / windowHeight;
-    m_scaleX = unitX * viewportWidth / windowWidth;
+    double scaleX = unitX * viewportWidth / windowWidth;
+    // Widths are in page units of x: a new mapping gives them new values.
+    if (scaleX != m_scaleX || scaleY != m_scaleY) {
+        m_widths.clear();
+    }
+    m_scaleX = scaleX;
     m_originX = unitX * originX;
     m_originY = unitY * originY;
     // A font's height is in page units: a new mapping gives it a new size on the device.
@@ -270,6 +278,17 @@ void CQtSurface::ClippedTextOut(int x, int y, const PageRect& clip, std::string_
 TextSize CQtSurface::MeasureText(std::string_view text) {
     const MadeFont& made =
         m_fonts.contains(m_current) ? m_fonts.at(m_current) : m_fonts.at(kDefaultFont);
+    // The height is the cell the font was made for, which the device realises to the pixel,
+    // as GDI reports it: so the layout is the same on every printer.
+    int height = made.wanted.height > 0 ? made.wanted.height : kDefaultSpec.height;
+    std::string key;
+    if (text.size() <= kRememberedWidthLength) {
+        key = std::to_string(m_current) + '|';
+        key += text;
+        if (auto known = m_widths.find(key); known != m_widths.end()) {
+            return TextSize{known->second, height};
+        }
+    }
     QFontMetricsF metrics(made.font, &m_device);
     // Qt adds advances in 26.6 fixed point, which overflows past some 33 million device pixels
     // (a few hundred thousand characters on a 1200 dpi page) and then reports a width that
@@ -288,11 +307,15 @@ TextSize CQtSurface::MeasureText(std::string_view text) {
         width += metrics.horizontalAdvance(ToQString(text.substr(start, length)));
         start += length;
     }
-    // The height is the cell the font was made for, which the device realises to the pixel,
-    // as GDI reports it: so the layout is the same on every printer.
-    int height = made.wanted.height > 0 ? made.wanted.height : kDefaultSpec.height;
     double units = std::min(width / m_scaleX, double(std::numeric_limits<int>::max()));
-    return TextSize{Round(units), height};
+    int measured = Round(units);
+    if (!key.empty()) {
+        if (m_widths.size() >= kRememberedWidths) {
+            m_widths.clear();
+        }
+        m_widths.emplace(std::move(key), measured);
+    }
+    return TextSize{measured, height};
 }
 
 void CQtSurface::DrawPicture(Picture picture, const PageRect& target) {
