@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QTreeView>
 #include <algorithm>
@@ -39,6 +40,28 @@
 namespace ferdix {
 
 namespace {
+
+// Qt lays out a word wider than its field again for every screen line the word fills, in time
+// that grows with the square of the word's length (a word of a megabyte took minutes). A text
+// that holds such a word wraps anywhere instead, which breaks that word where word wrapping
+// breaks it too; other texts keep wrapping at word boundaries.
+constexpr qsizetype kLongestWrappedWord = 1000;
+
+bool HasLongWord(QStringView text) {
+    qsizetype run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestWrappedWord) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void ChooseWrap(QPlainTextEdit* edit, QStringView text) {
+    edit->setWordWrapMode(HasLongWord(text) ? QTextOption::WrapAnywhere
+                                            : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
 
 bool IsDropDown(ControlKind k) {
     return k == ControlKind::EditableDropDown || k == ControlKind::DropDownList;
@@ -347,10 +370,21 @@ void CFormWidget::Connect(Control& c) {
             });
             break;
         }
-        case ControlKind::MultiLineEdit:
-            connect(static_cast<QPlainTextEdit*>(c.w), &QPlainTextEdit::textChanged, this,
+        case ControlKind::MultiLineEdit: {
+            auto* edit = static_cast<QPlainTextEdit*>(c.w);
+            connect(edit, &QPlainTextEdit::textChanged, this,
                     [this, id] { Raise(&IFormEvents::OnChange, id); });
+            // A long word typed or pasted: from then on the field wraps anywhere.
+            connect(edit->document(), &QTextDocument::contentsChange, edit,
+                    [edit](int from, int, int added) {
+                        if (added > kLongestWrappedWord &&
+                            edit->wordWrapMode() != QTextOption::WrapAnywhere &&
+                            HasLongWord(edit->document()->toPlainText().mid(from, added))) {
+                            edit->setWordWrapMode(QTextOption::WrapAnywhere);
+                        }
+                    });
             break;
+        }
         case ControlKind::Radio:
         case ControlKind::CheckBox:
         case ControlKind::PushButton:
@@ -606,10 +640,14 @@ void CFormWidget::SetText(int id, std::string_view text) {
                 raise = true;
                 break;
             }
-            case ControlKind::MultiLineEdit:
-                static_cast<QPlainTextEdit*>(c->w)->setPlainText(ToEditText(text));
+            case ControlKind::MultiLineEdit: {
+                auto* edit = static_cast<QPlainTextEdit*>(c->w);
+                QString shown = ToEditText(text);
+                ChooseWrap(edit, shown);
+                edit->setPlainText(shown);
                 raise = true;
                 break;
+            }
             case ControlKind::Radio:
             case ControlKind::CheckBox:
             case ControlKind::PushButton:

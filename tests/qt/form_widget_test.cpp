@@ -15,6 +15,9 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QToolTip>
 #include <QTreeView>
 #include <algorithm>
@@ -541,6 +544,25 @@ class FormWidgetTest : public QObject {
         m_form->SetText(kIdRemarks, "Linje 1\r\nLinje 2");
         QCOMPARE(static_cast<QPlainTextEdit*>(W(kIdRemarks))->blockCount(), 2);
         QCOMPARE(m_form->GetText(kIdRemarks), std::string("Linje 1\r\nLinje 2"));
+    }
+
+    // A word far wider than the notes field is laid out by breaking it anywhere, which takes
+    // time in proportion to its length (at word boundaries Qt takes the square of it); the
+    // text is shown whole, and ordinary notes keep wrapping at word boundaries.
+    void notesWithAWordWiderThanTheFieldWrapAnywhere() {
+        auto* edit = static_cast<QPlainTextEdit*>(W(kIdRemarks));
+        const std::string word(5000, 'x');
+        m_form->SetText(kIdRemarks, "Kort merknad\r\n" + word);
+        QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAnywhere);
+        Show();
+        QCOMPARE(m_form->GetText(kIdRemarks), "Kort merknad\r\n" + word);
+        QVERIFY(edit->document()->lastBlock().layout()->lineCount() > 10);
+
+        m_form->SetText(kIdRemarks, "Linje 1\r\nLinje 2");
+        QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        // Pasted or typed into the field, from then on.
+        edit->insertPlainText(QString(5000, QLatin1Char('y')));
+        QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAnywhere);
     }
 
     void clipboardRequestsGoToTheFocusedField() {
