@@ -588,6 +588,41 @@ class MainFrameTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), W(kIdPersonId));
     }
 
+    // Opened from a damaged file: what it held is on the form, the title has the mark, and a
+    // message says what was missing.
+    void aDamagedClaimOpensMarkedWithAMessage() {
+        Start();
+        Show();
+        std::string golden = Golden();
+        std::string path = m_home->Path("skadet.tur");
+        WriteFile(path, golden.substr(0, golden.find("0,00 0,00 1000,00")));
+        m_dialogs.paths.push_back(path);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(m_dialogs.messages[0].caption, std::string("Skadet reiseregning"));
+        QVERIFY(m_dialogs.messages[0].text.find("godtgjøringene"_cp) != std::string::npos);
+        QCOMPARE(m_frame->windowTitle(), PathToQString("Ferdix - " + path + " *"));
+        QCOMPARE(Text(kIdName), std::string("Kari Nordmann"));
+    }
+
+    // Ctrl+O, an edit, and Ctrl+O again: Ja to the question saves to the claim's own file, as
+    // Ctrl+S would, without a save dialog.
+    void yesToTheQuestionSavesWhereCtrlSWould() {
+        Start();
+        Show();
+        std::string path = ClaimCopy();
+        m_dialogs.paths.push_back(path);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        Fill(kIdName, "x");
+        m_dialogs.answers.push_back(MsgAnswer::Yes);
+        m_dialogs.paths.push_back(std::nullopt);  // the second Open is cancelled
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_dialogs.fileDialogs.size(), std::size_t(2));
+        QVERIFY(!m_dialogs.fileDialogs[1].save);
+        QVERIFY(ReadFile(path).find("Navn: Kari Nordmannx\r\n") != std::string::npos);
+        QCOMPARE(m_frame->windowTitle(), PathToQString("Ferdix - " + path));
+    }
+
     void pageKeysScrollByHalfTheVisibleHeight() {
         Start();
         m_frame->resize(640, 600);
