@@ -157,6 +157,40 @@ usage)
     expect_rc 0
     grep -q -- '--pdf UT.pdf \[--bokmal | --nynorsk\] REISEREGNING.tur' <<<"$out" || fail "help: $out"
     ;;
+not_regular_files)
+    # Refused at once, as the window refuses them: a FIFO nobody writes, a device without end.
+    mkfifo "$work/rør.tur"
+    ln -s /dev/zero "$work/null.tur"
+    for claim in "$work/rør.tur" "$work/null.tur" /dev/zero; do
+        run timeout 30 "$ferdix" --pdf "$work/reise.pdf" "$claim"
+        expect_rc 1
+        grep -q "ferdix: «$claim» er ikke en vanlig fil" <<<"$err" || fail "stderr: $err"
+        run timeout 30 "$ferdix" --json "$claim"
+        expect_rc 1
+        grep -q "ferdix: «$claim» er ikke en vanlig fil" <<<"$err" || fail "stderr: $err"
+    done
+    [ ! -e "$work/reise.pdf" ] || fail "a PDF was written"
+    # The PDF replaces a regular file only: a FIFO in its place stays, and nothing waits on it.
+    mkfifo "$work/ut.pdf"
+    run timeout 30 "$ferdix" --pdf "$work/ut.pdf" "$claims/full_claim.tur"
+    expect_rc 1
+    grep -q "ferdix: «$work/ut.pdf» er ikke en vanlig fil" <<<"$err" || fail "stderr: $err"
+    [ -p "$work/ut.pdf" ] || fail "the FIFO was replaced"
+    [ "$(ls -A "$work" | grep -c '^\.ut')" = 0 ] || fail "left: $(ls -A "$work")"
+    ;;
+damaged_claim)
+    # Read as far as it goes, printed, said on stderr, and an exit code of its own.
+    head -n 62 "$claims/full_claim.tur" >"$work/kort.tur"
+    run "$ferdix" --pdf "$work/reise.pdf" "$work/kort.tur"
+    expect_rc 3
+    grep -q "^Skadet reiseregning: Reiseregningen" <<<"$err" || fail "stderr: $err"
+    grep -q "Filen slutter i «godtgjøringene»" <<<"$err" || fail "stderr: $err"
+    head -c 5 "$work/reise.pdf" | grep -q '%PDF-' || fail "no PDF"
+    run "$ferdix" --json "$work/kort.tur"
+    expect_rc 3
+    grep -q '"Navn": "Kari Nordmann"' <<<"$out" || fail "json: $out"
+    grep -q "Filen slutter i «godtgjøringene»" <<<"$err" || fail "stderr: $err"
+    ;;
 without_desktop_module)
     # The program alone: --json needs nothing more, the window and --pdf say what is missing.
     mkdir -p "$work/alone"
