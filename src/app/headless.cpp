@@ -14,9 +14,9 @@ namespace ferdix {
 
 namespace {
 
-// Line ends as the terminal writes them, none at the end.
+// Line ends as the terminal writes them, none at the end. A path in the text is kept as it is.
 std::string ForTerminal(std::string_view cp1252) {
-    std::string s = Cp1252ToUtf8(cp1252);
+    std::string s = MixedToUtf8(cp1252);
     std::erase(s, '\r');
     while (!s.empty() && s.back() == '\n') {
         s.pop_back();

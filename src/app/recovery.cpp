@@ -83,7 +83,7 @@ bool CRecoveryFolder::Open() {
     std::error_code ec;
     fs::create_directories(m_folder, ec);
     if (ec) {
-        m_error = Utf8ToCp1252(m_folder) + ": " + Utf8ToCp1252(ec.message());
+        m_error = m_folder + ": " + Utf8ToCp1252(ec.message());
         return false;
     }
     std::random_device random;
@@ -95,7 +95,7 @@ bool CRecoveryFolder::Open() {
     // lock file before it is held.
     std::string fresh = base + ".ny";
     if (!m_lock.TryLock(fresh, true)) {
-        m_error = Utf8ToCp1252(fresh) + ": kan ikke opprettes";
+        m_error = fresh + ": kan ikke opprettes";
         return false;
     }
     m_lockPath = base + std::string(kLockExt);
@@ -103,7 +103,7 @@ bool CRecoveryFolder::Open() {
     if (ec) {
         m_lock.Release();
         RemoveQuietly(fresh);
-        m_error = Utf8ToCp1252(m_lockPath) + ": " + Utf8ToCp1252(ec.message());
+        m_error = m_lockPath + ": " + Utf8ToCp1252(ec.message());
         return false;
     }
     m_copyPath = base + std::string(kCopyExt);
@@ -273,7 +273,7 @@ void CBackgroundRecoveryWriter::Carry(Op op, const std::string& claimBytes,
         std::error_code ec;
         fs::remove(m_copyPath, ec);
         if (ec) {
-            failure = Utf8ToCp1252(m_copyPath) + ": " + Utf8ToCp1252(ec.message());
+            failure = m_copyPath + ": " + Utf8ToCp1252(ec.message());
         }
         fs::remove(m_namePath, ec);
         m_writtenName.clear();
@@ -395,7 +395,7 @@ std::string RecoveryQuestionText(const OrphanedCopy& copy) {
     std::string name =
         copy.oldName.empty()
             ? std::string(ByStandard("(ny reiseregning uten navn)", "(ny reiserekning utan namn)"))
-            : Utf8ToCp1252(copy.oldName);
+            : copy.oldName;
     std::string text =
         std::string(ByStandard("Ferdix ble avsluttet uten at reiseregningen var lagret.\n\n"_cp,
                                "Ferdix vart avslutta utan at reiserekninga var lagra.\n\n"_cp));
@@ -417,10 +417,10 @@ std::string RecoveryUnreadableText(const OrphanedCopy& copy,
     std::string text = std::string(
         ByStandard("Ferdix fant en kopi av en ulagret reiseregning som ikke kan leses:\n",
                    "Ferdix fann ein kopi av ei ulagra reiserekning som ikkje kan lesast:\n"));
-    text += Utf8ToCp1252(copy.claimPath) + "\n\n";
+    text += copy.claimPath + "\n\n";
     if (asidePath) {
         text += std::string(ByStandard("Den er lagt til side som\n", "Han er lagd til side som\n"));
-        text += Utf8ToCp1252(*asidePath);
+        text += *asidePath;
     } else {
         text += std::string(ByStandard("Den kunne ikke flyttes, og blir liggende der den er.",
                                        "Han kunne ikkje flyttast, og blir liggjande der han er."));

@@ -20,9 +20,10 @@ namespace {
 
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 
-// A message text, so Windows-1252 like every other; the system's words come in UTF-8.
+// A message text, so Windows-1252 like every other, naming the path as the file system has it;
+// the system's words come in UTF-8.
 FileWriteResult Fail(const std::string& path, int err) {
-    return FileWriteResult{false, Utf8ToCp1252(path) + ": " + Utf8ToCp1252(std::strerror(err))};
+    return FileWriteResult{false, path + ": " + Utf8ToCp1252(std::strerror(err))};
 }
 
 bool WriteAll(int fd, std::string_view bytes, const FileWriteCalls& calls) {

@@ -69,8 +69,8 @@ void CFerdixDoc::ShowOpenFailed(const std::string& path) {
         return;
     MessageRequest m;
     m.caption = std::string(ByStandard("Feil ved åpning"_cp, "Feil ved opning"));
-    m.text = std::string(ByStandard("Kan ikke lese filen\n"_cp, "Kan ikkje lese fila\n")) +
-             Utf8ToCp1252(path);
+    // The path as the file system has it; the platform shows its UTF-8 as such.
+    m.text = std::string(ByStandard("Kan ikke lese filen\n"_cp, "Kan ikkje lese fila\n")) + path;
     m.icon = MsgIcon::Exclamation;
     m_pHost->ShowMessage(m);
 }

@@ -103,7 +103,7 @@ bool WriteProfileString(const FileLocations& files, std::string_view section, st
 bool SaveProfile(const FileLocations& files, const IniDocument& profile, std::string* error) {
     if (profile.LoadResult() == IniLoadResult::Unreadable) {
         if (error) {
-            *error = "kan ikke lese " + Utf8ToCp1252(files.profile);
+            *error = "kan ikke lese " + files.profile;
         }
         return false;
     }

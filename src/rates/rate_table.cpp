@@ -140,7 +140,7 @@ void LoadRates(RateTable& table, std::string& ratesFrom, const std::string& ferd
 
 RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPath) {
     RatesSaveResult r;
-    std::string shown = ferdixIniPath.empty() ? "ferdix.ini" : Utf8ToCp1252(ferdixIniPath);
+    std::string shown = ferdixIniPath.empty() ? "ferdix.ini" : ferdixIniPath;
     std::string reason;
     IniDocument ini;
     if (ferdixIniPath.empty()) {
