@@ -17,7 +17,6 @@
 #include "qt/main_frame.h"
 #include "qt/print_service.h"
 #include "qt/qt_text.h"
-#include "qt/test_hooks.h"
 #include "rates/program_settings.h"
 
 namespace ferdix {
@@ -60,7 +59,7 @@ bool HasDisplay(int argc, char** argv) {
     return false;
 }
 
-int RunDesktop(int argc, char** argv) {
+int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
     if (!HasDisplay(argc, argv)) {
         std::cerr << "ferdix: ingen skjerm (DISPLAY er ikke satt); start med "
                      "'xvfb-run ferdix' eller 'ferdix -platform vnc'\n";
@@ -79,9 +78,10 @@ int RunDesktop(int argc, char** argv) {
 
     SystemClock clock;
     CQtDialogs dialogs;
-    std::unique_ptr<CTestAnswers> testAnswers = TestAnswersFromEnvironment(dialogs);
+    std::unique_ptr<IDialogs> testAnswers =
+        hooks && hooks->wrapDialogs ? hooks->wrapDialogs(dialogs) : nullptr;
     CPrintService printing;
-    CMainFrame frame(clock, testAnswers ? static_cast<IDialogs&>(*testAnswers) : dialogs);
+    CMainFrame frame(clock, testAnswers ? *testAnswers : static_cast<IDialogs&>(dialogs));
     frame.PlaceOnScreen();
     StartupArgs args{ExecutablePath(), CommandLinePath(QApplication::arguments()), UserConfigDir(),
                      invokedAs};
@@ -97,7 +97,9 @@ int RunDesktop(int argc, char** argv) {
         frame.windowHandle()->installEventFilter(&exitAfterShow);
     }
     frame.show();
-    RunTestScriptFromEnvironment(frame);
+    if (hooks && hooks->afterShow) {
+        hooks->afterShow(frame);
+    }
     return QApplication::exec();
 }
 

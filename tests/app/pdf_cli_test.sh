@@ -191,6 +191,21 @@ damaged_claim)
     grep -q '"Navn": "Kari Nordmann"' <<<"$out" || fail "json: $out"
     grep -q "Filen slutter i «godtgjøringene»" <<<"$err" || fail "stderr: $err"
     ;;
+no_test_hooks)
+    # The program the package holds carries none of the test hooks, whatever the environment
+    # says; the tests' own build beside it does.
+    module=$(dirname "$ferdix")/ferdix_desktop.so
+    hooked=$(dirname "$ferdix")/../../hooked/ferdix_desktop.so
+    for f in "$ferdix" "$module"; do
+        ! grep -aq 'FERDIX_TEST_' "$f" || fail "$f holds a test hook"
+    done
+    grep -aq 'FERDIX_TEST_REPORT' "$hooked" || fail "the hooked module has no hooks"
+    QT_QPA_PLATFORM=offscreen FERDIX_EXIT_AFTER_SHOW=1 FERDIX_TEST_REPORT="$work/report" \
+        FERDIX_TEST_EDITS="1001=x" FERDIX_TEST_ANSWERS=ja HOME="$work" XDG_CONFIG_HOME="$work/config" \
+        run timeout 60 "$ferdix" "$claims/full_claim.tur"
+    expect_rc 0
+    [ ! -e "$work/report" ] || fail "a report was written"
+    ;;
 without_desktop_module)
     # The program alone: --json needs nothing more, the window and --pdf say what is missing.
     mkdir -p "$work/alone"
