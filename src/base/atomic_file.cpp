@@ -184,6 +184,11 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
     return FileWriteResult{true, {}};
 }
 
+bool CanWriteInFolder(const std::string& dir) {
+    struct stat st {};
+    return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && Writable(dir, st);
+}
+
 bool CanReplaceFile(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {

@@ -33,6 +33,9 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
 
 // Whether WriteFileAtomically may replace the file (false for a read-only file or folder).
 bool CanReplaceFile(const std::string& path);
+// Whether files can be made in the folder: it exists and may be written, with a write
+// permission bit even for root.
+bool CanWriteInFolder(const std::string& dir);
 
 enum class ReadFileError { None, Missing, Folder, NotRegular, CannotOpen, CannotRead };
 

@@ -40,8 +40,15 @@ class CExitAfterShow final : public QObject {
 
 }  // namespace
 
-std::string CommandLinePath(const QStringList& arguments) {
-    return PathFromQString(arguments.mid(1).join(QLatin1Char(' ')));
+std::string CommandLinePath(int argc, const char* const* argv) {
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) {
+            path += ' ';
+        }
+        path += argv[i];
+    }
+    return path;
 }
 
 bool HasDisplay(int argc, char** argv) {
@@ -83,8 +90,8 @@ int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
     CPrintService printing;
     CMainFrame frame(clock, testAnswers ? *testAnswers : static_cast<IDialogs&>(dialogs));
     frame.PlaceOnScreen();
-    StartupArgs args{ExecutablePath(), CommandLinePath(QApplication::arguments()), UserConfigDir(),
-                     invokedAs};
+    // QApplication has taken its own options (-platform ...) out of argv.
+    StartupArgs args{ExecutablePath(), CommandLinePath(argc, argv), UserConfigDir(), invokedAs};
     if (!frame.Start(args)) {
         std::cerr << "ferdix: oppstarten mislyktes\n";
         return 1;

@@ -18,9 +18,10 @@ struct DesktopTestHooks {
     void (*afterShow)(CMainFrame& frame) = nullptr;
 };
 
-// The claim path of the command line: the arguments after the program's name, joined by
-// blanks as the original took its whole command-line text; empty without any.
-std::string CommandLinePath(const QStringList& arguments);
+// The claim path of the command line: the arguments after the program's name (and after Qt
+// took its own), joined by blanks as the original took its whole command-line text; empty
+// without any. Their bytes as given, so that a name that is not UTF-8 is still found.
+std::string CommandLinePath(int argc, const char* const* argv);
 
 // True when Qt can find a display for its windows (or is told which platform to use).
 bool HasDisplay(int argc, char** argv);

@@ -588,6 +588,25 @@ class MainFrameTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), W(kIdPersonId));
     }
 
+    // A name that is no UTF-8 reaches Qt with U+FFFD in it; dropped, the claim opens all the
+    // same, by the name the file system has.
+    void aClaimWhoseNameIsNoUtf8Opens() {
+        Start();
+        Show();
+        std::string path = m_home->Path("reise_\xE6\xF8\xE5.tur");  // Latin-1
+        WriteFile(path, Golden());
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(PathToQString(path))});
+        QWidget* target = W(kIdRemarks);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QTRY_COMPARE(m_frame->App().Document()->GetPathName(), path);
+        QVERIFY(m_dialogs.messages.empty());
+        QCOMPARE(Text(kIdName), std::string("Kari Nordmann"));
+    }
+
     // Opened from a damaged file: what it held is on the form, the title has the mark, and a
     // message says what was missing.
     void aDamagedClaimOpensMarkedWithAMessage() {
