@@ -18,7 +18,6 @@ namespace {
 constexpr char kEndOfText = '\xA4';
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kInvalid = "ugyldig";
-constexpr auto kUnlimited = std::numeric_limits<std::streamsize>::max();
 
 // The C locale's white space, whatever locale the program runs in.
 bool IsBlank(char c) {
