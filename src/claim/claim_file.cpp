@@ -529,6 +529,9 @@ void ReadRecords(LayoutReader& r, bool travel, std::vector<std::unique_ptr<Line>
         lines.push_back(std::move(line));
         r.Note(part());
         ++found;
+        // An empty line an editor left between records is no record; no record begins with
+        // a blank.
+        r.in.SkipBlanks();
     }
     if (r.in.AtEnd() && found < said) {
         // The file ended among the records: say where, not that the count is wrong.

@@ -768,6 +768,10 @@ TEST_F(ClaimFileTest, CountsThatDoNotFitTheirRecordsAreReportedAndReadAround) {
     };
     CFerdixDoc whole(clock);
     Read(whole, golden);
+    // Empty lines between records are passed over, and the count fits.
+    CFerdixDoc spaced(clock);
+    EXPECT_FALSE(Read(spaced, Replace(golden, "1450 \r\n", "1450 \r\n\r\n  \r\n")).Any());
+    EXPECT_EQ(Write(spaced), Write(whole));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.to);
         CFerdixDoc d(clock);
