@@ -66,7 +66,7 @@ std::string CAboutDlg::FilesText() const {
                    "Satsane og innstillingane blir henta frå (den første fila som "
                    "har ein verdi, gjeld):"_cp));
     for (const std::string& path : m_files) {
-        text += "\n" + Utf8ToCp1252(path);
+        text += "\n" + path;
     }
     return text;
 }

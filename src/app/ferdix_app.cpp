@@ -121,6 +121,16 @@ void CFerdixApp::StartRecovery(const std::string& userConfigDir) {
         std::make_unique<CRecoveryFolder>(userConfigDir + "/" + std::string(kRecoveryFolderName));
     if (!folder->Open()) {
         m_recoveryError = folder->Error();
+        // Copies of runs that are gone cannot be taken over here; the user still learns where
+        // they are.
+        std::vector<std::string> waiting = folder->WaitingCopies();
+        if (!waiting.empty()) {
+            MessageRequest m;
+            m.caption = "Ferdix";
+            m.text = RecoveryBlockedText(folder->Folder(), waiting);
+            m.icon = MsgIcon::Warning;
+            m_host.ShowMessage(m);
+        }
         return;
     }
     m_recoveryFolder = std::move(folder);
@@ -136,7 +146,15 @@ void CFerdixApp::StartRecovery(const std::string& userConfigDir) {
 }
 
 void CFerdixApp::OfferOrphanedCopies() {
-    std::vector<OrphanedCopy> orphans = m_recoveryFolder->FindOrphans();
+    std::vector<std::string> oddities;
+    std::vector<OrphanedCopy> orphans = m_recoveryFolder->FindOrphans(&oddities);
+    if (!oddities.empty()) {
+        MessageRequest m;
+        m.caption = "Ferdix";
+        m.text = RecoveryOdditiesText(oddities);
+        m.icon = MsgIcon::Warning;
+        m_host.ShowMessage(m);
+    }
     for (std::size_t i = 0; i < orphans.size(); ++i) {
         OrphanedCopy& copy = orphans[i];
         std::string bytes;

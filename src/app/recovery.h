@@ -68,8 +68,13 @@ class CRecoveryFolder {
     const std::string& NamePath() const { return m_namePath; }
 
     // The copies whose owner is gone, newest first, each locked by this run. Left-overs of runs
-    // that never wrote a copy are removed on the way.
-    std::vector<OrphanedCopy> FindOrphans();
+    // that never wrote a copy are removed on the way, and so is a copy that is no regular file
+    // (a FIFO, a link to a device), which can hold no claim: its path goes to oddities, with
+    // " (...)" when it could not be removed.
+    std::vector<OrphanedCopy> FindOrphans(std::vector<std::string>* oddities = nullptr);
+    // Without Open: the copies that runs now gone have left, for telling the user about when
+    // this run cannot take them over.
+    std::vector<std::string> WaitingCopies() const;
 
     // Removes this run's lock file and lets it go; the copy must be gone first.
     void Close();
@@ -189,5 +194,9 @@ std::string RecoveryUnreadableText(const OrphanedCopy& copy,
                                    const std::optional<std::string>& asidePath);
 std::string RecoveryMoreCopiesText();
 std::string RecoveryFailedText(const std::string& error);
+// Copies that cannot be offered because the folder cannot be written.
+std::string RecoveryBlockedText(const std::string& folder, const std::vector<std::string>& copies);
+// What was removed from the folder for being no regular file.
+std::string RecoveryOdditiesText(const std::vector<std::string>& oddities);
 
 }  // namespace ferdix

@@ -163,10 +163,10 @@ void CFerdixDoc::ShowWarning(std::string_view caption, std::string_view text) {
 }
 
 void CFerdixDoc::SetDate(CivilTime& value, int& dateSet, int& timeSet, std::string_view text,
-                         std::string_view caption) {
+                         std::string_view caption, DateReading reading) {
     CivilTime before = value;
     DateParts d;
-    if (ParseDate(text, d)) {
+    if (ParseDate(text, d, reading)) {
         value = CivilTime{d.year, d.month, d.day, value.hour, value.minute, 0};
         dateSet = 1;
     } else {
@@ -206,12 +206,12 @@ void CFerdixDoc::SetTime(CivilTime& value, int& timeSet, std::string_view text,
     }
 }
 
-void CFerdixDoc::SetDepartureDate(std::string_view text) {
-    SetDate(m_tDeparture, m_bDepartureDateSet, m_bDepartureTimeSet, text, "Advarsel");
+void CFerdixDoc::SetDepartureDate(std::string_view text, DateReading reading) {
+    SetDate(m_tDeparture, m_bDepartureDateSet, m_bDepartureTimeSet, text, "Advarsel", reading);
 }
 
-void CFerdixDoc::SetReturnDate(std::string_view text) {
-    SetDate(m_tReturn, m_bReturnDateSet, m_bReturnTimeSet, text, "Feil");
+void CFerdixDoc::SetReturnDate(std::string_view text, DateReading reading) {
+    SetDate(m_tReturn, m_bReturnDateSet, m_bReturnTimeSet, text, "Feil", reading);
 }
 
 void CFerdixDoc::SetDepartureTime(std::string_view text) {

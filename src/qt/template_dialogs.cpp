@@ -190,7 +190,7 @@ CQtAboutDialog::CQtAboutDialog(const CAboutDlg& model, QWidget* owner, const Dia
     ControlAs<QLabel>(kIdAboutDomesticRates)->setText(ToQString(model.DomesticRatesLine()));
     ControlAs<QLabel>(kIdAboutAbroadRates)->setText(ToQString(model.AbroadRatesLine()));
     auto* files = ControlAs<QLabel>(kIdAboutFiles);
-    files->setText(ToQString(model.FilesText()));
+    files->setText(MixedToQString(model.FilesText()));
     // A long path may be copied to look at the file.
     files->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* ok = ControlAs<QPushButton>(kIdOk);

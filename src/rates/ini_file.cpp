@@ -398,7 +398,7 @@ bool IniDocument::Save(const std::string& path, std::string* error, bool createF
     if (createFolder && !folder.empty()) {
         fs::create_directories(folder, ec);
     }
-    std::string shown = Utf8ToCp1252(path);
+    std::string shown = path;
     fs::file_status st = fs::status(target, ec);
     if (fs::exists(st) && !fs::is_regular_file(st)) {
         SetError(error, shown + " er ikke en fil");
@@ -425,7 +425,7 @@ bool WriteIniString(const std::string& path, std::string_view section, std::stri
                     std::string_view value, std::string* error, bool createFolder) {
     IniDocument doc;
     if (doc.Load(path) == IniLoadResult::Unreadable) {
-        SetError(error, "kan ikke lese " + Utf8ToCp1252(path));
+        SetError(error, "kan ikke lese " + path);
         return false;
     }
     doc.SetString(section, key, value);

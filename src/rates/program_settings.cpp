@@ -177,7 +177,7 @@ void NoticeFiles(const IniLayers& layers, std::string& text) {
         text += p;
     };
     for (const IniLayers::Layer& l : layers.Layers()) {
-        std::string shown = Utf8ToCp1252(l.path);
+        const std::string& shown = l.path;
         if (l.doc.LoadResult() == IniLoadResult::Unreadable) {
             paragraph(std::string(ByStandard("Filen ", "Fila ")) + shown +
                       std::string(ByStandard(
@@ -238,7 +238,7 @@ bool WriteProfileString(const FileLocations& files, std::string_view section, st
 bool SaveProfile(const FileLocations& files, const IniDocument& profile, std::string* error) {
     if (profile.LoadResult() == IniLoadResult::Unreadable) {
         if (error) {
-            *error = "kan ikke lese " + Utf8ToCp1252(files.profile);
+            *error = "kan ikke lese " + files.profile;
         }
         return false;
     }

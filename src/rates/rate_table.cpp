@@ -162,7 +162,7 @@ RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPa
         r.ok = true;
         return r;
     }
-    std::string shown = ferdixIniPath.empty() ? "ferdix.ini" : Utf8ToCp1252(ferdixIniPath);
+    std::string shown = ferdixIniPath.empty() ? "ferdix.ini" : ferdixIniPath;
     std::string reason;
     IniDocument ini;
     if (ferdixIniPath.empty()) {
@@ -231,10 +231,9 @@ MessageRequest NewerOfficeRatesQuestion(const NewerOfficeRates& found, const std
         m.text += std::string(ByStandard(" (gyldige fra ", " (gjeld frå "_cp)) +
                   found.officeRatesFrom + ")";
     }
-    m.text += " i " + Utf8ToCp1252(found.officeFile) +
+    m.text += " i " + found.officeFile +
               std::string(ByStandard(", men dine egne satser i ", ", men dine eigne satser i ")) +
-              Utf8ToCp1252(ownPath) +
-              std::string(ByStandard(" går foran disse:\n"_cp, " går føre desse:\n"_cp));
+              ownPath + std::string(ByStandard(" går foran disse:\n"_cp, " går føre desse:\n"_cp));
     for (const OwnRate& r : found.rates) {
         m.text += "\n  " + r.key + std::string(ByStandard(": dine ", ": dine ")) + r.own +
                   std::string(ByStandard(", kontorets ", ", kontoret sine ")) + r.office;
@@ -258,7 +257,7 @@ bool AnswerNewerOfficeRates(const std::string& ownPath, const NewerOfficeRates& 
     IniDocument ini;
     if (ini.Load(ownPath) == IniLoadResult::Unreadable) {
         if (error) {
-            *error = "kan ikke lese " + Utf8ToCp1252(ownPath);
+            *error = "kan ikke lese " + ownPath;
         }
         return false;
     }

@@ -478,6 +478,54 @@ TEST_F(ShellRecoveryTest, AnUnreadableCopyIsReportedAndSetAside) {
     EXPECT_EQ(doc->GetTitle(), "Untitled");
 }
 
+// A copy that is no regular file can hold no claim and could keep the start waiting: it goes,
+// and the user is told once for all of them; a regular copy beside them is offered as ever.
+TEST_F(ShellRecoveryTest, CopiesThatAreNoRegularFilesGoWithOneMessage) {
+    std::string regular = Orphan("ferdix-1-00000001", dir.File("reise.tur"));
+    std::string fifo = Orphan("ferdix-2-00000002", std::string());
+    fs::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string device = Orphan("ferdix-3-00000003", std::string());
+    fs::remove(device);
+    fs::create_symlink("/dev/zero", device);
+    host.answers = {MsgAnswer::Ok, MsgAnswer::No};
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(host.messages.size(), 2u);
+    const MessageRequest& told = host.messages[0];
+    EXPECT_EQ(told.icon, MsgIcon::Warning);
+    EXPECT_TRUE(Has(told.text, "ikke er en vanlig fil"));
+    EXPECT_TRUE(Has(told.text, fifo));
+    EXPECT_TRUE(Has(told.text, device));
+    EXPECT_FALSE(Has(told.text, regular));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(fifo)));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(device)));
+    EXPECT_TRUE(fs::exists("/dev/zero"));
+    ASSERT_EQ(Questions().size(), 1u);
+    EXPECT_TRUE(Has(Questions()[0].text, dir.File("reise.tur")));
+}
+
+// A folder this run cannot write: its copies cannot be taken over, and the user learns where
+// they lie (they open as ordinary claims); nothing in the folder is touched.
+TEST_F(ShellRecoveryTest, CopiesInAFolderThatCannotBeWrittenAreNamedOnce) {
+    std::string orphan = Orphan("ferdix-4242-0000abcd", dir.File("reise.tur"));
+    ::chmod(Folder().c_str(), 0555);
+    ASSERT_TRUE(Start());
+    std::vector<std::string> names = FolderNames();
+    ::chmod(Folder().c_str(), 0755);
+    EXPECT_EQ(app.Recovery(), nullptr);
+    EXPECT_TRUE(Questions().empty());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(Has(host.messages[0].text, "kan ikke hente dem fram"));
+    EXPECT_TRUE(Has(host.messages[0].text, orphan));
+    EXPECT_EQ(ReadFile(orphan), FullClaim());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"ferdix-4242-0000abcd.lock", "ferdix-4242-0000abcd.navn",
+                                        "ferdix-4242-0000abcd.tur"}));
+    // The first edit still says that no copy is kept, as before.
+    Modify();
+    EXPECT_EQ(host.messages.size(), 2u);
+}
+
 TEST_F(ShellRecoveryTest, SeveralCopiesAreOfferedNewestFirstOneClaimAtATime) {
     std::string older = Orphan("ferdix-1-00000001", dir.File("eldre.tur"), 300);
     std::string newer = Orphan("ferdix-2-00000002", dir.File("nyere.tur"), 10);

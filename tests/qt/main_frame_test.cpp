@@ -663,6 +663,60 @@ class MainFrameTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), W(kIdPersonId));
     }
 
+    // A name that is no UTF-8 reaches Qt with U+FFFD in it; dropped, the claim opens all the
+    // same, by the name the file system has.
+    void aClaimWhoseNameIsNoUtf8Opens() {
+        Start();
+        Show();
+        std::string path = m_home->Path("reise_\xE6\xF8\xE5.tur");  // Latin-1
+        WriteFile(path, Golden());
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(PathToQString(path))});
+        QWidget* target = W(kIdRemarks);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QTRY_COMPARE(m_frame->App().Document()->GetPathName(), path);
+        QVERIFY(m_dialogs.messages.empty());
+        QCOMPARE(Text(kIdName), std::string("Kari Nordmann"));
+    }
+
+    // Opened from a damaged file: what it held is on the form, the title has the mark, and a
+    // message says what was missing.
+    void aDamagedClaimOpensMarkedWithAMessage() {
+        Start();
+        Show();
+        std::string golden = Golden();
+        std::string path = m_home->Path("skadet.tur");
+        WriteFile(path, golden.substr(0, golden.find("0,00 0,00 1000,00")));
+        m_dialogs.paths.push_back(path);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(m_dialogs.messages[0].caption, std::string("Skadet reiseregning"));
+        QVERIFY(m_dialogs.messages[0].text.find("godtgjøringene"_cp) != std::string::npos);
+        QCOMPARE(m_frame->windowTitle(), PathToQString("Ferdix - " + path + " *"));
+        QCOMPARE(Text(kIdName), std::string("Kari Nordmann"));
+    }
+
+    // Ctrl+O, an edit, and Ctrl+O again: Ja to the question saves to the claim's own file, as
+    // Ctrl+S would, without a save dialog.
+    void yesToTheQuestionSavesWhereCtrlSWould() {
+        Start();
+        Show();
+        std::string path = ClaimCopy();
+        m_dialogs.paths.push_back(path);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        Fill(kIdName, "x");
+        m_dialogs.answers.push_back(MsgAnswer::Yes);
+        m_dialogs.paths.push_back(std::nullopt);  // the second Open is cancelled
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_dialogs.fileDialogs.size(), std::size_t(2));
+        QVERIFY(!m_dialogs.fileDialogs[1].save);
+        QVERIFY(ReadFile(path).find("Navn: Kari Nordmannx\r\n") != std::string::npos);
+        QCOMPARE(m_frame->windowTitle(), PathToQString("Ferdix - " + path));
+    }
+
     void pageKeysScrollByHalfTheVisibleHeight() {
         Start();
         m_frame->resize(640, 600);
