@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 #include <sstream>
+#include <string>
 #include <string_view>
 
 #include "base/cp1252.h"
@@ -95,6 +96,29 @@ std::string ClaimText(int lines) {
     std::ostringstream out;
     WriteClaim(doc, out);
     return out.str();
+}
+
+std::string ClaimText(int lines, const std::string& remarks) {
+    CFerdixDoc doc;
+    FillClaim(doc, lines);
+    doc.m_strRemarks = remarks;
+    std::ostringstream out;
+    WriteClaim(doc, out);
+    return out.str();
+}
+
+std::string LongRemarks(std::size_t bytes, bool words) {
+    if (!words) {
+        return std::string(bytes, 'x');
+    }
+    std::string text;
+    text.reserve(bytes + 64);
+    for (int i = 0; text.size() < bytes; ++i) {
+        text += "Merknad nummer " + std::to_string(i) + " om reisen og utleggene.";
+        text += i % 8 == 7 ? "\r\n" : " ";
+    }
+    text.resize(bytes);
+    return text;
 }
 
 }  // namespace ferdix::bench

@@ -6,7 +6,8 @@
 #   window, bench/startup/min_window.cpp), `ferdix --pdf` (against bench/pdf_minimal.cpp),
 #   `ferdix --json` of a 100 000-line claim (against std::getline over the same file, 
 #   bench/getline_floor.cpp), opening a 10 000-line claim in the window (against a new claim);
-# - key-to-screen and click-to-screen times in the real window (bench/ui_latency.cpp).
+# - key-to-screen and click-to-screen times in the real window (bench/ui_latency.cpp);
+# - `ferdix --pdf` and the window on claims with remarks of megabytes (bench/long_remarks.sh).
 # Usage: bench/run_all.sh [RUNS]   (default 9; at least 5). Platform offscreen unless
 # QT_QPA_PLATFORM says otherwise.
 set -euo pipefail
@@ -147,5 +148,9 @@ echo
 echo "## Key and click to screen, 10 000-line claim (limit 16 ms)"
 echo
 $build/bench/ui_latency "$work/claim10000.tur" 300 2>/dev/null | sed 's/^/    /'
+echo
+
+# ---- Remarks of megabytes (bench/long_remarks.sh)
+BUILD=$build bash bench/long_remarks.sh 3
 echo
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -25,8 +25,7 @@ class ReadDocument {
   public:
     explicit ReadDocument(std::string_view bytes) : doc(clock) {
         doc.SetHost(&host);
-        std::istringstream in{std::string(bytes)};
-        ReadClaim(doc, in);
+        damage = ReadClaim(doc, bytes);
     }
 
     std::string Written() {
@@ -38,6 +37,7 @@ class ReadDocument {
     FixedClock clock{CivilTime{2006, 3, 14, 9, 0, 0}};
     QuietHost host;
     CFerdixDoc doc;
+    ClaimDamage damage;
 };
 
 }  // namespace ferdix::fuzz

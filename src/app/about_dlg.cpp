@@ -1,6 +1,7 @@
 #include "app/about_dlg.h"
 
 #include "base/control_ids.h"
+#include "base/cp1252.h"
 #include "base/version.h"
 #include "base/written_standard.h"
 
@@ -17,14 +18,19 @@ constexpr DialogControl kControls[] = {
     {kIdOk, DialogControlKind::DefaultButton, "OK", {176, 6, 32, 14}},
     {kIdAboutDomesticRates, DialogControlKind::Static, kNoDomesticRates, {32, 48, 173, 9}},
     {kIdAboutAbroadRates, DialogControlKind::Static, kNoAbroadRates, {32, 62, 173, 9}},
+    // Where the rates come from: an office sees whether a user's own file overrides its own.
+    {kIdAboutFiles, DialogControlKind::Static, "", {11, 78, 197, 52}},
 };
 
-constexpr DialogTemplate kTemplate{100, "Om Ferdix 2.3", 217, 92, true, 34, 22, kControls};
+constexpr DialogTemplate kTemplate{100, "Om Ferdix 2.3", 217, 136, true, 34, 22, kControls};
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(std::string domesticRatesFrom, std::string abroadRatesFrom)
-    : m_strDomestic(std::move(domesticRatesFrom)), m_strAbroad(std::move(abroadRatesFrom)) {}
+CAboutDlg::CAboutDlg(std::string domesticRatesFrom, std::string abroadRatesFrom,
+                     std::vector<std::string> filesInForce)
+    : m_strDomestic(std::move(domesticRatesFrom)),
+      m_strAbroad(std::move(abroadRatesFrom)),
+      m_files(std::move(filesInForce)) {}
 
 const DialogTemplate& CAboutDlg::Template() {
     return kTemplate;
@@ -47,6 +53,22 @@ std::string CAboutDlg::DomesticRatesLine() const {
 std::string CAboutDlg::AbroadRatesLine() const {
     return m_strAbroad.empty() ? std::string(kNoAbroadRates)
                                : "Satser relatert til utland sist oppdatert: " + m_strAbroad;
+}
+
+std::string CAboutDlg::FilesText() const {
+    if (m_files.empty()) {
+        return std::string(
+            ByStandard("Ingen fil med satser er funnet.", "Inga fil med satser er funnen."));
+    }
+    std::string text(
+        ByStandard("Satsene og innstillingene hentes fra (den første filen som har "
+                   "en verdi, gjelder):"_cp,
+                   "Satsane og innstillingane blir henta frå (den første fila som "
+                   "har ein verdi, gjeld):"_cp));
+    for (const std::string& path : m_files) {
+        text += "\n" + path;
+    }
+    return text;
 }
 
 }  // namespace ferdix

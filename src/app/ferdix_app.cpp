@@ -46,13 +46,14 @@ bool CFerdixApp::InitInstance(const StartupArgs& args) {
     if (m_doc) {
         return false;
     }
-    m_files = LocateFiles(args.exePath, args.userConfigDir);
+    m_files = LocateFiles(args.exePath, args.userConfigDir, m_systemConfigDirs);
     ReadFolderSettings(m_files, m_settings);
     m_recent.Load(m_platform.LoadRecentFiles());
 
     SetWrittenStandardValue(DecideStartWrittenStandard(
         m_files, args.invokedAs.empty() ? args.exePath : args.invokedAs));
     SetDateOrder(DecideDateOrder(m_files));
+    NoticeConfiguration();
 
     m_doc = std::make_unique<CFerdixDoc>(m_clock, &m_files);
     m_view = std::make_unique<CFerdixView>(*m_doc, m_controls, &m_viewHost);
@@ -82,6 +83,33 @@ void CFerdixApp::ExitInstance() {
     m_recoveryFolder.reset();
 }
 
+void CFerdixApp::NoticeConfiguration() {
+    std::string text = ConfigurationNoticeText(LoadFerdixIni(m_files), LoadLandIni(m_files));
+    if (!text.empty()) {
+        m_host.ShowMessage(ConfigurationNotice(std::move(text)));
+    }
+    if (m_files.ferdixIni.empty()) {
+        return;
+    }
+    IniDocument own;
+    if (own.Load(m_files.ferdixIni) != IniLoadResult::Loaded) {
+        return;
+    }
+    std::optional<NewerOfficeRates> found =
+        FindNewerOfficeRates(own, IniLayers(m_files.sharedFerdixIni));
+    if (!found) {
+        return;
+    }
+    MsgAnswer answer = m_host.ShowMessage(NewerOfficeRatesQuestion(*found, m_files.ferdixIni));
+    if (answer != MsgAnswer::Yes && answer != MsgAnswer::No) {
+        return;  // no answer: asked again at the next start
+    }
+    std::string error;
+    if (!AnswerNewerOfficeRates(m_files.ferdixIni, *found, answer == MsgAnswer::Yes, &error)) {
+        m_host.ShowMessage(OwnRatesNotChangedMessage(error));
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // The recovery copy.
 
@@ -93,17 +121,40 @@ void CFerdixApp::StartRecovery(const std::string& userConfigDir) {
         std::make_unique<CRecoveryFolder>(userConfigDir + "/" + std::string(kRecoveryFolderName));
     if (!folder->Open()) {
         m_recoveryError = folder->Error();
+        // Copies of runs that are gone cannot be taken over here; the user still learns where
+        // they are.
+        std::vector<std::string> waiting = folder->WaitingCopies();
+        if (!waiting.empty()) {
+            MessageRequest m;
+            m.caption = "Ferdix";
+            m.text = RecoveryBlockedText(folder->Folder(), waiting);
+            m.icon = MsgIcon::Warning;
+            m_host.ShowMessage(m);
+        }
         return;
     }
     m_recoveryFolder = std::move(folder);
     m_recoveryWriter = std::make_unique<CBackgroundRecoveryWriter>(m_recoveryFolder->CopyPath(),
                                                                    m_recoveryFolder->NamePath());
     m_recovery = std::make_unique<CRecoveryKeeper>(*m_doc, *m_recoveryWriter, m_ticks);
+    m_recovery->SetHandOver([this] {
+        if (m_view && !m_view->IsLoading()) {
+            m_view->HandOverTextInProgress();
+        }
+    });
     OfferOrphanedCopies();
 }
 
 void CFerdixApp::OfferOrphanedCopies() {
-    std::vector<OrphanedCopy> orphans = m_recoveryFolder->FindOrphans();
+    std::vector<std::string> oddities;
+    std::vector<OrphanedCopy> orphans = m_recoveryFolder->FindOrphans(&oddities);
+    if (!oddities.empty()) {
+        MessageRequest m;
+        m.caption = "Ferdix";
+        m.text = RecoveryOdditiesText(oddities);
+        m.icon = MsgIcon::Warning;
+        m_host.ShowMessage(m);
+    }
     for (std::size_t i = 0; i < orphans.size(); ++i) {
         OrphanedCopy& copy = orphans[i];
         std::string bytes;
@@ -278,7 +329,9 @@ void CFerdixApp::RunRatesDialog() {
 }
 
 void CFerdixApp::RunAboutDialog() {
-    CAboutDlg dialog(m_settings.ratesFrom, m_settings.abroadRatesFrom);
+    std::vector<std::string> files = m_settings.ferdixIniInForce;
+    files.insert(files.end(), m_settings.landIniInForce.begin(), m_settings.landIniInForce.end());
+    CAboutDlg dialog(m_settings.ratesFrom, m_settings.abroadRatesFrom, std::move(files));
     m_platform.RunAboutDialog(dialog);
 }
 

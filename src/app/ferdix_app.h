@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/recent_files.h"
@@ -59,6 +60,11 @@ class CFerdixApp {
     // the file named on the command line (after the save question when a claim was brought
     // back). Runs once; false when called again.
     bool InitInstance(const StartupArgs& args);
+    // The system folders of ferdix.ini and land.ini (SystemConfigDirs()), read after the user's
+    // own folder and before the program's; none unless given before InitInstance.
+    void SetSystemConfigDirs(std::vector<std::string> dirs) {
+        m_systemConfigDirs = std::move(dirs);
+    }
     // The normal end of the run (the main window closed): the recovery copy goes.
     void ExitInstance();
 
@@ -140,6 +146,9 @@ class CFerdixApp {
     void AddRecentFile(const std::string& path);
     void ForgetMissingRecentFile(const std::string& path);
     bool ExecuteCommand(int id);
+    // Once, before the rates are read: what is wrong with the files, and newer office rates
+    // under the user's own (whose answer decides which are read).
+    void NoticeConfiguration();
     void StartRecovery(const std::string& userConfigDir);
     void OfferOrphanedCopies();
     // After anything the user did: the copy follows the claim.
@@ -155,6 +164,7 @@ class CFerdixApp {
     HostRelay m_hostRelay{*this};
     EventRelay m_eventRelay{*this};
     ViewHost m_viewHost{*this};
+    std::vector<std::string> m_systemConfigDirs;
     FileLocations m_files;
     ProgramSettings m_settings;
     RecentFileList m_recent{kRecentFileCount};

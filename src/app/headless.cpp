@@ -1,10 +1,9 @@
 #include "app/headless.h"
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "app/claim_json.h"
+#include "base/atomic_file.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
@@ -15,9 +14,9 @@ namespace ferdix {
 
 namespace {
 
-// Line ends as the terminal writes them, none at the end.
+// Line ends as the terminal writes them, none at the end. A path in the text is kept as it is.
 std::string ForTerminal(std::string_view cp1252) {
-    std::string s = Cp1252ToUtf8(cp1252);
+    std::string s = MixedToUtf8(cp1252);
     std::erase(s, '\r');
     while (!s.empty() && s.back() == '\n') {
         s.pop_back();
@@ -40,35 +39,43 @@ MsgAnswer HeadlessHost::ShowMessage(const MessageRequest& request) {
 }
 
 int ReadClaimForCommand(const std::string& path, CFerdixDoc& doc, std::ostream& err) {
-    std::error_code ec;
-    auto status = std::filesystem::status(path, ec);
-    if (!std::filesystem::exists(status)) {
-        return Fail(err, "Finner ikke filen «"_cp, path, "»."_cp);
+    std::string bytes;
+    switch (ReadRegularFile(path, bytes)) {
+        case ReadFileError::None:
+            break;
+        case ReadFileError::Missing:
+            return Fail(err, "Finner ikke filen «"_cp, path, "»."_cp);
+        case ReadFileError::Folder:
+            return Fail(err, "«"_cp, path, "» er en mappe, ikke en reiseregning."_cp);
+        case ReadFileError::NotRegular:
+            return Fail(err, "«"_cp, path,
+                        "» er ikke en vanlig fil, og kan ikke være en reiseregning."_cp);
+        case ReadFileError::CannotOpen:
+            return Fail(err, "Kan ikke åpne filen «"_cp, path, "»."_cp);
+        case ReadFileError::CannotRead:
+            return Fail(err, "Kan ikke lese filen «"_cp, path, "»."_cp);
     }
-    if (std::filesystem::is_directory(status)) {
-        return Fail(err, "«"_cp, path, "» er en mappe, ikke en reiseregning."_cp);
+    ClaimDamage damage = ReadClaim(doc, bytes);
+    if (!damage.Any()) {
+        return kExitOk;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Fail(err, "Kan ikke åpne filen «"_cp, path, "»."_cp);
+    if (IClaimHost* host = doc.Host()) {
+        host->ShowMessage(DamagedClaimMessage(path, damage));
     }
-    ReadClaim(doc, in);
-    if (in.bad()) {
-        return Fail(err, "Kan ikke lese filen «"_cp, path, "»."_cp);
-    }
-    return 0;
+    return kExitDamaged;
 }
 
 int RunJsonCommand(const std::string& path, std::ostream& out, std::ostream& err) {
     HeadlessHost host(err);
     CFerdixDoc doc;
     doc.SetHost(&host);
-    if (int rc = ReadClaimForCommand(path, doc, err); rc != 0) {
+    int rc = ReadClaimForCommand(path, doc, err);
+    if (rc == kExitFailed) {
         return rc;
     }
     WriteClaimJson(doc, out);
     out.flush();
-    return out ? 0 : 1;
+    return out ? rc : kExitFailed;
 }
 
 std::optional<PdfArguments> ParsePdfArguments(std::span<const std::string> args) {

@@ -26,17 +26,25 @@ class HeadlessHost final : public IClaimHost {
     std::ostream& m_err;
 };
 
-// "ferdix: " and the message about the file on err, as one line; returns the exit code 1.
+// The exit codes of the headless commands.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;   // the claim cannot be read, or the output written
+inline constexpr int kExitUsage = 2;    // the arguments do not fit
+inline constexpr int kExitDamaged = 3;  // read, but the file is damaged: what it held is used
+
+// "ferdix: " and the message about the file on err, as one line; returns kExitFailed.
 // The texts are Windows-1252, the path is written as given.
 int Fail(std::ostream& err, std::string_view before, const std::string& path,
          std::string_view after);
 
-// Reads the claim at path into the document for a command; 0 when it was read, 1 (with a
-// message on err) when the file is missing, a folder, or cannot be opened or read.
+// Reads the claim at path into the document for a command: kExitOk when it was read whole,
+// kExitDamaged (with the window's message about what the file lacked, through the document's
+// host) when it was read but is damaged, kExitFailed (with a message on err) when the file is
+// missing, a folder, no regular file, or cannot be opened or read.
 int ReadClaimForCommand(const std::string& path, CFerdixDoc& doc, std::ostream& err);
 
-// The claim at path as JSON on out. 0 when the claim was read; 1, with a message on err, when
-// the file cannot be opened or read.
+// The claim at path as JSON on out, also when it is damaged; the exit code is
+// ReadClaimForCommand's, or kExitFailed when out cannot be written.
 int RunJsonCommand(const std::string& path, std::ostream& out, std::ostream& err);
 
 struct PdfArguments {

@@ -83,7 +83,12 @@ bool CRecoveryFolder::Open() {
     std::error_code ec;
     fs::create_directories(m_folder, ec);
     if (ec) {
-        m_error = Utf8ToCp1252(m_folder) + ": " + Utf8ToCp1252(ec.message());
+        m_error = m_folder + ": " + Utf8ToCp1252(ec.message());
+        return false;
+    }
+    // As every other write: a folder nobody may write is refused, also for root.
+    if (!CanWriteInFolder(m_folder)) {
+        m_error = m_folder + ": kan ikke skrives til";
         return false;
     }
     std::random_device random;
@@ -95,7 +100,7 @@ bool CRecoveryFolder::Open() {
     // lock file before it is held.
     std::string fresh = base + ".ny";
     if (!m_lock.TryLock(fresh, true)) {
-        m_error = Utf8ToCp1252(fresh) + ": kan ikke opprettes";
+        m_error = fresh + ": kan ikke opprettes";
         return false;
     }
     m_lockPath = base + std::string(kLockExt);
@@ -103,7 +108,7 @@ bool CRecoveryFolder::Open() {
     if (ec) {
         m_lock.Release();
         RemoveQuietly(fresh);
-        m_error = Utf8ToCp1252(m_lockPath) + ": " + Utf8ToCp1252(ec.message());
+        m_error = m_lockPath + ": " + Utf8ToCp1252(ec.message());
         return false;
     }
     m_copyPath = base + std::string(kCopyExt);
@@ -119,7 +124,32 @@ void CRecoveryFolder::Close() {
     m_lock.Release();
 }
 
-std::vector<OrphanedCopy> CRecoveryFolder::FindOrphans() {
+std::vector<std::string> CRecoveryFolder::WaitingCopies() const {
+    std::vector<std::string> copies;
+    std::error_code ec;
+    fs::directory_iterator it(m_folder, ec);
+    if (ec) {
+        return copies;
+    }
+    for (const fs::directory_entry& entry : it) {
+        std::string name = entry.path().filename().string();
+        if (name.rfind(kPrefix, 0) != 0 || !EndsWith(name, kCopyExt) ||
+            !fs::is_regular_file(entry.path(), ec)) {
+            continue;
+        }
+        std::string lockPath =
+            m_folder + "/" + name.substr(0, name.size() - kCopyExt.size()) + std::string(kLockExt);
+        CFileLock lock;
+        if (fs::exists(lockPath, ec) && !lock.TryLock(lockPath, false)) {
+            continue;  // its run is alive
+        }
+        copies.push_back(entry.path().string());
+    }
+    std::sort(copies.begin(), copies.end());
+    return copies;
+}
+
+std::vector<OrphanedCopy> CRecoveryFolder::FindOrphans(std::vector<std::string>* oddities) {
     std::vector<OrphanedCopy> found;
     std::error_code ec;
     fs::directory_iterator it(m_folder, ec);
@@ -151,9 +181,25 @@ std::vector<OrphanedCopy> CRecoveryFolder::FindOrphans() {
         if (!copy.lock.TryLock(copy.lockPath, true)) {
             continue;  // its run is alive
         }
-        if (!fs::is_regular_file(copy.claimPath, ec)) {
+        fs::file_status own = fs::symlink_status(copy.claimPath, ec);
+        if (!fs::exists(own)) {
             // A run that ended without a copy, or was killed while it removed it.
             DiscardOrphanedCopy(copy);
+            continue;
+        }
+        if (!fs::is_regular_file(copy.claimPath, ec)) {
+            // Reading it could wait for ever or never end; a regular file is never removed here.
+            std::string shown = copy.claimPath;
+            if (!fs::is_directory(own) && fs::remove(copy.claimPath, ec) && !ec) {
+                DiscardOrphanedCopy(copy);
+            } else {
+                shown +=
+                    std::string(ByStandard(" (kunne ikke fjernes)", " (kunne ikkje fjernast)"));
+                copy.lock.Release();
+            }
+            if (oddities) {
+                oddities->push_back(shown);
+            }
             continue;
         }
         std::string nameText;
@@ -273,7 +319,7 @@ void CBackgroundRecoveryWriter::Carry(Op op, const std::string& claimBytes,
         std::error_code ec;
         fs::remove(m_copyPath, ec);
         if (ec) {
-            failure = Utf8ToCp1252(m_copyPath) + ": " + Utf8ToCp1252(ec.message());
+            failure = m_copyPath + ": " + Utf8ToCp1252(ec.message());
         }
         fs::remove(m_namePath, ec);
         m_writtenName.clear();
@@ -333,8 +379,9 @@ void CRecoveryKeeper::Stop() {
 }
 
 void CRecoveryKeeper::Abandon() {
+    // The form may be half taken down: only what reached the claim.
     if (m_pending) {
-        Sync(true);
+        Sync(true, false);
     }
     m_writer.Flush();
     m_stopped = true;
@@ -352,9 +399,13 @@ std::optional<std::chrono::milliseconds> CRecoveryKeeper::DueIn() const {
     return since >= kInterval ? std::chrono::milliseconds{0} : kInterval - since;
 }
 
-void CRecoveryKeeper::Sync(bool force) {
+void CRecoveryKeeper::Sync(bool force, bool handOver) {
     if (m_stopped) {
         return;
+    }
+    if (handOver && m_handOver && m_pending &&
+        (force || !m_lastWrite || m_clock.Now() - *m_lastWrite >= kInterval)) {
+        m_handOver();
     }
     if (!m_doc.IsModified()) {
         m_pending = false;
@@ -395,7 +446,7 @@ std::string RecoveryQuestionText(const OrphanedCopy& copy) {
     std::string name =
         copy.oldName.empty()
             ? std::string(ByStandard("(ny reiseregning uten navn)", "(ny reiserekning utan namn)"))
-            : Utf8ToCp1252(copy.oldName);
+            : copy.oldName;
     std::string text =
         std::string(ByStandard("Ferdix ble avsluttet uten at reiseregningen var lagret.\n\n"_cp,
                                "Ferdix vart avslutta utan at reiserekninga var lagra.\n\n"_cp));
@@ -417,10 +468,10 @@ std::string RecoveryUnreadableText(const OrphanedCopy& copy,
     std::string text = std::string(
         ByStandard("Ferdix fant en kopi av en ulagret reiseregning som ikke kan leses:\n",
                    "Ferdix fann ein kopi av ei ulagra reiserekning som ikkje kan lesast:\n"));
-    text += Utf8ToCp1252(copy.claimPath) + "\n\n";
+    text += copy.claimPath + "\n\n";
     if (asidePath) {
         text += std::string(ByStandard("Den er lagt til side som\n", "Han er lagd til side som\n"));
-        text += Utf8ToCp1252(*asidePath);
+        text += *asidePath;
     } else {
         text += std::string(ByStandard("Den kunne ikke flyttes, og blir liggende der den er.",
                                        "Han kunne ikkje flyttast, og blir liggjande der han er."));
@@ -434,6 +485,36 @@ std::string RecoveryMoreCopiesText() {
         "starter Ferdix."_cp,
         "Det finst fleire ulagra reiserekningar. Du får spørsmål om dei neste gong du startar "
         "Ferdix."_cp));
+}
+
+std::string RecoveryBlockedText(const std::string& folder, const std::vector<std::string>& copies) {
+    std::string text = std::string(
+        ByStandard("Ferdix fant ulagrede endringer fra en tidligere kjøring, men kan ikke hente "
+                   "dem fram, fordi mappen for sikkerhetskopier ikke kan skrives til:\n"_cp,
+                   "Ferdix fann ulagra endringar frå ei tidlegare køyring, men kan ikkje hente "
+                   "dei fram, fordi mappa for tryggleikskopiar ikkje kan skrivast til:\n"_cp));
+    text += folder;
+    text +=
+        std::string(ByStandard("\n\nKopiene er vanlige reiseregninger og kan åpnes med "
+                               "Fil > Åpne:"_cp,
+                               "\n\nKopiane er vanlege reiserekningar og kan opnast med "
+                               "Fil > Åpne:"_cp));
+    for (const std::string& copy : copies) {
+        text += "\n" + copy;
+    }
+    return text;
+}
+
+std::string RecoveryOdditiesText(const std::vector<std::string>& oddities) {
+    std::string text = std::string(ByStandard(
+        "I mappen for sikkerhetskopier lå noe som ikke er en vanlig fil, og som derfor ikke kan "
+        "være en kopi av en reiseregning. Det er fjernet:"_cp,
+        "I mappa for tryggleikskopiar låg noko som ikkje er ei vanleg fil, og som difor ikkje "
+        "kan vere ein kopi av ei reiserekning. Det er fjerna:"_cp));
+    for (const std::string& path : oddities) {
+        text += "\n" + path;
+    }
+    return text;
 }
 
 std::string RecoveryFailedText(const std::string& error) {

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -67,8 +68,13 @@ class CRecoveryFolder {
     const std::string& NamePath() const { return m_namePath; }
 
     // The copies whose owner is gone, newest first, each locked by this run. Left-overs of runs
-    // that never wrote a copy are removed on the way.
-    std::vector<OrphanedCopy> FindOrphans();
+    // that never wrote a copy are removed on the way, and so is a copy that is no regular file
+    // (a FIFO, a link to a device), which can hold no claim: its path goes to oddities, with
+    // " (...)" when it could not be removed.
+    std::vector<OrphanedCopy> FindOrphans(std::vector<std::string>* oddities = nullptr);
+    // Without Open: the copies that runs now gone have left, for telling the user about when
+    // this run cannot take them over.
+    std::vector<std::string> WaitingCopies() const;
 
     // Removes this run's lock file and lets it go; the copy must be gone first.
     void Close();
@@ -149,6 +155,9 @@ class CRecoveryKeeper {
     CRecoveryKeeper(const CFerdixDoc& doc, IRecoveryWriter& writer, const ITickClock& clock)
         : m_doc(doc), m_writer(writer), m_clock(clock) {}
 
+    // Called before each write that is due, so that the text being typed reaches the claim
+    // first: a field bound on leaving is in the copy before it is left.
+    void SetHandOver(std::function<void()> handOver) { m_handOver = std::move(handOver); }
     // The user did something that may have changed the claim.
     void Notice();
     // The platform's timer, when DueIn asked for it.
@@ -165,11 +174,12 @@ class CRecoveryKeeper {
     bool HasCopy() const { return m_hasCopy; }
 
   private:
-    void Sync(bool force);
+    void Sync(bool force, bool handOver = true);
 
     const CFerdixDoc& m_doc;
     IRecoveryWriter& m_writer;
     const ITickClock& m_clock;
+    std::function<void()> m_handOver;
     bool m_pending = false;
     bool m_hasCopy = false;
     bool m_stopped = false;
@@ -184,5 +194,9 @@ std::string RecoveryUnreadableText(const OrphanedCopy& copy,
                                    const std::optional<std::string>& asidePath);
 std::string RecoveryMoreCopiesText();
 std::string RecoveryFailedText(const std::string& error);
+// Copies that cannot be offered because the folder cannot be written.
+std::string RecoveryBlockedText(const std::string& folder, const std::vector<std::string>& copies);
+// What was removed from the folder for being no regular file.
+std::string RecoveryOdditiesText(const std::vector<std::string>& oddities);
 
 }  // namespace ferdix

@@ -20,9 +20,10 @@ namespace {
 
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 
-// A message text, so Windows-1252 like every other; the system's words come in UTF-8.
+// A message text, so Windows-1252 like every other, naming the path as the file system has it;
+// the system's words come in UTF-8.
 FileWriteResult Fail(const std::string& path, int err) {
-    return FileWriteResult{false, Utf8ToCp1252(path) + ": " + Utf8ToCp1252(std::strerror(err))};
+    return FileWriteResult{false, path + ": " + Utf8ToCp1252(std::strerror(err))};
 }
 
 bool WriteAll(int fd, std::string_view bytes, const FileWriteCalls& calls) {
@@ -62,9 +63,15 @@ std::string DirectoryOf(const std::string& path) {
 }
 
 FileWriteResult WriteDirectly(const std::string& path, std::string_view bytes) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    // A FIFO without a reader fails at once instead of keeping the program waiting; once open,
+    // writing blocks as usual.
+    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return Fail(path, errno);
+    int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) {
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
     bool ok = WriteAll(fd, bytes, SystemFileWriteCalls());
     int err = errno;
     if (::close(fd) != 0 && ok) {
@@ -177,6 +184,11 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
     return FileWriteResult{true, {}};
 }
 
+bool CanWriteInFolder(const std::string& dir) {
+    struct stat st {};
+    return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && Writable(dir, st);
+}
+
 bool CanReplaceFile(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
@@ -190,19 +202,54 @@ bool CanReplaceFile(const std::string& path) {
     return ::stat(dir.c_str(), &dst) == 0 && S_ISDIR(dst.st_mode) && Writable(dir, dst);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+ReadFileError ReadRegularFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
     struct stat st {};
     // A pipe would keep the program waiting for a writer, a device like /dev/zero would fill
     // the memory: only regular files are claims.
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        return false;
+    if (::stat(path.c_str(), &st) != 0) {
+        return errno == ENOENT || errno == ENOTDIR ? ReadFileError::Missing
+                                                   : ReadFileError::CannotOpen;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
+    if (S_ISDIR(st.st_mode)) {
+        return ReadFileError::Folder;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    if (!S_ISREG(st.st_mode)) {
+        return ReadFileError::NotRegular;
+    }
+    // Without blocking, and checked again once open: the name may have been given to a FIFO
+    // in between.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        return ReadFileError::CannotOpen;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return ReadFileError::NotRegular;
+    }
+    bytes.reserve(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)));
+    char buffer[1 << 16];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            ::close(fd);
+            bytes.clear();
+            return ReadFileError::CannotRead;
+        }
+        if (n == 0) {
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return ReadFileError::None;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    return ReadRegularFile(path, bytes) == ReadFileError::None;
 }
 
 }  // namespace ferdix

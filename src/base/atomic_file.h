@@ -33,8 +33,16 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
 
 // Whether WriteFileAtomically may replace the file (false for a read-only file or folder).
 bool CanReplaceFile(const std::string& path);
+// Whether files can be made in the folder: it exists and may be written, with a write
+// permission bit even for root.
+bool CanWriteInFolder(const std::string& dir);
 
-// Reads a whole file; false when it cannot be opened or read, or is no regular file.
+enum class ReadFileError { None, Missing, Folder, NotRegular, CannotOpen, CannotRead };
+
+// Reads a whole regular file. A folder, a FIFO or a device is refused without opening it for
+// reading, so that nothing waits for a writer or reads without end.
+ReadFileError ReadRegularFile(const std::string& path, std::string& bytes);
+// The same; false for every error.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 }  // namespace ferdix

@@ -251,5 +251,6 @@ inline constexpr int kIdKmSoFar = 1238;
 inline constexpr int kIdAboutVersion = 1245;
 inline constexpr int kIdAboutDomesticRates = 1247;
 inline constexpr int kIdAboutAbroadRates = 1055;
+inline constexpr int kIdAboutFiles = 1300;  // the rate and settings files in force
 
 }  // namespace ferdix

@@ -107,6 +107,11 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // Converts Windows-1252 to UTF-8. Every byte has a mapping, so nothing is lost.
 std::string Cp1252ToUtf8(std::string_view cp1252);
 
+// A message that names a file holds the path as the file system has it inside its
+// Windows-1252 text: to UTF-8 with each well-formed UTF-8 sequence kept as the path's, every
+// other byte read as Windows-1252.
+std::string MixedToUtf8(std::string_view text);
+
 inline namespace literals {
 
 // "Beløp: "_cp is the Windows-1252 form of a UTF-8 source literal, converted at compile time;

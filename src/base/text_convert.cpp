@@ -360,12 +360,16 @@ bool ParseDateYearFirst(std::string_view text, DateParts& out) {
     return FinishDate(day, month, year, out);
 }
 
-bool ParseDate(std::string_view text, DateParts& out) {
-    if (g_dateOrder == DateOrder::DayFirst) {
+bool ParseDate(std::string_view text, DateParts& out, DateReading reading) {
+    if (reading == DateReading::File || g_dateOrder == DateOrder::DayFirst) {
         return ParseDateDayFirst(text, out) ||
                (BeginsWithFourDigitYear(text) && ParseDateYearFirst(text, out));
     }
     return ParseDateYearFirst(text, out) || ParseDateDayFirst(text, out);
+}
+
+bool ParseDate(std::string_view text, DateParts& out) {
+    return ParseDate(text, out, DateReading::Typed);
 }
 
 std::string FormatDateDayFirst(const CivilTime& t) {
@@ -424,11 +428,28 @@ void StripLineEnd(std::string& text) {
     }
 }
 
-std::string FormatShortG(double x) {
+namespace {
+
+// "%g" with the given precision; with forceExponent the exponent form whatever the exponent.
+std::string FormatG(double x, int precision, bool forceExponent) {
     char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 6);
+    std::to_chars_result r{};
+    if (forceExponent) {
+        r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, precision - 1);
+    } else {
+        r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, precision);
+    }
     std::string s(buf, r.ptr);
     auto e = s.find('e');
+    if (forceExponent && e != std::string::npos && s.find('.') != std::string::npos) {
+        // As "%g" does: no trailing zeros in the digits, and no point without digits after it.
+        std::size_t last = s.find_last_not_of('0', e - 1);
+        if (s[last] == '.') {
+            --last;
+        }
+        s.erase(last + 1, e - last - 1);
+        e = s.find('e');
+    }
     if (e != std::string::npos && e + 1 < s.size()) {
         std::size_t digitsAt = e + 2;  // after "e+" or "e-"
         std::size_t digits = s.size() - digitsAt;
@@ -437,6 +458,25 @@ std::string FormatShortG(double x) {
         }
     }
     return s;
+}
+
+}  // namespace
+
+std::string FormatShortG(double x) {
+    return FormatG(x, 6, false);
+}
+
+std::string FormatFloatExact(float x) {
+    std::string text = FormatShortG(static_cast<double>(x));
+    if (!std::isfinite(x)) {
+        return text;
+    }
+    // Read back as the claim reader reads a record's number: as a double, then narrowed.
+    auto readsBack = [x](const std::string& t) { return static_cast<float>(ParseDecimal(t)) == x; };
+    for (int precision = 7; precision <= 9 && !readsBack(text); ++precision) {
+        text = FormatG(static_cast<double>(x), precision, std::fabs(x) >= 1.0e6f);
+    }
+    return text;
 }
 
 }  // namespace ferdix

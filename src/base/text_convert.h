@@ -38,10 +38,16 @@ int TextToInt(std::string_view text);
 // HHMM or HH?MM, hour 00..23, minute 00..59.
 bool ParseTime(std::string_view text, int& hour, int& minute);
 
+// Who wrote a date text: the user, in the program's date order, or a claim file, whose writer
+// wrote "%d.%m.%y" or "%Y.%m.%d" whatever the order of the program reading it.
+enum class DateReading { Typed, File };
+
 // Two-digit years 00-79 are 2000-2079, 80-99 are 1980-1999; years before 1996 or after 2079
 // are no date.
-// With day-first order the year-first parser is tried only on a text that begins with a
-// four-digit year.
+// Typed with day-first order, or read from a file, the year-first parser is tried only on a
+// text that begins with a four-digit year.
+bool ParseDate(std::string_view text, DateParts& out, DateReading reading);
+// Typed.
 bool ParseDate(std::string_view text, DateParts& out);
 bool ParseDateDayFirst(std::string_view text, DateParts& out);
 bool ParseDateYearFirst(std::string_view text, DateParts& out);
@@ -62,6 +68,10 @@ void StripLineEnd(std::string& text);
 // The shortest form with at most 6 significant digits and a full stop, as the platform's "%g"
 // writes it: 36.5, 0, 1.23457e+006 (three exponent digits).
 std::string FormatShortG(double x);
+
+// A float in the same form, with as many significant digits beyond 6 (at most 9) as it needs to
+// read back exactly; from one million up always in the exponent form (1.01851875e+006).
+std::string FormatFloatExact(float x);
 
 // Reads a decimal number with a full stop as decimal point (blanks skipped, optional sign,
 // digits, optional fraction and exponent); the longest valid prefix, 0 when there is none.

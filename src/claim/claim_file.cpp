@@ -1,12 +1,15 @@
 #include "claim/claim_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/version.h"
+#include "base/written_standard.h"
 
 namespace ferdix {
 
@@ -15,7 +18,6 @@ namespace {
 constexpr char kEndOfText = '\xA4';
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kInvalid = "ugyldig";
-constexpr auto kUnlimited = std::numeric_limits<std::streamsize>::max();
 
 // The C locale's white space, whatever locale the program runs in.
 bool IsBlank(char c) {
@@ -73,60 +75,6 @@ std::string OrInvalid(std::string text, std::size_t minLength) {
 }
 
 // ---- Reading
-
-void CutAtNul(std::string& s) {
-    auto nul = s.find('\0');
-    if (nul != std::string::npos) {
-        s.resize(nul);
-    }
-}
-
-// One whole line, without its line end. A NUL ends the text as it ends a C string, so the byte
-// after a saved file's last line never shows in a value. False when no line was left.
-bool ReadLine(std::istream& in, std::string& line) {
-    line.clear();
-    if (!std::getline(in, line)) {
-        return false;
-    }
-    CutAtNul(line);
-    StripLineEnd(line);
-    return true;
-}
-
-std::string ReadLine(std::istream& in) {
-    std::string line;
-    ReadLine(in, line);
-    return line;
-}
-
-// Through the next ":" and the blank after it. A line end right after the colon stays, so a
-// key whose blank an editor has trimmed does not swallow the next line.
-void SkipKey(std::istream& in) {
-    in.ignore(kUnlimited, ':');
-    int c = in.peek();
-    if (c != std::char_traits<char>::eof() && c != '\n') {
-        in.get();
-    }
-}
-
-void SkipBlanks(std::istream& in) {
-    int c = in.peek();
-    while (c != std::char_traits<char>::eof() && IsBlank(static_cast<char>(c))) {
-        in.get();
-        c = in.peek();
-    }
-}
-
-std::string ReadWord(std::istream& in) {
-    SkipBlanks(in);
-    std::string word;
-    int c = in.peek();
-    while (c != std::char_traits<char>::eof() && !IsBlank(static_cast<char>(c))) {
-        word.push_back(static_cast<char>(in.get()));
-        c = in.peek();
-    }
-    return word;
-}
 
 // A number of a record; out of the float range reads as 0, as amounts do.
 float ToFloat(double v) {
@@ -201,7 +149,7 @@ void ParseTravelRecord(std::string_view text, CTravelLine& line) {
     if (piece.empty()) {
         return;
     }
-    line.SetDate(piece);
+    line.SetDate(piece, DateReading::File);
     if (!c.Skip() || (piece = c.Word()).empty()) {
         return;
     }
@@ -260,7 +208,7 @@ void ParseOutlayRecord(std::string_view rest, CExpenseLine& line) {
     if (!next()) {
         return;
     }
-    line.SetDate(piece);
+    line.SetDate(piece, DateReading::File);
     if (!next()) {
         return;
     }
@@ -371,7 +319,7 @@ const std::array<ClaimField, 23> kHeaderFields = {{
      [](CFerdixDoc& d, std::string v) { d.m_traveller.m_nDutyStationNumber = TextToInt(v); }},
     {"Trekkprosent", ClaimLineKind::Keyed, true, true,
      [](const CFerdixDoc& d) {
-         return FormatShortG(static_cast<double>(d.m_traveller.m_fTaxPercent));
+         return FormatFloatExact(d.m_traveller.m_fTaxPercent);
      },
      [](CFerdixDoc& d, std::string v) { d.m_traveller.m_fTaxPercent = ToFloat(ParseDecimal(v)); }},
     {"Gjelder", ClaimLineKind::Keyed, true, false,
@@ -385,13 +333,13 @@ const std::array<ClaimField, 23> kHeaderFields = {{
      DocLinesText<&CFerdixDoc::m_strPurpose>, StoreDocText<&CFerdixDoc::m_strPurpose>},
     {"Utreisedato", ClaimLineKind::Keyed, true, false,
      [](const CFerdixDoc& d) { return d.DepartureDateText(); },
-     [](CFerdixDoc& d, std::string v) { d.SetDepartureDate(v); }},
+     [](CFerdixDoc& d, std::string v) { d.SetDepartureDate(v, DateReading::File); }},
     {"Utreisetidspunkt", ClaimLineKind::Keyed, true, false,
      [](const CFerdixDoc& d) { return d.DepartureTimeText(); },
      [](CFerdixDoc& d, std::string v) { d.SetDepartureTime(v); }},
     {"Innreisedato", ClaimLineKind::Keyed, true, false,
      [](const CFerdixDoc& d) { return d.ReturnDateText(); },
-     [](CFerdixDoc& d, std::string v) { d.SetReturnDate(v); }},
+     [](CFerdixDoc& d, std::string v) { d.SetReturnDate(v, DateReading::File); }},
     {"Innreisetidspunkt", ClaimLineKind::Keyed, true, false,
      [](const CFerdixDoc& d) { return d.ReturnTimeText(); },
      [](CFerdixDoc& d, std::string v) { d.SetReturnTime(v); }},
@@ -438,23 +386,50 @@ void WriteFields(const CFerdixDoc& doc, std::span<const ClaimField> fields, std:
     }
 }
 
-void ReadFields(CFerdixDoc& doc, std::span<const ClaimField> fields, bool legacy,
-                std::istream& in) {
+// Reads the layout's pieces in order and notes the first one the file ended in.
+class LayoutReader {
+  public:
+    LayoutReader(std::string_view bytes, ClaimDamage& damage) : in(bytes), m_damage(damage) {}
+
+    // After each piece.
+    void Note(ClaimPart part) {
+        if (in.Ended() && !m_damage.endedAt) {
+            m_damage.endedAt = part;
+        }
+    }
+    void NoteCount(bool travel, int said, int found) {
+        if (said != found) {
+            m_damage.counts.push_back({travel, said, found});
+        }
+    }
+
+    ClaimTextReader in;
+
+  private:
+    ClaimDamage& m_damage;
+};
+
+ClaimPart FieldPart(const ClaimField& f) {
+    return {ClaimPart::Field, f.key, 0};
+}
+
+void ReadFields(CFerdixDoc& doc, std::span<const ClaimField> fields, bool legacy, LayoutReader& r) {
     for (const ClaimField& f : fields) {
         if (legacy && !f.inLegacyLayout) {
             continue;
         }
         switch (f.kind) {
             case ClaimLineKind::Alone:
-                f.store(doc, ReadLine(in));
+                f.store(doc, r.in.Line());
                 break;
             case ClaimLineKind::Keyed:
-                f.store(doc, ReadKeyedLine(in));
+                f.store(doc, r.in.KeyedLine());
                 break;
             case ClaimLineKind::MultiLine:
-                f.store(doc, ReadMultiLineText(in));
+                f.store(doc, r.in.MultiLineText());
                 break;
         }
+        r.Note(FieldPart(f));
     }
 }
 
@@ -493,9 +468,9 @@ void WriteAllowances(const CFerdixDoc& doc, std::ostream& out) {
     out << "0,00 0,00 0,00 " << kLineEnd;
 }
 
-void ReadAllowances(CFerdixDoc& doc, std::istream& in) {
+void ReadAllowances(CFerdixDoc& doc, ClaimTextReader& in) {
     for (int k = 0; k < kAllowanceWords; ++k) {
-        std::string word = ReadWord(in);
+        std::string word = in.Word();
         if (word.empty()) {
             return;
         }
@@ -506,10 +481,10 @@ void ReadAllowances(CFerdixDoc& doc, std::istream& in) {
     }
 }
 
-void ReadLegacyAllowances(CFerdixDoc& doc, std::istream& in) {
+void ReadLegacyAllowances(CFerdixDoc& doc, ClaimTextReader& in) {
     bool warned = false;
     for (int k = 0; k < kAllowanceWords; ++k) {
-        std::string word = ReadWord(in);
+        std::string word = in.Word();
         if (word.empty()) {
             return;
         }
@@ -535,31 +510,53 @@ void ReadLegacyAllowances(CFerdixDoc& doc, std::istream& in) {
 
 // ---- Layout
 
-template <typename Line, typename Read>
-void ReadRecords(std::istream& in, std::vector<std::unique_ptr<Line>>& lines, Read parse) {
-    int count = TextToInt(ReadKeyedLine(in));
-    SkipBlanks(in);
-    std::string text;
-    // Bounded by the lines the stream holds, whatever count the file claims.
-    for (int i = 0; i < count && ReadLine(in, text); ++i) {
+// The records after a count line. A record line holds "@" (a travel record three, an outlay
+// five), the line after the records none: so a count that runs past the records stops at the
+// next part of the layout, and records beyond a count too small are still taken as records.
+template <typename Line, typename Parse>
+void ReadRecords(LayoutReader& r, bool travel, std::vector<std::unique_ptr<Line>>& lines,
+                 Parse parse) {
+    int said = TextToInt(r.in.KeyedLine());
+    r.Note({travel ? ClaimPart::TravelCount : ClaimPart::OutlayCount, {}, 0});
+    r.in.SkipBlanks();
+    int found = 0;
+    auto part = [&] {
+        return ClaimPart{travel ? ClaimPart::TravelRecord : ClaimPart::OutlayRecord, {}, found + 1};
+    };
+    while (!r.in.AtEnd() && r.in.LineHolds('@')) {
         auto line = std::make_unique<Line>();
-        parse(text, *line);
+        parse(r.in.Line(), *line);
         lines.push_back(std::move(line));
+        r.Note(part());
+        ++found;
+        // An empty line an editor left between records is no record; no record begins with
+        // a blank.
+        r.in.SkipBlanks();
     }
+    if (r.in.AtEnd() && found < said) {
+        // The file ended among the records: say where, not that the count is wrong.
+        r.in.Line();  // there is none: marks the reader as ended
+        r.Note(part());
+        return;
+    }
+    r.NoteCount(travel, said, found);
 }
 
-void ReadBody(CFerdixDoc& doc, std::istream& in, bool legacy) {
-    ReadLine(in);  // when it was saved
-    ReadFields(doc, kHeaderFields, legacy, in);
-    ReadRecords(in, doc.m_travelLines, ParseTravelRecord);
-    ReadRecords(in, doc.m_outlayLines, ParseOutlayRecord);
+void ReadBody(CFerdixDoc& doc, LayoutReader& r, bool legacy) {
+    r.in.Line();  // when it was saved
+    r.Note({ClaimPart::SavedLine, {}, 0});
+    ReadFields(doc, kHeaderFields, legacy, r);
+    ReadRecords(r, true, doc.m_travelLines, ParseTravelRecord);
+    ReadRecords(r, false, doc.m_outlayLines, ParseOutlayRecord);
     if (legacy) {
-        ReadLegacyAllowances(doc, in);
+        ReadLegacyAllowances(doc, r.in);
     } else {
-        ReadAllowances(doc, in);
+        ReadAllowances(doc, r.in);
     }
-    in.ignore(kUnlimited, '@');
-    ReadFields(doc, kClosingFields, legacy, in);
+    r.Note({ClaimPart::Allowances, {}, 0});
+    r.in.SkipThrough('@');
+    r.Note(FieldPart(kClosingFields.front()));
+    ReadFields(doc, kClosingFields, legacy, r);
 }
 
 }  // namespace
@@ -592,17 +589,77 @@ std::span<const ClaimField> ClaimClosingFields() {
     return kClosingFields;
 }
 
-std::string ReadKeyedLine(std::istream& in) {
-    SkipKey(in);
-    return ReadLine(in);
+std::string ClaimTextReader::Line() {
+    std::size_t end = m_s.find('\n', m_i);
+    if (end == std::string_view::npos) {
+        // A line without its line end: the file was cut in it, or before it.
+        m_ended = true;
+        end = m_s.size();
+    }
+    std::string_view line = m_s.substr(m_i, end - m_i);
+    m_i = end < m_s.size() ? end + 1 : m_s.size();
+    // A NUL ends the text as it ends a C string, so the byte after a saved file's last line
+    // never shows in a value.
+    line = line.substr(0, line.find('\0'));
+    std::string text(line);
+    StripLineEnd(text);
+    return text;
 }
 
-std::string ReadMultiLineText(std::istream& in) {
-    SkipKey(in);
+// Through the next ":" and the blank after it. A line end right after the colon stays, so a
+// key whose blank an editor has trimmed does not swallow the next line.
+void ClaimTextReader::SkipKey() {
+    SkipThrough(':');
+    if (m_i < m_s.size() && m_s[m_i] != '\n') {
+        ++m_i;
+    }
+}
+
+void ClaimTextReader::SkipThrough(char c) {
+    std::size_t at = m_s.find(c, m_i);
+    if (at == std::string_view::npos) {
+        m_ended = true;
+        m_i = m_s.size();
+        return;
+    }
+    m_i = at + 1;
+}
+
+void ClaimTextReader::SkipBlanks() {
+    while (m_i < m_s.size() && IsBlank(m_s[m_i])) {
+        ++m_i;
+    }
+}
+
+std::string ClaimTextReader::Word() {
+    SkipBlanks();
+    std::size_t start = m_i;
+    while (m_i < m_s.size() && !IsBlank(m_s[m_i])) {
+        ++m_i;
+    }
+    // A word that runs into the end of the file may have been cut.
+    if (m_i >= m_s.size()) {
+        m_ended = true;
+    }
+    return std::string(m_s.substr(start, m_i - start));
+}
+
+bool ClaimTextReader::LineHolds(char c) const {
+    std::size_t end = std::min(m_s.find('\n', m_i), m_s.size());
+    return m_s.substr(m_i, end - m_i).find(c) != std::string_view::npos;
+}
+
+std::string ClaimTextReader::KeyedLine() {
+    SkipKey();
+    return Line();
+}
+
+std::string ClaimTextReader::MultiLineText() {
+    SkipKey();
     std::string text;
-    std::string line;
     bool collected = false;
-    while (ReadLine(in, line)) {
+    while (!AtEnd()) {
+        std::string line = Line();
         if (line.empty()) {
             if (collected) {
                 text += kLineEnd;
@@ -619,11 +676,26 @@ std::string ReadMultiLineText(std::istream& in) {
         text += line;
         collected = true;
         if (last) {
-            break;
+            StripLineEnd(text);
+            return text;
         }
     }
+    // The end mark never came.
+    m_ended = true;
     StripLineEnd(text);
     return text;
+}
+
+std::unique_ptr<CTravelLine> ClaimTextReader::TravelRecord() {
+    auto line = std::make_unique<CTravelLine>();
+    ParseTravelRecord(Line(), *line);
+    return line;
+}
+
+std::unique_ptr<CExpenseLine> ClaimTextReader::OutlayRecord() {
+    auto line = std::make_unique<CExpenseLine>();
+    ParseOutlayRecord(Line(), *line);
+    return line;
 }
 
 void WriteTravelRecord(const CTravelLine& line, std::ostream& out) {
@@ -631,27 +703,14 @@ void WriteTravelRecord(const CTravelLine& line, std::ostream& out) {
         << RecordText(line.Text()) << '@' << RecordText(line.To()) << '@'
         << OrInvalid(line.ArrivalTimeText(), 5) << ' ' << RecordText(line.Transport()) << '@'
         << IntToText(line.Km()) << ' ' << RecordCurrency(line.Currency()) << ' '
-        << FormatShortG(static_cast<double>(line.ForeignAmount())) << ' '
-        << FormatShortG(static_cast<double>(line.Rate())) << ' '
-        << FormatShortG(static_cast<double>(line.Amount())) << ' ' << kLineEnd;
+        << FormatFloatExact(line.ForeignAmount()) << ' ' << FormatFloatExact(line.Rate()) << ' '
+        << FormatFloatExact(line.Amount()) << ' ' << kLineEnd;
 }
 
 void WriteOutlayRecord(const CExpenseLine& line, std::ostream& out) {
     out << line.DateText() << '@' << RecordText(line.Text()) << '@' << RecordText(line.Currency())
         << '@' << FormatAmount(line.ForeignAmount(), true) << '@' << FormatAmount(line.Rate(), true)
         << '@' << FormatAmount(line.Amount(), true) << kLineEnd;
-}
-
-std::unique_ptr<CTravelLine> ReadTravelRecord(std::istream& in) {
-    auto line = std::make_unique<CTravelLine>();
-    ParseTravelRecord(ReadLine(in), *line);
-    return line;
-}
-
-std::unique_ptr<CExpenseLine> ReadOutlayRecord(std::istream& in) {
-    auto line = std::make_unique<CExpenseLine>();
-    ParseOutlayRecord(ReadLine(in), *line);
-    return line;
 }
 
 void WriteClaimText(const CFerdixDoc& doc, std::ostream& out) {
@@ -679,9 +738,58 @@ void WriteClaim(CFerdixDoc& doc, std::ostream& out) {
     doc.SetModified(false);
 }
 
-void ReadClaim(CFerdixDoc& doc, std::istream& in) {
+ClaimVersion ProgramClaimVersion() {
+    return {kVersionNumbers[0], kVersionNumbers[1], kVersionNumbers[2]};
+}
+
+std::optional<ClaimVersion> ParseClaimVersion(std::string_view line) {
+    constexpr std::string_view kPrefix = "Versjon ";
+    if (!line.starts_with(kPrefix)) {
+        return std::nullopt;
+    }
+    std::size_t i = kPrefix.size();
+    // At most nine digits, so that a number always fits.
+    auto number = [&](int& out) {
+        std::size_t start = i;
+        out = 0;
+        while (i < line.size() && i - start < 9 && line[i] >= '0' && line[i] <= '9') {
+            out = out * 10 + (line[i] - '0');
+            ++i;
+        }
+        return i > start;
+    };
+    auto dot = [&] {
+        if (i < line.size() && line[i] == '.') {
+            ++i;
+            return true;
+        }
+        return false;
+    };
+    ClaimVersion v;
+    if (!number(v.major) || !dot() || !number(v.minor)) {
+        return std::nullopt;
+    }
+    if (dot()) {
+        number(v.build);
+    }
+    return v;
+}
+
+ClaimDamage ReadClaim(CFerdixDoc& doc, std::istream& in) {
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadClaim(doc, bytes);
+}
+
+ClaimDamage ReadClaim(CFerdixDoc& doc, std::string_view bytes) {
+    return ReadClaim(doc, bytes, ProgramClaimVersion());
+}
+
+ClaimDamage ReadClaim(CFerdixDoc& doc, std::string_view bytes, const ClaimVersion& program) {
+    ClaimDamage damage;
+    LayoutReader r(bytes, damage);
     doc.m_bOpenedByFramework = false;
-    std::string version = ReadLine(in);
+    std::string versionLine = r.in.Line();
+    r.Note({ClaimPart::VersionLine, {}, 0});
 
     doc.m_tDeparture = kNoDate;
     doc.m_tReturn = kNoDate;
@@ -699,26 +807,102 @@ void ReadClaim(CFerdixDoc& doc, std::istream& in) {
     if (view) {
         view->SetLoading(true);
     }
-    auto at = [&](std::size_t i) {
-        return i < version.size() ? static_cast<unsigned char>(version[i]) : 0u;
+    // The layout follows the version's numbers: 2.10 is newer than 2.3, not older.
+    std::optional<ClaimVersion> version = ParseClaimVersion(versionLine);
+    auto before = [](const ClaimVersion& a, int major, int minor) {
+        return a.major < major || (a.major == major && a.minor < minor);
     };
-    unsigned major = at(8);
-    unsigned minor = at(10);
-    if (major < '2' || (major == '2' && minor < '3')) {
-        ReadLegacyClaim(doc, in);
-    } else {
-        ReadBody(doc, in, false);
+    if (!version) {
+        damage.notAClaim = true;
+    } else if (before(program, version->major, version->minor)) {
+        damage.newer = version;
     }
+    ReadBody(doc, r, version && before(*version, 2, 3));
     if (view) {
         view->RefreshForm();
         view->SetLoading(false);
     }
     doc.RefreshStatusSum();
     doc.SetModified(false);
+    return damage;
 }
 
-void ReadLegacyClaim(CFerdixDoc& doc, std::istream& in) {
-    ReadBody(doc, in, true);
+namespace {
+
+std::string CountText(int n) {
+    return IntToText(n);
+}
+
+std::string PartText(const ClaimPart& part) {
+    switch (part.kind) {
+        case ClaimPart::VersionLine:
+            return "Versjon";
+        case ClaimPart::SavedLine:
+            return "Lagret";
+        case ClaimPart::Field:
+            return std::string(part.key);
+        case ClaimPart::TravelCount:
+            return "Antall reisespesifikasjoner";
+        case ClaimPart::TravelRecord:
+            return "reisespesifikasjon nr. " + CountText(part.number);
+        case ClaimPart::OutlayCount:
+            return "Antall hotellutlegg";
+        case ClaimPart::OutlayRecord:
+            return "hotellutlegg nr. " + CountText(part.number);
+        case ClaimPart::Allowances:
+            return std::string(ByStandard("godtgjøringene"_cp, "godtgjeringane"));
+    }
+    return {};
+}
+
+std::string VersionText(const ClaimVersion& v) {
+    return IntToText(v.major) + "." + IntToText(v.minor) + "." + IntToText(v.build);
+}
+
+}  // namespace
+
+MessageRequest DamagedClaimMessage(const std::string& path, const ClaimDamage& damage) {
+    MessageRequest m;
+    m.caption = std::string(ByStandard("Skadet reiseregning", "Skadd reiserekning"));
+    m.icon = MsgIcon::Exclamation;
+    std::string& t = m.text;
+    t = std::string(ByStandard("Reiseregningen\n", "Reiserekninga\n")) + path +
+        std::string(ByStandard("\nkunne ikke leses hel:\n", "\nkunne ikkje lesast heil:\n"));
+    if (damage.notAClaim) {
+        t += std::string(ByStandard(
+            "\n- Den første linjen er ikke «Versjon» med et versjonsnummer, så filen er kanskje "
+            "ikke en reiseregning."_cp,
+            "\n- Den første linja er ikkje «Versjon» med eit versjonsnummer, så fila er kanskje "
+            "ikkje ei reiserekning."_cp));
+    }
+    if (damage.newer) {
+        t += std::string(ByStandard("\n- Den er lagret av Ferdix ", "\n- Ho er lagra av Ferdix ")) +
+             VersionText(*damage.newer) +
+             std::string(
+                 ByStandard(", en nyere versjon enn denne (", ", ein nyare versjon enn denne (")) +
+             VersionText(ProgramClaimVersion()) +
+             std::string(ByStandard(
+                 "). Det den nyere versjonen har lagt til, kan mangle eller være lest feil."_cp,
+                 "). Det den nyare versjonen har lagt til, kan mangle eller vere lese feil."));
+    }
+    if (damage.endedAt) {
+        t += std::string(ByStandard("\n- Filen slutter i «"_cp, "\n- Fila sluttar i «"_cp)) +
+             PartText(*damage.endedAt) +
+             std::string(ByStandard(
+                 "», før reiseregningen er slutt. Det som skulle stått derfra og ut, mangler."_cp,
+                 "», før reiserekninga er slutt. Det som skulle stått derifrå og ut, manglar."_cp));
+    }
+    for (const ClaimCountMismatch& c : damage.counts) {
+        t += std::string("\n- «"_cp) +
+             (c.travel ? "Antall reisespesifikasjoner" : "Antall hotellutlegg") +
+             std::string(ByStandard("» sier "_cp, "» seier "_cp)) + CountText(c.said) +
+             std::string(ByStandard(", men filen har ", ", men fila har ")) + CountText(c.found) +
+             ".";
+    }
+    t += std::string(ByStandard(
+        "\n\nDet som kunne leses, er tatt med. Se over reiseregningen før du bruker den."_cp,
+        "\n\nDet som kunne lesast, er teke med. Sjå over reiserekninga før du brukar ho."_cp));
+    return m;
 }
 
 }  // namespace ferdix

@@ -4,11 +4,15 @@
 
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "base/messages.h"
+#include "claim/claim_damage.h"
 #include "claim/expense_line.h"
 #include "claim/ferdix_doc.h"
 
@@ -20,23 +24,53 @@ void WriteClaim(CFerdixDoc& doc, std::ostream& out);
 // The same bytes without touching the profile or the modified mark.
 void WriteClaimText(const CFerdixDoc& doc, std::ostream& out);
 
-// Reads a claim of any supported version into the document. Never validates and never fails:
-// a damaged or foreign file is read by position for whatever it yields.
-void ReadClaim(CFerdixDoc& doc, std::istream& in);
-// The older layout, after the version line.
-void ReadLegacyClaim(CFerdixDoc& doc, std::istream& in);
+// Reads a claim of any supported version into the document: by position, for whatever it
+// yields, and never fails. What the file lacked is in the result.
+ClaimDamage ReadClaim(CFerdixDoc& doc, std::istream& in);
+ClaimDamage ReadClaim(CFerdixDoc& doc, std::string_view bytes);
+// As a program of the given version would read it.
+ClaimDamage ReadClaim(CFerdixDoc& doc, std::string_view bytes, const ClaimVersion& program);
 
-// The value of a "Key: value" line: everything after the next ":" and one more character.
-std::string ReadKeyedLine(std::istream& in);
-// A text of one or more lines closed by 0xA4, after the next ":" and one more character.
-std::string ReadMultiLineText(std::istream& in);
+// The message about a damaged claim read from path, in the written standard in force.
+MessageRequest DamagedClaimMessage(const std::string& path, const ClaimDamage& damage);
+
+// The pieces of the layout, read from the bytes of a file. Each piece that had to stop at the
+// end of the bytes (a line without its line end, a key, word or end mark that never came)
+// marks the reader as ended.
+class ClaimTextReader {
+  public:
+    explicit ClaimTextReader(std::string_view bytes) : m_s(bytes) {}
+
+    // One whole line, without its line end; a NUL ends the text as it ends a C string.
+    std::string Line();
+    // The value of a "Key: value" line: everything after the next ":" and one more character.
+    std::string KeyedLine();
+    // A text of one or more lines closed by 0xA4, after the next ":" and one more character.
+    std::string MultiLineText();
+    // One record line into a new line object; never null.
+    std::unique_ptr<CTravelLine> TravelRecord();
+    std::unique_ptr<CExpenseLine> OutlayRecord();
+    // White space skipped, then a run of other characters.
+    std::string Word();
+    void SkipBlanks();
+    // Through the next occurrence of c.
+    void SkipThrough(char c);
+    // Whether the line from here holds c.
+    bool LineHolds(char c) const;
+    bool AtEnd() const { return m_i >= m_s.size(); }
+    bool Ended() const { return m_ended; }
+
+  private:
+    void SkipKey();
+
+    std::string_view m_s;
+    std::size_t m_i = 0;
+    bool m_ended = false;
+};
 
 // One record line each, CR LF included.
 void WriteTravelRecord(const CTravelLine& line, std::ostream& out);
 void WriteOutlayRecord(const CExpenseLine& line, std::ostream& out);
-// One line from the stream into a new line object; never null.
-std::unique_ptr<CTravelLine> ReadTravelRecord(std::istream& in);
-std::unique_ptr<CExpenseLine> ReadOutlayRecord(std::istream& in);
 
 // The fields of the traveller block and trip header (lines 3 to 25) and of the closing block
 // (lines 32 to 48), in file order. One table serves the writer, the reader and the JSON output.

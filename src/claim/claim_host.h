@@ -41,9 +41,11 @@ class IClaimView {
     virtual void SetLoading(bool loading) { (void)loading; }
     // Shows the form for a new or opened claim.
     virtual void InitialiseForm() {}
-    // Moves the focus through the identity-number field and back, so that the field being
-    // edited hands its text to the claim.
+    // The field being edited hands its text to the claim as leaving it would; the focus stays.
     virtual void HandOverFocus() {}
+    // The same for the recovery copy while the user types: only what can be stored without a
+    // word and without changing the field.
+    virtual void HandOverTextInProgress() {}
     // Puts a text into the form's field with this control id.
     virtual void SetFieldText(int controlId, const std::string& text) {
         (void)controlId;

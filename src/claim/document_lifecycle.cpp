@@ -69,10 +69,24 @@ void CFerdixDoc::ShowOpenFailed(const std::string& path) {
         return;
     MessageRequest m;
     m.caption = std::string(ByStandard("Feil ved åpning"_cp, "Feil ved opning"));
-    m.text = std::string(ByStandard("Kan ikke lese filen\n"_cp, "Kan ikkje lese fila\n")) +
-             Utf8ToCp1252(path);
+    // The path as the file system has it; the platform shows its UTF-8 as such.
+    m.text = std::string(ByStandard("Kan ikke lese filen\n"_cp, "Kan ikkje lese fila\n")) + path;
     m.icon = MsgIcon::Exclamation;
     m_pHost->ShowMessage(m);
+}
+
+void CFerdixDoc::ReportDamage(const std::string& path, const ClaimDamage& damage) {
+    if (!damage.Any()) {
+        return;
+    }
+    // What is shown is not what the file holds.
+    SetModified(true);
+    if (m_pHost) {
+        std::string name = path.empty() ? std::string(ByStandard("(ny reiseregning uten navn)",
+                                                                 "(ny reiserekning utan namn)"))
+                                        : path;
+        m_pHost->ShowMessage(DamagedClaimMessage(name, damage));
+    }
 }
 
 void CFerdixDoc::ShowSaveFailed() {
@@ -102,8 +116,7 @@ void CFerdixDoc::OnFileOpen() {
     if (m_pView) {
         m_pView->SetLoading(true);
     }
-    std::istringstream in(bytes);
-    ReadClaim(*this, in);
+    ClaimDamage damage = ReadClaim(*this, bytes);
     // The title names the file only once it has been read. The path name of a claim opened
     // before must not stay behind, or a later save could write this claim into that file.
     m_strPathName.clear();
@@ -116,6 +129,7 @@ void CFerdixDoc::OnFileOpen() {
     if (m_pHost) {
         m_pHost->AddToRecentFiles(*path);
     }
+    ReportDamage(*path, damage);
 }
 
 bool CFerdixDoc::WriteClaimFile(const std::string& path, bool withNul) {
@@ -218,17 +232,18 @@ bool CFerdixDoc::SaveModified() {
     }
 }
 
-void CFerdixDoc::Serialize(std::string& buffer, bool storing) {
+ClaimDamage CFerdixDoc::Serialize(std::string& buffer, bool storing) {
+    ClaimDamage damage;
     if (storing) {
         std::ostringstream out;
         WriteClaim(*this, out);
         buffer = out.str();
     } else {
-        std::istringstream in(buffer);
-        ReadClaim(*this, in);
+        damage = ReadClaim(*this, buffer);
         m_bOpenedByFramework = true;
     }
     SetModified(false);
+    return damage;
 }
 
 bool CFerdixDoc::OpenDocumentFile(const std::string& path) {
@@ -243,7 +258,7 @@ bool CFerdixDoc::OpenDocumentFile(const std::string& path) {
     if (m_pView) {
         m_pView->SetLoading(true);
     }
-    Serialize(bytes, false);
+    ClaimDamage damage = Serialize(bytes, false);
     m_strPathName = path;
     SetTitle(FileNameOf(path));
     if (m_pView) {
@@ -254,6 +269,7 @@ bool CFerdixDoc::OpenDocumentFile(const std::string& path) {
     if (m_pHost) {
         m_pHost->AddToRecentFiles(path);
     }
+    ReportDamage(path, damage);
     return true;
 }
 
@@ -275,8 +291,7 @@ void CFerdixDoc::OpenRecoveredClaim(const std::string& bytes, const std::string&
     if (m_pView) {
         m_pView->SetLoading(true);
     }
-    std::istringstream in(bytes);
-    ReadClaim(*this, in);
+    ClaimDamage damage = ReadClaim(*this, bytes);
     m_bOpenedByFramework = !oldPath.empty();
     m_strPathName = oldPath;
     SetTitle(oldPath.empty() ? std::string(kUntitled) : FileNameOf(oldPath));
@@ -286,12 +301,29 @@ void CFerdixDoc::OpenRecoveredClaim(const std::string& bytes, const std::string&
     }
     RefreshStatusSum();
     SetModified(true);
+    ReportDamage(oldPath, damage);
 }
 
 bool CFerdixDoc::DoFileSave() {
-    std::string path = m_strPathName;
+    // Where Ctrl+S would write: the framework's path name, or the full path the title holds
+    // after the own Open or Save As.
+    std::string path = SavePath();
+    if (path.empty()) {
+        path = m_strPathName;
+    }
     if (!path.empty() && !CanReplaceFile(path)) {
         path.clear();
+    }
+    if (!path.empty() && !m_bOpenedByFramework && path != m_strPathName) {
+        // Named by its title: saved as Ctrl+S saves it.
+        std::string saved;
+        if (!SaveClaimToFile(path, &saved)) {
+            return false;
+        }
+        if (m_pHost) {
+            m_pHost->AddToRecentFiles(saved);
+        }
+        return true;
     }
     if (path.empty()) {
         if (!m_pHost) {
@@ -316,7 +348,9 @@ bool CFerdixDoc::DoFileSave() {
         ShowSaveFailed();
         return false;
     }
+    // Named by the path name from now on, so that a later Save writes here too.
     m_strPathName = path;
+    m_bOpenedByFramework = true;
     SetTitle(FileNameOf(path));
     SetModified(false);
     return true;

@@ -5,9 +5,9 @@
 
 namespace ferdix {
 
-void CExpenseLine::SetDate(std::string_view text) {
+void CExpenseLine::SetDate(std::string_view text, DateReading reading) {
     DateParts d;
-    m_tDate = ParseDate(text, d) ? CivilTime{d.year, d.month, d.day, 0, 0, 0} : kNoDate;
+    m_tDate = ParseDate(text, d, reading) ? CivilTime{d.year, d.month, d.day, 0, 0, 0} : kNoDate;
 }
 
 void CExpenseLine::SetForeignAmount(float value) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/civil_time.h"
+#include "base/text_convert.h"
 #include "rates/currencies.h"
 
 namespace ferdix {
@@ -18,7 +19,7 @@ class CExpenseLine {
     CExpenseLine& operator=(const CExpenseLine&) = default;
 
     // A valid date gives that day at 00:00:00, anything else kNoDate.
-    void SetDate(std::string_view text);
+    void SetDate(std::string_view text, DateReading reading = DateReading::Typed);
     void SetText(std::string text) { m_strText = std::move(text); }
     void SetCurrency(std::string code) { m_strCurrency = std::move(code); }
     // Both recompute the amount in kroner from factor, rate and foreign amount.

@@ -163,10 +163,10 @@ void CFerdixDoc::ShowWarning(std::string_view caption, std::string_view text) {
 }
 
 void CFerdixDoc::SetDate(CivilTime& value, int& dateSet, int& timeSet, std::string_view text,
-                         std::string_view caption) {
+                         std::string_view caption, DateReading reading) {
     CivilTime before = value;
     DateParts d;
-    if (ParseDate(text, d)) {
+    if (ParseDate(text, d, reading)) {
         value = CivilTime{d.year, d.month, d.day, value.hour, value.minute, 0};
         dateSet = 1;
     } else {
@@ -206,12 +206,12 @@ void CFerdixDoc::SetTime(CivilTime& value, int& timeSet, std::string_view text,
     }
 }
 
-void CFerdixDoc::SetDepartureDate(std::string_view text) {
-    SetDate(m_tDeparture, m_bDepartureDateSet, m_bDepartureTimeSet, text, "Advarsel");
+void CFerdixDoc::SetDepartureDate(std::string_view text, DateReading reading) {
+    SetDate(m_tDeparture, m_bDepartureDateSet, m_bDepartureTimeSet, text, "Advarsel", reading);
 }
 
-void CFerdixDoc::SetReturnDate(std::string_view text) {
-    SetDate(m_tReturn, m_bReturnDateSet, m_bReturnTimeSet, text, "Feil");
+void CFerdixDoc::SetReturnDate(std::string_view text, DateReading reading) {
+    SetDate(m_tReturn, m_bReturnDateSet, m_bReturnTimeSet, text, "Feil", reading);
 }
 
 void CFerdixDoc::SetDepartureTime(std::string_view text) {
@@ -350,18 +350,25 @@ void CFerdixDoc::SetWrittenStandard(int standard) {
 
 void LoadRates(CFerdixDoc& doc) {
     if (const FileLocations* files = doc.Files()) {
-        LoadRates(doc.m_rates, doc.m_strRatesFrom, files->ferdixIni);
+        LoadRates(doc.m_rates, doc.m_strRatesFrom, LoadFerdixIni(*files));
     }
 }
 
 RatesSaveResult SaveRates(const CFerdixDoc& doc) {
     const FileLocations* files = doc.Files();
-    return SaveRates(doc.m_rates, files ? files->ferdixIni : std::string());
+    if (!files) {
+        return SaveRates(doc.m_rates, std::string());
+    }
+    // The office's date beside the user's rates tells a later start whether the office's
+    // rates have changed since.
+    std::string officeRatesFrom =
+        IniLayers(files->sharedFerdixIni).GetString("Informasjon", "SatserGyldigFra");
+    return SaveRates(doc.m_rates, files->ferdixIni, officeRatesFrom);
 }
 
 void LoadCountries(CFerdixDoc& doc) {
     if (const FileLocations* files = doc.Files()) {
-        LoadCountries(doc.m_countries, doc.m_strAbroadRatesFrom, files->landIni);
+        LoadCountries(doc.m_countries, doc.m_strAbroadRatesFrom, LoadLandIni(*files));
     }
 }
 

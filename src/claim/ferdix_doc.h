@@ -12,6 +12,7 @@
 #include "base/civil_time.h"
 #include "base/clock.h"
 #include "calc/allowance_table.h"
+#include "claim/claim_damage.h"
 #include "claim/claim_host.h"
 #include "claim/expense_line.h"
 #include "claim/traveller.h"
@@ -61,7 +62,8 @@ class CFerdixDoc {
     // The path of recent files, the command line and dropped files: asks SaveModified, reads
     // the whole file and names the claim by its path.
     bool OpenDocumentFile(const std::string& path);
-    // Saving on that path: to the path name when it is writable, else after a save dialog.
+    // The save the question before closing offers: where a Save would write when that file is
+    // writable, else after a save dialog.
     bool DoFileSave();
     // The full path a Save would write to; empty for an untitled claim.
     std::string SavePath() const;
@@ -69,8 +71,9 @@ class CFerdixDoc {
     // the path it had (framework style; empty: untitled), and modified, so that nothing in it
     // is taken as saved. Asks nothing.
     void OpenRecoveredClaim(const std::string& bytes, const std::string& oldPath);
-    // The claim as the text of a file, read (loading) or written (storing).
-    void Serialize(std::string& buffer, bool storing);
+    // The claim as the text of a file, read (loading; what the file lacked is returned) or
+    // written (storing).
+    ClaimDamage Serialize(std::string& buffer, bool storing);
     // The starting folder of the file dialogs ("Standard lagreområde"), empty for none.
     void SetDefaultClaimFolder(std::string folder) { m_strDefaultClaimFolder = std::move(folder); }
 
@@ -108,9 +111,9 @@ class CFerdixDoc {
     void RecomputeOtherTransport();
 
     // Departure and return; bad texts are reported in message boxes.
-    void SetDepartureDate(std::string_view text);
+    void SetDepartureDate(std::string_view text, DateReading reading = DateReading::Typed);
     void SetDepartureTime(std::string_view text);
-    void SetReturnDate(std::string_view text);
+    void SetReturnDate(std::string_view text, DateReading reading = DateReading::Typed);
     void SetReturnTime(std::string_view text);
     std::string DepartureDateText() const;
     std::string DepartureTimeText() const;
@@ -221,13 +224,15 @@ class CFerdixDoc {
     void StoreText(std::string& field, std::string_view text);
     void ShowWarning(std::string_view caption, std::string_view text);
     void SetDate(CivilTime& value, int& dateSet, int& timeSet, std::string_view text,
-                 std::string_view caption);
+                 std::string_view caption, DateReading reading);
     void SetTime(CivilTime& value, int& timeSet, std::string_view text,
                  std::string_view noDateText);
     void ResetForNewClaim();
     bool WriteClaimFile(const std::string& path, bool withNul);
     void ShowSaveFailed();
     void ShowOpenFailed(const std::string& path);
+    // A claim read from a damaged file is shown as what it is: modified, and told about.
+    void ReportDamage(const std::string& path, const ClaimDamage& damage);
     std::optional<std::string> AskPath(bool save);
 
     const IClock* m_pClock;

@@ -153,7 +153,7 @@ std::string CTraveller::DutyStationNumberText() const {
 }
 
 std::string TaxPercentToText(float percent) {
-    return percent < 0.1f ? std::string() : FormatShortG(static_cast<double>(percent));
+    return percent < 0.1f ? std::string() : FormatFloatExact(percent);
 }
 
 std::string CTraveller::TaxPercentText() const {

@@ -87,8 +87,9 @@ class CTraveller {
     CFerdixDoc* m_pOwner;
 };
 
-// The tax percent's text in the profile and the claim file: shortest form with at most 6
-// significant digits and a full stop; empty below 0.1.
+// The tax percent's text in the form, the profile and the claim file: shortest form with 6
+// significant digits, more where the value needs them to read back, and a full stop; empty
+// below 0.1.
 std::string TaxPercentToText(float percent);
 
 }  // namespace ferdix

@@ -126,6 +126,7 @@ void CFerdixView::SetColumns() {
 }
 
 void CFerdixView::ClearForm() {
+    m_bFilling = true;
     for (int id : {kIdPersonId, kIdName, kIdStreet, kIdTaxMunicipality, kIdPostcode,
                    kIdMunicipalityNumber, kIdPostTown, kIdTripOtherText, kIdPurpose,
                    kIdDepartureDate, kIdReturnDate, kIdReturnTime, kIdDepartureTime, kIdPosition,
@@ -164,9 +165,13 @@ void CFerdixView::ClearForm() {
     m_controls.SetCheck(kIdHotel, true);
     m_controls.SetCheck(kIdAdminDomestic, true);
     m_controls.SetText(kIdWrittenDate, "");
+    ShowKronerEntries();
+    m_nTypedIn = 0;
+    m_bFilling = false;
 }
 
 void CFerdixView::RefreshForm() {
+    m_bFilling = true;
     const CTraveller& t = m_doc.Traveller();
     m_controls.SetText(kIdPersonId, t.PersonId());
     m_controls.SetText(kIdName, t.Name());
@@ -233,6 +238,9 @@ void CFerdixView::RefreshForm() {
     for (int id : {kIdHotel, kIdBoardingHouse, kIdLodgingOther}) {
         m_controls.Enable(id, overnight);
     }
+    ShowKronerEntries();
+    m_nTypedIn = 0;
+    m_bFilling = false;
 }
 
 void CFerdixView::ShowLineValue(int field, int line, int column) {
@@ -280,12 +288,37 @@ void CFerdixView::WriteRateField(int field, float value) {
     m_controls.SetText(field, FormatAmount(value, true));
 }
 
+// The field being edited hands its text to the claim as leaving it would, while the focus, and
+// with it the form's scroll position, stays where it is.
 void CFerdixView::HandOverFocus() {
-    int had = m_controls.GetFocus();
-    // Through the identity-number field, or away from it when it is the one being edited, so
-    // that its own text reaches the claim too.
-    m_controls.SetFocus(had == kIdPersonId ? 0 : kIdPersonId);
-    m_controls.SetFocus(had);
+    int id = m_controls.GetFocus();
+    if (id == 0 || m_bLoading) {
+        return;
+    }
+    m_bHandingOver = true;
+    OnLeave(id);
+    m_bHandingOver = false;
+}
+
+void CFerdixView::HandOverTextInProgress() {
+    int id = m_controls.GetFocus();
+    // A field only visited is no edit: it keeps its value until it is left. While the form
+    // is cleared or refreshed its fields hold the claim's values, or the last claim's.
+    if (id == 0 || id != m_nTypedIn || m_bLoading || m_bFilling) {
+        return;
+    }
+    if (BindTravellerLeave(id, true) || BindTripLeave(id, true)) {
+        return;
+    }
+    if (id == kIdDayCountry) {
+        StoreCountry(id, m_controls.GetText(id));
+    }
+}
+
+void CFerdixView::MoveFocus(int id) {
+    if (!m_bHandingOver) {
+        m_controls.SetFocus(id);
+    }
 }
 
 void CFerdixView::SetFieldText(int controlId, const std::string& text) {
@@ -302,6 +335,9 @@ void CFerdixView::RelabelForm() {
 // Field binding.
 
 void CFerdixView::OnChange(int id) {
+    if (id == m_controls.GetFocus() && !m_bFilling) {
+        m_nTypedIn = id;
+    }
     if (BindGridChange(id)) {
         return;
     }
@@ -366,6 +402,9 @@ bool CFerdixView::BindGridChange(int id) {
 }
 
 void CFerdixView::OnLeave(int id) {
+    if (id == m_nTypedIn && !m_bHandingOver) {
+        m_nTypedIn = 0;
+    }
     if (BindTravellerLeave(id) || BindTripLeave(id)) {
         return;
     }
@@ -431,11 +470,21 @@ void CFerdixView::OnLeave(int id) {
     }
 }
 
-bool CFerdixView::BindTravellerLeave(int id) {
+bool CFerdixView::BindTravellerLeave(int id, bool quiet) {
     CTraveller& t = m_doc.Traveller();
     std::string text = m_controls.GetText(id);
+    // The field shows the stored value again, once the user has left it.
+    auto show = [&](const std::string& stored) {
+        if (!quiet) {
+            m_controls.SetText(id, stored);
+        }
+    };
     switch (id) {
         case kIdPersonId:
+            // A changed number reads the traveller's profile into the form: only on leaving.
+            if (quiet) {
+                return true;
+            }
             t.SetPersonId(text);
             m_controls.SetText(id, t.PersonId());
             return true;
@@ -447,7 +496,7 @@ bool CFerdixView::BindTravellerLeave(int id) {
             return true;
         case kIdPostcode:
             t.SetPostcodeNumber(TextToInt(text));
-            m_controls.SetText(id, t.Postcode());
+            show(t.Postcode());
             return true;
         case kIdPostTown:
             t.SetPostTown(text);
@@ -457,7 +506,7 @@ bool CFerdixView::BindTravellerLeave(int id) {
             return true;
         case kIdBankAccount:
             t.SetAccountNumber(text);
-            m_controls.SetText(id, t.AccountNumber());
+            show(t.AccountNumber());
             return true;
         case kIdAgency:
             t.SetAgency(text);
@@ -470,19 +519,19 @@ bool CFerdixView::BindTravellerLeave(int id) {
             return true;
         case kIdMunicipalityNumber:
             t.SetMunicipalityNumber(TextToInt(text));
-            m_controls.SetText(id, t.MunicipalityNumberText());
+            show(t.MunicipalityNumberText());
             return true;
         case kIdEmployeeNumber:
             t.SetEmployeeNumber(TextToInt(text));
-            m_controls.SetText(id, t.EmployeeNumberText());
+            show(t.EmployeeNumberText());
             return true;
         case kIdTaxPercent:
             t.SetTaxPercent(ParseAmount(text));
-            m_controls.SetText(id, t.TaxPercentText());
+            show(t.TaxPercentText());
             return true;
         case kIdDutyStation:
             t.SetDutyStationNumber(TextToInt(text));
-            m_controls.SetText(id, t.DutyStationNumberText());
+            show(t.DutyStationNumberText());
             return true;
         case kIdAccountToCharge:
             t.SetAccountToCharge(text);
@@ -492,8 +541,18 @@ bool CFerdixView::BindTravellerLeave(int id) {
     }
 }
 
-bool CFerdixView::BindTripLeave(int id) {
+bool CFerdixView::BindTripLeave(int id, bool quiet) {
     std::string text = m_controls.GetText(id);
+    // A date or time half typed would raise a message or clear its partner: in progress, only
+    // a text accepted as it stands is taken.
+    auto dateWaits = [&] {
+        DateParts date;
+        return quiet && !ParseDate(text, date);
+    };
+    auto timeWaits = [&] {
+        int hour = 0, minute = 0;
+        return quiet && !ParseTime(text, hour, minute);
+    };
     switch (id) {
         case kIdTripOtherText:
             m_doc.SetConcerns(text.substr(0, 25));
@@ -502,24 +561,37 @@ bool CFerdixView::BindTripLeave(int id) {
             m_doc.SetPurpose(text);
             return true;
         case kIdDepartureDate:
-            m_doc.SetDepartureDate(text);
-            m_controls.SetText(kIdDepartureDate, m_doc.DepartureDateText());
-            m_controls.SetText(kIdDepartureTime, m_doc.DepartureTimeText());
-            return true;
         case kIdDepartureTime:
-            m_doc.SetDepartureTime(text);
-            m_controls.SetText(kIdDepartureDate, m_doc.DepartureDateText());
-            m_controls.SetText(kIdDepartureTime, m_doc.DepartureTimeText());
+            if (id == kIdDepartureDate
+                    ? dateWaits()
+                    : timeWaits() || (quiet && m_doc.DepartureDateText().empty())) {
+                return true;
+            }
+            if (id == kIdDepartureDate) {
+                m_doc.SetDepartureDate(text);
+            } else {
+                m_doc.SetDepartureTime(text);
+            }
+            if (!quiet) {
+                m_controls.SetText(kIdDepartureDate, m_doc.DepartureDateText());
+                m_controls.SetText(kIdDepartureTime, m_doc.DepartureTimeText());
+            }
             return true;
         case kIdReturnDate:
-            m_doc.SetReturnDate(text);
-            m_controls.SetText(kIdReturnDate, m_doc.ReturnDateText());
-            m_controls.SetText(kIdReturnTime, m_doc.ReturnTimeText());
-            return true;
         case kIdReturnTime:
-            m_doc.SetReturnTime(text);
-            m_controls.SetText(kIdReturnDate, m_doc.ReturnDateText());
-            m_controls.SetText(kIdReturnTime, m_doc.ReturnTimeText());
+            if (id == kIdReturnDate ? dateWaits()
+                                    : timeWaits() || (quiet && m_doc.ReturnDateText().empty())) {
+                return true;
+            }
+            if (id == kIdReturnDate) {
+                m_doc.SetReturnDate(text);
+            } else {
+                m_doc.SetReturnTime(text);
+            }
+            if (!quiet) {
+                m_controls.SetText(kIdReturnDate, m_doc.ReturnDateText());
+                m_controls.SetText(kIdReturnTime, m_doc.ReturnTimeText());
+            }
             return true;
         case kIdLodging:
             m_doc.SetLodging(text);
@@ -536,7 +608,7 @@ bool CFerdixView::BindTripLeave(int id) {
             m_doc.SetRemarks(text);
             return true;
         case kIdWrittenDate: {
-            std::string normal = DayFirstDateOf(text);
+            std::string normal = quiet ? std::string() : DayFirstDateOf(text);
             if (!normal.empty()) {
                 m_controls.SetText(id, normal);
             }
@@ -703,7 +775,7 @@ void CFerdixView::OutlayCurrencyChanged(bool leaving) {
     m_controls.Enable(kIdOutlayRate, !nok);
     m_controls.Enable(kIdOutlaySum, nok);
     if (leaving) {
-        m_controls.SetFocus(nok ? kIdOutlaySum : kIdOutlayAmount);
+        MoveFocus(nok ? kIdOutlaySum : kIdOutlayAmount);
     }
 }
 
@@ -711,6 +783,28 @@ void CFerdixView::EnableTravelAmounts(bool foreign, bool kroner) {
     m_controls.Enable(kIdTravelAmount, foreign);
     m_controls.Enable(kIdTravelRate, foreign);
     m_controls.Enable(kIdTravelSum, kroner);
+}
+
+// The entry rows as their currency boxes say: a kroner code takes the kroner sum, never a
+// foreign amount or rate. Run wherever the boxes get their text other than by typing.
+void CFerdixView::ShowKronerEntries() {
+    std::string outlay = m_controls.GetText(kIdOutlayCurrency);
+    m_outlayEntry.SetCurrency(outlay);
+    if (IsNokCurrency(outlay)) {
+        m_controls.Enable(kIdOutlayAmount, false);
+        m_controls.Enable(kIdOutlayRate, false);
+        m_controls.Enable(kIdOutlaySum, true);
+    }
+    std::string travel = m_controls.GetText(kIdTravelCurrency);
+    m_travelEntry.SetCurrency(travel);
+    // A car leg keeps its own rule: no sum, no currency.
+    if (IsCarTransport(m_controls.GetText(kIdTravelMeans))) {
+        return;
+    }
+    m_controls.Enable(kIdTravelCurrency, true);
+    if (travel.starts_with("NOK")) {
+        EnableTravelAmounts(false, true);
+    }
 }
 
 void CFerdixView::TravelCurrencyLeft() {
@@ -725,10 +819,10 @@ void CFerdixView::TravelCurrencyLeft() {
         for (int f : {kIdTravelAmount, kIdTravelRate, kIdTravelSum, kIdTravelCurrency}) {
             m_controls.Enable(f, false);
         }
-        m_controls.SetFocus(kIdTravelRegister);
+        MoveFocus(kIdTravelRegister);
     } else {
         EnableTravelAmounts(!nok, nok);
-        m_controls.SetFocus(nok ? kIdTravelSum : kIdTravelAmount);
+        MoveFocus(nok ? kIdTravelSum : kIdTravelAmount);
     }
 }
 
@@ -770,6 +864,7 @@ void CFerdixView::RegisterTravelLine() {
     m_controls.SetFocus(kIdTravelDate);
     m_controls.Enable(kIdTravelSum, true);
     m_controls.Enable(kIdTravelCurrency, true);
+    ShowKronerEntries();
 }
 
 void CFerdixView::RegisterOutlayLine() {
@@ -786,6 +881,7 @@ void CFerdixView::RegisterOutlayLine() {
     m_doc.AddOutlayLine(std::move(line));
     FillOutlayList();
     m_controls.SetFocus(kIdOutlayDate);
+    ShowKronerEntries();
 }
 
 int CFerdixView::SelectedLinePosition(int list) const {
@@ -934,10 +1030,8 @@ void CFerdixView::ShowMealRates() {
 }
 
 void CFerdixView::RegisterPersonDetails() {
-    int had = m_controls.GetFocus();
-    m_controls.SetFocus(had == kIdPersonId ? 0 : kIdPersonId);
+    HandOverFocus();
     m_doc.WriteProfile();
-    m_controls.SetFocus(had);
 }
 
 void CFerdixView::EditKmSoFar() {

@@ -53,6 +53,7 @@ class CFerdixView final : public IFormEvents, public IClaimView {
     void RefreshForm() override;
     void SetLoading(bool loading) override { m_bLoading = loading; }
     void HandOverFocus() override;
+    void HandOverTextInProgress() override;
     void SetFieldText(int controlId, const std::string& text) override;
     void RecomputeMileageRows() override;
     void RelabelForm() override;
@@ -97,14 +98,19 @@ class CFerdixView final : public IFormEvents, public IClaimView {
     void ShowLineValue(int field, int line, int column);
     void WriteRateField(int field, float value);
     bool BindGridChange(int id);
-    bool BindTravellerLeave(int id);
-    bool BindTripLeave(int id);
+    // `quiet`: the text in progress, stored as leaving stores it but without a message, without
+    // rewriting the field and without what only leaving may do (reading a profile).
+    bool BindTravellerLeave(int id, bool quiet = false);
+    bool BindTripLeave(int id, bool quiet = false);
+    // A focus move a leave asks for; none while the edit in progress is handed over.
+    void MoveFocus(int id);
     void PickCountry(int id);
     void StoreCountry(int id, std::string_view text);
     void OutlayCurrencyChanged(bool leaving);
     void TravelCurrencyLeft();
     void TransportLeft();
     void EnableTravelAmounts(bool foreign, bool kroner);
+    void ShowKronerEntries();
     void ScrollPage(int direction);
     // The claim-list position of the first selected row, -1 without a selection.
     int SelectedLinePosition(int list) const;
@@ -113,6 +119,9 @@ class CFerdixView final : public IFormEvents, public IClaimView {
     IFormControls& m_controls;
     IViewHost* m_pHost;
     bool m_bLoading = false;
+    bool m_bHandingOver = false;
+    int m_nTypedIn = 0;       // the focused field, once its text changed; 0 after it was left
+    bool m_bFilling = false;  // clearing or refreshing: the fields show no edit of the user
     int m_nOvernight = 1;
     CTravelLine m_travelEntry;
     CExpenseLine m_outlayEntry;

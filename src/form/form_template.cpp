@@ -100,9 +100,9 @@ constexpr ControlTemplate Country(int id, int top) {
 constexpr ControlTemplate Description(int id, int top) {
     return Field(id, {kSideX, top, kSideWidth, kFieldHeight});
 }
-// Advice button: reachable by mouse; Tab goes from amount to amount.
+// Advice button beside a deduction amount; Tab reaches it after the amount.
 constexpr ControlTemplate Help(int id, int top) {
-    return Make(id, ControlKind::PushButton, "?", {kHelpX, top, 14, kFieldHeight}, false, 0);
+    return Make(id, ControlKind::PushButton, "?", {kHelpX, top, 14, kFieldHeight}, true, 0);
 }
 
 // clang-format off

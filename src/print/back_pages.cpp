@@ -24,6 +24,12 @@ std::string UnsignedText(std::int64_t value) {
     return std::to_string(static_cast<std::uint32_t>(value));
 }
 
+// A list line's cell from x1 to x2: the 64 units above the rule it rests on, less 2 under
+// the rule above it.
+Cell LineCell(GridPainter& p, int x1, int x2) {
+    return Cell{x1, p.Row(0) - kLinePitch + 2, x2, p.Row(0)};
+}
+
 void SetTravelColumns(GridPainter& p) {
     static constexpr int kCols[14] = {0,    151,  279,  583,  888,  1015, 1116,
                                       1217, 1318, 1470, 1649, 1877, 862,  1067};
@@ -44,19 +50,22 @@ void DrawTravelLines(GridPainter& p, const PageContext& ctx, const BackSheet& s)
     const auto& lines = ctx.doc.m_travelLines;
     p.Row(0) = kTravelLinesTop + kLinePitch;
     std::size_t to = std::min(s.travelTo, lines.size());
+    p.SetValueFont(ctx.BaseValueFont());
     for (std::size_t i = s.travelFrom; i < to; ++i) {
         const CTravelLine& line = *lines[i];
-        p.DrawCellTextCentred(line.DateText(), 0, 1, 0);
-        p.DrawCellTextCentred(line.StartTimeText(), 1, 2, 0);
-        p.DrawCellText(line.Text(), 2, 0);
-        p.DrawCellText(line.To(), 3, 0);
-        p.DrawCellTextCentred(line.ArrivalTimeText(), 4, 5, 0);
-        p.DrawCellText(line.Transport(), 5, 0);
-        p.DrawCellTextRight(line.KmText(), 7, 0);
-        p.DrawCellTextCentred(line.Currency(), 7, 8, 0);
-        p.DrawCellTextRight(line.ForeignAmountText(), 9, 0);
-        p.DrawCellTextRight(line.RateText(), 10, 0);
-        p.DrawCellTextRight(line.AmountText(), 11, 0);
+        // The columns are cells 2 units below the rule over the line.
+        auto cell = [&p](int c1, int c2) { return LineCell(p, p.Col(c1), p.Col(c2)); };
+        p.FitCellTextCentred(line.DateText(), 0, 1, 0, cell(0, 1));
+        p.FitCellTextCentred(line.StartTimeText(), 1, 2, 0, cell(1, 2));
+        p.FitCellText(line.Text(), 2, 0, cell(2, 3));
+        p.FitCellText(line.To(), 3, 0, cell(3, 4));
+        p.FitCellTextCentred(line.ArrivalTimeText(), 4, 5, 0, cell(4, 5));
+        p.FitCellText(line.Transport(), 5, 0, cell(5, 6));
+        p.FitCellTextRight(line.KmText(), 7, 0, cell(6, 7));
+        p.FitCellTextCentred(line.Currency(), 7, 8, 0, cell(7, 8));
+        p.FitCellTextRight(line.ForeignAmountText(), 9, 0, cell(8, 9));
+        p.FitCellTextRight(line.RateText(), 10, 0, cell(9, 10));
+        p.FitCellTextRight(line.AmountText(), 11, 0, cell(10, 11));
         p.Line(0, p.Row(0), kFrameRight, p.Row(0));
         p.Row(0) += kLinePitch;
     }
@@ -73,12 +82,14 @@ void DrawTravelSums(GridPainter& p, const PageContext& ctx) {
     std::int64_t soFar = doc.Traveller().KmSoFar();
     // Resting on the last sums row, left of its label: 32 units below it, as the original had
     // it, it ran into the instructions for one's own car.
-    p.Text(305, p.Row(3) - p.TextHeight() - 3,
-           doc.LineValueText(BoardLodgingDaysCovered, kCountColumn));
-    p.DrawCellTextRight(UnsignedText(car), 7, 1);
-    p.DrawCellTextRight(FormatAmount(doc.TravelSum(), true), 11, 1);
-    p.DrawCellTextRight(doc.Traveller().KmSoFarText(), 7, 2);
-    p.DrawCellTextRight(UnsignedText(car + soFar), 7, 3);
+    p.SetValueFont(ctx.BaseValueFont());
+    auto row = [&p](int x1, int x2, int r) { return Cell{x1, p.Row(r - 1), x2, p.Row(r)}; };
+    p.FitText(doc.LineValueText(BoardLodgingDaysCovered, kCountColumn), row(302, p.Col(3), 3), 305,
+              p.Row(3) - p.TextHeight() - 3, Anchor::Left);
+    p.FitCellTextRight(UnsignedText(car), 7, 1, row(p.Col(13), p.Col(7), 1));
+    p.FitCellTextRight(FormatAmount(doc.TravelSum(), true), 11, 1, row(p.Col(10), p.Col(11), 1));
+    p.FitCellTextRight(doc.Traveller().KmSoFarText(), 7, 2, row(p.Col(13), p.Col(7), 2));
+    p.FitCellTextRight(UnsignedText(car + soFar), 7, 3, row(p.Col(13), p.Col(7), 3));
 }
 
 void DrawTravelHeader(GridPainter& p, const PageContext& ctx, bool continued) {
@@ -221,20 +232,23 @@ void DrawOutlayLines(GridPainter& p, const PageContext& ctx, const BackSheet& s)
     int top = p.Row(0);
     p.Row(0) = top + kOutlayLinesTop;
     std::size_t to = std::min(s.outlayTo, doc.m_outlayLines.size());
+    p.SetValueFont(ctx.BaseValueFont());
+    auto cell = [&p](int c1, int c2) { return LineCell(p, p.Col(c1), p.Col(c2)); };
     for (std::size_t i = s.outlayFrom; i < to; ++i) {
         const CExpenseLine& line = *doc.m_outlayLines[i];
         p.Row(0) += kLinePitch;
-        p.DrawCellTextCentred(line.DateText(), 1, 2, 0);
-        p.DrawCellText(line.Text(), 2, 0);
-        p.DrawCellTextCentred(line.Currency(), 3, 4, 0);
-        p.DrawCellTextRight(line.ForeignAmountText(), 5, 0);
-        p.DrawCellTextRight(line.RateText(), 6, 0);
-        p.DrawCellTextRight(line.AmountText(), 7, 0);
+        p.FitCellTextCentred(line.DateText(), 1, 2, 0, cell(1, 2));
+        p.FitCellText(line.Text(), 2, 0, cell(2, 3));
+        p.FitCellTextCentred(line.Currency(), 3, 4, 0, cell(3, 4));
+        p.FitCellTextRight(line.ForeignAmountText(), 5, 0, cell(4, 5));
+        p.FitCellTextRight(line.RateText(), 6, 0, cell(5, 6));
+        p.FitCellTextRight(line.AmountText(), 7, 0, cell(6, 7));
         p.Line(p.Col(1), p.Row(0), kFrameRight, p.Row(0));
     }
     if (s.outlaysEnd) {
         p.Row(1) = p.Row(0) + kLinePitch;
-        p.DrawCellTextRight(FormatAmount(doc.TravelSum() + doc.OutlaysSum(), true), 7, 1);
+        p.FitCellTextRight(FormatAmount(doc.TravelSum() + doc.OutlaysSum(), true), 7, 1,
+                           Cell{p.Col(6), p.Row(0), p.Col(7), p.Row(1)});
     }
     // The head draws its own rules; the columns whose head rules begin lower start under the
     // head, not through its texts. The amount column stays open above for the arrow.
@@ -337,14 +351,24 @@ void DrawLodging(GridPainter& p, const PageContext& ctx, int top, bool belowList
     StockBrush previous = dc.SelectStockBrush(StockBrush::White);
     dc.Rectangle(456, top + 43, kFrameRight, top + kLodgingHeight);
     dc.SelectStockBrush(previous);
-    // Under the lists the value is in the claim's font, but only while the fixed font exists.
-    FontId font =
-        belowLists && ctx.fonts.fixedFont != kDefaultFont ? ctx.fonts.baseFont : kDefaultFont;
+    // Under the lists the value is in the claim's font, but only while the fixed font exists;
+    // else in the label font the sheet has current, when it exists.
+    bool base = belowLists && ctx.fonts.fixedFont != kDefaultFont;
+    FontId font = base ? ctx.fonts.baseFont : kDefaultFont;
     FontScope scope(dc, font);
-    if (!ctx.doc.Lodging().empty()) {
-        dc.ClippedTextOut(470, top + 66, PageRect{0, 0, kFrameRight, kFrameBottom},
-                          ctx.doc.Lodging());
+    p.SetValueFont(base ? ctx.BaseValueFont() : ValueFont{ctx.fonts.labelFont, kLabelFontSpec});
+    // Its field is the white box, whose right edge is the frame's: a text that fits is drawn
+    // clipped to the frame, as it always was.
+    const std::string& lodging = ctx.doc.Lodging();
+    if (lodging.empty()) {
+        return;
     }
+    if (dc.MeasureText(lodging).width <= kFrameRight - 3 - 470) {
+        dc.ClippedTextOut(470, top + 66, PageRect{0, 0, kFrameRight, kFrameBottom}, lodging);
+        return;
+    }
+    p.FitText(lodging, Cell{456, top + 43, kFrameRight, top + kLodgingHeight}, 470, top + 66,
+              Anchor::Left);
 }
 
 void DrawRemarks(GridPainter& p, const PageContext& ctx, const BackSheet& s) {

@@ -1,5 +1,6 @@
 // The front page: traveller, trip, allowance table with its codes, totals, signatures.
 #include <string>
+#include <vector>
 
 #include "base/control_ids.h"
 #include "base/cp1252.h"
@@ -18,6 +19,9 @@ constexpr int kFrameBottom = 2780;
 constexpr int kAbs = -1;  // in the rule table: the offset is the coordinate itself
 constexpr int kFormNumberY = 2782;
 constexpr int kRatesLineY = kFormNumberY + 26;
+// The arrows that point at the totals.
+constexpr int kArrowFromX = 750;
+constexpr int kArrowToX = 840;
 
 void FillFrontGrid(GridPainter& p) {
     for (int i = 0; i <= 4; ++i) {
@@ -292,39 +296,94 @@ void DrawLabels(GridPainter& p, const PageContext& ctx) {
     DrawTitle(p, ctx);
 }
 
+// The row above band r: band 7 lies under row 45, band 45 under row 5.
+int RowAbove(int r) {
+    return r == 7 ? 45 : r == 45 ? 5 : r - 1;
+}
+
+// A label hanging from the top of a band (26 units from one unit below its rule) keeps the
+// values under it: they may reach 8 units up into its cell, as a value of the full size
+// resting on a band of 62 units does, which its letters never reach.
+constexpr int kUnderLabel = 19;
+
+// The cell of band r from x1 to x2, below a label at its top when there is one.
+Cell BandCell(GridPainter& p, int x1, int x2, int r, bool labelAbove = false) {
+    return Cell{x1, p.Row(RowAbove(r)) + (labelAbove ? kUnderLabel : 0), x2, p.Row(r)};
+}
+
+// Destination and purpose, its first two lines, each in its own slot of the trip band; the
+// first under the label "Reisested og -formål".
+void DrawPurpose(GridPainter& p, std::string_view purpose) {
+    std::vector<std::string_view> lines = SplitLines(purpose);
+    int x = p.Col(9) + 3;
+    int y = p.Row(5) + 25 + 1;
+    int pitch = p.TextHeight() + 3;
+    for (std::size_t k = 0; k < lines.size() && k < 2; ++k) {
+        std::string_view line = lines[k];
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        int top = y + static_cast<int>(k) * pitch;
+        Cell slot{p.Col(9), k == 0 ? p.Row(45) - 63 + kUnderLabel : top, p.Col(18), top + pitch};
+        p.FitText(line, slot, x, top, Anchor::Left);
+    }
+}
+
 void DrawValues(GridPainter& p, const PageContext& ctx) {
     const CFerdixDoc& doc = ctx.doc;
     const CTraveller& t = doc.Traveller();
-    p.DrawCellText(t.Name(), 1, 1);
-    p.DrawCellText(t.PersonId(), 17, 1);
-    p.DrawCellText(t.StreetAddress(), 1, 2);
-    p.DrawCellText(t.Postcode(), 12, 2);
-    p.DrawCellText(t.PostTown(), 14, 2);
-    p.DrawCellText(t.Position(), 1, 3);
-    p.DrawCellText(t.AccountNumber(), 13, 3);
-    p.DrawCellText(t.Agency(), 1, 4);
-    p.DrawCellText(t.Department(), 15, 4);
-    p.DrawCellText(t.DutyStationNumberText(), 23, 4);
-    p.DrawCellText(t.EmployeeNumberText(), 1, 5);
-    p.DrawCellText(t.TaxMunicipality(), 5, 5);
-    p.DrawCellText(t.MunicipalityNumberText(), 13, 5);
-    p.DrawCellText(t.TaxPercentText(), 16, 5);
-    p.DrawCellText(doc.DepartureDateText(), 20, 5);
-    p.DrawCellText(doc.DepartureTimeText(), 23, 5);
-    p.DrawCellText(doc.ReturnDateText(), 20, 45);
-    p.DrawCellText(doc.ReturnTimeText(), 23, 45);
-    p.DrawCellText(doc.Concerns(), 1, 7);
-    p.DrawTwoLines(doc.Purpose(), p.Col(9), p.Row(5) + 25);
-    p.DrawCellText(doc.OtherDeductions(), 0, 36);
+    auto C = [&p](int c) { return p.Col(c); };
+    // A value at the place of DrawCellText (c, r), in band r between x1 and x2.
+    auto value = [&p](std::string_view text, int c, int r, int x1, int x2,
+                      bool labelAbove = false) {
+        p.FitCellText(text, c, r, BandCell(p, x1, x2, r, labelAbove));
+    };
+    p.SetValueFont(ctx.BaseValueFont());
+    value(t.Name(), 1, 1, C(1), C(14));
+    value(t.PersonId(), 17, 1, C(17), C(23) - 40);
+    value(t.StreetAddress(), 1, 2, C(1), C(12));
+    value(t.Postcode(), 12, 2, C(12), C(14), true);
+    value(t.PostTown(), 14, 2, C(14), C(20), true);
+    value(t.Position(), 1, 3, C(1), C(11));
+    value(t.AccountNumber(), 13, 3, C(13), C(20));
+    value(t.Agency(), 1, 4, C(1), C(13));
+    value(t.Department(), 15, 4, C(15), C(22));
+    value(t.DutyStationNumberText(), 23, 4, C(23), kFrameRight);
+    value(t.EmployeeNumberText(), 1, 5, C(1), C(3));
+    value(t.TaxMunicipality(), 5, 5, C(5), C(11));
+    value(t.MunicipalityNumberText(), 13, 5, C(13), C(15));
+    value(t.TaxPercentText(), 16, 5, C(16), C(18));
+    value(doc.DepartureDateText(), 20, 5, C(20), C(23), true);
+    value(doc.DepartureTimeText(), 23, 5, C(23), kFrameRight, true);
+    value(doc.ReturnDateText(), 20, 45, C(20), C(23), true);
+    value(doc.ReturnTimeText(), 23, 45, C(23), kFrameRight, true);
+    // Under "Angi hva", which stands a little lower than a label hanging from the rule.
+    int askTop = (p.Row(5) + p.Row(7)) / 2;
+    p.FitCellText(doc.Concerns(), 1, 7, Cell{C(1), askTop + kUnderLabel - 1, C(9), p.Row(7)});
+    DrawPurpose(p, doc.Purpose());
+    // "Andre trekk" describes the last deduction row, whose label fills the band's left
+    // column: it prints in the row's count and rate cells, which a deduction leaves empty.
+    int band = BandOfLine(MealDeductionOvernight2);
+    int right = C(11);
+    if (!doc.LineValueText(MealDeductionOvernight2, kRateColumn).empty()) {
+        right = C(8);
+    }
+    std::string count = doc.LineValueText(MealDeductionOvernight2, kCountColumn);
+    if (!count.empty()) {
+        right = C(8) - 6 - p.Surface().MeasureText(count).width;
+    }
+    value(doc.OtherDeductions(), 6, band, C(6), right);
     // The other means of transport belongs on its own row ("Annet", line 19).
-    p.DrawCellText(doc.OtherTransport(), 0, BandOfLine(OtherOwnTransport));
-    p.DrawCellText(doc.AdvancePlace(), 0, 38);
-    p.DrawCellText("  " + t.AccountToCharge(), 15, 37);
-    p.DrawCellText(doc.TripNumber(), 10, 38);
-    p.DrawCellText(doc.TTCode(), 4, 39);
-    p.DrawCellText(doc.InterimAccount(), 6, 39);
-    p.DrawCellText(doc.OtherAdditions(), 0, 32);
-    p.DrawCellText(ctx.writtenDate, 24, 40);
+    int transport = BandOfLine(OtherOwnTransport);
+    value(doc.OtherTransport(), 0, transport, C(0), C(2), true);
+    value(doc.AdvancePlace(), 0, 38, C(0), C(4), true);
+    value("  " + t.AccountToCharge(), 15, 37, C(15), C(18));
+    value(doc.TripNumber(), 10, 38, C(10), C(11), true);
+    value(doc.TTCode(), 4, 39, C(4), C(5));
+    // Left of the arrow to the net amount.
+    value(doc.InterimAccount(), 6, 39, C(6), kArrowFromX);
+    value(doc.OtherAdditions(), 0, 32, C(0), C(2), true);
+    value(ctx.writtenDate, 24, 40, C(24), C(15), true);
 }
 
 struct FrontTotals {
@@ -346,20 +405,26 @@ FrontTotals ComputeTotals(const CFerdixDoc& doc) {
 
 void DrawAmounts(GridPainter& p, const PageContext& ctx, const FrontTotals& totals) {
     const CFerdixDoc& doc = ctx.doc;
+    // Each in its column of the band: count, rate, amount.
+    auto number = [&p](std::string_view text, int c, int band) {
+        int left = c == 8 ? p.Col(6) : c == 11 ? p.Col(8) : p.Col(11);
+        p.FitCellTextRight(text, c, band, BandCell(p, left, p.Col(c), band));
+    };
+    p.SetValueFont(ctx.BaseValueFont());
     for (int line = 0; line <= MealDeductionOvernight2; ++line) {
         if (line != DayDomesticUnder5h && doc.LineValueText(line, kAmountColumn).empty()) {
             continue;
         }
         int band = BandOfLine(line);
-        p.DrawCellTextRight(doc.LineValueText(line, kCountColumn), 8, band);
-        p.DrawCellTextRight(doc.LineValueText(line, kRateColumn), 11, band);
-        p.DrawCellTextRight(doc.LineValueText(line, kAmountColumn), 15, band);
+        number(doc.LineValueText(line, kCountColumn), 8, band);
+        number(doc.LineValueText(line, kRateColumn), 11, band);
+        number(doc.LineValueText(line, kAmountColumn), 15, band);
     }
-    p.DrawCellTextRight(FormatAmount(totals.carried, true), 15, 9);
-    p.DrawCellTextRight(FormatAmount(totals.sum, true), 15, 33);
-    p.DrawCellTextRight(FormatAmount(totals.gross, true), 15, 37);
-    p.DrawCellTextRight(doc.LineValueText(Advance, kAmountColumn), 15, 38);
-    p.DrawCellTextRight(FormatAmount(totals.net, true), 15, 39);
+    number(FormatAmount(totals.carried, true), 15, 9);
+    number(FormatAmount(totals.sum, true), 15, 33);
+    number(FormatAmount(totals.gross, true), 15, 37);
+    number(doc.LineValueText(Advance, kAmountColumn), 15, 38);
+    number(FormatAmount(totals.net, true), 15, 39);
 }
 
 // A vertical rule: x = colX[c] + dx (c = kAbs: x = dx), from row r1 + dy1 to row r2 + dy2.
@@ -452,9 +517,9 @@ void DrawBoxesAndArrows(GridPainter& p, const CFerdixDoc& doc, float net) {
 
     int m37 = (p.Row(36) + p.Row(37)) / 2;
     int m39 = (p.Row(38) + p.Row(39)) / 2;
-    p.DrawArrow(750, 540, 840, 540);
-    p.DrawArrow(750, m37, 840, m37);
-    p.DrawArrow(750, m39, 840, m39);
+    p.DrawArrow(kArrowFromX, 540, kArrowToX, 540);
+    p.DrawArrow(kArrowFromX, m37, kArrowToX, m37);
+    p.DrawArrow(kArrowFromX, m39, kArrowToX, m39);
 }
 
 }  // namespace

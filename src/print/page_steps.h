@@ -12,6 +12,12 @@
 
 namespace ferdix {
 
+// What the run's fonts are made from.
+inline const FontSpec kBaseFontSpec{"", 40, 400, FontPitch::Default, FontFamily::Roman};
+inline const FontSpec kLabelFontSpec{"Arial", 26, 400, FontPitch::Default, FontFamily::Swiss};
+inline const FontSpec kBoldLabelFontSpec{"Arial", 26, 700, FontPitch::Default, FontFamily::Swiss};
+inline const FontSpec kFixedFontSpec{"Courier", 32, 0, FontPitch::Fixed, FontFamily::Modern};
+
 // The run's fonts; 0 (the surface's default font) marks a font that could not be made.
 struct PrintFonts {
     FontId baseFont = kDefaultFont;
@@ -30,6 +36,8 @@ struct PageContext {
     std::string_view Txt(std::string_view bokmal, std::string_view nynorskText) const {
         return nynorsk ? nynorskText : bokmal;
     }
+    // The claim's values print in the base font.
+    ValueFont BaseValueFont() const { return {fonts.baseFont, kBaseFontSpec}; }
     // The note that heads a block carried on from the sheet before.
     std::string_view ContinuedNote() const { return Txt(" (fortsettelse)", " (framhald)"); }
 };

@@ -11,11 +11,6 @@ namespace ferdix {
 
 namespace {
 
-const FontSpec kBaseFontSpec{"", 40, 400, FontPitch::Default, FontFamily::Roman};
-const FontSpec kLabelFontSpec{"Arial", 26, 400, FontPitch::Default, FontFamily::Swiss};
-const FontSpec kBoldLabelFontSpec{"Arial", 26, 700, FontPitch::Default, FontFamily::Swiss};
-const FontSpec kFixedFontSpec{"Courier", 32, 0, FontPitch::Fixed, FontFamily::Modern};
-
 // The logical page and where its origin lies on the device.
 constexpr int kPageWidth = 2080;
 constexpr int kPageHeight = 3000;
@@ -113,7 +108,13 @@ bool CPrintJob::BeginPrinting(DrawingSurface& dc, PrintInfo& info) {
     textHeight = dc.MeasureText("Åj"_cp).height;
     dc.SelectFont(previous);
 
-    // Wrapped for the paper only: the claim's remarks keep the user's own lines.
+    // Wrapped for the paper only: the claim's remarks keep the user's own lines. They are
+    // measured in the mapping the pages use, since a device's text widths need not stretch
+    // with the page (fonts come in whole pixels, sized by the page's height).
+    if (info.printableWidth > 0 && info.printableHeight > 0) {
+        dc.SetPageMapping(kPageWidth, kPageHeight, info.printableWidth, info.printableHeight,
+                          kOriginX, kOriginY);
+    }
     previous = SelectIfMade(dc, fonts.fixedFont);
     TextWidth width = [&dc](std::string_view text) { return dc.MeasureText(text).width; };
     m_remarks = m_doc.Remarks();

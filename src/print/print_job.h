@@ -20,7 +20,8 @@ struct PrintInfo {
     int maxPage = 0;       // 0 until BeginPrinting has decided the pages
     int previewPages = 0;  // pages the preview shows side by side
     int currentPage = 1;
-    // The page's printable area in device units.
+    // The page's printable area in device units; set before BeginPrinting, which measures
+    // the remarks in the pages' mapping (0: measured unmapped).
     int printableWidth = 0;
     int printableHeight = 0;
 };

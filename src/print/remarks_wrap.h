@@ -2,17 +2,15 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
+
+#include "print/text_fit.h"
 
 namespace ferdix {
 
 // The widest printed remarks line, in page units.
 inline constexpr int kRemarksWidth = 1800;
-
-// The printed width of a text, in page units.
-using TextWidth = std::function<int(std::string_view)>;
 
 // Replaces a space by a line break where the line up to the next space would pass the width.
 // A line is measured only up to its spaces: a paragraph's last word is never measured, and a

@@ -17,7 +17,6 @@
 #include "qt/main_frame.h"
 #include "qt/print_service.h"
 #include "qt/qt_text.h"
-#include "qt/test_hooks.h"
 #include "rates/program_settings.h"
 
 namespace ferdix {
@@ -41,8 +40,15 @@ class CExitAfterShow final : public QObject {
 
 }  // namespace
 
-std::string CommandLinePath(const QStringList& arguments) {
-    return PathFromQString(arguments.mid(1).join(QLatin1Char(' ')));
+std::string CommandLinePath(int argc, const char* const* argv) {
+    std::string path;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) {
+            path += ' ';
+        }
+        path += argv[i];
+    }
+    return path;
 }
 
 bool HasDisplay(int argc, char** argv) {
@@ -60,7 +66,7 @@ bool HasDisplay(int argc, char** argv) {
     return false;
 }
 
-int RunDesktop(int argc, char** argv) {
+int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
     if (!HasDisplay(argc, argv)) {
         std::cerr << "ferdix: ingen skjerm (DISPLAY er ikke satt); start med "
                      "'xvfb-run ferdix' eller 'ferdix -platform vnc'\n";
@@ -79,12 +85,14 @@ int RunDesktop(int argc, char** argv) {
 
     SystemClock clock;
     CQtDialogs dialogs;
-    std::unique_ptr<CTestAnswers> testAnswers = TestAnswersFromEnvironment(dialogs);
+    std::unique_ptr<IDialogs> testAnswers =
+        hooks && hooks->wrapDialogs ? hooks->wrapDialogs(dialogs) : nullptr;
     CPrintService printing;
-    CMainFrame frame(clock, testAnswers ? static_cast<IDialogs&>(*testAnswers) : dialogs);
+    CMainFrame frame(clock, testAnswers ? *testAnswers : static_cast<IDialogs&>(dialogs));
     frame.PlaceOnScreen();
-    StartupArgs args{ExecutablePath(), CommandLinePath(QApplication::arguments()), UserConfigDir(),
-                     invokedAs};
+    // QApplication has taken its own options (-platform ...) out of argv.
+    StartupArgs args{ExecutablePath(), CommandLinePath(argc, argv), UserConfigDir(), invokedAs};
+    frame.App().SetSystemConfigDirs(SystemConfigDirs());
     if (!frame.Start(args)) {
         std::cerr << "ferdix: oppstarten mislyktes\n";
         return 1;
@@ -97,7 +105,9 @@ int RunDesktop(int argc, char** argv) {
         frame.windowHandle()->installEventFilter(&exitAfterShow);
     }
     frame.show();
-    RunTestScriptFromEnvironment(frame);
+    if (hooks && hooks->afterShow) {
+        hooks->afterShow(frame);
+    }
     return QApplication::exec();
 }
 

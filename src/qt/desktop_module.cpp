@@ -5,11 +5,23 @@
 
 #include "qt/desktop.h"
 #include "qt/pdf_command.h"
+#if FERDIX_TEST_HOOKS
+#include "qt/test_hooks.h"
+#endif
 
 extern "C" {
 
 __attribute__((visibility("default"))) int FerdixRunDesktop(int argc, char** argv) {
+#if FERDIX_TEST_HOOKS
+    static const ferdix::DesktopTestHooks hooks{
+        [](ferdix::IDialogs& real) -> std::unique_ptr<ferdix::IDialogs> {
+            return ferdix::TestAnswersFromEnvironment(real);
+        },
+        ferdix::RunTestScriptFromEnvironment};
+    return ferdix::RunDesktop(argc, argv, &hooks);
+#else
     return ferdix::RunDesktop(argc, argv);
+#endif
 }
 
 __attribute__((visibility("default"))) int FerdixRunPdf(const char* programName,

@@ -10,6 +10,7 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +21,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QTreeView>
-#include <QValidator>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -32,6 +34,8 @@
 #include "form/accessible_names.h"
 #include "form/form_lists.h"
 #include "form/label_table.h"
+#include "form/tab_order.h"
+#include "qt/field_input.h"
 #include "qt/line_list.h"
 #include "qt/qt_text.h"
 
@@ -39,24 +43,27 @@ namespace ferdix {
 
 namespace {
 
-// Refuses typing beyond the limit, but never an edit that shortens a longer text the library
-// set (a stored text is shown whole; only typing is limited).
-class CLengthLimit final : public QValidator {
-  public:
-    CLengthLimit(QObject* parent, const int* limit, const int* shownLength)
-        : QValidator(parent), m_limit(limit), m_shown(shownLength) {}
+// Qt lays out a word wider than its field again for every screen line the word fills, in time
+// that grows with the square of the word's length (a word of a megabyte took minutes). A text
+// that holds such a word wraps anywhere instead, which breaks that word where word wrapping
+// breaks it too; other texts keep wrapping at word boundaries.
+constexpr qsizetype kLongestWrappedWord = 1000;
 
-    State validate(QString& input, int&) const override {
-        if (*m_limit <= 0 || input.size() <= *m_limit || input.size() < *m_shown) {
-            return Acceptable;
+bool HasLongWord(QStringView text) {
+    qsizetype run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestWrappedWord) {
+            return true;
         }
-        return Invalid;
     }
+    return false;
+}
 
-  private:
-    const int* m_limit;
-    const int* m_shown;
-};
+void ChooseWrap(QPlainTextEdit* edit, QStringView text) {
+    edit->setWordWrapMode(HasLongWord(text) ? QTextOption::WrapAnywhere
+                                            : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
 
 bool IsDropDown(ControlKind k) {
     return k == ControlKind::EditableDropDown || k == ControlKind::DropDownList;
@@ -199,41 +206,20 @@ void CFormWidget::PickFonts() {
 }
 
 bool CFormWidget::ListSamplesFit(const QFont& font) const {
-    // The widest texts the short columns hold, column by column; empty: a free text column.
-    static const std::vector<QString> travel = {QStringLiteral("00.00.00"),
-                                                QStringLiteral("00:00"),
-                                                {},
-                                                {},
-                                                QStringLiteral("00:00"),
-                                                {},
-                                                QStringLiteral("0000,00"),
-                                                QStringLiteral("NOK"),
-                                                QStringLiteral("00,00"),
-                                                QStringLiteral("00000,00")};
-    static const std::vector<QString> outlays = {
-        QStringLiteral("00.00.00"), {},
-        QStringLiteral("00000,00"), QStringLiteral("NOK"),
-        QStringLiteral("00,00"),    QStringLiteral("00000,00")};
     QFontMetrics fm(font);
     // A cell's text margins, and room for the scroll bar that a long list shows.
     int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
     int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    for (auto [id, columns, samples] : {std::tuple{kIdTravelList, TravelListColumns(), &travel},
-                                        std::tuple{kIdOutlayList, OutlayListColumns(), &outlays}}) {
-        const ControlTemplate* list = nullptr;
-        for (const ControlTemplate& t : FormTemplate()) {
-            if (t.id == id) {
-                list = &t;
-            }
-        }
+    for (auto [id, columns] : {std::pair{kIdTravelList, TravelListColumns()},
+                               std::pair{kIdOutlayList, OutlayListColumns()}}) {
+        const ControlTemplate* list = FindControl(id);
         if (!list) {
             continue;
         }
         int inner = ToPixels(list->rect).width() - 2 - scrollBar;
-        for (std::size_t i = 0; i < columns.size() && i < samples->size(); ++i) {
-            const QString& sample = (*samples)[i];
-            if (!sample.isEmpty() &&
-                fm.horizontalAdvance(sample) + margins > inner * columns[i].widthPercent / 100) {
+        for (const ListColumn& column : columns) {
+            if (!column.sample.empty() && fm.horizontalAdvance(ToQString(column.sample)) + margins >
+                                              inner * column.widthPercent / 100) {
                 return false;
             }
         }
@@ -310,11 +296,14 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
             auto* edit = new QLineEdit(page);
             edit->setReadOnly(t.readOnly);
             edit->setTextMargins(1, 0, 1, 0);
+            if (t.kind == ControlKind::Edit && !t.readOnly) {
+                FieldValidator(edit);
+            }
             w = edit;
             break;
         }
         case ControlKind::MultiLineEdit: {
-            auto* edit = new QPlainTextEdit(page);
+            auto* edit = new CFormTextEdit(page);
             edit->setTabChangesFocus(true);
             w = edit;
             break;
@@ -338,13 +327,17 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
         }
         case ControlKind::EditableDropDown:
         case ControlKind::DropDownList: {
-            auto* combo = new QComboBox(page);
+            auto* combo = new CFormComboBox(page);
             if (t.kind == ControlKind::EditableDropDown) {
                 // Its own line edit: setEditable(true) would also build the popup at once, for
                 // every box of the form before the first is opened (a tenth of its building).
                 auto* edit = new QLineEdit(combo);
                 edit->setPalette(combo->palette());
                 combo->setLineEdit(edit);
+                // Qt picks the item of the typed text when the edit loses the focus (also to
+                // the box's own popup): typed text is a value, and only the user picks.
+                QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr);
+                FieldValidator(edit);
                 // Typed text is a value of the claim, never a new item, and is never completed.
                 combo->setInsertPolicy(QComboBox::NoInsert);
                 combo->setCompleter(nullptr);
@@ -366,6 +359,8 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
             list->setEditTriggers(QAbstractItemView::NoEditTriggers);
             list->header()->setStretchLastSection(false);
             list->header()->setSectionsMovable(false);
+            // A text cut short shows whole in a tool tip.
+            list->viewport()->installEventFilter(this);
             w = list;
             break;
         }
@@ -402,10 +397,21 @@ void CFormWidget::Connect(Control& c) {
             });
             break;
         }
-        case ControlKind::MultiLineEdit:
-            connect(static_cast<QPlainTextEdit*>(c.w), &QPlainTextEdit::textChanged, this,
+        case ControlKind::MultiLineEdit: {
+            auto* edit = static_cast<QPlainTextEdit*>(c.w);
+            connect(edit, &QPlainTextEdit::textChanged, this,
                     [this, id] { Raise(&IFormEvents::OnChange, id); });
+            // A long word typed or pasted: from then on the field wraps anywhere.
+            connect(edit->document(), &QTextDocument::contentsChange, edit,
+                    [edit](int from, int, int added) {
+                        if (added > kLongestWrappedWord &&
+                            edit->wordWrapMode() != QTextOption::WrapAnywhere &&
+                            HasLongWord(edit->document()->toPlainText().mid(from, added))) {
+                            edit->setWordWrapMode(QTextOption::WrapAnywhere);
+                        }
+                    });
             break;
+        }
         case ControlKind::Radio:
         case ControlKind::CheckBox:
         case ControlKind::PushButton:
@@ -444,9 +450,11 @@ void CFormWidget::Connect(Control& c) {
 }
 
 void CFormWidget::SetTabOrder() {
+    // Every control that can have the focus, so that Qt's chain reads as the form does even
+    // where Qt moves the tab stop of a radio group to the button that was clicked.
     QWidget* previous = nullptr;
     for (Control& c : m_entries) {
-        if (!(c.w->focusPolicy() & Qt::TabFocus)) {
+        if (c.w->focusPolicy() == Qt::NoFocus) {
             continue;
         }
         if (previous) {
@@ -510,7 +518,25 @@ void CFormWidget::FocusChanged(QWidget* now) {
     }
 }
 
+bool CFormWidget::focusNextPrevChild(bool next) {
+    int from = ControlIdOf(QApplication::focusWidget());
+    const Control* to = from != 0 ? Find(NextTabStop(*this, from, next)) : nullptr;
+    if (!to) {
+        return QScrollArea::focusNextPrevChild(next);
+    }
+    to->w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    ensureWidgetVisible(to->w);
+    return true;
+}
+
 bool CFormWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* viewport = qobject_cast<QWidget*>(watched);
+        if (auto* list = viewport ? qobject_cast<QTreeView*>(viewport->parentWidget()) : nullptr) {
+            ShowCutCell(list, static_cast<QHelpEvent*>(event));
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         int step = 0;
@@ -526,6 +552,19 @@ bool CFormWidget::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QScrollArea::eventFilter(watched, event);
+}
+
+void CFormWidget::ShowCutCell(QTreeView* list, QHelpEvent* event) {
+    QModelIndex index = list->indexAt(event->pos());
+    QString text = index.data(Qt::DisplayRole).toString();
+    QRect cell = list->visualRect(index);
+    int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    if (index.isValid() &&
+        QFontMetrics(list->font()).horizontalAdvance(text) + margins > cell.width()) {
+        QToolTip::showText(event->globalPos(), text, list->viewport(), cell);
+    } else {
+        QToolTip::hideText();
+    }
 }
 
 // The arrow keys move within a radio group and choose the button they reach, as a click.
@@ -649,14 +688,22 @@ void CFormWidget::SetText(int id, std::string_view text) {
             case ControlKind::HiddenEdit: {
                 QString shown = ToQString(text);
                 c->shownLength = static_cast<int>(shown.size());
-                static_cast<QLineEdit*>(c->w)->setText(shown);
+                auto* edit = static_cast<QLineEdit*>(c->w);
+                if (edit->validator()) {
+                    FieldValidator(edit)->Shown(shown);
+                }
+                edit->setText(shown);
                 raise = true;
                 break;
             }
-            case ControlKind::MultiLineEdit:
-                static_cast<QPlainTextEdit*>(c->w)->setPlainText(ToEditText(text));
+            case ControlKind::MultiLineEdit: {
+                auto* edit = static_cast<QPlainTextEdit*>(c->w);
+                QString shown = ToEditText(text);
+                ChooseWrap(edit, shown);
+                edit->setPlainText(shown);
                 raise = true;
                 break;
+            }
             case ControlKind::Radio:
             case ControlKind::CheckBox:
             case ControlKind::PushButton:
@@ -665,7 +712,9 @@ void CFormWidget::SetText(int id, std::string_view text) {
             case ControlKind::EditableDropDown: {
                 auto* combo = static_cast<QComboBox*>(c->w);
                 QSignalBlocker blockEdit(combo->lineEdit());
-                combo->setEditText(ToQString(text));
+                QString shown = ToQString(text);
+                FieldValidator(combo->lineEdit())->Shown(shown);
+                combo->setEditText(shown);
                 break;
             }
             case ControlKind::DropDownList: {
@@ -745,10 +794,8 @@ void CFormWidget::LimitText(int id, int maxChars) {
         return;
     }
     c->limit = std::max(0, maxChars);
-    // Only the few limited fields carry the check, made when first limited.
-    auto* edit = qobject_cast<QLineEdit*>(c->w);
-    if (edit && !edit->validator()) {
-        edit->setValidator(new CLengthLimit(edit, &c->limit, &c->shownLength));
+    if (auto* edit = qobject_cast<QLineEdit*>(c->w)) {
+        FieldValidator(edit)->SetLimit(&c->limit, &c->shownLength);
     }
 }
 
@@ -808,10 +855,9 @@ void CFormWidget::SetColumns(int id, std::span<const ListColumn> columns) {
     }
     QStringList titles;
     Control* c = Find(id);
-    c->columnPercents.clear();
+    c->columns.assign(columns.begin(), columns.end());
     for (const ListColumn& col : columns) {
         titles << ToQString(col.title);
-        c->columnPercents.push_back(col.widthPercent);
     }
     model->SetColumns(titles);
     FitColumns(*c);
@@ -819,20 +865,41 @@ void CFormWidget::SetColumns(int id, std::span<const ListColumn> columns) {
 
 void CFormWidget::FitColumns(Control& c) {
     auto* list = static_cast<QTreeView*>(c.w);
+    const auto* model = static_cast<const CLineListModel*>(list->model());
     // The width beside a vertical scroll bar, which a long list shows: the columns then stay
     // as they are when it comes.
     int inner = list->width() - 2 * list->frameWidth() -
                 list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
-    int used = 0;
-    for (std::size_t i = 0; i < c.columnPercents.size(); ++i) {
-        int width = inner * c.columnPercents[i] / 100;
-        // The shares add up to 101 %: the last column takes what is left, so that no
-        // horizontal scroll bar is needed.
-        if (i + 1 == c.columnPercents.size()) {
-            width = std::max(1, std::min(width, inner - used));
+    QFontMetrics fm(list->font());
+    int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    // A value shown whole needs the width of its longest text; in the list's fixed-pitch font
+    // that is the one with the most characters, so each row costs a length and no measuring.
+    std::vector<const std::string*> longest(c.columns.size(), nullptr);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const ListRow* r = model->Row(row);
+        for (std::size_t i = 0; i < c.columns.size() && i < r->cells.size(); ++i) {
+            if (!c.columns[i].sample.empty() &&
+                (!longest[i] || r->cells[i].size() > longest[i]->size())) {
+                longest[i] = &r->cells[i];
+            }
         }
-        list->setColumnWidth(static_cast<int>(i), width);
-        used += width;
+    }
+    std::vector<int> needed(c.columns.size(), 0);
+    for (std::size_t i = 0; i < c.columns.size(); ++i) {
+        if (c.columns[i].sample.empty()) {
+            // A text column keeps room for a few characters and the ellipsis.
+            needed[i] = fm.horizontalAdvance(QStringLiteral("000\u2026")) + margins;
+            continue;
+        }
+        int widest = fm.horizontalAdvance(ToQString(c.columns[i].sample));
+        if (longest[i]) {
+            widest = std::max(widest, fm.horizontalAdvance(ToQString(*longest[i])));
+        }
+        needed[i] = widest + margins;
+    }
+    std::vector<int> widths = FitColumnWidths(c.columns, needed, inner);
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        list->setColumnWidth(static_cast<int>(i), widths[i]);
     }
 }
 
@@ -847,18 +914,21 @@ CLineListModel* CFormWidget::ListModel(int id) const {
 void CFormWidget::DeleteAllRows(int id) {
     if (CLineListModel* model = ListModel(id)) {
         model->Clear();
+        FitColumns(*Find(id));
     }
 }
 
 void CFormWidget::AddRow(int id, const std::vector<std::string>& cells, int itemData) {
     if (CLineListModel* model = ListModel(id)) {
         model->Append({cells, itemData});
+        FitColumns(*Find(id));
     }
 }
 
 void CFormWidget::SetRows(int id, std::vector<ListRow> rows) {
     if (CLineListModel* model = ListModel(id)) {
         model->Replace(std::move(rows));
+        FitColumns(*Find(id));
     }
 }
 

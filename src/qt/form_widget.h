@@ -17,6 +17,8 @@
 #include "form/form_template.h"
 
 class QButtonGroup;
+class QHelpEvent;
+class QTreeView;
 
 namespace ferdix {
 
@@ -78,17 +80,19 @@ class CFormWidget final : public QScrollArea, public IFormControls {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab from any control of the form follow the form's tab order.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     struct Control {
         const ControlTemplate* t = nullptr;
         QWidget* w = nullptr;
         QButtonGroup* group = nullptr;
-        std::vector<std::string> items;  // of a drop-down, sorted as shown
-        std::string picked;              // the item picked last, until the user types
-        int limit = 0;                   // typed characters at most; 0: no limit
-        int shownLength = 0;             // length of the text before the user's edit
-        std::vector<int> columnPercents;
+        std::vector<std::string> items;   // of a drop-down, sorted as shown
+        std::string picked;               // the item picked last, until the user types
+        int limit = 0;                    // typed characters at most; 0: no limit
+        int shownLength = 0;              // length of the text before the user's edit
+        std::vector<ListColumn> columns;  // of a list view
     };
 
     void Build();
@@ -105,6 +109,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     void FitColumns(Control& c);
     QWidget* FocusedEditWidget() const;
     bool MoveInRadioGroup(Control& c, int step);
+    void ShowCutCell(QTreeView* list, QHelpEvent* event);
     void UpdateNamesNamedBy(const ControlTemplate* label);
     void UpdateAccessibleName(Control& c);
     void NameDropDownParts(const Control& c, bool makeList);

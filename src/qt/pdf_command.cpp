@@ -1,5 +1,7 @@
 #include "qt/pdf_command.h"
 
+#include <sys/stat.h>
+
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -32,8 +34,8 @@ int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostrea
     char* argv[] = {const_cast<char*>(programName), nullptr};
     QGuiApplication app(argc, argv);
 
-    // As the program would start: the settings and rate files beside it, the written standard
-    // from the settings or the program's name, unless the command names one.
+    // As the program would start: the settings and rate files in their lookup order, the written
+    // standard from the settings or the program's name, unless the command names one.
     FileLocations files = LocateProgramFiles();
     SetDateOrder(DecideDateOrder(files));
     // The name it was started by decides, as in the window: a link named "ferdixn" prints
@@ -43,11 +45,25 @@ int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostrea
                                              : DecideStartWrittenStandard(files, invokedAs);
     SetWrittenStandardValue(standard);
 
+    // Only a regular file is replaced by the finished PDF: a FIFO or a device in its place
+    // would take the bytes, or keep the command waiting, instead.
+    struct stat target {};
+    if (::stat(args.output.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
+        return Fail(err, "«"_cp, args.output,
+                    "» er ikke en vanlig fil; PDF-filen skrives bare til en vanlig fil."_cp);
+    }
+
     HeadlessHost host(err);
+    // What the window would say at start-up about the rate files goes to stderr.
+    if (std::string notice = ConfigurationNoticeText(LoadFerdixIni(files), LoadLandIni(files));
+        !notice.empty()) {
+        host.ShowMessage(ConfigurationNotice(std::move(notice)));
+    }
     SystemClock clock;
     CFerdixDoc doc(clock, &files);
     doc.SetHost(&host);
-    if (int rc = ReadClaimForCommand(args.claim, doc, err); rc != 0) {
+    int rc = ReadClaimForCommand(args.claim, doc, err);
+    if (rc == kExitFailed) {
         return rc;
     }
     if (QStringList missing = MissingPrintFaces(); !missing.isEmpty()) {
@@ -58,12 +74,12 @@ int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostrea
     RenderResult result = WritePdfFile(args.output, source);
     if (!result.ok) {
         if (result.error.empty()) {
-            return 1;  // the print run has said why
+            return kExitFailed;  // the print run has said why
         }
         return Fail(err, "Kan ikke skrive PDF-filen «"_cp, args.output,
                     std::string("» ("_cp) + result.error + ").");
     }
-    return 0;
+    return rc;
 }
 
 }  // namespace ferdix

@@ -8,8 +8,10 @@
 
 namespace ferdix {
 
-// 0 when the PDF was written; 1, with a message on err, when the claim cannot be read or the
-// PDF cannot be made or written (an existing file then stays as it was).
+// kExitOk when the PDF was written; kExitDamaged when it was written from a damaged claim (with
+// the message about it on err); kExitFailed, with a message on err, when the claim cannot be
+// read or the PDF cannot be made or written (an existing file then stays as it was), or the
+// target is no regular file.
 int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostream& err);
 
 }  // namespace ferdix

@@ -19,6 +19,7 @@
 #include "base/atomic_file.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
+#include "print/pdf_text_map.h"
 #include "print/print_job.h"
 #include "qt/form_widget.h"
 #include "qt/main_frame.h"
@@ -106,6 +107,23 @@ std::vector<int> ChosenPages(const QPrinter& printer, int count) {
     return PrintOrder(selection);
 }
 
+// A PDF that Qt's printer wrote to a file gets the text layer of an exported one.
+void MendPdfFile(const QString& name, RenderResult& result) {
+    std::string path = PathFromQString(name);
+    std::string pdf;
+    if (!ReadWholeFile(path, pdf)) {
+        return;
+    }
+    if (MapTabGlyphsToSpaces(std::span<char>(pdf.data(), pdf.size())) == 0) {
+        return;
+    }
+    FileWriteResult written = WriteFileAtomically(path, pdf);
+    if (!written.ok) {
+        result.ok = false;
+        result.error = written.error;
+    }
+}
+
 // Prints the chosen pages and tells what went wrong.
 void PrintChosenPages(QWidget* parent, QPrinter& printer, const PrintSource& source, int count) {
     std::vector<int> pages = ChosenPages(printer, count);
@@ -117,9 +135,23 @@ void PrintChosenPages(QWidget* parent, QPrinter& printer, const PrintSource& sou
         result.ok = false;
         result.error = "Skriveren meldte en feil.";
     }
+    if (result.ok && printer.outputFormat() == QPrinter::PdfFormat &&
+        !printer.outputFileName().isEmpty()) {
+        MendPdfFile(printer.outputFileName(), result);
+    }
     if (!result.ok && !result.error.empty()) {
         Tell(parent, source, "Feil ved utskrift", PrinterFailedText(printer, result.error));
     }
+}
+
+// The printable area, known before the run begins: the remarks are measured for the page
+// they print on.
+PrintInfo PageInfo(QPagedPaintDevice& device) {
+    PrintInfo info;
+    QRect area = device.pageLayout().paintRectPixels(kMappingUnitsPerInch);
+    info.printableWidth = area.width();
+    info.printableHeight = area.height();
+    return info;
 }
 
 }  // namespace
@@ -142,12 +174,9 @@ RenderResult RenderPages(QPagedPaintDevice& device, const PrintSource& source, b
     {
         CQtSurface dc(&painter, device, preview);
         CPrintJob job(*source.doc, source.writtenStandard, source.writtenDate);
-        PrintInfo info;
+        PrintInfo info = PageInfo(device);
         began = job.BeginPrinting(dc, info);
         if (began) {
-            QRect area = device.pageLayout().paintRectPixels(kMappingUnitsPerInch);
-            info.printableWidth = area.width();
-            info.printableHeight = area.height();
             std::vector<int> all;
             if (pages.empty()) {
                 for (int page = 1; page <= job.PageCount(); ++page) {
@@ -182,7 +211,7 @@ int CountPages(QPagedPaintDevice& device, const PrintSource& source) {
     }
     CQtSurface dc(nullptr, device, false);
     CPrintJob job(*source.doc, source.writtenStandard, source.writtenDate);
-    PrintInfo info;
+    PrintInfo info = PageInfo(device);
     if (!job.BeginPrinting(dc, info)) {
         return 0;
     }
@@ -202,7 +231,9 @@ RenderResult RenderPdf(const PrintSource& source, QByteArray& pdf) {
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                     QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                     QPageLayout::Millimeter));
-    return RenderPages(writer, source, false);
+    RenderResult result = RenderPages(writer, source, false);
+    MapTabGlyphsToSpaces(std::span<char>(pdf.data(), static_cast<std::size_t>(pdf.size())));
+    return result;
 }
 
 RenderResult WritePdfFile(const std::string& path, const PrintSource& source) {

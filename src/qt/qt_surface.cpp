@@ -6,7 +6,9 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "qt/qt_text.h"
 
@@ -16,6 +18,12 @@ namespace {
 
 // The surface's own font before the run selects one of its fonts.
 const FontSpec kDefaultSpec{"Arial", 30, 400, FontPitch::Default, FontFamily::Swiss};
+
+// The most characters measured in one call of Qt's (see MeasureText).
+constexpr std::size_t kMeasurePiece = 4096;
+// The widths remembered: of texts up to this length, this many at most.
+constexpr std::size_t kRememberedWidthLength = 64;
+constexpr std::size_t kRememberedWidths = 8192;
 
 // Fonts are sized from their metrics at this size; outline fonts without hinting scale
 // almost linearly.
@@ -149,7 +157,12 @@ void CQtSurface::SetPageMapping(int windowWidth, int windowHeight, int viewportW
     double unitX = m_device.logicalDpiX() / double(kMappingUnitsPerInch);
     double unitY = m_device.logicalDpiY() / double(kMappingUnitsPerInch);
     double scaleY = unitY * viewportHeight / windowHeight;
-    m_scaleX = unitX * viewportWidth / windowWidth;
+    double scaleX = unitX * viewportWidth / windowWidth;
+    // Widths are in page units of x: a new mapping gives them new values.
+    if (scaleX != m_scaleX || scaleY != m_scaleY) {
+        m_widths.clear();
+    }
+    m_scaleX = scaleX;
     m_originX = unitX * originX;
     m_originY = unitY * originY;
     // A font's height is in page units: a new mapping gives it a new size on the device.
@@ -265,12 +278,44 @@ void CQtSurface::ClippedTextOut(int x, int y, const PageRect& clip, std::string_
 TextSize CQtSurface::MeasureText(std::string_view text) {
     const MadeFont& made =
         m_fonts.contains(m_current) ? m_fonts.at(m_current) : m_fonts.at(kDefaultFont);
-    QFontMetricsF metrics(made.font, &m_device);
-    double width = text.empty() ? 0.0 : metrics.horizontalAdvance(ToQString(text));
     // The height is the cell the font was made for, which the device realises to the pixel,
     // as GDI reports it: so the layout is the same on every printer.
     int height = made.wanted.height > 0 ? made.wanted.height : kDefaultSpec.height;
-    return TextSize{Round(width / m_scaleX), height};
+    std::string key;
+    if (text.size() <= kRememberedWidthLength) {
+        key = std::to_string(m_current) + '|';
+        key += text;
+        if (auto known = m_widths.find(key); known != m_widths.end()) {
+            return TextSize{known->second, height};
+        }
+    }
+    QFontMetricsF metrics(made.font, &m_device);
+    // Qt adds advances in 26.6 fixed point, which overflows past some 33 million device pixels
+    // (a few hundred thousand characters on a 1200 dpi page) and then reports a width that
+    // fits; it also lays out the whole string at once. Long texts are measured in pieces, cut
+    // after a space where there is one, and added up here.
+    double width = 0.0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t length = std::min(kMeasurePiece, text.size() - start);
+        if (start + length < text.size()) {
+            std::size_t space = text.substr(start, length).rfind(' ');
+            if (space != std::string_view::npos && space >= length / 2) {
+                length = space + 1;
+            }
+        }
+        width += metrics.horizontalAdvance(ToQString(text.substr(start, length)));
+        start += length;
+    }
+    double units = std::min(width / m_scaleX, double(std::numeric_limits<int>::max()));
+    int measured = Round(units);
+    if (!key.empty()) {
+        if (m_widths.size() >= kRememberedWidths) {
+            m_widths.clear();
+        }
+        m_widths.emplace(std::move(key), measured);
+    }
+    return TextSize{measured, height};
 }
 
 void CQtSurface::DrawPicture(Picture picture, const PageRect& target) {

@@ -5,6 +5,8 @@
 #include <QPointF>
 #include <QStringList>
 #include <map>
+#include <string>
+#include <unordered_map>
 
 #include "print/drawing_surface.h"
 
@@ -75,6 +77,10 @@ class CQtSurface final : public DrawingSurface {
     double m_originX = 0;
     double m_originY = 0;
     std::map<FontId, MadeFont> m_fonts;
+    // Widths of short texts already measured in the current font at the current mapping:
+    // every value of the form is measured before it is drawn, and most recur (dates, codes,
+    // amounts).
+    std::unordered_map<std::string, int> m_widths;
     // Cell height per pixel of size, by face, weight and pitch.
     std::map<QString, double> m_cellPerPixel;
     FontId m_nextFont = 1;

@@ -1,6 +1,11 @@
 #include "qt/qt_text.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <QFile>
+#include <QStringList>
+#include <optional>
 
 #include "base/cp1252.h"
 
@@ -16,57 +21,65 @@ std::string FromQString(const QString& text) {
     return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
-namespace {
-
-// The length of a well-formed UTF-8 sequence of two or more bytes at s[i], else 0.
-std::size_t Utf8SequenceAt(std::string_view s, std::size_t i) {
-    auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    unsigned char lead = b(i);
-    std::size_t len = (lead >= 0xC2 && lead <= 0xDF)   ? 2
-                      : (lead >= 0xE0 && lead <= 0xEF) ? 3
-                      : (lead >= 0xF0 && lead <= 0xF4) ? 4
-                                                       : 0;
-    if (len == 0 || i + len > s.size()) {
-        return 0;
-    }
-    for (std::size_t k = 1; k < len; ++k) {
-        if ((b(i + k) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    // No overlong forms or surrogates.
-    if ((lead == 0xE0 && b(i + 1) < 0xA0) || (lead == 0xED && b(i + 1) > 0x9F) ||
-        (lead == 0xF0 && b(i + 1) < 0x90) || (lead == 0xF4 && b(i + 1) > 0x8F)) {
-        return 0;
-    }
-    return len;
-}
-
-}  // namespace
-
 QString MixedToQString(std::string_view text) {
-    QString out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t len = static_cast<unsigned char>(text[i]) >= 0x80 ? Utf8SequenceAt(text, i) : 0;
-        if (len > 0) {
-            out += QString::fromUtf8(text.data() + i, static_cast<qsizetype>(len));
-            i += len;
-        } else {
-            out += ToQString(text.substr(i, 1));
-            ++i;
-        }
-    }
-    return out;
+    std::string utf8 = MixedToUtf8(text);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 QString PathToQString(const std::string& path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
 
-std::string PathFromQString(const QString& path) {
+namespace {
+
+std::string Encoded(const QString& path) {
     QByteArray bytes = QFile::encodeName(path);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The one entry of the folder that Qt shows as name, or nothing.
+std::optional<std::string> EntryShownAs(const std::string& folder, const QString& name) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) {
+        return std::nullopt;
+    }
+    std::optional<std::string> found;
+    int matches = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (QFile::decodeName(entry->d_name) == name) {
+            found = entry->d_name;
+            ++matches;
+        }
+    }
+    ::closedir(dir);
+    return matches == 1 ? found : std::nullopt;
+}
+
+}  // namespace
+
+std::string PathFromQString(const QString& path) {
+    std::string bytes = Encoded(path);
+    // A name that is no UTF-8 reaches Qt with U+FFFD for its bytes, and encoding it again
+    // names another file. The folder's own entry is found again by how Qt shows it.
+    struct stat st {};
+    if (!path.contains(QChar::ReplacementCharacter) || ::lstat(bytes.c_str(), &st) == 0) {
+        return bytes;
+    }
+    std::string resolved;
+    const QStringList parts = path.split(QLatin1Char('/'));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        std::string folder = i == 0 ? std::string(".") : resolved.empty() ? "/" : resolved;
+        std::optional<std::string> entry;
+        if (part.contains(QChar::ReplacementCharacter)) {
+            entry = EntryShownAs(folder, part);
+        }
+        if (i > 0) {
+            resolved += '/';
+        }
+        resolved += entry ? *entry : Encoded(part);
+    }
+    return resolved;
 }
 
 QString ToEditText(std::string_view cp1252) {

@@ -14,6 +14,7 @@
 #include "app/km_so_far_dlg.h"
 #include "app/rates_dlg.h"
 #include "base/control_ids.h"
+#include "qt/field_input.h"
 #include "qt/qt_text.h"
 
 namespace ferdix {
@@ -40,9 +41,12 @@ CTemplateDialog::CTemplateDialog(const DialogTemplate& dialog, QWidget* owner,
                 w = label;
                 break;
             }
-            case DialogControlKind::Edit:
-                w = new QLineEdit(this);
+            case DialogControlKind::Edit: {
+                auto* edit = new QLineEdit(this);
+                FieldValidator(edit);  // what the field cannot store is refused as typed
+                w = edit;
                 break;
+            }
             case DialogControlKind::ListBox: {
                 auto* list = new QListWidget(this);
                 // The model gives the order; the widget never sorts on its own.
@@ -185,6 +189,10 @@ CQtAboutDialog::CQtAboutDialog(const CAboutDlg& model, QWidget* owner, const Dia
     ControlAs<QLabel>(kIdAboutVersion)->setText(ToQString(model.VersionLine()));
     ControlAs<QLabel>(kIdAboutDomesticRates)->setText(ToQString(model.DomesticRatesLine()));
     ControlAs<QLabel>(kIdAboutAbroadRates)->setText(ToQString(model.AbroadRatesLine()));
+    auto* files = ControlAs<QLabel>(kIdAboutFiles);
+    files->setText(MixedToQString(model.FilesText()));
+    // A long path may be copied to look at the file.
+    files->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* ok = ControlAs<QPushButton>(kIdOk);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus(Qt::OtherFocusReason);

@@ -83,7 +83,7 @@ void WriteReport(CMainFrame& frame, const QString& path) {
     WriteClaimJson(*doc, out);
     FileWriteResult r = WriteFileAtomically(PathFromQString(path), out.str());
     if (!r.ok) {
-        std::cerr << "ferdix: FERDIX_TEST_REPORT: " << Cp1252ToUtf8(r.error) << '\n';
+        std::cerr << "ferdix: FERDIX_TEST_REPORT: " << MixedToUtf8(r.error) << '\n';
     }
 }
 
@@ -110,8 +110,8 @@ void RunScript(CMainFrame& frame, std::vector<Edit> edits, QString report, int w
 }  // namespace
 
 MsgAnswer CTestAnswers::Message(QWidget* owner, const MessageRequest& request) {
-    std::cerr << "ferdix-test-melding: " << Cp1252ToUtf8(request.caption) << ": "
-              << Cp1252ToUtf8(request.text) << '\n';
+    std::cerr << "ferdix-test-melding: " << MixedToUtf8(request.caption) << ": "
+              << MixedToUtf8(request.text) << '\n';
     if (m_answers.empty()) {
         return m_real.Message(owner, request);
     }

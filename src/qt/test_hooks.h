@@ -1,6 +1,7 @@
 // Test-only hooks of the desktop program, for the tests that start the real program and kill
-// it. Each is off unless its environment variable is set; none saves, deletes or opens
-// anything by itself.
+// it. Only the tests' build of the desktop module holds them (build/hooked); the installed
+// program has none. Each is off unless its environment variable is set; none saves, deletes or
+// opens anything by itself.
 //   FERDIX_TEST_ANSWERS=ja,nei,...  answers the message boxes in turn, on the offscreen
 //       platform only (where no one could answer them), and writes each box to stderr;
 //   FERDIX_TEST_EDITS  lines of ID=TEXT: once the window is shown, types each text into the

@@ -17,7 +17,7 @@ CountryRate ParseCountryRow(std::string_view row) {
     return c;
 }
 
-std::vector<CountryRate> ReadCountries(const IniDocument& landIni) {
+std::vector<CountryRate> ReadCountries(const IniReader& landIni) {
     std::vector<CountryRate> countries;
     for (const std::string& name : landIni.KeyNames("Land")) {
         if (name.size() < 3) {
@@ -35,19 +35,24 @@ std::vector<CountryRate> ReadCountries(const IniDocument& landIni) {
     return countries;
 }
 
-std::string ReadAbroadRatesFrom(const IniDocument& landIni) {
+std::string ReadAbroadRatesFrom(const IniReader& landIni) {
     return landIni.GetString("Informasjon", "SatserGyldigFra", "", kAbroadRatesFromMax);
+}
+
+void LoadCountries(std::vector<CountryRate>& countries, std::string& abroadRatesFrom,
+                   const IniReader& landIni) {
+    countries = ReadCountries(landIni);
+    std::string from = ReadAbroadRatesFrom(landIni);
+    if (!from.empty()) {
+        abroadRatesFrom = std::move(from);
+    }
 }
 
 void LoadCountries(std::vector<CountryRate>& countries, std::string& abroadRatesFrom,
                    const std::string& landIniPath) {
     IniDocument ini;
     ini.Load(landIniPath);
-    countries = ReadCountries(ini);
-    std::string from = ReadAbroadRatesFrom(ini);
-    if (!from.empty()) {
-        abroadRatesFrom = std::move(from);
-    }
+    LoadCountries(countries, abroadRatesFrom, ini);
 }
 
 const CountryRate* FindCountry(const std::vector<CountryRate>& countries, std::string_view name) {

@@ -9,7 +9,7 @@
 
 namespace ferdix {
 
-class IniDocument;
+class IniReader;
 
 struct CountryRate {
     std::string name;     // the key in land.ini, at least 3 characters
@@ -27,11 +27,13 @@ CountryRate ParseCountryRow(std::string_view row);
 
 // The first kMaxCountries usable keys of section Land, in file order: names of fewer than 3
 // characters and values of fewer than 2 are skipped.
-std::vector<CountryRate> ReadCountries(const IniDocument& landIni);
+std::vector<CountryRate> ReadCountries(const IniReader& landIni);
 // SatserGyldigFra of section Informasjon, cut to kAbroadRatesFromMax characters.
-std::string ReadAbroadRatesFrom(const IniDocument& landIni);
+std::string ReadAbroadRatesFrom(const IniReader& landIni);
 
-// Both from the file; the validity text is kept when the file has none.
+// Both from the files; the validity text is kept when they have none.
+void LoadCountries(std::vector<CountryRate>& countries, std::string& abroadRatesFrom,
+                   const IniReader& landIni);
 void LoadCountries(std::vector<CountryRate>& countries, std::string& abroadRatesFrom,
                    const std::string& landIniPath);
 

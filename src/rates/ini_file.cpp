@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <unordered_set>
 
 #include "base/cp1252.h"
 
@@ -55,6 +56,60 @@ void SetError(std::string* error, std::string text) {
         *error = std::move(text);
 }
 
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view s) {
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    while (i < n) {
+        auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t len = 0;
+        unsigned char lo = 0x80;
+        unsigned char hi = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            len = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            len = 3;
+            lo = b == 0xE0 ? 0xA0 : 0x80;
+            hi = b == 0xED ? 0x9F : 0xBF;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            len = 4;
+            lo = b == 0xF0 ? 0x90 : 0x80;
+            hi = b == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (i + len > n) {
+            return false;
+        }
+        for (std::size_t k = 1; k < len; ++k) {
+            auto c = static_cast<unsigned char>(s[i + k]);
+            if (c < (k == 1 ? lo : 0x80) || c > (k == 1 ? hi : 0xBF)) {
+                return false;
+            }
+        }
+        i += len;
+    }
+    return true;
+}
+
+IniEncoding DetectEncoding(std::string_view bytes) {
+    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        return IniEncoding::Utf8;
+    }
+    bool high = false;
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            high = true;
+            break;
+        }
+    }
+    return high && IsValidUtf8(bytes) ? IniEncoding::Utf8 : IniEncoding::Cp1252;
+}
+
 }  // namespace
 
 namespace {
@@ -100,6 +155,7 @@ std::string FoldIniName(std::string_view name) {
 
 void IniDocument::Parse(std::string_view bytes) {
     m_lines.clear();
+    m_encoding = DetectEncoding(bytes);
     std::size_t ends = 0;
     for (char c : bytes) {
         ends += (c == '\n' || c == '\r') ? 1 : 0;
@@ -149,9 +205,12 @@ void IniDocument::Reindex() {
         if (t[p] == '[') {
             std::size_t close = t.find(']', p + 1);
             if (close != std::string_view::npos) {
-                std::string_view name = Trim(t.substr(p + 1, close - p - 1));
-                m_sections.push_back(Section{n, {}, {}});
-                m_firstSection.try_emplace(FoldIniName(name), m_sections.size() - 1);
+                std::string name(Trim(t.substr(p + 1, close - p - 1)));
+                if (m_encoding == IniEncoding::Utf8) {
+                    name = Utf8ToCp1252(name);
+                }
+                m_firstSection.try_emplace(FoldIniName(name), m_sections.size());
+                m_sections.push_back(Section{std::move(name), n, {}, {}});
                 inSection = true;
                 continue;
             }
@@ -163,7 +222,12 @@ void IniDocument::Reindex() {
         }
         Section& s = m_sections.back();
         std::string_view name = Trim(t.substr(p, eq - p));
-        s.keys.push_back(Key{std::string(name), std::string(Unquote(Trim(t.substr(eq + 1)))), n});
+        std::string_view value = Unquote(Trim(t.substr(eq + 1)));
+        if (m_encoding == IniEncoding::Utf8) {
+            s.keys.push_back(Key{Utf8ToCp1252(name), Utf8ToCp1252(value), n});
+        } else {
+            s.keys.push_back(Key{std::string(name), std::string(value), n});
+        }
     }
     for (Section& s : m_sections) {
         if (s.keys.size() > kIndexedSection) {
@@ -235,9 +299,10 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section,
     return std::string_view(k->value);
 }
 
-std::string IniDocument::GetString(std::string_view section, std::string_view key,
-                                   std::string_view def, std::size_t maxLength) const {
-    std::string_view v = Find(section, key).value_or(def);
+std::string IniReader::GetString(std::string_view section, std::string_view key,
+                                 std::string_view def, std::size_t maxLength) const {
+    std::optional<std::string_view> found = Find(section, key);
+    std::string_view v = found ? *found : def;
     return std::string(v.substr(0, maxLength));
 }
 
@@ -256,6 +321,22 @@ std::vector<std::string> IniDocument::KeyNames(std::string_view section) const {
     return names;
 }
 
+std::vector<std::string> IniDocument::RepeatedSections() const {
+    std::vector<std::string> repeated;
+    std::unordered_set<std::string> reported;
+    for (std::size_t i = 0; i < m_sections.size(); ++i) {
+        std::string folded = FoldIniName(m_sections[i].name);
+        if (m_firstSection.at(folded) != i && reported.insert(folded).second) {
+            repeated.push_back(m_sections[m_firstSection.at(folded)].name);
+        }
+    }
+    return repeated;
+}
+
+std::string IniDocument::Encode(std::string_view text) const {
+    return m_encoding == IniEncoding::Utf8 ? Cp1252ToUtf8(text) : std::string(text);
+}
+
 void IniDocument::InsertLine(std::size_t at, std::string text) {
     if (at > 0 && m_lines[at - 1].eol.empty()) {
         m_lines[at - 1].eol = "\r\n";
@@ -268,11 +349,11 @@ void IniDocument::SetString(std::string_view section, std::string_view key,
                             std::string_view value) {
     std::string sectionName = OneLine(section);
     std::string keyName = OneLine(key);
-    std::string text = OneLine(value);
+    std::string text = Encode(OneLine(value));
     const Section* s = FindSection(sectionName);
     if (!s) {
-        InsertLine(m_lines.size(), "[" + sectionName + "]");
-        InsertLine(m_lines.size(), keyName + "=" + text);
+        InsertLine(m_lines.size(), "[" + Encode(sectionName) + "]");
+        InsertLine(m_lines.size(), Encode(keyName) + "=" + text);
     } else if (const Key* k = FindKey(*s, keyName)) {
         // The text up to "=" keeps the key's own spelling and indentation.
         std::string& line = m_lines[k->line].text;
@@ -280,9 +361,20 @@ void IniDocument::SetString(std::string_view section, std::string_view key,
         line += text;
     } else {
         std::size_t after = s->keys.empty() ? s->header : s->keys.back().line;
-        InsertLine(after + 1, keyName + "=" + text);
+        InsertLine(after + 1, Encode(keyName) + "=" + text);
     }
     Reindex();
+}
+
+bool IniDocument::DeleteKey(std::string_view section, std::string_view key) {
+    const Section* s = FindSection(section);
+    const Key* k = s ? FindKey(*s, key) : nullptr;
+    if (!k) {
+        return false;
+    }
+    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(k->line));
+    Reindex();
+    return true;
 }
 
 std::string IniDocument::Text() const {
@@ -306,7 +398,7 @@ bool IniDocument::Save(const std::string& path, std::string* error, bool createF
     if (createFolder && !folder.empty()) {
         fs::create_directories(folder, ec);
     }
-    std::string shown = Utf8ToCp1252(path);
+    std::string shown = path;
     fs::file_status st = fs::status(target, ec);
     if (fs::exists(st) && !fs::is_regular_file(st)) {
         SetError(error, shown + " er ikke en fil");
@@ -333,11 +425,69 @@ bool WriteIniString(const std::string& path, std::string_view section, std::stri
                     std::string_view value, std::string* error, bool createFolder) {
     IniDocument doc;
     if (doc.Load(path) == IniLoadResult::Unreadable) {
-        SetError(error, "kan ikke lese " + Utf8ToCp1252(path));
+        SetError(error, "kan ikke lese " + path);
         return false;
     }
     doc.SetString(section, key, value);
     return doc.Save(path, error, createFolder);
+}
+
+IniLayers::IniLayers(const std::vector<std::string>& paths) {
+    m_layers.reserve(paths.size());
+    for (const std::string& path : paths) {
+        if (path.empty()) {
+            continue;
+        }
+        IniDocument doc;
+        doc.Load(path);
+        m_layers.push_back(Layer{path, std::move(doc)});
+    }
+}
+
+void IniLayers::Add(std::string path, IniDocument doc) {
+    m_layers.push_back(Layer{std::move(path), std::move(doc)});
+}
+
+const IniLayers::Layer* IniLayers::Source(std::string_view section, std::string_view key) const {
+    for (const Layer& l : m_layers) {
+        if (l.doc.Find(section, key)) {
+            return &l;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<std::string_view> IniLayers::Find(std::string_view section,
+                                                std::string_view key) const {
+    const Layer* l = Source(section, key);
+    return l ? l->doc.Find(section, key) : std::nullopt;
+}
+
+bool IniLayers::HasSection(std::string_view section) const {
+    for (const Layer& l : m_layers) {
+        if (l.doc.HasSection(section)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> IniLayers::KeyNames(std::string_view section) const {
+    std::vector<std::string> names;
+    std::unordered_set<std::string> earlier;
+    for (const Layer& l : m_layers) {
+        std::vector<std::string> own = l.doc.KeyNames(section);
+        std::size_t from = names.size();
+        for (std::string& name : own) {
+            if (earlier.empty() || !earlier.count(FoldIniName(name))) {
+                names.push_back(std::move(name));
+            }
+        }
+        for (std::size_t i = from; i < names.size(); ++i) {
+            earlier.insert(FoldIniName(names[i]));
+        }
+    }
+    return names;
 }
 
 }  // namespace ferdix

@@ -117,7 +117,7 @@ void RateTable::RestoreConfiguredRates() {
     }
 }
 
-void RateTable::Load(const IniDocument& ferdixIni) {
+void RateTable::Load(const IniReader& ferdixIni) {
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         float v = ParseAmount(ferdixIni.GetString(kSatser, m_entries[i].key, "", kSettingsReadMax));
         m_entries[i].value = v;
@@ -125,31 +125,56 @@ void RateTable::Load(const IniDocument& ferdixIni) {
     }
 }
 
-void RateTable::Store(IniDocument& ferdixIni) const {
+bool RateTable::IsChanged(int index) const {
+    return Entry(index).value != Configured(index);
+}
+
+int RateTable::Store(IniDocument& ferdixIni) const {
+    int written = 0;
     for (int i = 0; i < kRateCount; ++i) {
-        ferdixIni.SetString(kSatser, Entry(i).key, ValueText(i));
+        if (IsChanged(i)) {
+            ferdixIni.SetString(kSatser, Entry(i).key, ValueText(i));
+            ++written;
+        }
     }
+    return written;
+}
+
+void LoadRates(RateTable& table, std::string& ratesFrom, const IniReader& ferdixIni) {
+    table.Load(ferdixIni);
+    ratesFrom = ferdixIni.GetString("Informasjon", "SatserGyldigFra", "", kSettingsReadMax);
 }
 
 void LoadRates(RateTable& table, std::string& ratesFrom, const std::string& ferdixIniPath) {
     IniDocument ini;
     ini.Load(ferdixIniPath);
-    table.Load(ini);
-    ratesFrom = ini.GetString("Informasjon", "SatserGyldigFra", "", kSettingsReadMax);
+    LoadRates(table, ratesFrom, ini);
 }
 
-RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPath) {
+RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPath,
+                          std::string_view officeRatesFrom) {
     RatesSaveResult r;
-    std::string shown = ferdixIniPath.empty() ? "ferdix.ini" : Utf8ToCp1252(ferdixIniPath);
+    bool anyChanged = false;
+    for (int i = 0; i < kRateCount; ++i) {
+        anyChanged = anyChanged || table.IsChanged(i);
+    }
+    if (!anyChanged) {
+        r.ok = true;
+        return r;
+    }
+    std::string shown = ferdixIniPath.empty() ? "ferdix.ini" : ferdixIniPath;
     std::string reason;
     IniDocument ini;
     if (ferdixIniPath.empty()) {
-        reason = "programmets mappe er ukjent";
+        reason = "det er ingen mappe for dine egne innstillinger (HOME er ikke satt)";
     } else if (ini.Load(ferdixIniPath) == IniLoadResult::Unreadable) {
         reason = "filen kan ikke leses";
     } else {
         table.Store(ini);
-        r.ok = ini.Save(ferdixIniPath, &reason);
+        if (!officeRatesFrom.empty()) {
+            ini.SetString("Informasjon", kOfficeRatesFromKey, officeRatesFrom);
+        }
+        r.ok = ini.Save(ferdixIniPath, &reason, true);
     }
     if (!r.ok) {
         r.error = "Satsene kunne ikke lagres i " + shown + " (" + reason + ").";
@@ -161,6 +186,102 @@ MessageRequest RatesNotSavedMessage(const RatesSaveResult& result) {
     MessageRequest m;
     m.caption = "Advarsel";
     m.text = result.error + "\r\nDe endrede satsene gjelder bare til programmet avsluttes.";
+    m.icon = MsgIcon::Warning;
+    return m;
+}
+
+std::optional<NewerOfficeRates> FindNewerOfficeRates(const IniDocument& own,
+                                                     const IniLayers& office) {
+    std::optional<std::string_view> recorded = own.Find("Informasjon", kOfficeRatesFromKey);
+    std::string officeFrom = office.GetString("Informasjon", "SatserGyldigFra");
+    if (recorded && *recorded == officeFrom) {
+        return std::nullopt;
+    }
+    NewerOfficeRates found;
+    found.officeRatesFrom = officeFrom;
+    RateTable keys;
+    for (int i = 0; i < kRateCount; ++i) {
+        const std::string& key = keys.Entry(i).key;
+        if (keys.EntriesWithKey(key).front() != i) {
+            continue;  // the second entry of a shared key
+        }
+        std::optional<std::string_view> mine = own.Find(kSatser, key);
+        std::optional<std::string_view> theirs = office.Find(kSatser, key);
+        if (mine && theirs && ParseAmount(*mine) != ParseAmount(*theirs)) {
+            found.rates.push_back(OwnRate{key, FormatAmount(ParseAmount(*mine), true),
+                                          FormatAmount(ParseAmount(*theirs), true)});
+        }
+    }
+    if (found.rates.empty()) {
+        return std::nullopt;
+    }
+    const IniLayers::Layer* source = office.Source("Informasjon", "SatserGyldigFra");
+    if (!source) {
+        source = office.Source(kSatser, found.rates.front().key);
+    }
+    found.officeFile = source ? source->path : std::string();
+    return found;
+}
+
+MessageRequest NewerOfficeRatesQuestion(const NewerOfficeRates& found, const std::string& ownPath) {
+    MessageRequest m;
+    m.caption = "Ferdix";
+    m.text = ByStandard("Kontoret har nye satser", "Kontoret har nye satser");
+    if (!found.officeRatesFrom.empty()) {
+        m.text += std::string(ByStandard(" (gyldige fra ", " (gjeld frå "_cp)) +
+                  found.officeRatesFrom + ")";
+    }
+    m.text += " i " + found.officeFile +
+              std::string(ByStandard(", men dine egne satser i ", ", men dine eigne satser i ")) +
+              ownPath + std::string(ByStandard(" går foran disse:\n"_cp, " går føre desse:\n"_cp));
+    for (const OwnRate& r : found.rates) {
+        m.text += "\n  " + r.key + std::string(ByStandard(": dine ", ": dine ")) + r.own +
+                  std::string(ByStandard(", kontorets ", ", kontoret sine ")) + r.office;
+    }
+    m.text += ByStandard(
+        "\n\nVil du bruke kontorets satser?\n\nJa: kontorets satser gjelder, og dine egne "
+        "fjernes fra filen din.\nNei: dine egne satser gjelder fortsatt; du blir ikke spurt "
+        "igjen før kontoret får nye satser."_cp,
+        "\n\nVil du bruke satsene til kontoret?\n\nJa: satsene til kontoret gjeld, og dine "
+        "eigne blir fjerna frå fila di.\nNei: dine eigne satser gjeld framleis; du blir ikkje "
+        "spurd att før kontoret får nye satser."_cp);
+    m.buttons = MsgButtons::YesNo;
+    m.icon = MsgIcon::Question;
+    m.defaultButton = MsgAnswer::Yes;
+    m.foreground = true;
+    return m;
+}
+
+bool AnswerNewerOfficeRates(const std::string& ownPath, const NewerOfficeRates& found,
+                            bool takeOffice, std::string* error) {
+    IniDocument ini;
+    if (ini.Load(ownPath) == IniLoadResult::Unreadable) {
+        if (error) {
+            *error = "kan ikke lese " + ownPath;
+        }
+        return false;
+    }
+    if (takeOffice) {
+        for (const OwnRate& r : found.rates) {
+            // A key written twice in the section would otherwise come back.
+            while (ini.DeleteKey(kSatser, r.key)) {
+            }
+        }
+    }
+    ini.SetString("Informasjon", kOfficeRatesFromKey, found.officeRatesFrom);
+    return ini.Save(ownPath, error, true);
+}
+
+MessageRequest OwnRatesNotChangedMessage(const std::string& error) {
+    MessageRequest m;
+    m.caption = "Advarsel";
+    m.text = std::string(ByStandard("Svaret kunne ikke lagres (", "Svaret kunne ikkje lagrast (")) +
+             error +
+             std::string(ByStandard(
+                 ").\r\nDine egne satser gjelder denne gangen, og du blir spurt igjen ved "
+                 "neste oppstart.",
+                 ").\r\nDine eigne satser gjeld denne gongen, og du blir spurd att ved neste "
+                 "oppstart."));
     m.icon = MsgIcon::Warning;
     return m;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,8 @@
 namespace ferdix {
 
 class IniDocument;
+class IniLayers;
+class IniReader;
 
 struct RateEntry {
     std::string key;     // in section Satser; also the name in the rates dialog
@@ -52,9 +55,13 @@ class RateTable {
     void RestoreConfiguredRates();
 
     // In-force and configured values from section Satser; missing or unreadable texts give 0.
-    void Load(const IniDocument& ferdixIni);
-    // Every in-force value into section Satser, in table order.
-    void Store(IniDocument& ferdixIni) const;
+    void Load(const IniReader& ferdixIni);
+    // Whether the in-force value is no longer the one the files gave.
+    bool IsChanged(int index) const;
+    // Every changed in-force value into section Satser, in table order; the others stay as
+    // the file has them, so a rate changed by no one never shadows a file read after it.
+    // Returns how many keys were written.
+    int Store(IniDocument& ferdixIni) const;
 
   private:
     std::array<RateEntry, kRateCount> m_entries;
@@ -62,15 +69,46 @@ class RateTable {
 };
 
 // The rates and the domestic validity text from ferdix.ini.
+void LoadRates(RateTable& table, std::string& ratesFrom, const IniReader& ferdixIni);
 void LoadRates(RateTable& table, std::string& ratesFrom, const std::string& ferdixIniPath);
+
+// Beside the user's own rates: the validity text of the office's files when the user last
+// saved rates or answered for them, so that newer office rates are noticed.
+inline constexpr std::string_view kOfficeRatesFromKey = "KontoretsSatserGyldigFra";
 
 struct RatesSaveResult {
     bool ok = false;
     std::string error;  // names the file; Windows-1252
 };
-RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPath);
+// The changed rates into the user's own ferdix.ini (made, with its folder, when missing) with
+// officeRatesFrom, the office's validity text now. Nothing is written when no rate changed.
+RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPath,
+                          std::string_view officeRatesFrom = {});
 // Tells the user that the changed rates hold for this run only.
 MessageRequest RatesNotSavedMessage(const RatesSaveResult& result);
+
+// The user's own rates that hide other office rates, when the office's validity text is no
+// longer the one the user saved them against.
+struct OwnRate {
+    std::string key;
+    std::string own;     // the user's value text
+    std::string office;  // the office's value text
+};
+struct NewerOfficeRates {
+    std::string officeFile;  // where the office's validity text is read
+    std::string officeRatesFrom;
+    std::vector<OwnRate> rates;  // in table order, each key once
+};
+// own: the user's file; office: the files read after it.
+std::optional<NewerOfficeRates> FindNewerOfficeRates(const IniDocument& own,
+                                                     const IniLayers& office);
+// Yes takes the office's rates, No keeps the user's own.
+MessageRequest NewerOfficeRatesQuestion(const NewerOfficeRates& found, const std::string& ownPath);
+// The answer into the user's file: taking the office's rates removes the user's own (and only
+// those listed); either answer records the office's validity text, so the question comes once.
+bool AnswerNewerOfficeRates(const std::string& ownPath, const NewerOfficeRates& found,
+                            bool takeOffice, std::string* error);
+MessageRequest OwnRatesNotChangedMessage(const std::string& error);
 
 // A rate field of the form and the text it is to show.
 struct RateFieldText {

@@ -1,6 +1,7 @@
 #include "app/claim_json.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include "base/cp1252.h"
 #include "claim/claim_file.h"
 #include "support/program_state.h"
+#include "support/temp_folder.h"
 
 namespace ferdix {
 namespace {
@@ -134,6 +136,65 @@ TEST(HeadlessJson, FilesThatCannotBeReadFailWithAMessage) {
         EXPECT_EQ(out.str(), "");
         EXPECT_EQ(err.str(), c.message);
     }
+}
+
+// What the window refuses the command refuses too, at once: nothing waits for a writer that
+// never comes, and nothing reads a device without end.
+TEST(HeadlessJson, InputsThatAreNoRegularFilesAreRefusedAtOnce) {
+    test::TempFolder dir;
+    const std::string fifo = dir.File("rør.tur");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string zeroLink = dir.File("null.tur");
+    std::filesystem::create_symlink("/dev/zero", zeroLink);
+    for (const std::string& path :
+         {fifo, zeroLink, std::string("/dev/zero"), std::string("/dev/full")}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunJsonCommand(path, out, err), kExitFailed) << path;
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str(), "ferdix: \xC2\xAB" + path +
+                                 "\xC2\xBB er ikke en vanlig fil, og kan ikke v\xC3\xA6re en "
+                                 "reiseregning.\n");
+    }
+}
+
+// A damaged claim is written as far as it was read, with the message the window shows and an
+// exit code of its own.
+TEST(HeadlessJson, ADamagedClaimIsWrittenWithTheMessageAndItsOwnExitCode) {
+    test::ProgramStateGuard guard;
+    test::TempFolder dir;
+    const std::string golden = FileBytes(DataPath("full_claim.tur"));
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* said;  // UTF-8
+    };
+    const Case cases[] = {
+        {"kort.tur", golden.substr(0, golden.find("0,00 0,00 1000,00")),
+         "Filen slutter i \xC2\xABgodtgj\xC3\xB8ringene\xC2\xBB"},
+        {"tom.tur", "", "Den f\xC3\xB8rste linjen er ikke"},
+        {"antall.tur",
+         [&] {
+             std::string b = golden;
+             b.replace(b.find("reisespesifikasjoner: 4"), 23, "reisespesifikasjoner: 9");
+             return b;
+         }(),
+         "\xC2\xAB"
+         "Antall reisespesifikasjoner\xC2\xBB sier 9, men filen har 4."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = dir.File(c.name);
+        test::WriteFile(path, c.bytes);
+        std::ostringstream out, err;
+        EXPECT_EQ(RunJsonCommand(path, out, err), kExitDamaged);
+        EXPECT_EQ(out.str().substr(0, 2), "{\n");
+        EXPECT_EQ(err.str().rfind("Skadet reiseregning: Reiseregningen\n" + path, 0), 0u)
+            << err.str();
+        EXPECT_NE(err.str().find(c.said), std::string::npos) << err.str();
+    }
+    std::ostringstream out, err;
+    EXPECT_EQ(RunJsonCommand(DataPath("full_claim.tur"), out, err), kExitOk);
+    EXPECT_EQ(err.str(), "");
 }
 
 TEST(HeadlessJson, HostWritesCaptionAndTextAndAnswersOk) {

@@ -150,32 +150,38 @@ TEST_F(RatesDialogTest, TheCloseBoxKeepsTheChangeForTheRunButSavesNothing) {
     EXPECT_EQ(doc->LineValue(16, kRateColumn), 3.5f);
 }
 
-TEST_F(RatesDialogTest, FerdigWritesEveryRate) {
+// "Ferdig" writes the changed rates into the user's own ferdix.ini, made with its folder on the
+// first save; the file beside the program is never written, and the next start reads the saved
+// rate over it.
+TEST_F(RatesDialogTest, FerdigWritesTheChangedRatesIntoTheUsersOwnFile) {
+    const std::string shared = ReadFile(dir.File("ferdix.ini"));
     ChangeRate("Bil over 9000km", "3,50", DialogResult::Ok);
-    std::string ini = ReadFile(dir.File("ferdix.ini"));
-    EXPECT_NE(ini.find("Bil over 9000km=3,50\r\n"), std::string::npos);
-    // Every rate in its value text, also those not changed.
-    EXPECT_NE(ini.find("Bil under 9000km=3,65\r\n"), std::string::npos);
-    EXPECT_NE(ini.find("Admin godtgjøring=60,00\r\n"_cp), std::string::npos);
-    EXPECT_NE(ini.find("Frokost=0,00\r\n"), std::string::npos);
-    EXPECT_NE(ini.find("SatserGyldigFra=01.03.2010\r\n"), std::string::npos);
     EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(ReadFile(dir.File("ferdix.ini")), shared);
+    EXPECT_EQ(ReadFile(dir.File("config/ferdix.ini")),
+              "[Satser]\r\nBil over 9000km=3,50\r\n[Informasjon]\r\n"
+              "KontoretsSatserGyldigFra=01.03.2010\r\n");
 
     // Read back at the next start.
-    RateTable reread;
-    std::string from;
-    LoadRates(reread, from, dir.File("ferdix.ini"));
+    test::FakeHost nextHost;
+    test::FakeShellPlatform nextPlatform;
+    MemoryControls nextControls(FormTemplate());
+    CFerdixApp next(nextHost, nextPlatform, nextControls, clock, &ticks);
+    nextControls.SetEvents(&next.FormEvents());
+    ASSERT_TRUE(next.InitInstance({dir.File("ferdix"), "", dir.File("config"), ""}));
     for (int i = 0; i < kRateCount; ++i) {
-        EXPECT_EQ(reread.Entry(i).value, doc->m_rates.Entry(i).value) << i;
+        EXPECT_EQ(next.Document()->m_rates.Entry(i).value, doc->m_rates.Entry(i).value) << i;
     }
+    EXPECT_EQ(Cp1252ToUtf8(nextControls.GetText(kIdCarOver9000Rate)), "3,50");
+    EXPECT_TRUE(nextHost.messages.empty());  // saved against the date in force: no question
 }
 
 TEST_F(RatesDialogTest, AFailedSaveIsReported) {
-    ::chmod(dir.File("ferdix.ini").c_str(), 0444);
+    std::filesystem::create_directories(dir.File("config/ferdix.ini"));  // where the file belongs
     ChangeRate("Kost innenlands, >12timer", "500", DialogResult::Ok);
-    ::chmod(dir.File("ferdix.ini").c_str(), 0644);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "Advarsel");
+    EXPECT_NE(host.messages[0].text.find(dir.File("config/ferdix.ini")), std::string::npos);
     // The change holds for the run.
     EXPECT_EQ(Text(kIdDayDomesticOver12hRate), "500,00");
     EXPECT_EQ(doc->LineValue(4, kRateColumn), 500.0f);
@@ -326,9 +332,31 @@ TEST_F(AboutShellTest, TellsWhichRateFileLacksItsDate) {
     WriteFile(dir.File("ferdix.ini"), "[Satser]\r\nBil under 9000km=3,65\r\n");
     ASSERT_TRUE(Start());
     app.Execute(kCmdAppAbout);
-    ASSERT_EQ(platform.aboutTexts.size(), 4u);
+    ASSERT_EQ(platform.aboutTexts.size(), 5u);
     EXPECT_EQ(platform.aboutTexts[2], "Feil konfigurasjon av satser");
     EXPECT_EQ(platform.aboutTexts[3], "Satser relatert til utland sist oppdatert: 01.01.2011");
+}
+
+// An office sees where the rates come from: the files read, in the order they are looked in.
+TEST_F(AboutShellTest, NamesTheFilesInForceInLookupOrder) {
+    std::filesystem::create_directories(dir.File("config"));
+    WriteFile(dir.File("config/ferdix.ini"),
+              "[Satser]\r\nBil under 9000km=4,00\r\n[Informasjon]\r\n"
+              "KontoretsSatserGyldigFra=01.03.2010\r\n");
+    WriteFile(dir.File("config/land.ini"), "");
+    std::filesystem::remove(dir.File("land.ini"));
+    ASSERT_TRUE(Start());
+    app.Execute(kCmdAppAbout);
+    ASSERT_EQ(platform.aboutTexts.size(), 5u);
+    EXPECT_EQ(Cp1252ToUtf8(platform.aboutTexts[4]),
+              "Satsene og innstillingene hentes fra (den første filen som har en verdi, "
+              "gjelder):\n" +
+                  dir.File("config/ferdix.ini") + "\n" + dir.File("ferdix.ini") + "\n" +
+                  dir.File("config/land.ini"));
+    EXPECT_EQ(Text(kIdCarUpTo9000Rate), "4,00");
+
+    SetWrittenStandardValue(kNynorsk);  // the fixture restores it
+    EXPECT_EQ(Cp1252ToUtf8(CAboutDlg("", "", {}).FilesText()), "Inga fil med satser er funnen.");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <set>
 
@@ -35,7 +37,8 @@ TEST_F(ShellTest, StartsWithANewClaimWithoutACommandLine) {
     EXPECT_EQ(Text(kIdDayDomesticOver12hRate), "445,00");
     EXPECT_EQ(doc->LineValue(4, kRateColumn), 445.0f);
     EXPECT_EQ(host.LastStatus(), "Beløp: 0,00"_cp);
-    EXPECT_EQ(app.Files().ferdixIni, dir.File("ferdix.ini"));
+    EXPECT_EQ(app.Files().ferdixIni, dir.File("config") + "/ferdix.ini");
+    EXPECT_EQ(app.Files().sharedFerdixIni, std::vector<std::string>{dir.File("ferdix.ini")});
     EXPECT_EQ(app.Files().profile, dir.File("config") + "/reisende.ini");
     EXPECT_EQ(app.Settings().ratesFrom, "01.03.2010");
     EXPECT_EQ(app.Settings().abroadRatesFrom, "01.01.2011");
@@ -154,7 +157,7 @@ TEST_F(ShellTest, TheNameTheProgramWasStartedByDecidesTheWrittenStandard) {
     StartupArgs args{dir.File("ferdix"), "", dir.File("config"), "/usr/bin/ferdixn"};
     ASSERT_TRUE(app.InitInstance(args));
     EXPECT_EQ(WrittenStandard(), kNynorsk);
-    EXPECT_EQ(app.Files().ferdixIni, dir.File("ferdix.ini"));
+    EXPECT_EQ(app.Files().sharedFerdixIni, std::vector<std::string>{dir.File("ferdix.ini")});
     EXPECT_EQ(Text(kIdDayDomesticOver12hRate), "445,00");
 }
 
@@ -162,6 +165,89 @@ TEST_F(ShellTest, WithoutTheStartNameTheProgramPathDecides) {
     StartupArgs args{dir.File("ferdix"), "", dir.File("config"), ""};
     ASSERT_TRUE(app.InitInstance(args));
     EXPECT_EQ(WrittenStandard(), kBokmal);
+}
+
+// The configuration is told about once, at start-up, before the first claim takes its rates.
+TEST_F(ShellTest, ARepeatedSectionIsToldOnceAtStartUp) {
+    WriteFile(dir.File("ferdix.ini"),
+              "[Satser]\r\nBil under 9000km=3,65\r\n" + test::TestFerdixIni());
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].caption, "Ferdix");
+    EXPECT_NE(host.messages[0].text.find(dir.File("ferdix.ini") + " har avsnittet [Satser] mer"),
+              std::string::npos)
+        << host.messages[0].text;
+    // Read as the platform reads it: the first section alone.
+    EXPECT_EQ(Text(kIdCarUpTo9000Rate), "3,65");
+    EXPECT_EQ(doc->LineValue(4, kRateColumn), 0.0f);
+    app.Execute(kCmdFileNew);
+    EXPECT_EQ(host.messages.size(), 1u);
+}
+
+// The user's own rate was saved against the office's rates of 2009; the office now has those of
+// 01.03.2010. The user is asked once; the answer holds for later starts.
+class OfficeRatesTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directories(dir.File("config"));
+        WriteFile(dir.File("config/ferdix.ini"),
+                  "[Satser]\r\nBil under 9000km=4,00\r\n[Oppsett]\r\nDatoformat=DDMMYY\r\n"
+                  "[Informasjon]\r\nKontoretsSatserGyldigFra=01.03.2009\r\n");
+    }
+    // Another run of the program over the same files: what it asked.
+    std::vector<MessageRequest> StartAgain() {
+        test::FakeHost nextHost;
+        test::FakeShellPlatform nextPlatform;
+        MemoryControls nextControls(FormTemplate());
+        CFerdixApp next(nextHost, nextPlatform, nextControls, clock, &ticks);
+        nextControls.SetEvents(&next.FormEvents());
+        EXPECT_TRUE(next.InitInstance({dir.File("ferdix"), "", dir.File("config"), ""}));
+        nextRate = Cp1252ToUtf8(nextControls.GetText(kIdCarUpTo9000Rate));
+        return nextHost.messages;
+    }
+    std::string nextRate;
+};
+
+TEST_F(OfficeRatesTest, YesTakesTheOfficesRates) {
+    host.answers.push_back(MsgAnswer::Yes);
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_NE(host.messages[0].text.find("Bil under 9000km: dine 4,00, kontorets 3,65"),
+              std::string::npos)
+        << host.messages[0].text;
+    EXPECT_EQ(Text(kIdCarUpTo9000Rate), "3,65");
+    EXPECT_EQ(ReadFile(dir.File("config/ferdix.ini")),
+              "[Satser]\r\n[Oppsett]\r\nDatoformat=DDMMYY\r\n[Informasjon]\r\n"
+              "KontoretsSatserGyldigFra=01.03.2010\r\n");
+    EXPECT_TRUE(StartAgain().empty());
+    EXPECT_EQ(nextRate, "3,65");
+}
+
+TEST_F(OfficeRatesTest, NoKeepsTheUsersOwn) {
+    host.answers.push_back(MsgAnswer::No);
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(Text(kIdCarUpTo9000Rate), "4,00");
+    EXPECT_TRUE(StartAgain().empty());
+    EXPECT_EQ(nextRate, "4,00");
+    // The office's date moves again: asked again.
+    WriteFile(dir.File("ferdix.ini"),
+              "[Informasjon]\r\nSatserGyldigFra=01.01.2024\r\n[Satser]\r\n"
+              "Bil under 9000km=4,50\r\n");
+    EXPECT_EQ(StartAgain().size(), 1u);
+}
+
+TEST_F(OfficeRatesTest, AnAnswerThatCannotBeKeptIsToldAndAskedAgain) {
+    ::chmod(dir.File("config/ferdix.ini").c_str(), 0444);
+    host.answers.push_back(MsgAnswer::Yes);
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[1].caption, "Advarsel");
+    EXPECT_EQ(Text(kIdCarUpTo9000Rate), "4,00");  // as the message says
+    std::vector<MessageRequest> again = StartAgain();
+    ASSERT_FALSE(again.empty());
+    EXPECT_EQ(again[0].buttons, MsgButtons::YesNo);
 }
 
 TEST_F(ShellTest, FolderSettingsReachTheFileDialogsAndTheProfile) {

@@ -1,5 +1,6 @@
 // Where a file path meets a message: texts are Windows-1252, paths are file-system strings
-// (UTF-8 here), and every message names the path in the message's own encoding.
+// (UTF-8 here), and every message names the path by its bytes as the file system has them,
+// which the platform shows as UTF-8 where they are UTF-8 (MixedToUtf8).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "app/headless.h"
+#include "app/recovery.h"
 #include "base/atomic_file.h"
 #include "base/cp1252.h"
 #include "claim/ferdix_doc.h"
@@ -25,7 +27,8 @@ namespace fs = std::filesystem;
 
 class PathMessagesTest : public ::testing::Test {
   protected:
-    PathMessagesTest() : folder(dir.File("Reiser for Bjørn Ærø")) {
+    // Letters inside Windows-1252 and outside it.
+    PathMessagesTest() : folder(dir.File("Reiser for Bjørn Ærø, Отчёт-ő")) {
         fs::create_directory(folder);
         SetWrittenStandardValue(kBokmal);
     }
@@ -36,9 +39,9 @@ class PathMessagesTest : public ::testing::Test {
         fs::permissions(path, fs::perms::owner_read);
         return path;
     }
-    // The text a Windows-1252 message shows.
+    // The text a message shows.
     std::string LastMessageShown() const {
-        return host.messages.empty() ? "" : Cp1252ToUtf8(host.messages.back().text);
+        return host.messages.empty() ? "" : MixedToUtf8(host.messages.back().text);
     }
 
     test::ProgramStateGuard guard;
@@ -73,9 +76,11 @@ TEST_F(PathMessagesTest, MessagesShowThePathAsItIsOnDisk) {
          }},
         {"rates saving", File("ferdix.ini"),
          [&] {
-             RatesSaveResult r = SaveRates(RateTable(), ReadOnlyFile("ferdix.ini"));
+             RateTable changed;
+             changed.SetValueForKey("Bil under 9000km", 4.0f);
+             RatesSaveResult r = SaveRates(changed, ReadOnlyFile("ferdix.ini"));
              EXPECT_FALSE(r.ok);
-             return Cp1252ToUtf8(RatesNotSavedMessage(r).text);
+             return MixedToUtf8(RatesNotSavedMessage(r).text);
          }},
         {"profile writing", File("reisende.ini"),
          [&] {
@@ -83,7 +88,7 @@ TEST_F(PathMessagesTest, MessagesShowThePathAsItIsOnDisk) {
              files.profile = ReadOnlyFile("reisende.ini");
              std::string error;
              EXPECT_FALSE(WriteProfileString(files, "", "Navn", "Kari", &error));
-             return Cp1252ToUtf8(error);
+             return MixedToUtf8(error);
          }},
         {"profile that cannot be read", File("mappe.ini"),
          [&] {
@@ -92,13 +97,40 @@ TEST_F(PathMessagesTest, MessagesShowThePathAsItIsOnDisk) {
              fs::create_directory(files.profile);
              std::string error;
              EXPECT_FALSE(SaveProfile(files, IniDocument(), &error));
-             return Cp1252ToUtf8(error);
+             return MixedToUtf8(error);
          }},
         {"atomic writing", File("låst.tur"),
          [&] {
              FileWriteResult r = WriteFileAtomically(ReadOnlyFile("låst.tur"), "x");
              EXPECT_FALSE(r.ok);
-             return Cp1252ToUtf8(r.error);
+             return MixedToUtf8(r.error);
+         }},
+        {"recovery question", File("reise.tur"),
+         [&] {
+             OrphanedCopy copy;
+             copy.oldName = File("reise.tur");
+             return MixedToUtf8(RecoveryQuestionText(copy));
+         }},
+        {"recovery copy that cannot be read", File("ferdix-1-a.tur"),
+         [&] {
+             OrphanedCopy copy;
+             copy.claimPath = File("ferdix-1-a.tur");
+             return MixedToUtf8(RecoveryUnreadableText(copy, File("ulesbar-ferdix-1-a.tur")));
+         }},
+        {"recovery folder that cannot be made", File("fil"),
+         [&] {
+             test::WriteFile(File("fil"), "");
+             CRecoveryFolder recovery(File("fil") + "/gjenoppretting");
+             EXPECT_FALSE(recovery.Open());
+             return MixedToUtf8(recovery.Error());
+         }},
+        {"damaged claim", File("skadet.tur"),
+         [&] {
+             test::WriteFile(File("skadet.tur"), "Versjon 2.3.19\r\n");
+             CFerdixDoc doc;
+             doc.SetHost(&host);
+             doc.OpenDocumentFile(File("skadet.tur"));
+             return LastMessageShown();
          }},
         {"json command, stderr in UTF-8", missing,
          [&] {
@@ -122,8 +154,8 @@ TEST_F(PathMessagesTest, OpenFailureReadsWholeInEitherStandard) {
     SetWrittenStandardValue(kNynorsk);
     doc.OpenDocumentFile(missing);
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(Cp1252ToUtf8(host.messages[0].text), "Kan ikke lese filen\n" + missing);
-    EXPECT_EQ(Cp1252ToUtf8(host.messages[1].text), "Kan ikkje lese fila\n" + missing);
+    EXPECT_EQ(MixedToUtf8(host.messages[0].text), "Kan ikke lese filen\n" + missing);
+    EXPECT_EQ(MixedToUtf8(host.messages[1].text), "Kan ikkje lese fila\n" + missing);
     EXPECT_EQ(Cp1252ToUtf8(host.messages[1].caption), "Feil ved opning");
 }
 

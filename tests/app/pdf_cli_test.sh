@@ -8,6 +8,9 @@ case_name=$3
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+# The rate files are looked up in the user's own folder and the system folders before the
+# program's: none of the runner's may take part.
+export XDG_CONFIG_HOME="$work/config" XDG_CONFIG_DIRS="$work/xdg"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -156,6 +159,55 @@ usage)
     run "$ferdix" --help
     expect_rc 0
     grep -q -- '--pdf UT.pdf \[--bokmal | --nynorsk\] REISEREGNING.tur' <<<"$out" || fail "help: $out"
+    ;;
+not_regular_files)
+    # Refused at once, as the window refuses them: a FIFO nobody writes, a device without end.
+    mkfifo "$work/rør.tur"
+    ln -s /dev/zero "$work/null.tur"
+    for claim in "$work/rør.tur" "$work/null.tur" /dev/zero; do
+        run timeout 30 "$ferdix" --pdf "$work/reise.pdf" "$claim"
+        expect_rc 1
+        grep -q "ferdix: «$claim» er ikke en vanlig fil" <<<"$err" || fail "stderr: $err"
+        run timeout 30 "$ferdix" --json "$claim"
+        expect_rc 1
+        grep -q "ferdix: «$claim» er ikke en vanlig fil" <<<"$err" || fail "stderr: $err"
+    done
+    [ ! -e "$work/reise.pdf" ] || fail "a PDF was written"
+    # The PDF replaces a regular file only: a FIFO in its place stays, and nothing waits on it.
+    mkfifo "$work/ut.pdf"
+    run timeout 30 "$ferdix" --pdf "$work/ut.pdf" "$claims/full_claim.tur"
+    expect_rc 1
+    grep -q "ferdix: «$work/ut.pdf» er ikke en vanlig fil" <<<"$err" || fail "stderr: $err"
+    [ -p "$work/ut.pdf" ] || fail "the FIFO was replaced"
+    [ "$(ls -A "$work" | grep -c '^\.ut')" = 0 ] || fail "left: $(ls -A "$work")"
+    ;;
+damaged_claim)
+    # Read as far as it goes, printed, said on stderr, and an exit code of its own.
+    head -n 62 "$claims/full_claim.tur" >"$work/kort.tur"
+    run "$ferdix" --pdf "$work/reise.pdf" "$work/kort.tur"
+    expect_rc 3
+    grep -q "^Skadet reiseregning: Reiseregningen" <<<"$err" || fail "stderr: $err"
+    grep -q "Filen slutter i «godtgjøringene»" <<<"$err" || fail "stderr: $err"
+    head -c 5 "$work/reise.pdf" | grep -q '%PDF-' || fail "no PDF"
+    run "$ferdix" --json "$work/kort.tur"
+    expect_rc 3
+    grep -q '"Navn": "Kari Nordmann"' <<<"$out" || fail "json: $out"
+    grep -q "Filen slutter i «godtgjøringene»" <<<"$err" || fail "stderr: $err"
+    ;;
+no_test_hooks)
+    # The program the package holds carries none of the test hooks, whatever the environment
+    # says; the tests' own build beside it does.
+    module=$(dirname "$ferdix")/ferdix_desktop.so
+    hooked=$(dirname "$ferdix")/../../hooked/ferdix_desktop.so
+    for f in "$ferdix" "$module"; do
+        ! grep -aq 'FERDIX_TEST_' "$f" || fail "$f holds a test hook"
+    done
+    grep -aq 'FERDIX_TEST_REPORT' "$hooked" || fail "the hooked module has no hooks"
+    QT_QPA_PLATFORM=offscreen FERDIX_EXIT_AFTER_SHOW=1 FERDIX_TEST_REPORT="$work/report" \
+        FERDIX_TEST_EDITS="1001=x" FERDIX_TEST_ANSWERS=ja HOME="$work" XDG_CONFIG_HOME="$work/config" \
+        run timeout 60 "$ferdix" "$claims/full_claim.tur"
+    expect_rc 0
+    [ ! -e "$work/report" ] || fail "a report was written"
     ;;
 without_desktop_module)
     # The program alone: --json needs nothing more, the window and --pdf say what is missing.

@@ -138,6 +138,98 @@ TEST_F(ShellRecoveryTest, EditsWithinASecondWaitForTheTimer) {
     EXPECT_TRUE(Has(Copy(), "Navn: Olav\r\n"));
 }
 
+TEST_F(ShellRecoveryTest, TheTextBeingTypedReachesTheCopyWithoutLeavingTheField) {
+    ASSERT_TRUE(Start());
+    // A name typed and never left: in the copy at once, and within a second as it grows.
+    ASSERT_TRUE(controls.Type(kIdName, "Ola Nordmann"));
+    EXPECT_TRUE(Has(Copy(), "Navn: O\r\n"));
+    EXPECT_EQ(host.titles.back(), "Untitled *");
+    EXPECT_EQ(app.RecoveryDueIn(), 1000ms);
+    ticks.Advance(1s);
+    app.RecoveryTick();
+    EXPECT_TRUE(Has(Copy(), "Navn: Ola Nordmann\r\n"));
+    EXPECT_EQ(controls.GetFocus(), kIdName);
+    EXPECT_EQ(Text(kIdName), "Ola Nordmann");
+
+    // Several lines of the purpose, the same.
+    ticks.Advance(1s);
+    ASSERT_TRUE(controls.Type(kIdPurpose, "Bergen\r\nVoss"));
+    ticks.Advance(1s);
+    app.RecoveryTick();
+    EXPECT_TRUE(Has(Copy(), "Bergen\r\nVoss")) << Copy();
+
+    struct Case {
+        int field;
+        const char* typed;   // then the timer, without leaving
+        const char* inCopy;  // nullptr: the copy holds what it held
+    };
+    // A date, a time or a number half typed never raises a message, and the field is never
+    // rewritten under the user's hands; the identity number waits for its leave, which reads
+    // the traveller's profile.
+    const Case cases[] = {
+        {kIdDepartureDate, "05.0", nullptr},
+        {kIdDepartureDate, "05.03.26", "Utreisedato: 05.03.26"},
+        {kIdDepartureTime, "14", nullptr},
+        {kIdDepartureTime, "1430", "14:30"},
+        {kIdPostcode, "15", "Postnummer: 0015"},
+        {kIdPersonId, "01017012345", nullptr},
+        {kIdReturnTime, "1600", nullptr},  // no return date yet
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        // Into the field first: leaving the one before stores that one.
+        ASSERT_TRUE(controls.FocusTo(c.field));
+        ticks.Advance(1s);
+        app.RecoveryTick();
+        std::string before = Copy();
+        ticks.Advance(1s);
+        ASSERT_TRUE(controls.Type(c.field, c.typed));
+        ticks.Advance(1s);
+        app.RecoveryTick();
+        if (c.inCopy) {
+            EXPECT_TRUE(Has(Copy(), c.inCopy)) << Copy();
+        } else {
+            EXPECT_EQ(Copy(), before);
+        }
+        EXPECT_EQ(Text(c.field), c.typed);
+        EXPECT_EQ(controls.GetFocus(), c.field);
+        if (c.field == kIdPersonId) {
+            EXPECT_EQ(doc->Traveller().PersonId(), "");
+        }
+    }
+    EXPECT_TRUE(host.messages.empty());
+    // Leaving does the rest: the number was taken when the user moved on, and the time
+    // without a date is told.
+    EXPECT_EQ(doc->Traveller().PersonId(), "010170 12345");
+    controls.Leave(kIdReturnTime);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Innreisedato må være satt"_cp);
+}
+
+TEST_F(ShellRecoveryTest, TheTextBeingTypedNeverReachesTheNextClaim) {
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(controls.Type(kIdName, "Ola"));
+    // New a while later, without saving: clearing the form raises changes that write the
+    // copy, while the field still shows the old claim's name.
+    ticks.Advance(2s);
+    host.answers.push_back(MsgAnswer::No);
+    app.Execute(kCmdFileNew);
+    EXPECT_EQ(doc->Traveller().Name(), "");
+    EXPECT_EQ(Text(kIdName), "");
+    EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(ShellRecoveryTest, AFieldOnlyVisitedChangesNothing) {
+    ASSERT_TRUE(Start());
+    // "Ansatt nr." of a new claim shows nothing for its -1; clicking into it is no edit.
+    ASSERT_TRUE(controls.FocusTo(kIdEmployeeNumber));
+    ticks.Advance(1s);
+    app.RecoveryTick();
+    app.Execute(kCmdNynorsk);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_FALSE(HasCopy());
+}
+
 TEST_F(ShellRecoveryTest, SaveNewOpenAndCloseRemoveTheCopy) {
     std::string other = SavedClaim("annen.tur");
     ASSERT_TRUE(Start());
@@ -249,6 +341,10 @@ TEST_F(ShellRecoveryTest, TwoRunsKeepTwoCopiesAndNeitherOffersTheOther) {
     EXPECT_TRUE(host2.messages.empty());
     ASSERT_TRUE(controls2.Type(kIdName, "Andre"));
     ASSERT_TRUE(controls2.Leave(kIdName));
+    // The first key wrote each copy; the rest waits for its second.
+    ticks.Advance(1s);
+    app.RecoveryTick();
+    second.RecoveryTick();
     second.FlushRecovery();
 
     ASSERT_NE(second.Recovery()->CopyPath(), CopyPath());
@@ -380,6 +476,54 @@ TEST_F(ShellRecoveryTest, AnUnreadableCopyIsReportedAndSetAside) {
     EXPECT_EQ(ReadFile(aside), "not a claim at all");
     EXPECT_FALSE(fs::exists(orphan));
     EXPECT_EQ(doc->GetTitle(), "Untitled");
+}
+
+// A copy that is no regular file can hold no claim and could keep the start waiting: it goes,
+// and the user is told once for all of them; a regular copy beside them is offered as ever.
+TEST_F(ShellRecoveryTest, CopiesThatAreNoRegularFilesGoWithOneMessage) {
+    std::string regular = Orphan("ferdix-1-00000001", dir.File("reise.tur"));
+    std::string fifo = Orphan("ferdix-2-00000002", std::string());
+    fs::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string device = Orphan("ferdix-3-00000003", std::string());
+    fs::remove(device);
+    fs::create_symlink("/dev/zero", device);
+    host.answers = {MsgAnswer::Ok, MsgAnswer::No};
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(host.messages.size(), 2u);
+    const MessageRequest& told = host.messages[0];
+    EXPECT_EQ(told.icon, MsgIcon::Warning);
+    EXPECT_TRUE(Has(told.text, "ikke er en vanlig fil"));
+    EXPECT_TRUE(Has(told.text, fifo));
+    EXPECT_TRUE(Has(told.text, device));
+    EXPECT_FALSE(Has(told.text, regular));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(fifo)));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(device)));
+    EXPECT_TRUE(fs::exists("/dev/zero"));
+    ASSERT_EQ(Questions().size(), 1u);
+    EXPECT_TRUE(Has(Questions()[0].text, dir.File("reise.tur")));
+}
+
+// A folder this run cannot write: its copies cannot be taken over, and the user learns where
+// they lie (they open as ordinary claims); nothing in the folder is touched.
+TEST_F(ShellRecoveryTest, CopiesInAFolderThatCannotBeWrittenAreNamedOnce) {
+    std::string orphan = Orphan("ferdix-4242-0000abcd", dir.File("reise.tur"));
+    ::chmod(Folder().c_str(), 0555);
+    ASSERT_TRUE(Start());
+    std::vector<std::string> names = FolderNames();
+    ::chmod(Folder().c_str(), 0755);
+    EXPECT_EQ(app.Recovery(), nullptr);
+    EXPECT_TRUE(Questions().empty());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(Has(host.messages[0].text, "kan ikke hente dem fram"));
+    EXPECT_TRUE(Has(host.messages[0].text, orphan));
+    EXPECT_EQ(ReadFile(orphan), FullClaim());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"ferdix-4242-0000abcd.lock", "ferdix-4242-0000abcd.navn",
+                                        "ferdix-4242-0000abcd.tur"}));
+    // The first edit still says that no copy is kept, as before.
+    Modify();
+    EXPECT_EQ(host.messages.size(), 2u);
 }
 
 TEST_F(ShellRecoveryTest, SeveralCopiesAreOfferedNewestFirstOneClaimAtATime) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -202,6 +205,36 @@ TEST(ParseDate, EachOrderTriesItsOwnParserFirst) {
     EXPECT_EQ(d.year, 0);
 }
 
+// A date in a claim file means one day whatever the order the program runs in: the writer
+// wrote "%d.%m.%y" or "%Y.%m.%d", and the shape tells which.
+TEST(ParseDate, FileDatesReadTheSameInEitherOrder) {
+    test::ProgramStateGuard guard;
+    struct Case {
+        const char* text;
+        DateParts date;
+    };
+    const Case cases[] = {
+        {"05.03.06", {5, 3, 2006}},  {"2006.03.05", {5, 3, 2006}},   {"31.12.79", {31, 12, 2079}},
+        {"29.02.04", {29, 2, 2004}}, {"1999.12.31", {31, 12, 1999}},
+    };
+    for (DateOrder order : {DateOrder::DayFirst, DateOrder::YearFirst}) {
+        SetDateOrder(order);
+        for (const Case& c : cases) {
+            DateParts d;
+            ASSERT_TRUE(ParseDate(c.text, d, DateReading::File)) << c.text;
+            EXPECT_EQ(d.day, c.date.day) << c.text;
+            EXPECT_EQ(d.month, c.date.month) << c.text;
+            EXPECT_EQ(d.year, c.date.year) << c.text;
+        }
+    }
+    // Typed, the order still decides.
+    SetDateOrder(DateOrder::YearFirst);
+    DateParts typed;
+    ASSERT_TRUE(ParseDate("05.03.06", typed));
+    EXPECT_EQ(typed.year, 2005);
+    EXPECT_FALSE(ParseDate("ugyldig", typed, DateReading::File));
+}
+
 // Two-digit years 00-79 are 2000-2079 and 80-99 are 1980-1999, so that a date the file writes
 // with two digits reads back the same; with day-first order only a four-digit year may stand
 // first, so a mistyped day never becomes a far-off year.
@@ -277,6 +310,42 @@ TEST(FormatShortG, AsThePlatformWritesIt) {
     EXPECT_EQ(FormatShortG(-2.5e-7), "-2.5e-007");
     EXPECT_EQ(FormatShortG(static_cast<double>(0.1f)), "0.1");
     EXPECT_EQ(FormatShortG(1e300), "1e+300");
+}
+
+// Every float comes back from its text, and the six-digit text stays wherever it already did.
+TEST(FormatFloatExact, ReadsBackExactlyWithTheFewestDigitsFromSix) {
+    std::uint32_t x = 2463534242u;
+    int longer = 0;
+    for (int i = 0; i < 200000; ++i) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        // Amounts as claims hold them: cents up to a hundred million kroner, and any float.
+        float value =
+            i % 2 == 0 ? static_cast<float>(x % 10000000000ull) / 100.0f : std::bit_cast<float>(x);
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        std::string text = FormatFloatExact(value);
+        ASSERT_EQ(static_cast<float>(ParseDecimal(text)), value) << text;
+        std::string six = FormatShortG(static_cast<double>(value));
+        if (static_cast<float>(ParseDecimal(six)) == value) {
+            ASSERT_EQ(text, six);
+        } else {
+            ++longer;
+            ASSERT_GT(text.size(), 0u);
+            // The platform's "%g" form: an exponent of three digits from one million up.
+            if (std::fabs(value) >= 1.0e6f) {
+                ASSERT_NE(text.find("e+"), std::string::npos) << text;
+                ASSERT_EQ(text.size() - text.find("e+"), 5u) << text;
+            }
+            ASSERT_EQ(text.find(','), std::string::npos);
+        }
+    }
+    EXPECT_GT(longer, 0);
+    EXPECT_EQ(FormatFloatExact(12345.67f), "12345.67");
+    EXPECT_EQ(FormatFloatExact(1018518.77f), "1.01851875e+006");
+    EXPECT_EQ(FormatFloatExact(1.0e10f), "1e+010");
 }
 
 TEST(CivilTime, NoDateIsEqualOnlyToItselfAndSortsFirst) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -10,6 +11,8 @@
 
 #include "base/cp1252.h"
 #include "base/text_convert.h"
+#include "base/version.h"
+#include "base/written_standard.h"
 #include "support/fake_host.h"
 #include "support/program_state.h"
 
@@ -48,10 +51,10 @@ class ClaimFileTest : public ::testing::Test {
         doc.SetTitle("Reise");
     }
 
-    void Read(const std::string& bytes) { Read(doc, bytes); }
-    static void Read(CFerdixDoc& d, const std::string& bytes) {
+    ClaimDamage Read(const std::string& bytes) { return Read(doc, bytes); }
+    static ClaimDamage Read(CFerdixDoc& d, const std::string& bytes) {
         std::istringstream in(bytes);
-        ReadClaim(d, in);
+        return ReadClaim(d, in);
     }
     static std::string Write(CFerdixDoc& d) {
         std::ostringstream out;
@@ -175,12 +178,24 @@ TEST_F(ClaimFileTest, LineEndsAndTheTrailingNulDoNotMatter) {
     const std::string golden = GoldenBytes("full_claim.tur");
     const std::string lf = Replace(golden, "\r\n", "\n");
     const std::string noFinalEnd = golden.substr(0, golden.size() - 2);
-    const std::string variants[] = {golden + '\0', lf, lf.substr(0, lf.size() - 1), noFinalEnd,
-                                    noFinalEnd + '\0'};
-    for (const std::string& v : variants) {
+    struct Case {
+        std::string bytes;
+        bool whole;  // else the last line may have been cut: it reads, and is reported
+    };
+    const Case cases[] = {{golden + '\0', true},
+                          {lf, true},
+                          {lf.substr(0, lf.size() - 1), false},
+                          {noFinalEnd, false},
+                          {noFinalEnd + '\0', false}};
+    for (const Case& c : cases) {
         CFerdixDoc d(clock);
-        Read(d, v);
-        EXPECT_EQ(Write(d), golden) << v.size();
+        ClaimDamage damage = Read(d, c.bytes);
+        EXPECT_EQ(Write(d), golden) << c.bytes.size();
+        EXPECT_EQ(damage.Any(), !c.whole) << c.bytes.size();
+        if (!c.whole) {
+            ASSERT_TRUE(damage.endedAt);
+            EXPECT_EQ(damage.endedAt->key, "Trekk TT-kode");
+        }
     }
 }
 
@@ -280,39 +295,71 @@ TEST_F(ClaimFileTest, ReadingShowsTheNetAmountOnceAndLeavesTheTitleAlone) {
     }
 }
 
-TEST_F(ClaimFileTest, VersionCheckLooksAtMajorAndMinorDigit) {
+// The version's numbers pick the layout, whatever their digits: a later program that writes
+// 2.10 or 10.0 reads its own files in the current layout, and this one reads them there too
+// and says that they come from a newer version.
+TEST_F(ClaimFileTest, VersionNumbersPickTheLayoutAndNewerOnesAreReported) {
     // The legacy reader takes the duty-station line for the tax percent.
     const std::string body = GoldenBytes("full_claim.tur").substr(14);
+    const ClaimVersion programs[] = {
+        ProgramClaimVersion(), {2, 9, 0}, {2, 10, 0}, {3, 0, 0}, {10, 0, 0}};
     struct Case {
         const char* version;
         bool legacy;
+        ClaimVersion asNumbers;  // for comparing with the program's
     };
     const Case cases[] = {
-        {"Versjon 2.2.5", true},  {"Versjon 1.9.9", true},   {"Versjon 2.3.0", false},
-        {"Versjon 3.0.0", false}, {"Versjon 2.3.19", false}, {"", true},
+        {"Versjon 2.2.5", true, {2, 2, 5}},  {"Versjon 1.9.9", true, {1, 9, 9}},
+        {"Versjon 2.3.0", false, {2, 3, 0}}, {"Versjon 2.3.19", false, {2, 3, 19}},
+        {"Versjon 2.9.0", false, {2, 9, 0}}, {"Versjon 2.10.0", false, {2, 10, 0}},
+        {"Versjon 3.0.0", false, {3, 0, 0}}, {"Versjon 10.0.0", false, {10, 0, 0}},
+        {"Versjon 2.10", false, {2, 10, 0}}, {"Versjon 2.30.1", false, {2, 30, 1}},
     };
-    for (const Case& c : cases) {
+    for (const ClaimVersion& program : programs) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.version) + " read by " + std::to_string(program.major) +
+                         "." + std::to_string(program.minor));
+            CFerdixDoc d(clock);
+            ClaimDamage damage = ReadClaim(d, c.version + body, program);
+            EXPECT_FLOAT_EQ(d.Traveller().TaxPercent(), c.legacy ? 1234.0f : 36.5f);
+            EXPECT_EQ(d.Traveller().DutyStationNumber(), c.legacy ? 0 : 1234);
+            const ClaimVersion& v = c.asNumbers;
+            bool newer =
+                v.major > program.major || (v.major == program.major && v.minor > program.minor);
+            ASSERT_EQ(damage.newer.has_value(), newer);
+            if (newer) {
+                EXPECT_EQ(damage.newer->major, v.major);
+                EXPECT_EQ(damage.newer->minor, v.minor);
+            }
+            EXPECT_FALSE(damage.notAClaim);
+            EXPECT_FALSE(damage.endedAt);
+        }
+    }
+    // A first line that is no version: read in the current layout for what it holds, and said.
+    for (const char* line : {"", "Versjon", "Versjon x.3", "Version 2.3.19", "Versjon 2"}) {
+        SCOPED_TRACE(line);
         CFerdixDoc d(clock);
-        Read(d, c.version + body);
-        EXPECT_FLOAT_EQ(d.Traveller().TaxPercent(), c.legacy ? 1234.0f : 36.5f) << c.version;
+        ClaimDamage damage = Read(d, line + body);
+        EXPECT_TRUE(damage.notAClaim);
+        EXPECT_FLOAT_EQ(d.Traveller().TaxPercent(), 36.5f);
     }
 }
 
 // ---- Records
 
 TEST_F(ClaimFileTest, RecordsWithMissingFieldsKeepNewLineValues) {
-    std::istringstream in(
+    ClaimTextReader in(
         "05.03.06 08:00 Oslo@Bergen\r\n"
         "05.03.06@Hotell@EUR@10,00\r\n"
         "05.03.06 08:00 A@B@09:00 Fly@12 NOK x\r\n");
-    auto leg = ReadTravelRecord(in);
+    auto leg = in.TravelRecord();
     EXPECT_EQ(leg->StartTimeText(), "08:00");
     EXPECT_EQ(leg->Text(), "Oslo");
     EXPECT_EQ(leg->To(), "");  // its "@" is missing
-    auto outlay = ReadOutlayRecord(in);
+    auto outlay = in.OutlayRecord();
     EXPECT_EQ(outlay->Currency(), "EUR");
     EXPECT_EQ(outlay->ForeignAmount(), 0.0f);
-    leg = ReadTravelRecord(in);
+    leg = in.TravelRecord();
     EXPECT_EQ(leg->Km(), 12);
     EXPECT_EQ(leg->ForeignAmount(), 0.0f);
     EXPECT_EQ(leg->Amount(), 0.0f);
@@ -337,6 +384,34 @@ TEST_F(ClaimFileTest, YearFirstDatesReadBackInDayFirstOrder) {
     ASSERT_EQ(back.m_travelLines.size(), 1u);
     EXPECT_EQ(back.m_travelLines[0]->Date(), (CivilTime{2006, 3, 6, 0, 0, 0}));
     EXPECT_TRUE(host.messages.empty());
+}
+
+// Datoformat=YYMMDD changes how dates are typed and shown, never which day a file's date is:
+// "05.03.06" in a file is 5 March 2006, and stays that day through a save.
+TEST_F(ClaimFileTest, FileDatesMeanTheSameDayWhateverTheDateOrder) {
+    SetDateOrder(DateOrder::YearFirst);
+    ClaimDamage damage = Read(GoldenBytes("full_claim.tur"));
+    EXPECT_FALSE(damage.Any());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(doc.m_tDeparture, (CivilTime{2006, 3, 5, 7, 30, 0}));
+    EXPECT_EQ(doc.m_tReturn, (CivilTime{2006, 3, 7, 18, 45, 0}));
+    EXPECT_EQ(doc.DepartureDateText(), "2006.03.05");
+    ASSERT_EQ(doc.m_travelLines.size(), 4u);
+    EXPECT_EQ(doc.m_travelLines[3]->Date(), (CivilTime{2006, 3, 7, 16, 0, 0}));
+    EXPECT_EQ(doc.m_outlayLines[2]->Date(), (CivilTime{2006, 3, 6, 0, 0, 0}));
+    std::string saved = Write(doc);
+    EXPECT_NE(saved.find("Utreisedato: 2006.03.05\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("\r\n2006.03.07 16:00 Voss@"), std::string::npos);
+
+    // Read back in either order: the same days.
+    for (DateOrder order : {DateOrder::YearFirst, DateOrder::DayFirst}) {
+        SetDateOrder(order);
+        CFerdixDoc back(clock);
+        Read(back, saved);
+        EXPECT_EQ(back.m_tDeparture, doc.m_tDeparture);
+        EXPECT_EQ(back.m_travelLines[3]->Date(), doc.m_travelLines[3]->Date());
+        EXPECT_EQ(back.m_outlayLines[2]->Date(), doc.m_outlayLines[2]->Date());
+    }
 }
 
 TEST_F(ClaimFileTest, DatesUpTo2079SurviveASaveAndAnOpen) {
@@ -390,9 +465,9 @@ TEST(ClaimFileReaders, KeyedLine) {
         {"", "", ""},
     };
     for (const Case& c : cases) {
-        std::istringstream in(c.input);
-        EXPECT_EQ(ReadKeyedLine(in), c.first) << c.input;
-        EXPECT_EQ(ReadKeyedLine(in), c.second) << c.input;
+        ClaimTextReader in(c.input);
+        EXPECT_EQ(in.KeyedLine(), c.first) << c.input;
+        EXPECT_EQ(in.KeyedLine(), c.second) << c.input;
     }
 }
 
@@ -412,8 +487,8 @@ TEST(ClaimFileReaders, MultiLineText) {
         {"Merknader: a\xA4 \r\nb\xA4", "a\xA4 \r\nb"},
     };
     for (const Case& c : cases) {
-        std::istringstream in(c.input);
-        EXPECT_EQ(ReadMultiLineText(in), c.text) << c.input;
+        ClaimTextReader in(c.input);
+        EXPECT_EQ(in.MultiLineText(), c.text) << c.input;
     }
 }
 
@@ -572,6 +647,244 @@ TEST_F(ClaimFileTest, NothingOfThePreviousClaimSurvivesADamagedFile) {
         Read(used, full);
         Read(used, input);
         ASSERT_EQ(Write(used), Write(fresh)) << input.size();
+    }
+}
+
+// The file as the layout needs it, or short of it: every cut of the full claim, at each line
+// end and at every byte, is reported (only the whole file, and the file without the NUL the own
+// Save appends, are not), and so are files that are no claim at all.
+TEST_F(ClaimFileTest, EveryCutOfAClaimAndEveryForeignFileIsReported) {
+    for (const char* name : {"full_claim.tur", "legacy_2_2_5.tur", "new_claim.tur"}) {
+        SCOPED_TRACE(name);
+        const std::string golden = GoldenBytes(name);
+        for (std::size_t n = 0; n < golden.size(); ++n) {
+            CFerdixDoc d(clock);
+            d.SetHost(&host);
+            host.answers.push_back(MsgAnswer::Ok);  // the legacy file's warning
+            ClaimDamage damage = Read(d, golden.substr(0, n));
+            ASSERT_TRUE(damage.endedAt) << "cut after " << n << " of " << golden.size();
+        }
+        EXPECT_FALSE(Read(golden).Any());
+        EXPECT_FALSE(Read(golden + '\0').Any());
+    }
+    const std::string utf16 = [] {
+        std::string text = "Versjon 2.3.19\r\nLagret: 14.03.06\r\n";
+        std::string out = "\xFF\xFE";
+        for (char c : text) {
+            out += c;
+            out += '\0';
+        }
+        return out;
+    }();
+    std::string random;
+    std::uint32_t x = 12345;
+    for (int i = 0; i < 4000; ++i) {
+        x = x * 1664525u + 1013904223u;
+        random += static_cast<char>(x >> 24);
+    }
+    struct Foreign {
+        const char* what;
+        std::string bytes;
+    };
+    const Foreign foreign[] = {
+        {"empty", ""},
+        {"UTF-16", utf16},
+        {"NUL only", std::string(3000, '\0')},
+        {"random bytes", random},
+        {"text", "Kjære Kari,\r\nher er reiseregningen.\r\n"},
+    };
+    for (const Foreign& f : foreign) {
+        SCOPED_TRACE(f.what);
+        CFerdixDoc d(clock);
+        ClaimDamage damage = Read(d, f.bytes);
+        EXPECT_TRUE(damage.notAClaim);
+        EXPECT_TRUE(damage.endedAt);
+    }
+}
+
+// Where the file ends decides what is said, and what was read before stays.
+TEST_F(ClaimFileTest, ACutFileSaysWhereItEndedAndKeepsWhatCameBefore) {
+    const std::string golden = GoldenBytes("full_claim.tur");
+    auto cutAfterLine = [&](int lines) {
+        std::size_t at = 0;
+        for (int i = 0; i < lines; ++i) {
+            at = golden.find('\n', at) + 1;
+        }
+        return golden.substr(0, at);
+    };
+    struct Case {
+        int lines;
+        ClaimPart::Kind kind;
+        std::string_view key;
+        int number;
+        std::size_t travelLines;
+    };
+    const Case cases[] = {
+        {1, ClaimPart::SavedLine, {}, 0, 0},
+        {19, ClaimPart::Field, "Regningen gjelder", 0, 0},
+        {21, ClaimPart::Field, "Reisested og formål"_cp, 0, 0},  // inside the text
+        {28, ClaimPart::TravelRecord, {}, 2, 1},
+        {31, ClaimPart::OutlayCount, {}, 0, 4},
+        {40, ClaimPart::Allowances, {}, 0, 4},
+        {62, ClaimPart::Allowances, {}, 0, 4},  // the advance is missing
+        {64, ClaimPart::Field, "Kost uten overnatting utland", 0, 4},
+        {81, ClaimPart::Field, "Merknader", 0, 4},
+        {83, ClaimPart::Field, "Trekk TT-kode", 0, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        CFerdixDoc d(clock);
+        ClaimDamage damage = Read(d, cutAfterLine(c.lines));
+        ASSERT_TRUE(damage.endedAt);
+        EXPECT_EQ(damage.endedAt->kind, c.kind);
+        EXPECT_EQ(damage.endedAt->key, c.key);
+        EXPECT_EQ(damage.endedAt->number, c.number);
+        EXPECT_EQ(d.m_travelLines.size(), c.travelLines);
+        EXPECT_FALSE(damage.notAClaim);
+        EXPECT_TRUE(damage.counts.empty());
+    }
+    CFerdixDoc d(clock);
+    Read(d, cutAfterLine(62));
+    EXPECT_EQ(d.AdvanceAmount(), 0.0f);
+    EXPECT_EQ(d.Traveller().Name(), "Kari Nordmann");
+}
+
+// A count that runs past the records stops where the next part of the layout begins, so that
+// nothing after it moves; records beyond a count too small are read as records.
+TEST_F(ClaimFileTest, CountsThatDoNotFitTheirRecordsAreReportedAndReadAround) {
+    const std::string golden = GoldenBytes("full_claim.tur");
+    struct Case {
+        std::string_view from, to;
+        bool travel;
+        int said;
+    };
+    const Case cases[] = {
+        {"Antall reisespesifikasjoner: 4", "Antall reisespesifikasjoner: 9", true, 9},
+        {"Antall reisespesifikasjoner: 4", "Antall reisespesifikasjoner: 2", true, 2},
+        {"Antall reisespesifikasjoner: 4", "Antall reisespesifikasjoner: 2000000000", true,
+         2000000000},
+        {"Antall hotellutlegg: 3", "Antall hotellutlegg: 30", false, 30},
+        {"Antall hotellutlegg: 3", "Antall hotellutlegg: 0", false, 0},
+    };
+    CFerdixDoc whole(clock);
+    Read(whole, golden);
+    // Empty lines between records are passed over, and the count fits.
+    CFerdixDoc spaced(clock);
+    EXPECT_FALSE(Read(spaced, Replace(golden, "1450 \r\n", "1450 \r\n\r\n  \r\n")).Any());
+    EXPECT_EQ(Write(spaced), Write(whole));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.to);
+        CFerdixDoc d(clock);
+        ClaimDamage damage = Read(d, Replace(golden, c.from, c.to));
+        ASSERT_EQ(damage.counts.size(), 1u);
+        EXPECT_EQ(damage.counts[0].travel, c.travel);
+        EXPECT_EQ(damage.counts[0].said, c.said);
+        EXPECT_EQ(damage.counts[0].found, c.travel ? 4 : 3);
+        EXPECT_FALSE(damage.endedAt);
+        EXPECT_EQ(Write(d), Write(whole));  // every line in its place, the advance too
+    }
+}
+
+// What this program writes it reads back whole: the golden files, and claims of every kind
+// written and read again in either date order.
+TEST_F(ClaimFileTest, ClaimsThisProgramWroteAreNeverReportedDamaged) {
+    for (const char* name : {"full_claim.tur", "new_claim.tur", "legacy_2_2_5.tur"}) {
+        host.answers.push_back(MsgAnswer::Ok);
+        EXPECT_FALSE(Read(GoldenBytes(name)).Any()) << name;
+    }
+    for (DateOrder order : {DateOrder::DayFirst, DateOrder::YearFirst}) {
+        SetDateOrder(order);
+        CFerdixDoc full(clock);
+        Read(full, GoldenBytes("full_claim.tur"));
+        full.SetRemarks("\xA4\r\n@\r\nVersjon 9.9.9");
+        full.SetConcerns("Antall hotellutlegg: 9\xA4");
+        full.Traveller().SetName("Navn: @@@");
+        full.GetOutlayLine(0)->SetText("");
+        CFerdixDoc empty(clock);
+        for (CFerdixDoc* d : {&full, &empty}) {
+            CFerdixDoc back(clock);
+            EXPECT_FALSE(Read(back, Write(*d)).Any());
+            EXPECT_EQ(Write(back), Write(*d));
+        }
+    }
+}
+
+TEST_F(ClaimFileTest, TheDamageMessageNamesTheFileAndWhatWasWrongInEitherStandard) {
+    ClaimDamage damage;
+    damage.notAClaim = true;
+    damage.newer = ClaimVersion{10, 0, 0};
+    damage.endedAt = ClaimPart{ClaimPart::TravelRecord, {}, 3};
+    damage.counts.push_back({false, 9, 4});
+    const std::string path = "/home/kari/Отчёт-ő.tur";
+    struct Case {
+        int standard;
+        std::vector<std::string> parts;
+    };
+    const Case cases[] = {
+        {kBokmal,
+         {"Skadet reiseregning", path, "kunne ikke leses hel", "ikke «Versjon»",
+          "lagret av Ferdix 10.0.0, en nyere versjon enn denne (" + VersionText() + ")",
+          "Filen slutter i «reisespesifikasjon nr. 3»",
+          "«Antall hotellutlegg» sier 9, men filen har 4", "Det som kunne leses, er tatt med"}},
+        {kNynorsk,
+         {"Skadd reiserekning", path, "kunne ikkje lesast heil", "ikkje «Versjon»",
+          "lagra av Ferdix 10.0.0, ein nyare versjon", "Fila sluttar i «reisespesifikasjon nr. 3»",
+          "«Antall hotellutlegg» seier 9, men fila har 4", "Det som kunne lesast, er teke med"}},
+    };
+    for (const Case& c : cases) {
+        SetWrittenStandardValue(c.standard);
+        MessageRequest m = DamagedClaimMessage(path, damage);
+        std::string shown = MixedToUtf8(m.caption) + "\n" + MixedToUtf8(m.text);
+        for (const std::string& part : c.parts) {
+            EXPECT_NE(shown.find(part), std::string::npos) << part << "\n" << shown;
+        }
+    }
+}
+
+// A save never changes money: each amount of a travel line, and the tax percent, is written with
+// as many digits as it needs to read back as it was.
+TEST_F(ClaimFileTest, TravelAmountsAndTheTaxPercentReadBackExactly) {
+    struct Case {
+        float value;
+        const char* written;  // as the record holds it
+    };
+    const Case cases[] = {
+        {12345.67f, "12345.67"},
+        {1018518.77f, "1.01851875e+006"},
+        {1234570.0f, "1.23457e+006"},  // six digits that read back exactly stay as they were
+        {1450.0f, "1450"},
+        {82.5f, "82.5"},
+        {0.1f, "0.1"},
+        {123456.7f, "123456.7"},
+        {999999.94f, "999999.94"},
+        {3.14159274f, "3.1415927"},
+        {16777217.0f, "1.6777216e+007"},
+        {-2.5f, "-2.5"},
+        {0.0f, "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written);
+        CFerdixDoc d(clock);
+        auto leg = std::make_unique<CTravelLine>();
+        leg->SetCurrency("SEK");
+        leg->SetForeignAmount(c.value);
+        leg->SetRate(c.value);
+        leg->SetAmount(c.value);
+        d.AddTravelLine(std::move(leg));
+        d.Traveller().SetTaxPercent(c.value);
+        std::string bytes = Write(d);
+        const std::string fields = std::string(c.written) + " " + c.written + " " + c.written + " ";
+        EXPECT_NE(bytes.find(" SEK " + fields + "\r\n"), std::string::npos) << bytes;
+        EXPECT_NE(bytes.find("Trekkprosent: " + std::string(c.written) + "\r\n"),
+                  std::string::npos);
+
+        CFerdixDoc back(clock);
+        Read(back, bytes);
+        ASSERT_EQ(back.m_travelLines.size(), 1u);
+        EXPECT_EQ(back.m_travelLines[0]->ForeignAmount(), c.value);
+        EXPECT_EQ(back.m_travelLines[0]->Rate(), c.value);
+        EXPECT_EQ(back.m_travelLines[0]->Amount(), c.value);
+        EXPECT_EQ(back.Traveller().TaxPercent(), c.value);
     }
 }
 

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
 #include "base/control_ids.h"
@@ -190,14 +191,86 @@ TEST_F(LifecycleTest, ClosingWithYesSavesWhereTheClaimCameFrom) {
     std::string bytes = ReadFile(path);
     EXPECT_NE(bytes.back(), '\0');
 
-    // After the own Open: a file name is asked for; Cancel means do not go on.
+    // After the own Open: where Ctrl+S would write, the full path the title shows, without a
+    // dialog.
     host.paths.push_back(path);
     doc.OnFileOpen();
+    ASSERT_EQ(doc.GetTitle(), path);
     Modify();
+    host.answers.push_back(MsgAnswer::Yes);
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(host.dialogs.size(), 1u);  // the Open's own
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(ReadCount(path), static_cast<float>(edits + 2));
+    EXPECT_EQ(ReadFile(path).back(), '\0');  // as Ctrl+S writes it
+    EXPECT_EQ(host.recent.back(), path);
+
+    // A read-only file: a name is asked for; Cancel means do not go on.
+    Modify();
+    ::chmod(path.c_str(), 0444);
     host.answers.push_back(MsgAnswer::Yes);
     EXPECT_FALSE(doc.SaveModified());
     EXPECT_EQ(host.dialogs.size(), 2u);
     EXPECT_TRUE(doc.IsModified());
+}
+
+// The save the question offered for an untitled claim names the claim for the saves after it:
+// a Save then writes to the same file, never to a bare file name in the working folder.
+TEST_F(LifecycleTest, AfterYesOnAnUntitledClaimSaveWritesToTheSameFile) {
+    Modify();
+    std::string path = dir.File("ny.tur");
+    host.paths.push_back(path);
+    host.answers.push_back(MsgAnswer::Yes);
+    EXPECT_TRUE(doc.SaveModified());
+    ASSERT_EQ(ReadCount(path), static_cast<float>(edits + 2));
+    EXPECT_EQ(doc.SavePath(), path);
+    Modify();
+    doc.OnFileSave();
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(ReadCount(path), static_cast<float>(edits + 2));
+    EXPECT_EQ(host.dialogs.size(), 1u);
+}
+
+// A damaged file opens for what it holds, marked modified, with a message that says what was
+// missing; a whole one opens clean and silent. Both ways of opening.
+TEST_F(LifecycleTest, ADamagedClaimOpensModifiedWithAMessage) {
+    const std::string golden = Golden("full_claim.tur");
+    const std::string cut = golden.substr(0, golden.find("0,00 0,00 1000,00"));
+    struct Way {
+        const char* name;
+        std::function<void(const std::string&)> open;
+    };
+    const Way ways[] = {
+        {"own Open",
+         [&](const std::string& path) {
+             host.paths.push_back(path);
+             doc.OnFileOpen();
+         }},
+        {"framework", [&](const std::string& path) { ASSERT_TRUE(doc.OpenDocumentFile(path)); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        doc.OnNewDocument();
+        host.messages.clear();
+        std::string whole = dir.File("hel.tur");
+        WriteFile(whole, golden);
+        way.open(whole);
+        EXPECT_TRUE(host.messages.empty());
+        EXPECT_FALSE(doc.IsModified());
+
+        std::string damaged = dir.File("skadet.tur");
+        WriteFile(damaged, cut);
+        way.open(damaged);
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(LastMessage().caption, "Skadet reiseregning");
+        EXPECT_NE(LastMessage().text.find(damaged), std::string::npos);
+        EXPECT_NE(LastMessage().text.find("godtgjøringene"_cp), std::string::npos);
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(doc.Traveller().Name(), "Kari Nordmann");
+        EXPECT_EQ(Text(kIdName), "Kari Nordmann");
+        EXPECT_EQ(doc.AdvanceAmount(), 0.0f);
+        EXPECT_EQ(ReadFile(damaged), cut);  // nothing written back
+    }
 }
 
 TEST_F(LifecycleTest, SaveAsNeverLeavesAnOlderFileAsTheTarget) {

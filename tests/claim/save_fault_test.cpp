@@ -295,11 +295,13 @@ TEST_F(ProfileFaultTest, FullDiskLeavesTheProfileAndFerdixIniWhole) {
 
 TEST_F(ProfileFaultTest, RefusedFerdixIniKeepsItsBytes) {
     std::string settings = "[Satser]\r\nKm=4,03\r\n";
+    fs::create_directories(fs::path(files.ferdixIni).parent_path());
     test::WriteFile(files.ferdixIni, settings);
     ::chmod(files.ferdixIni.c_str(), 0444);
     std::string error;
     EXPECT_FALSE(WriteSetting(files, "Satser", "Km", "5,00", &error));
     EXPECT_NE(error.find("skrivebeskyttet"), std::string::npos) << error;
+    doc.m_rates.SetValueForKey("Bil under 9000km", 4.0f);
     RatesSaveResult rates = SaveRates(doc);
     EXPECT_FALSE(rates.ok);
     EXPECT_FALSE(rates.error.empty());

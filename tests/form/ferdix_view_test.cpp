@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <ostream>
 
 #include "calc/allowance_table.h"
 #include "support/form_fixture.h"
@@ -177,6 +179,7 @@ struct NestedLeaveSpy : IFormEvents {
     explicit NestedLeaveSpy(IFormEvents& events) : form(events) {}
     void OnChange(int id) override { form.OnChange(id); }
     void OnLeave(int id) override {
+        ++leaves;
         if (depth > 0) {
             nested.push_back(id);
         }
@@ -188,6 +191,7 @@ struct NestedLeaveSpy : IFormEvents {
     void OnSelChange(int id) override { form.OnSelChange(id); }
     void OnDoubleClick(int id) override { form.OnDoubleClick(id); }
     IFormEvents& form;
+    int leaves = 0;
     int depth = 0;
     std::vector<int> nested;
 };
@@ -541,14 +545,139 @@ TEST_F(FormTest, SavingWhileTheIdentityNumberIsBeingTypedKeepsIt) {
     EXPECT_NE(test::ReadFile(files.profile).find("[111111 22222]"), std::string::npos);
 }
 
+TEST_F(FormTest, HandingOverTheEditMovesNoFocus) {
+    // Save, print and Ctrl+R take the field being edited as leaving it would, but the focus
+    // never moves: no leave is raised, so the form never scrolls away from the field.
+    struct Case {
+        int field;
+        const char* typed;
+        std::function<bool()> reached;
+        const char* shownAfter;
+    };
+    const Case cases[] = {
+        {kIdName, "Ola", [this] { return doc.Traveller().Name() == "Ola"; }, "Ola"},
+        {kIdPostcode, "150", [this] { return doc.Traveller().Postcode() == "0150"; }, "0150"},
+        {kIdDepartureDate, "5.3.26", [this] { return doc.DepartureDateText() == "05.03.26"; },
+         "05.03.26"},
+        {kIdOutlayCurrency, "EUR", [this] { return view.OutlayEntry().Currency() == "EUR"; },
+         "EUR"},
+        {kIdTravelCurrency, "SEK", [this] { return view.TravelEntry().Currency() == "SEK"; },
+         "SEK"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        NestedLeaveSpy spy(view);
+        ASSERT_TRUE(controls.Type(c.field, c.typed));
+        controls.SetEvents(&spy);
+        view.HandOverFocus();
+        EXPECT_TRUE(c.reached());
+        EXPECT_EQ(controls.GetFocus(), c.field);
+        EXPECT_EQ(Text(c.field), c.shownAfter);
+        EXPECT_EQ(spy.leaves, 0) << "the focus moved";
+        controls.SetEvents(&view);
+        controls.Leave(c.field);
+    }
+    // Ctrl+R the same.
+    ASSERT_TRUE(controls.Type(kIdStreet, "Storgata 1"));
+    view.Execute(kCmdRegisterPerson);
+    EXPECT_EQ(controls.GetFocus(), kIdStreet);
+    EXPECT_EQ(doc.Traveller().StreetAddress(), "Storgata 1");
+}
+
 TEST_F(FormTest, ANewClaimConvertsWithTheCurrencyItShows) {
     controls.Pick(kIdTravelCurrency, "EUR");
     controls.Leave(kIdTravelCurrency);
+    controls.Type(kIdTravelAmount, "100");
     doc.OnNewDocument();
     EXPECT_EQ(controls.GetText(kIdTravelCurrency), "NOK");
-    controls.Type(kIdTravelAmount, "100");
-    controls.Type(kIdTravelRate, "10");
-    EXPECT_EQ(Text(kIdTravelSum), "10,00");  // per 100 units, as NOK is quoted
+    EXPECT_EQ(view.TravelEntry().Currency(), "NOK");
+    EXPECT_EQ(view.OutlayEntry().Currency(), "NOK");
+}
+
+// Which of amount, rate and kroner sum of each entry row take typing.
+struct EntryState {
+    bool travelAmount, travelRate, travelSum, travelCurrency;
+    bool outlayAmount, outlayRate, outlaySum;
+    friend bool operator==(const EntryState&, const EntryState&) = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const EntryState& e) {
+    return out << "travel " << e.travelAmount << e.travelRate << e.travelSum << e.travelCurrency
+               << ", outlay " << e.outlayAmount << e.outlayRate << e.outlaySum;
+}
+
+TEST_F(FormTest, AKronerCodeTakesTheKronerSumWhereverTheBoxGetsItsText) {
+    auto state = [this] {
+        return EntryState{
+            controls.IsEnabled(kIdTravelAmount), controls.IsEnabled(kIdTravelRate),
+            controls.IsEnabled(kIdTravelSum),    controls.IsEnabled(kIdTravelCurrency),
+            controls.IsEnabled(kIdOutlayAmount), controls.IsEnabled(kIdOutlayRate),
+            controls.IsEnabled(kIdOutlaySum)};
+    };
+    const EntryState kroner{false, false, true, true, false, false, true};
+    std::string claim =
+        test::ReadFile(std::string(FERDIX_TEST_DATA_DIR) + "/claims/full_claim.tur");
+    std::string path = dir.File("reise.tur");
+    test::WriteFile(path, claim);
+
+    struct Case {
+        const char* name;
+        std::function<void()> before;  // leaves the entry rows in some other state
+        std::function<void()> then;
+    };
+    const Case cases[] = {
+        {"a new claim", [] {}, [] {}},
+        {"New after an outlay in EUR and a car leg",
+         [this] {
+             controls.Pick(kIdOutlayCurrency, "EUR");
+             controls.Leave(kIdOutlayCurrency);
+             ASSERT_TRUE(controls.Type(kIdTravelMeans, "Bil"));
+             controls.Leave(kIdTravelMeans);
+         },
+         [this] { doc.OnNewDocument(); }},
+        {"New after NOK picked from the lists",
+         [this] {
+             controls.Pick(kIdOutlayCurrency, "NOK");
+             controls.Pick(kIdTravelCurrency, "NOK");
+         },
+         [this] { doc.OnNewDocument(); }},
+        {"a registered line",
+         [this] {
+             controls.Pick(kIdOutlayCurrency, "NOK");
+             controls.Pick(kIdTravelCurrency, "NOK");
+         },
+         [this] {
+             ASSERT_TRUE(controls.Click(kIdTravelRegister));
+             ASSERT_TRUE(controls.Click(kIdOutlayRegister));
+         }},
+        {"a line taken back",
+         [this] {
+             ASSERT_TRUE(controls.Type(kIdOutlaySum, "120"));
+             ASSERT_TRUE(controls.Click(kIdOutlayRegister));
+             ASSERT_TRUE(controls.Type(kIdTravelSum, "80"));
+             ASSERT_TRUE(controls.Click(kIdTravelRegister));
+             controls.Pick(kIdOutlayCurrency, "NOK");
+             controls.Pick(kIdTravelCurrency, "NOK");
+         },
+         [this] {
+             ASSERT_TRUE(controls.DoubleClickRow(kIdTravelList, 0));
+             ASSERT_TRUE(controls.DoubleClickRow(kIdOutlayList, 0));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.OnNewDocument();
+        c.before();
+        c.then();
+        EXPECT_EQ(state(), kroner);
+    }
+
+    // Opening a claim while both boxes show NOK with every field enabled (picked from the list).
+    doc.OnNewDocument();
+    controls.Pick(kIdOutlayCurrency, "NOK");
+    controls.Pick(kIdTravelCurrency, "NOK");
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    EXPECT_EQ(state(), kroner);
 }
 
 class NynorskFormTest : public FormFixture {

@@ -17,6 +17,7 @@ using test::RecordingSurface;
 
 const FontSpec kLabel{"Arial", 26, 400, FontPitch::Default, FontFamily::Swiss};
 const FontSpec kBase{"", 40, 400, FontPitch::Default, FontFamily::Roman};
+const FontSpec kBase36{"", 36, 400, FontPitch::Default, FontFamily::Roman};
 const FontSpec kFixed{"Courier", 32, 0, FontPitch::Fixed, FontFamily::Modern};
 
 bool Placed(const RecordingSurface& s, int page, std::string_view text, int x, int y,
@@ -74,7 +75,9 @@ TEST_F(BackPagesTest, SecondPageInBothWrittenStandards) {
     const Item items[] = {
         // Travel lines rest on rows 190 and 254.
         {"Oslo", "Oslo", 282, 147, &kBase},
-        {"05.03.06", "05.03.06", -5, 147, &kBase},
+        // Eight characters of 20 units are wider than the date column (0..151): the date is
+        // set smaller, resting where it rested, centred.
+        {"05.03.06", "05.03.06", 3, 151, &kBase36},
         {"07:30", "07:30", 165, 147, &kBase},
         {"NOK", "NOK", 1237, 147, &kBase},
         {"Voss", "Voss", 282, 211, &kBase},

@@ -171,5 +171,117 @@ TEST_F(GridPainterTest, FramesBoxesArrowsAndTheMark) {
               (PageRect{0, -50, 320, 0}));
 }
 
+// A value in its cell: as it is when it fits, else smaller (resting where it rested), else on
+// two lines, else cut with "..." at the smallest size. The value font measures 20 units a
+// character at its full 40.
+struct FitCase {
+    const char* name;
+    std::string text;
+    Cell cell;
+    int x;
+    Anchor anchor;
+    struct Out {
+        std::string text;
+        int left;  // the text's left edge
+        int y;
+        int height;
+        bool clipped = false;
+    };
+    std::vector<Out> expected;
+    bool smallerFonts = true;
+};
+
+TEST(GridPainterFit, ValuesShrinkThenBreakThenAreCut) {
+    const Cell kTall{100, 0, 300, 100};    // room for two lines of 40
+    const Cell kShort{100, 60, 300, 100};  // room for one line only
+    const std::string word(30, 'a');
+    const FitCase cases[] = {
+        {"fits", "abcdefghi", kTall, 103, Anchor::Left, {{"abcdefghi", 103, 57, 40}}},
+        // 12 characters are 240 units, 194 fit: 32 units high they are 192.
+        {"smaller", "abcdefghijkl", kTall, 103, Anchor::Left, {{"abcdefghijkl", 103, 65, 32}}},
+        {"smaller right",
+         "123456789012",
+         kTall,
+         297,
+         Anchor::Right,
+         {{"123456789012", 297 - 192, 65, 32}}},
+        {"smaller centred",
+         "abcdefghijkl",
+         kTall,
+         200,
+         Anchor::Centre,
+         {{"abcdefghijkl", 200 - 96, 65, 32}}},
+        // Too wide at 22 units (the smallest): broken at the space that fits, both lines at
+        // the largest size at which both fit.
+        {"two lines",
+         "aaaa bbbb cccc dddd",
+         kTall,
+         103,
+         Anchor::Left,
+         {{"aaaa bbbb", 103, 17, 40}, {"cccc dddd", 103, 57, 40}}},
+        {"two lines in a word",
+         word,
+         kTall,
+         103,
+         Anchor::Left,
+         {{std::string(15, 'a'), 103, 47, 25}, {std::string(15, 'a'), 103, 72, 25}}},
+        // No room for two lines: cut at the smallest size, ending with the ellipsis.
+        {"cut",
+         word,
+         kShort,
+         103,
+         Anchor::Left,
+         {{std::string(16, 'a') + "\x85", 103, 75, 22, true}}},
+        {"cut right",
+         word,
+         kShort,
+         297,
+         Anchor::Right,
+         {{std::string(16, 'a') + "\x85", 297 - 187, 75, 22, true}}},
+        // Without smaller fonts the value is cut at its own size.
+        {"no smaller font",
+         "abcdefghijkl",
+         kShort,
+         103,
+         Anchor::Left,
+         {{"abcdefgh\x85", 103, 57, 40, true}},
+         false},
+    };
+    for (const FitCase& tc : cases) {
+        SCOPED_TRACE(tc.name);
+        test::RecordingSurface surface;
+        FontSpec value{"", 40};
+        surface.fontStatus = [&tc, &value](const FontSpec& wanted) {
+            return tc.smallerFonts || wanted == value ? FontStatus::Made : FontStatus::NotMade;
+        };
+        FormGrid grid;
+        FontId font = surface.MakeFont(value).font;
+        {
+            GridPainter p(surface, grid, 40);
+            surface.SelectFont(font);
+            p.SetValueFont(ValueFont{font, value});
+            p.FitText(tc.text, tc.cell, tc.x, 57, tc.anchor);
+            surface.SelectFont(kDefaultFont);
+        }
+        std::vector<const test::RecordedOp*> texts = surface.Texts(0);
+        ASSERT_EQ(texts.size(), tc.expected.size());
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const FitCase::Out& e = tc.expected[i];
+            EXPECT_EQ(texts[i]->text, e.text) << i;
+            EXPECT_EQ(texts[i]->left, e.left) << i;
+            EXPECT_EQ(texts[i]->y, e.y) << i;
+            EXPECT_EQ(texts[i]->font.height, e.height) << i;
+            EXPECT_EQ(texts[i]->clipped, e.clipped) << i;
+            if (e.clipped) {
+                EXPECT_EQ(texts[i]->clip,
+                          (PageRect{tc.cell.left, tc.cell.top, tc.cell.right, tc.cell.bottom}));
+            }
+        }
+        // The smaller fonts go with the page; the value font stays.
+        EXPECT_EQ(surface.LiveFonts(), 1u);
+        EXPECT_EQ(surface.misuses, 0);
+    }
+}
+
 }  // namespace
 }  // namespace ferdix

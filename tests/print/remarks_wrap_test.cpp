@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace ferdix {
 namespace {
@@ -73,6 +75,57 @@ TEST(RemarksWrap, WrappingAgainChangesNothingAndEveryLineFits) {
         std::size_t end = std::min(text.find('\n', start), text.size());
         EXPECT_LE(CourierWidth(std::string_view(text).substr(start, end - start)), kRemarksWidth);
         start = end + 1;
+    }
+}
+
+// Measuring a text costs time in proportion to its length, so the wrap may measure only a
+// bounded number of characters for each character of the remarks, whatever their shape:
+// one word longer than any line, ordinary words, and characters that take no width.
+TEST(RemarksWrap, MeasuresInProportionToTheRemarksAndKeepsThemWhole) {
+    constexpr std::size_t kLength = 200000;
+    std::string words;
+    while (words.size() < kLength) {
+        words += "ord merknad ";
+    }
+    std::string invisible;
+    while (invisible.size() < kLength) {
+        invisible += std::string(500, '\xAD') + " ";
+    }
+    const std::pair<const char*, std::string> cases[] = {
+        {"one word", Word('x', kLength)},
+        {"words", words},
+        {"a short line, then one word", "kort linje\r\n" + Word('x', kLength)},
+        {"words, then one word", words.substr(0, 5000) + Word('x', kLength)},
+        {"no width", invisible},
+    };
+    for (const auto& [name, original] : cases) {
+        SCOPED_TRACE(name);
+        // 16 units a character, none for a soft hyphen.
+        auto model = [](std::string_view text) {
+            return static_cast<int>(16 * (text.size() - static_cast<std::size_t>(std::count(
+                                                            text.begin(), text.end(), '\xAD'))));
+        };
+        std::size_t measured = 0;
+        TextWidth width = [&measured, &model](std::string_view text) {
+            measured += text.size();
+            return model(text);
+        };
+        std::string text = original;
+        WrapRemarks(text, width);
+        BreakLongLines(text, width);
+        EXPECT_LE(measured, 32 * original.size());
+        // Every line fits, and only breaks were put in or put for spaces.
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            std::size_t end = std::min(text.find('\n', start), text.size());
+            EXPECT_LE(model(std::string_view(text).substr(start, end - start)), kRemarksWidth);
+            start = end + 1;
+        }
+        auto letters = [](std::string t) {
+            std::erase_if(t, [](char c) { return c == ' ' || c == '\n'; });
+            return t;
+        };
+        EXPECT_EQ(letters(text), letters(original));
     }
 }
 

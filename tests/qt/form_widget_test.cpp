@@ -1,17 +1,26 @@
 #include "qt/form_widget.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QToolTip>
 #include <QTreeView>
+#include <algorithm>
 #include <memory>
 
 #include "base/control_ids.h"
@@ -19,6 +28,7 @@
 #include "base/written_standard.h"
 #include "form/accessible_names.h"
 #include "form/form_lists.h"
+#include "form/tab_order.h"
 #include "qt/line_list.h"
 #include "qt/qt_text.h"
 #include "qt_suites.h"
@@ -202,20 +212,49 @@ class FormWidgetTest : public QObject {
         QCOMPARE(m_events.Count(Ev("click", kIdBoardingHouse)), 1);
     }
 
-    void tabWalksTheTemplateOrder() {
+    void tabFollowsTheReadingOrderGroupByGroup() {
         Show();
+        // A user clicks "Pensjonat": Qt then moves the group's tab stop to it.
+        QTest::mouseClick(W(kIdBoardingHouse), Qt::LeftButton);
+        QVERIFY(m_form->IsChecked(kIdBoardingHouse));
+        // Every stop in reading order; a radio group is entered at its checked button.
         std::vector<int> expected;
-        for (const ControlTemplate& t : FormTemplate()) {
-            if (t.tabStop && t.kind != ControlKind::HiddenEdit) {
-                expected.push_back(t.id);
+        for (const TabStop& stop : FormTabStops()) {
+            int target = stop.ids.front();
+            for (int id : stop.ids) {
+                if (m_form->IsChecked(id)) {
+                    target = id;
+                }
+            }
+            expected.push_back(target);
+        }
+        QVERIFY(std::count(expected.begin(), expected.end(), kIdMealInfo1) == 1);
+        for (bool forward : {true, false}) {
+            std::vector<int> walk = expected;
+            if (!forward) {
+                std::reverse(walk.begin(), walk.end());
+            }
+            m_form->SetFocus(walk.front());
+            for (std::size_t i = 1; i <= walk.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                                forward ? Qt::NoModifier : Qt::ShiftModifier);
+                // Round the end, back to where the walk began.
+                int want = walk[i % walk.size()];
+                QVERIFY2(
+                    FocusedId() == want,
+                    qPrintable(
+                        QStringLiteral("stop %1: %2, not %3").arg(i).arg(FocusedId()).arg(want)));
             }
         }
-        m_form->SetFocus(expected.front());
-        for (std::size_t i = 1; i < expected.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(FocusedId(), expected[i]);
+        // From any button of a group, Tab leaves the group, Shift+Tab too, the other way.
+        for (int id : {kIdHotel, kIdBoardingHouse, kIdLodgingOther}) {
+            m_form->SetFocus(id);
+            QTest::keyClick(W(id), Qt::Key_Tab);
+            QCOMPARE(FocusedId(), kIdPurpose);
+            m_form->SetFocus(id);
+            QTest::keyClick(W(id), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(FocusedId(), kIdOvernight);
         }
-        QCOMPARE(m_form->GetFocus(), expected.back());
     }
 
     void typingStopsAtTheLimitButAStoredTextShowsWhole() {
@@ -229,6 +268,168 @@ class FormWidgetTest : public QObject {
         QCOMPARE(m_form->GetText(kIdTripOtherText), stored);
         QTest::keyClick(W(kIdTripOtherText), Qt::Key_Backspace);
         QCOMPARE(m_form->GetText(kIdTripOtherText), std::string(39, 'y'));
+    }
+
+    // What the claim cannot store never shows: each field refuses it as it is typed or pasted
+    // and says why beside the field.
+    void fieldsRefuseWhatTheClaimCannotStore() {
+        Show();
+        auto typed = [this](int id, const char* utf8) {
+            m_form->SetText(id, "");
+            m_form->SetFocus(id);
+            TypeText(QApplication::focusWidget(), QString::fromUtf8(utf8));
+            return Cp1252ToUtf8(m_form->GetText(id));
+        };
+        QToolTip::hideText();
+        QCOMPARE(typed(kIdName, "Łukasz Dvořák €"), std::string("ukasz Dvoák €"));
+        QVERIFY2(QToolTip::text().startsWith(QString::fromUtf8("«ř» kan ikke lagres")),
+                 qPrintable(QToolTip::text()));
+        QCOMPARE(typed(kIdRemarks, "Łódź"), std::string("ód"));
+        QCOMPARE(typed(kIdTravelCurrency, "Ł"), std::string());
+        // Typographic characters that the claim holds stay.
+        const char* typographic = "€ – — “sitat” ‘x’ … „y“ •";
+        QCOMPARE(typed(kIdName, typographic), std::string(typographic));
+        QCOMPARE(typed(kIdPurpose, typographic), std::string(typographic));
+
+        // A paste that holds any such character is refused whole; a line break only where the
+        // field has lines.
+        const struct {
+            int id;
+            const char* clip;
+            const char* shown;
+        } pastes[] = {
+            {kIdName, "Łódź", ""},
+            {kIdName, "Ola\nNordmann", ""},
+            {kIdRemarks, "Łódź", ""},
+            {kIdRemarks, "Bergen\nVoss", "Bergen\r\nVoss"},
+            {kIdOutlayText, "Hotel “Słońce”", ""},
+        };
+        for (const auto& p : pastes) {
+            m_form->SetText(p.id, "");
+            m_form->SetFocus(p.id);
+            QApplication::clipboard()->setText(QString::fromUtf8(p.clip));
+            m_form->Paste();
+            QCOMPARE(Cp1252ToUtf8(m_form->GetText(p.id)), std::string(p.shown));
+        }
+        QVERIFY(QToolTip::text().contains(QString::fromUtf8("«ł», «ń»")));
+
+        // A text the program put there (read from a file) keeps what it holds, and is edited
+        // as usual.
+        m_form->SetText(kIdName, "a\rb");
+        m_form->SetFocus(kIdName);
+        QTest::keyClick(W(kIdName), Qt::Key_End);
+        QTest::keyClicks(W(kIdName), QStringLiteral("c"));
+        QCOMPARE(m_form->GetText(kIdName), std::string("a\rbc"));
+    }
+
+    void anOpenedListMarksTheTextItsBoxShows() {
+        Show();
+        for (const char* country : {"Algerie", "Kenya", "Sverige"}) {
+            m_form->AddString(kIdDayCountry, country);
+        }
+        auto* combo = static_cast<QComboBox*>(W(kIdDayCountry));
+        const struct {
+            const char* shown;
+            const char* marked;  // nullptr: nothing, and Return picks nothing
+        } cases[] = {{"Kenya", "Kenya"}, {"sverige", "Sverige"}, {"Narnia", nullptr}};
+        for (const auto& c : cases) {
+            m_form->SetText(kIdDayCountry, c.shown);
+            m_form->SetFocus(kIdDayCountry);
+            m_events.events.clear();
+            combo->showPopup();
+            QApplication::processEvents();
+            // Opening picks nothing.
+            QVERIFY(m_events.events.empty());
+            QModelIndex current = combo->view()->currentIndex();
+            QCOMPARE(current.isValid(), c.marked != nullptr);
+            QTest::keyClick(combo->view(), Qt::Key_Return);
+            QApplication::processEvents();
+            if (c.marked) {
+                QCOMPARE(current.data().toString(), QString::fromLatin1(c.marked));
+
+                QCOMPARE(m_events.Count(Ev("pick", kIdDayCountry)), 1);
+                QCOMPARE(m_form->GetSelectedItemText(kIdDayCountry), std::string(c.marked));
+            } else {
+                QCOMPARE(m_events.Count(Ev("pick", kIdDayCountry)), 0);
+                QCOMPARE(m_form->GetText(kIdDayCountry), std::string(c.shown));
+                combo->hidePopup();
+            }
+        }
+        // Typing an item's text and leaving is no pick either: the text stays as typed.
+        m_form->SetFocus(kIdDayCountry);
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), QStringLiteral("kenya"));
+        m_events.events.clear();
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
+        QCOMPARE(m_events.Count(Ev("pick", kIdDayCountry)), 0);
+        QCOMPARE(m_form->GetText(kIdDayCountry), std::string("kenya"));
+    }
+
+    // Amounts, dates and codes show whole however long; texts cut short show whole in a tool
+    // tip and to a screen reader.
+    void listsShowEveryAmountWhole() {
+        Show();
+        for (int id : {kIdTravelList, kIdOutlayList}) {
+            m_form->UseFixedFont(id);
+            m_form->SetColumns(id, id == kIdTravelList ? TravelListColumns() : OutlayListColumns());
+        }
+        auto* travel = static_cast<QTreeView*>(W(kIdTravelList));
+        std::vector<int> before;
+        for (int i = 0; i < travel->model()->columnCount(); ++i) {
+            before.push_back(travel->columnWidth(i));
+        }
+        // Values of the usual width keep the columns as they were.
+        m_form->SetRows(
+            kIdTravelList,
+            {{{"01.02.26", "08:00", "Oslo", "Bergen", "14:00", "Tog", "", "NOK", "", "1234,50"},
+              0}});
+        for (int i = 0; i < travel->model()->columnCount(); ++i) {
+            QCOMPARE(travel->columnWidth(i), before[static_cast<std::size_t>(i)]);
+        }
+        const std::string place(std::string_view("Kristiansund via Trondheim lufthavn Værnes"_cp));
+        m_form->SetRows(kIdTravelList,
+                        {{{"01.02.26", "08:00", place, "Bergen", "14:00", "Motorsykkel",
+                           "1234567,89", "EUR", "1234,56", "1018518,77"},
+                          0}});
+        m_form->SetRows(kIdOutlayList,
+                        {{{"02.02.26", "Hotell", "1234567,89", "SEK", "1234,56", "101852,99"}, 0}});
+        for (int id : {kIdTravelList, kIdOutlayList}) {
+            auto* list = static_cast<QTreeView*>(W(id));
+            auto columns = id == kIdTravelList ? TravelListColumns() : OutlayListColumns();
+            QFontMetrics fm(list->font());
+            int margins =
+                2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+            for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+                if (columns[static_cast<std::size_t>(i)].sample.empty()) {
+                    continue;
+                }
+                QString cell = list->model()->index(0, i).data().toString();
+                QVERIFY2(fm.horizontalAdvance(cell) + margins <= list->columnWidth(i),
+                         qPrintable(cell));
+            }
+        }
+        // The place and the means are cut: the tool tip and the accessible cell hold them whole.
+        for (int column : {2, 5}) {
+            QModelIndex index = travel->model()->index(0, column);
+            QString whole = index.data().toString();
+            QRect cell = travel->visualRect(index);
+            QVERIFY(QFontMetrics(travel->font()).horizontalAdvance(whole) > cell.width());
+            QHelpEvent help(QEvent::ToolTip, cell.center(),
+                            travel->viewport()->mapToGlobal(cell.center()));
+            QApplication::sendEvent(travel->viewport(), &help);
+            QCOMPARE(QToolTip::text(), whole);
+            QAccessibleInterface* table = QAccessible::queryAccessibleInterface(travel);
+            QVERIFY(table && table->tableInterface());
+            QAccessibleInterface* acc = table->tableInterface()->cellAt(0, column);
+            QVERIFY(acc);
+            QCOMPARE(acc->text(QAccessible::Name), whole);
+        }
+        // A short text needs no tool tip.
+        QModelIndex date = travel->model()->index(0, 0);
+        QHelpEvent help(QEvent::ToolTip, travel->visualRect(date).center(),
+                        travel->viewport()->mapToGlobal(travel->visualRect(date).center()));
+        QApplication::sendEvent(travel->viewport(), &help);
+        QVERIFY(QToolTip::text() != date.data().toString());
     }
 
     void listsSelectWholeRowsInAFixedFont() {
@@ -343,6 +544,25 @@ class FormWidgetTest : public QObject {
         m_form->SetText(kIdRemarks, "Linje 1\r\nLinje 2");
         QCOMPARE(static_cast<QPlainTextEdit*>(W(kIdRemarks))->blockCount(), 2);
         QCOMPARE(m_form->GetText(kIdRemarks), std::string("Linje 1\r\nLinje 2"));
+    }
+
+    // A word far wider than the notes field is laid out by breaking it anywhere, which takes
+    // time in proportion to its length (at word boundaries Qt takes the square of it); the
+    // text is shown whole, and ordinary notes keep wrapping at word boundaries.
+    void notesWithAWordWiderThanTheFieldWrapAnywhere() {
+        auto* edit = static_cast<QPlainTextEdit*>(W(kIdRemarks));
+        const std::string word(5000, 'x');
+        m_form->SetText(kIdRemarks, "Kort merknad\r\n" + word);
+        QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAnywhere);
+        Show();
+        QCOMPARE(m_form->GetText(kIdRemarks), "Kort merknad\r\n" + word);
+        QVERIFY(edit->document()->lastBlock().layout()->lineCount() > 10);
+
+        m_form->SetText(kIdRemarks, "Linje 1\r\nLinje 2");
+        QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        // Pasted or typed into the field, from then on.
+        edit->insertPlainText(QString(5000, QLatin1Char('y')));
+        QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAnywhere);
     }
 
     void clipboardRequestsGoToTheFocusedField() {

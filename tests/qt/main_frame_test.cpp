@@ -245,18 +245,15 @@ class MainFrameTest : public QObject {
         Start(ClaimCopy());
         Show();
         int margins = 2 * (Form().style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-        for (auto [id, columns] : {std::pair{kIdTravelList, std::vector<int>{0, 1, 4, 6, 9}},
-                                   std::pair{kIdOutlayList, std::vector<int>{0, 2, 5}}}) {
+        // Every value of the test claim, its largest amounts too.
+        for (auto [id, columns] : {std::pair{kIdTravelList, std::vector<int>{0, 1, 4, 6, 7, 8, 9}},
+                                   std::pair{kIdOutlayList, std::vector<int>{0, 2, 3, 4, 5}}}) {
             QTreeView* list = List(id);
             QVERIFY(Rows(id) > 0);
             QFontMetrics fm(list->font());
             for (int r = 0; r < Rows(id); ++r) {
                 for (int c : columns) {
                     QString text = Cell(id, r, c).trimmed();
-                    // Amounts up to 99 999,99 kroner; the test claim has larger ones too.
-                    if (text.size() > 8) {
-                        continue;
-                    }
                     QVERIFY2(fm.horizontalAdvance(text) + margins <= list->columnWidth(c),
                              qPrintable(text));
                 }
@@ -450,6 +447,84 @@ class MainFrameTest : public QObject {
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ferdix - full_claim.tur"));
     }
 
+    // Save and Save As take the text being typed without moving the focus: the form stays
+    // where it was, with the caret in the field.
+    void savingLeavesTheFormWhereItWas() {
+        std::string path = ClaimCopy();
+        Start(path);
+        m_frame->resize(640, 500);
+        Show();
+        for (int id : {kIdLodging, kIdRemarks, kIdTripNumber}) {
+            QWidget* field = W(id);
+            // The field in the middle of the window, where no scrolling to it would leave it.
+            Form().SetScrollPosition(field->y() - Form().VisibleHeight() / 2);
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4, 6));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x"));
+            int scroll = Form().ScrollPosition();
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
+            QCOMPARE(Form().ScrollPosition(), scroll);
+            QCOMPARE(QApplication::focusWidget(), focus);
+            QVERIFY(!m_frame->windowTitle().endsWith(QStringLiteral(" *")));
+            QVERIFY(ReadFile(path).find(Form().GetText(id)) != std::string::npos);
+
+            QTest::keyClicks(focus, QStringLiteral("y"));
+            std::string copy = m_home->Path("kopi.tur");
+            m_dialogs.paths.push_back(copy);
+            A(kCmdFileSaveAs)->trigger();
+            QCOMPARE(Form().ScrollPosition(), scroll);
+            QCOMPARE(QApplication::focusWidget(), focus);
+            QVERIFY(ReadFile(copy).find(Form().GetText(id)) != std::string::npos);
+            path = copy;
+        }
+    }
+
+    // A character the claim cannot hold is refused where it is typed, and the status bar says
+    // why: the screen, the file and the profile hold the same text.
+    void aRefusedCharacterIsToldAndNeverSaved() {
+        Start();
+        Show();
+        QWidget* name = W(kIdName);
+        QTest::mouseClick(name, Qt::LeftButton);
+        TypeText(name, QString::fromUtf8("Łukasz Dvořák €"));
+        QCOMPARE(Text(kIdName), std::string("ukasz Dvoák €"));
+        QVERIFY2(m_frame->statusBar()->currentMessage().startsWith(
+                     QString::fromUtf8("«ř» kan ikke lagres i en reiseregning")),
+                 qPrintable(m_frame->statusBar()->currentMessage()));
+        std::string path = m_home->Path("navn.tur");
+        m_dialogs.paths.push_back(path);
+        A(kCmdFileSaveAs)->trigger();
+        QVERIFY(ReadFile(path).find("Navn: ukasz Dvoák €\r\n"_cp) != std::string::npos);
+        // In nynorsk the note is nynorsk.
+        A(kCmdNynorsk)->trigger();
+        TypeText(name, QString::fromUtf8("ő"));
+        QVERIFY(m_frame->statusBar()->currentMessage().startsWith(
+            QString::fromUtf8("«ő» kan ikkje lagrast i ei reiserekning")));
+        // And in the small dialogs.
+        bool refused = false;
+        m_dialogs.users.push_back([&](QDialog& dialog) {
+            auto* field = static_cast<CTemplateDialog&>(dialog).ControlAs<QLineEdit>(kIdKmSoFar);
+            TypeText(field, QString::fromUtf8("1Ł2"));
+            refused = field->text() == QStringLiteral("12");
+            dialog.reject();
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier);
+        QVERIFY(refused);
+    }
+
+    void newClearsTheFieldBeingEdited() {
+        Start();
+        Show();
+        QWidget* name = W(kIdName);
+        QTest::mouseClick(name, Qt::LeftButton);
+        TypeText(name, QString::fromUtf8("Łukasz"));
+        m_dialogs.answers.push_back(MsgAnswer::No);
+        QTest::keyClick(name, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(Text(kIdName), std::string());
+        QCOMPARE(m_frame->App().Document()->Traveller().Name(), std::string());
+    }
+
     void closingAModifiedClaimAsksFirst() {
         Start();
         Show();
@@ -586,6 +661,60 @@ class MainFrameTest : public QObject {
         QCOMPARE(Total(), QString::fromUtf8("Beløp: 1024594,00"));
         QCOMPARE(Text(kIdRemarks).find("file://"), std::string::npos);
         QCOMPARE(QApplication::focusWidget(), W(kIdPersonId));
+    }
+
+    // A name that is no UTF-8 reaches Qt with U+FFFD in it; dropped, the claim opens all the
+    // same, by the name the file system has.
+    void aClaimWhoseNameIsNoUtf8Opens() {
+        Start();
+        Show();
+        std::string path = m_home->Path("reise_\xE6\xF8\xE5.tur");  // Latin-1
+        WriteFile(path, Golden());
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(PathToQString(path))});
+        QWidget* target = W(kIdRemarks);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QTRY_COMPARE(m_frame->App().Document()->GetPathName(), path);
+        QVERIFY(m_dialogs.messages.empty());
+        QCOMPARE(Text(kIdName), std::string("Kari Nordmann"));
+    }
+
+    // Opened from a damaged file: what it held is on the form, the title has the mark, and a
+    // message says what was missing.
+    void aDamagedClaimOpensMarkedWithAMessage() {
+        Start();
+        Show();
+        std::string golden = Golden();
+        std::string path = m_home->Path("skadet.tur");
+        WriteFile(path, golden.substr(0, golden.find("0,00 0,00 1000,00")));
+        m_dialogs.paths.push_back(path);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(m_dialogs.messages[0].caption, std::string("Skadet reiseregning"));
+        QVERIFY(m_dialogs.messages[0].text.find("godtgjøringene"_cp) != std::string::npos);
+        QCOMPARE(m_frame->windowTitle(), PathToQString("Ferdix - " + path + " *"));
+        QCOMPARE(Text(kIdName), std::string("Kari Nordmann"));
+    }
+
+    // Ctrl+O, an edit, and Ctrl+O again: Ja to the question saves to the claim's own file, as
+    // Ctrl+S would, without a save dialog.
+    void yesToTheQuestionSavesWhereCtrlSWould() {
+        Start();
+        Show();
+        std::string path = ClaimCopy();
+        m_dialogs.paths.push_back(path);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        Fill(kIdName, "x");
+        m_dialogs.answers.push_back(MsgAnswer::Yes);
+        m_dialogs.paths.push_back(std::nullopt);  // the second Open is cancelled
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_dialogs.fileDialogs.size(), std::size_t(2));
+        QVERIFY(!m_dialogs.fileDialogs[1].save);
+        QVERIFY(ReadFile(path).find("Navn: Kari Nordmannx\r\n") != std::string::npos);
+        QCOMPARE(m_frame->windowTitle(), PathToQString("Ferdix - " + path));
     }
 
     void pageKeysScrollByHalfTheVisibleHeight() {

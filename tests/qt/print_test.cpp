@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLineF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -212,11 +214,11 @@ std::vector<std::string> Overlaps(const CFerdixDoc& doc, int standard) {
         InkRecorder rec(dc, pdf);
         CPrintJob job(doc, standard, "");
         PrintInfo info;
+        info.printableWidth = 4724;
+        info.printableHeight = 6779;
         if (!job.BeginPrinting(rec, info)) {
             return {"no print run"};
         }
-        info.printableWidth = 4724;
-        info.printableHeight = 6779;
         for (int page = 1; page <= job.PageCount(); ++page) {
             rec.StartPage(page);
             info.currentPage = page;
@@ -523,6 +525,148 @@ class PrintTest : public QObject {
             qWarning("%s", o.c_str());
         }
         QCOMPARE(overlaps.size(), std::size_t{0});
+    }
+
+    // Values wider than their cells, as users and claim files give them: each is set smaller,
+    // on two lines or cut, and none runs through a rule or over another text.
+    void longValuesStayInTheirCells() {
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        doc.GetTravelLine(1)->SetTransport("Motorsykkel");
+        doc.GetTravelLine(3)->SetForeignAmount(1234567.0f);
+        doc.GetTravelLine(2)->SetText("Bergen busstasjon og videre");
+        doc.GetOutlayLine(1)->SetText("Hotell Bergen, 2 netter med frokost og middag for to");
+        doc.GetOutlayLine(2)->SetForeignAmount(1234567.0f);
+        doc.SetAdvancePlace("Statens hus Bergen");
+        doc.SetOtherAdditions("Bompenger 40 kr");
+        doc.SetOtherDeductions("Frokost");
+        doc.SetTripNumber("R-2006-17-Bergen-Voss");
+        doc.Traveller().SetName(std::string(120, 'W'));
+        doc.Traveller().SetPostTown("Oslo sentrum postterminal");
+        doc.SetLodging(
+            "Hotell Bergen, Bryggen 3, 5003 Bergen, telefon 55 00 00 00, "
+            "e-post post@hotell.example, resepsjon hele døgnet"_cp);
+        for (int standard : {kBokmal, kNynorsk}) {
+            std::vector<std::string> overlaps = Overlaps(doc, standard);
+            for (const std::string& o : overlaps) {
+                qWarning("%s", o.c_str());
+            }
+            QCOMPARE(overlaps.size(), std::size_t{0});
+        }
+    }
+
+    // Qt adds up text advances in a 32-bit fixed-point number: a word of some hundred thousand
+    // characters measured as fitting, and all but a few hundred of its characters were left
+    // off the pages without a word. Measured in pieces, it is as wide as its characters, and
+    // the PDF holds every one of them.
+    void aLongWordIsMeasuredAndPrintedWhole() {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        {
+            CQtSurface dc(nullptr, pdf, false);
+            dc.SetPageMapping(2080, 3000, 4724, 6779, 100, 170);
+            FontResult fixed = dc.MakeFont(kFixed);
+            QCOMPARE(fixed.status, FontStatus::Made);
+            dc.SelectFont(fixed.font);
+            constexpr int kLength = 600000;
+            double one = dc.MeasureText(std::string(1000, 'x')).width / 1000.0;
+            int width = dc.MeasureText(std::string(kLength, 'x')).width;
+            QVERIFY2(std::abs(width - one * kLength) < 0.001 * one * kLength,
+                     std::to_string(width).c_str());
+            dc.SelectFont(kDefaultFont);
+        }
+
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        constexpr int kLength = 600000;
+        doc.SetRemarks(std::string(kLength, 'x'));
+        QByteArray out;
+        RenderResult result = RenderPdf(PrintSource{&doc, kBokmal, ""}, out);
+        QVERIFY(result.ok);
+        QVERIFY(result.pages > 100);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-"), QStringLiteral("-")});
+        text.write(out);
+        text.closeWriteChannel();
+        QVERIFY(text.waitForFinished(120000));
+        QCOMPARE(text.readAllStandardOutput().count('x'), kLength);
+    }
+
+    // The remarks are broken for the width they print in on the page: a device's text widths
+    // do not stretch with the page (fonts come in whole pixels), so a line measured unmapped
+    // printed 1809 units wide.
+    void printedRemarksLinesKeepTheirWidth() {
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        std::string line;
+        while (line.size() < 107) {
+            line += "ord ";
+        }
+        line.resize(107);
+        doc.SetRemarks(line);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+        QRect area = pdf.pageLayout().paintRectPixels(kMappingUnitsPerInch);
+        CQtSurface dc(nullptr, pdf, false);
+        CPrintJob job(doc, kBokmal, "");
+        PrintInfo info;
+        info.printableWidth = area.width();
+        info.printableHeight = area.height();
+        QVERIFY(job.BeginPrinting(dc, info));
+        dc.SetPageMapping(2080, 3000, area.width(), area.height(), 100, 170);
+        FontResult fixed = dc.MakeFont(kFixed);
+        dc.SelectFont(fixed.font);
+        std::vector<std::string_view> lines = SplitLines(job.PrintedRemarks());
+        QVERIFY(lines.size() > 1);
+        for (std::string_view printed : lines) {
+            QVERIFY2(dc.MeasureText(printed).width <= 1800, std::string(printed).c_str());
+        }
+        dc.SelectFont(kDefaultFont);
+        job.EndPrinting(dc, info);
+
+        // The PDF breaks it too: no printed line holds all 27 words.
+        QByteArray out;
+        QVERIFY(RenderPdf(PrintSource{&doc, kBokmal, ""}, out).ok);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-"), QStringLiteral("-")});
+        text.write(out);
+        text.closeWriteChannel();
+        QVERIFY(text.waitForFinished(30000));
+        QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY(printed.contains(QStringLiteral("ord ord")));
+        QVERIFY(!printed.contains(QString::fromStdString(line)));
+    }
+
+    // Text copied out of the PDF has spaces where the form has spaces: no ToUnicode map of the
+    // file gives a glyph U+0009, and each map gives its space glyph U+0020.
+    void spacesInThePdfTextAreSpaces() {
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        QByteArray pdf;
+        QVERIFY(RenderPdf(PrintSource{&doc, kBokmal, ""}, pdf).ok);
+        std::string bytes = pdf.toStdString();
+        int maps = 0;
+        for (std::size_t at = bytes.find("/ToUnicode "); at != std::string::npos;
+             at = bytes.find("/ToUnicode ", at + 1)) {
+            int object = std::atoi(bytes.c_str() + at + 11);
+            std::size_t head = bytes.find("\n" + std::to_string(object) + " 0 obj");
+            QVERIFY(head != std::string::npos);
+            std::size_t begin = bytes.find("stream\n", head);
+            std::size_t end = bytes.find("endstream", begin);
+            QVERIFY(begin != std::string::npos && end != std::string::npos);
+            std::string cmap = bytes.substr(begin, end - begin);
+            QVERIFY2(cmap.find("<0009>") == std::string::npos, cmap.c_str());
+            QVERIFY2(cmap.find("<0020>") != std::string::npos, cmap.c_str());
+            ++maps;
+        }
+        // Serif, sans, bold sans and mono.
+        QCOMPARE(maps, 4);
     }
 
     // The header mark is the resource's picture in the preview, the printed outline elsewhere.

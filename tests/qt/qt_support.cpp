@@ -7,6 +7,17 @@
 
 namespace ferdix::test {
 
+void TypeText(QWidget* widget, const QString& text) {
+    for (char32_t c : text.toUcs4()) {
+        QString key = QString::fromUcs4(&c, 1);
+        if (c < 0x80) {
+            QTest::keyClicks(widget, key);
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, key, Qt::NoModifier);
+        }
+    }
+}
+
 IsolatedHome::IsolatedHome() : m_home(qgetenv("HOME")), m_config(qgetenv("XDG_CONFIG_HOME")) {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     qputenv("HOME", QFile::encodeName(m_dir.path()));

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -49,6 +50,10 @@ class ScriptedDialogs final : public IDialogs {
     std::vector<MessageRequest> messages;
     std::vector<FileDialogRequest> fileDialogs;
 };
+
+// Types the text into the widget key by key, as a keyboard would send it; unlike
+// QTest::keyClicks, also characters outside Latin-1 (each with no key code of its own).
+void TypeText(QWidget* widget, const QString& text);
 
 // One recorded event: what happened and to which control.
 inline std::string Ev(const char* what, int id) {

@@ -1,3 +1,8 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "base/cp1252.h"
@@ -55,13 +60,37 @@ class QtTextTest : public QObject {
                  QStringList{QStringLiteral("Reiseregninger (*.tur)")});
     }
 
+    // Every name the file system holds comes back from the QString Qt made of it, also one
+    // that is no UTF-8 (Qt shows its bytes as U+FFFD), in any folder of the path.
+    void pathsThatAreNoUtf8ComeBackFromQt() {
+        QTemporaryDir dir;
+        const std::string base = PathFromQString(dir.path());
+        const std::string latin1Folder = base + "/Reiser \xD8st";
+        QVERIFY(::mkdir(latin1Folder.c_str(), 0700) == 0);
+        const std::string names[] = {
+            base + "/reise_\xE6\xF8\xE5.tur",
+            latin1Folder + "/reise \xE5.tur",
+            base + "/Отчёт-ő.tur",
+        };
+        for (const std::string& name : names) {
+            QVERIFY(::close(::creat(name.c_str(), 0600)) == 0);
+            QCOMPARE(PathFromQString(PathToQString(name)), name);
+        }
+        // A name not on disk (a claim about to be saved) is encoded as it is.
+        QCOMPARE(PathFromQString(QString::fromUtf8("/tmp/ny ø.tur")),
+                 std::string("/tmp/ny \xC3\xB8.tur"));
+    }
+
     void commandLineIsOnePathJoinedByBlanks() {
-        QCOMPARE(CommandLinePath({QStringLiteral("ferdix")}), std::string());
-        QCOMPARE(CommandLinePath({QStringLiteral("ferdix"), QStringLiteral("/tmp/a.tur")}),
-                 std::string("/tmp/a.tur"));
-        QCOMPARE(CommandLinePath({QStringLiteral("ferdix"), QStringLiteral("/tmp/Min"),
-                                  QString::fromUtf8("reise ø.tur")}),
-                 std::string("/tmp/Min reise \xC3\xB8.tur"));
+        const char* alone[] = {"ferdix"};
+        QCOMPARE(CommandLinePath(1, alone), std::string());
+        const char* one[] = {"ferdix", "/tmp/a.tur"};
+        QCOMPARE(CommandLinePath(2, one), std::string("/tmp/a.tur"));
+        const char* two[] = {"ferdix", "/tmp/Min", "reise \xC3\xB8.tur"};
+        QCOMPARE(CommandLinePath(3, two), std::string("/tmp/Min reise \xC3\xB8.tur"));
+        // A name in Latin-1 is no UTF-8: its bytes stay as they are.
+        const char* latin1[] = {"ferdix", "/tmp/reise_\xE6\xF8\xE5.tur"};
+        QCOMPARE(CommandLinePath(2, latin1), std::string("/tmp/reise_\xE6\xF8\xE5.tur"));
     }
 };
 

@@ -194,5 +194,81 @@ TEST(IniSave, FailureIsReportedAndLeavesTheFileAlone) {
     EXPECT_EQ(ReadIniString(nested, "", "Navn", "", 118), "Kari");
 }
 
+// A file saved by a modern editor as UTF-8, with or without a byte-order mark, reads as the same
+// Windows-1252 texts as one saved as Windows-1252; a write puts its line in the file's own
+// encoding and leaves every other byte, also a character Windows-1252 cannot hold.
+TEST(IniEncoding, Utf8FilesAreReadAndWrittenInTheirOwnEncoding) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string utf8 =
+        "[Satser]\r\nAdmin godtgjøring=60\r\n[Oppsett]\r\nStandard lagreområde=/srv/Reiser på "
+        "jobb\r\n";
+    const std::string greek = "[Annet]\r\nMerknad=Ωmega\r\n";
+    const std::string written =
+        "[Satser]\r\nAdmin godtgjøring=65,00\r\nKost - opphold over 28 døgn=1,00\r\n[Oppsett]\r\n"
+        "Standard lagreområde=/srv/Reiser på jobb\r\n";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        IniEncoding encoding;
+        std::string afterWrite;  // "" when the file is not written in this case
+    };
+    const Case cases[] = {
+        {"UTF-8 with a byte-order mark", bom + utf8 + greek, IniEncoding::Utf8,
+         bom + written + greek},
+        {"UTF-8 without one", utf8 + greek, IniEncoding::Utf8, written + greek},
+        {"Windows-1252", Utf8ToCp1252(utf8), IniEncoding::Cp1252, Utf8ToCp1252(written)},
+        {"a mark before plain ASCII", bom + "[Satser]\r\n", IniEncoding::Utf8, ""},
+        {"plain ASCII", "[Satser]\r\n", IniEncoding::Cp1252, ""},
+        {"an overlong form is no UTF-8", utf8 + "x=\xC0\xAF\r\n", IniEncoding::Cp1252, ""},
+        {"nor is a surrogate", utf8 + "x=\xED\xA0\x80\r\n", IniEncoding::Cp1252, ""},
+        {"nor a cut sequence", utf8 + "x=\xC3", IniEncoding::Cp1252, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        IniDocument doc(c.bytes);
+        EXPECT_EQ(doc.Encoding(), c.encoding);
+        if (c.afterWrite.empty()) {
+            continue;
+        }
+        EXPECT_EQ(doc.GetString("Satser", "ADMIN GODTGJØRING"_cp), "60");
+        EXPECT_EQ(doc.GetString("Oppsett", "Standard lagreområde"_cp), "/srv/Reiser på jobb"_cp);
+        EXPECT_EQ(doc.KeyNames("Satser"),
+                  std::vector<std::string>{std::string("Admin godtgjøring"_cp)});
+        doc.SetString("Satser", "Admin godtgjøring"_cp, "65,00");
+        doc.SetString("satser", "Kost - opphold over 28 døgn"_cp, "1,00");
+        EXPECT_EQ(doc.Text(), c.afterWrite);
+    }
+    // What Windows-1252 cannot hold reads as "?", as everywhere the program converts.
+    EXPECT_EQ(IniDocument(utf8 + greek).GetString("Annet", "Merknad"), "?mega");
+    // A section and key made new in a UTF-8 file are UTF-8 too.
+    IniDocument fresh(bom);
+    fresh.SetString("Særlig"_cp, "Nøkkel"_cp, "å"_cp);
+    EXPECT_EQ(fresh.Text(), bom + "\r\n[Særlig]\r\nNøkkel=å\r\n");
+}
+
+// Only the first of a repeated section is read and written, as on the platform; the document
+// names the sections it holds more than once.
+TEST(IniRead, RepeatedSectionsAreNamedOnce) {
+    IniDocument doc(
+        "[Satser]\r\nLunsj=175\r\n[Oppsett]\r\n[SATSER]\r\nMiddag=222\r\n[Land]\r\n[satser]\r\n"
+        "[Land]\r\n");
+    EXPECT_EQ(doc.RepeatedSections(), (std::vector<std::string>{"Satser", "Land"}));
+    EXPECT_EQ(doc.GetString("Satser", "Middag", "<missing>"), "<missing>");
+    doc.SetString("Satser", "Middag", "230");
+    EXPECT_EQ(doc.Text().find("[Satser]\r\nLunsj=175\r\nMiddag=230\r\n[Oppsett]"), 0u)
+        << doc.Text();
+    EXPECT_TRUE(IniDocument("[Satser]\r\n[Oppsett]\r\n").RepeatedSections().empty());
+}
+
+TEST(IniWrite, DeleteKeyRemovesTheFirstMatchingLineOnly) {
+    IniDocument doc("[Satser]\r\nLunsj=175\r\nlunsj=180\r\nMiddag=222\r\n[Satser]\r\nLunsj=1\r\n");
+    EXPECT_TRUE(doc.DeleteKey("SATSER", "Lunsj"));
+    EXPECT_EQ(doc.GetString("Satser", "Lunsj"), "180");
+    EXPECT_TRUE(doc.DeleteKey("Satser", "Lunsj"));
+    EXPECT_FALSE(doc.DeleteKey("Satser", "Lunsj"));  // the later section is never touched
+    EXPECT_FALSE(doc.DeleteKey("Ingen", "Lunsj"));
+    EXPECT_EQ(doc.Text(), "[Satser]\r\nMiddag=222\r\n[Satser]\r\nLunsj=1\r\n");
+}
+
 }  // namespace
 }  // namespace ferdix

@@ -16,10 +16,11 @@ namespace fs = std::filesystem;
 
 TEST(FileLocations, FromTheProgramPathAndTheFolderSettings) {
     FileLocations files = LocateFiles("/opt/ferdix/bin/ferdix", "/home/kari/.config/ferdix");
-    EXPECT_EQ(files.ferdixIni, "/opt/ferdix/bin/ferdix.ini");
-    EXPECT_EQ(files.landIni, "/opt/ferdix/bin/land.ini");
+    EXPECT_EQ(files.ferdixIni, "/home/kari/.config/ferdix/ferdix.ini");
+    EXPECT_EQ(files.sharedFerdixIni, std::vector<std::string>{"/opt/ferdix/bin/ferdix.ini"});
+    EXPECT_EQ(files.sharedLandIni, std::vector<std::string>{"/opt/ferdix/bin/land.ini"});
     EXPECT_EQ(files.profile, "/home/kari/.config/ferdix/reisende.ini");
-    EXPECT_EQ(LocateFiles("ferdix", "").ferdixIni, "");
+    EXPECT_TRUE(LocateFiles("ferdix", "").sharedFerdixIni.empty());
     EXPECT_EQ(UserConfigDirFrom("relative", "/home/kari"), "/home/kari/.config/ferdix");
     EXPECT_EQ(fs::path(ExecutablePath()).filename(), "ferdix_tests");
 
@@ -93,8 +94,9 @@ TEST(StartSettings, ValidityTextsAreReadWhole) {
     test::TempFolder dir;
     FileLocations files = LocateFiles(dir.File("ferdix"), dir.File("user"));
     std::string longDate = "01.03.2010 " + std::string(200, '*');
-    test::WriteFile(files.ferdixIni, "[Informasjon]\r\nSatserGyldigFra=" + longDate + "\r\n");
-    test::WriteFile(files.landIni, "[Informasjon]\r\nSatserGyldigFra=01.01.2011\r\n");
+    test::WriteFile(dir.File("ferdix.ini"),
+                    "[Informasjon]\r\nSatserGyldigFra=" + longDate + "\r\n");
+    test::WriteFile(dir.File("land.ini"), "[Informasjon]\r\nSatserGyldigFra=01.01.2011\r\n");
     ProgramSettings s;
     ReadValidityTexts(files, s);
     EXPECT_EQ(s.ratesFrom, longDate);

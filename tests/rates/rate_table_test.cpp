@@ -102,13 +102,38 @@ TEST(RateTable, LoadAndSaveFiles) {
     back.Load(path);
     EXPECT_EQ(back.GetString("Satser", "Bil over 9000km"), "3,50");
     EXPECT_EQ(back.GetString("Satser", "Kost ved overnatting utenlands"), "600,00");
-    EXPECT_EQ(back.KeyNames("Satser").size(), 24u);
+    // Only the changed rates: one left as the file had it would shadow a file read after it.
+    EXPECT_EQ(back.KeyNames("Satser"),
+              (std::vector<std::string>{"Bil over 9000km", "Kost ved overnatting utenlands"}));
 
     RateTable again;
     LoadRates(again, from, path);
     for (int i = 0; i < t.Size(); ++i) {
         EXPECT_FLOAT_EQ(again.Entry(i).value, t.Entry(i).value) << i;
     }
+}
+
+// A section written twice: only the first is read, as on the platform, and a save adds the
+// changed rate there alone; rates of 0 from the short first section never shadow the full one.
+TEST(RateTable, SavingIntoARepeatedSectionWritesOnlyTheChangedRate) {
+    test::TempFolder dir;
+    std::string path = dir.File("ferdix.ini");
+    const std::string full =
+        "[Satser]\r\nBil under 9000km=3,65\r\nBil over 9000km=3,00\r\nPassasjertillegg=0,90\r\n"
+        "Lunsj=175\r\n";
+    test::WriteFile(
+        path, "[Satser]\r\nLunsj=180\r\n[Informasjon]\r\nSatserGyldigFra=01.03.2010\r\n" + full);
+    RateTable t;
+    std::string from;
+    LoadRates(t, from, path);
+    EXPECT_EQ(t.Entry(kRateLunch).value, 180.0f);
+    EXPECT_EQ(t.Entry(15).value, 0.0f);
+    t.SetValueForKey("Bil over 9000km", 3.5f);
+    ASSERT_TRUE(SaveRates(t, path).ok);
+    EXPECT_EQ(test::ReadFile(path),
+              "[Satser]\r\nLunsj=180\r\nBil over 9000km=3,50\r\n[Informasjon]\r\n"
+              "SatserGyldigFra=01.03.2010\r\n" +
+                  full);
 }
 
 TEST(RateTable, FailedSaveIsReportedNamingTheFile) {
@@ -126,7 +151,8 @@ TEST(RateTable, FailedSaveIsReportedNamingTheFile) {
     EXPECT_FLOAT_EQ(t.Entry(16).value, 3.5f);  // still in force for the run
 
     EXPECT_EQ(RatesNotSavedMessage(r).text.find(r.error), 0u);
-    EXPECT_FALSE(SaveRates(t, dir.File("missing/ferdix.ini")).ok);
+    // The user's own folder is made on the first save; without one there is nowhere to save.
+    EXPECT_TRUE(SaveRates(t, dir.File("missing/ferdix.ini")).ok);
     EXPECT_FALSE(SaveRates(t, "").ok);
 }
 

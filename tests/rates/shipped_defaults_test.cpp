@@ -15,7 +15,7 @@ FileLocations ShippedFiles() {
 
 TEST(ShippedDefaults, FilesHaveWindows1252BytesAndCrLfLines) {
     FileLocations files = ShippedFiles();
-    for (const std::string& path : {files.ferdixIni, files.landIni}) {
+    for (const std::string& path : {files.sharedFerdixIni.at(0), files.sharedLandIni.at(0)}) {
         SCOPED_TRACE(path);
         std::string bytes = test::ReadFile(path);
         ASSERT_FALSE(bytes.empty());
@@ -76,7 +76,9 @@ TEST(DocumentFiles, MissingFilesGiveZeroRatesAndTheRatesSaveCreatesTheFile) {
     FileLocations files = LocateFiles(dir.File("ferdix"), dir.File("user"));
     CFerdixDoc doc(DefaultClock(), &files);
     EXPECT_TRUE(doc.m_countries.empty());
-    EXPECT_FALSE(SaveRates(CFerdixDoc()).ok);  // a document without files saves nowhere
+    CFerdixDoc withoutFiles;
+    withoutFiles.m_rates.SetValueForKey("Bil under 9000km", 4.0f);
+    EXPECT_FALSE(SaveRates(withoutFiles).ok);  // a document without files saves nowhere
     for (int i = 0; i < kRateCount; ++i) {
         EXPECT_EQ(doc.m_rates.Entry(i).value, 0.0f);
     }

@@ -50,7 +50,7 @@ class FakeShellPlatform : public IShellPlatform {
     void RunAboutDialog(const CAboutDlg& dialog) override {
         calls.push_back("about");
         aboutTexts = {dialog.Title(), dialog.VersionLine(), dialog.DomesticRatesLine(),
-                      dialog.AbroadRatesLine()};
+                      dialog.AbroadRatesLine(), dialog.FilesText()};
     }
     std::vector<std::string> LoadRecentFiles() override { return kept; }
     void SaveRecentFiles(const std::vector<std::string>& paths) override { kept = paths; }

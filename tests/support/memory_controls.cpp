@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "form/tab_order.h"
+
 namespace ferdix {
 
 MemoryControls::MemoryControls(std::span<const ControlTemplate> controls) {
@@ -100,6 +102,11 @@ bool MemoryControls::Leave(int id) {
     }
     SetFocus(0);
     return true;
+}
+
+int MemoryControls::PressTab(bool forward) {
+    SetFocus(NextTabStop(*this, m_focus, forward));
+    return m_focus;
 }
 
 bool MemoryControls::Click(int id) {

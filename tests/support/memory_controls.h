@@ -26,6 +26,9 @@ class MemoryControls final : public IFormControls {
     // raises them ("2,5" gives "2", "2,", "2,5"); false when the focus did not land there.
     bool Type(int id, std::string_view text);
     bool Leave(int id);  // focus moves away to nothing
+    // Tab (or Shift+Tab) from the focused control, as the form's tab order sends it; the
+    // control that has the focus afterwards.
+    int PressTab(bool forward = true);
     bool Click(int id);
     bool Pick(int id, std::string_view item);  // must be one of the list's items
     bool SelectRow(int id, int row);
