@@ -6,10 +6,12 @@ set -euo pipefail
 # Qt 6 for the desktop program and its tests (the offscreen platform comes with libqt6gui6);
 # Liberation Sans is the form's face, whose metrics the label-fit test measures, and with
 # Liberation Serif and Mono the printed form's faces; poppler-utils reads the PDFs back in the
-# tests of `ferdix --pdf`; qt6-l10n-tools has lrelease, which compiles Qt's texts in Norwegian.
+# tests of `ferdix --pdf`; qt6-l10n-tools has lrelease, which compiles Qt's texts in Norwegian;
+# the screen-reader test reads the real window over AT-SPI on a virtual display of its own
+# (xvfb, a desktop bus, the accessibility bus, pyatspi, xdotool to type).
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6printsupport6 qt6-qpa-plugins libgl-dev
-  fonts-liberation2 poppler-utils "$@")
+  fonts-liberation2 poppler-utils xvfb xauth dbus at-spi2-core python3-pyatspi xdotool "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
