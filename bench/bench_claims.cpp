@@ -26,30 +26,30 @@ CivilTime DateOf(int i, int count) {
 
 }  // namespace
 
-void FillClaim(CFerdixDoc& doc, int lines) {
-    doc.DestroyAllLines();
-    CTraveller& t = doc.m_traveller;
+void FillClaim(ClaimData& claim, int lines) {
+    claim.DestroyAllLines();
+    CTraveller& t = claim.m_traveller;
     t.m_strName = "Kari Nordmann";
     t.m_strStreetAddress = "Storgata 1";
     t.m_strPostTown = "Oslo";
     t.m_strPosition = "Seniorrådgiver"_cp;
     t.m_strAgency = "Direktoratet";
-    doc.m_strPurpose = "Tilsyn og kurs\r\nmed mange reiser";
-    doc.m_strRemarks = "Reisen ble forlenget etter avtale.\r\nKvitteringer vedlagt.";
-    doc.m_nTripKind = 1;
-    doc.m_tDeparture = CivilTime{2006, 1, 1, 7, 30, 0};
-    doc.m_bDepartureDateSet = doc.m_bDepartureTimeSet = 1;
-    doc.m_tReturn = CivilTime{2006, 12, 28, 18, 0, 0};
-    doc.m_bReturnDateSet = doc.m_bReturnTimeSet = 1;
-    doc.m_allowance.Set(DayDomesticOver12h, kCountColumn, 12.0f);
-    doc.m_allowance.Set(DayDomesticOver12h, kRateColumn, 445.0f);
-    doc.m_allowance.Set(CarUpTo9000, kRateColumn, 3.65f);
-    doc.m_allowance.Set(CarOver9000, kRateColumn, 3.0f);
-    doc.m_allowance.Set(Advance, kAmountColumn, 5000.0f);
+    claim.m_strPurpose = "Tilsyn og kurs\r\nmed mange reiser";
+    claim.m_strRemarks = "Reisen ble forlenget etter avtale.\r\nKvitteringer vedlagt.";
+    claim.m_nTripKind = 1;
+    claim.m_tDeparture = CivilTime{2006, 1, 1, 7, 30, 0};
+    claim.m_bDepartureDateSet = claim.m_bDepartureTimeSet = 1;
+    claim.m_tReturn = CivilTime{2006, 12, 28, 18, 0, 0};
+    claim.m_bReturnDateSet = claim.m_bReturnTimeSet = 1;
+    claim.m_allowance.Set(DayDomesticOver12h, kCountColumn, 12.0f);
+    claim.m_allowance.Set(DayDomesticOver12h, kRateColumn, 445.0f);
+    claim.m_allowance.Set(CarUpTo9000, kRateColumn, 3.65f);
+    claim.m_allowance.Set(CarOver9000, kRateColumn, 3.0f);
+    claim.m_allowance.Set(Advance, kAmountColumn, 5000.0f);
 
     int legs = (lines + 1) / 2;
     int outlays = lines - legs;
-    doc.m_travelLines.reserve(static_cast<std::size_t>(legs));
+    claim.m_travelLines.reserve(static_cast<std::size_t>(legs));
     for (int i = 0; i < legs; ++i) {
         auto line = std::make_unique<CTravelLine>();
         CivilTime date = DateOf(i, legs);
@@ -71,9 +71,9 @@ void FillClaim(CFerdixDoc& doc, int lines) {
             line->SetCurrency("NOK");
             line->SetAmount(static_cast<float>(150 + i % 1200) + 0.5f);
         }
-        doc.m_travelLines.push_back(std::move(line));
+        claim.m_travelLines.push_back(std::move(line));
     }
-    doc.m_outlayLines.reserve(static_cast<std::size_t>(outlays));
+    claim.m_outlayLines.reserve(static_cast<std::size_t>(outlays));
     for (int i = 0; i < outlays; ++i) {
         auto line = std::make_unique<CExpenseLine>();
         line->m_tDate = DateOf(i, outlays).WithTime(0, 0, 0);
@@ -86,24 +86,30 @@ void FillClaim(CFerdixDoc& doc, int lines) {
             line->SetCurrency("NOK");
             line->SetAmount(static_cast<float>(40 + i % 1500) + 0.25f);
         }
-        doc.m_outlayLines.push_back(std::move(line));
+        claim.m_outlayLines.push_back(std::move(line));
     }
 }
 
+void FillClaim(CFerdixDoc& doc, int lines) {
+    ClaimData claim = doc.Claim();
+    FillClaim(claim, lines);
+    doc.ReplaceClaim(std::move(claim));
+}
+
 std::string ClaimText(int lines) {
-    CFerdixDoc doc;
-    FillClaim(doc, lines);
+    ClaimData claim;
+    FillClaim(claim, lines);
     std::ostringstream out;
-    WriteClaim(doc, out);
+    WriteClaim(claim, DefaultClock().Now(), out);
     return out.str();
 }
 
 std::string ClaimText(int lines, const std::string& remarks) {
-    CFerdixDoc doc;
-    FillClaim(doc, lines);
-    doc.m_strRemarks = remarks;
+    ClaimData claim;
+    FillClaim(claim, lines);
+    claim.m_strRemarks = remarks;
     std::ostringstream out;
-    WriteClaim(doc, out);
+    WriteClaim(claim, DefaultClock().Now(), out);
     return out.str();
 }
 

@@ -10,6 +10,7 @@
 namespace ferdix::bench {
 
 // Replaces the claim's lines by `lines` lines (legs first in count when odd).
+void FillClaim(ClaimData& claim, int lines);
 void FillClaim(CFerdixDoc& doc, int lines);
 // The claim file of such a claim, as the program saves it.
 std::string ClaimText(int lines);

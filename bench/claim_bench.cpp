@@ -60,13 +60,14 @@ ferdix::FileLocations ResourceFiles() {
 }
 
 void BM_WriteClaim(benchmark::State& state) {
-    ferdix::CFerdixDoc doc;
-    ferdix::bench::FillClaim(doc, static_cast<int>(state.range(0)));
+    ferdix::ClaimData claim;
+    ferdix::bench::FillClaim(claim, static_cast<int>(state.range(0)));
+    const ferdix::CivilTime today = ferdix::DefaultClock().Now();
     std::size_t bytes = 0;
     for (auto _ : state) {
         CountingBuffer buffer;
         std::ostream out(&buffer);
-        ferdix::WriteClaim(doc, out);
+        ferdix::WriteClaim(claim, today, out);
         bytes = buffer.Count();
         benchmark::DoNotOptimize(bytes);
     }
@@ -76,10 +77,10 @@ BENCHMARK(BM_WriteClaim)->Apply(ClaimSizes)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadClaim(benchmark::State& state) {
     const std::string text = ferdix::bench::ClaimText(static_cast<int>(state.range(0)));
-    ferdix::CFerdixDoc doc;
+    ferdix::ClaimData claim;
     for (auto _ : state) {
         std::istringstream in(text);
-        ferdix::ReadClaim(doc, in);
+        ferdix::ReadClaim(claim, in);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
@@ -87,13 +88,13 @@ BENCHMARK(BM_ReadClaim)->Apply(ClaimSizes)->Unit(benchmark::kMicrosecond);
 
 // `ferdix --json` after the read: the whole claim as JSON.
 void BM_WriteClaimJson(benchmark::State& state) {
-    ferdix::CFerdixDoc doc;
-    ferdix::bench::FillClaim(doc, static_cast<int>(state.range(0)));
+    ferdix::ClaimData claim;
+    ferdix::bench::FillClaim(claim, static_cast<int>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
         CountingBuffer buffer;
         std::ostream out(&buffer);
-        ferdix::WriteClaimJson(doc, out);
+        ferdix::WriteClaimJson(claim, out);
         bytes = buffer.Count();
         benchmark::DoNotOptimize(bytes);
     }
@@ -131,8 +132,7 @@ struct FormOnClaim {
         doc.SetHost(&host);
         doc.OnNewDocument();
         if (lines > 0) {
-            std::istringstream in(ferdix::bench::ClaimText(lines));
-            ferdix::ReadClaim(doc, in);
+            doc.LoadClaim(ferdix::bench::ClaimText(lines));
             view.InitialiseForm();
         }
     }
@@ -157,8 +157,7 @@ void BM_FormOpenClaim(benchmark::State& state) {
     FormOnClaim form(0);
     const std::string text = ferdix::bench::ClaimText(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        std::istringstream in(text);
-        ferdix::ReadClaim(form.doc, in);
+        form.doc.LoadClaim(text);
         form.view.InitialiseForm();
     }
 }
@@ -168,7 +167,7 @@ void BM_NetAmount(benchmark::State& state) {
     ferdix::CFerdixDoc doc;
     ferdix::bench::FillClaim(doc, static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(doc.NetAmount());
+        benchmark::DoNotOptimize(doc.Claim().NetAmount());
     }
 }
 // The sizes between show where the lines stop fitting in the caches (per-line time steps up).
@@ -210,20 +209,20 @@ void BM_RegisterTravelLine(benchmark::State& state) {
         c.SetText(ferdix::kIdTravelArrival, "09:00");
         c.SetText(ferdix::kIdTravelMeans, "Bil");
         c.SetText(ferdix::kIdTravelKm, "62");
-        std::size_t before = form.doc.m_travelLines.size();
+        std::size_t before = form.doc.Claim().m_travelLines.size();
         state.ResumeTiming();
 
         c.Click(ferdix::kIdTravelRegister);
 
         state.PauseTiming();
         // Out again, so that every round registers into a claim of the same size.
-        for (std::size_t i = 0; i < form.doc.m_travelLines.size(); ++i) {
-            if (form.doc.m_travelLines[i]->Text() == "Hamar") {
+        for (std::size_t i = 0; i < form.doc.Claim().m_travelLines.size(); ++i) {
+            if (form.doc.Claim().m_travelLines[i]->Text() == "Hamar") {
                 form.doc.RemoveTravelLine(i);
                 break;
             }
         }
-        if (form.doc.m_travelLines.size() != before) {
+        if (form.doc.Claim().m_travelLines.size() != before) {
             state.SkipWithError("the leg was not registered");
         }
         state.ResumeTiming();

@@ -114,8 +114,8 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::processEvents();
     std::printf("claim: %zu legs, %zu outlays; opened and shown in %lld ms\n",
-                frame.App().Document()->m_travelLines.size(),
-                frame.App().Document()->m_outlayLines.size(),
+                frame.App().Document()->Claim().m_travelLines.size(),
+                frame.App().Document()->Claim().m_outlayLines.size(),
                 static_cast<long long>(open.elapsed()));
 
     CFormWidget& form = frame.Form();
@@ -145,8 +145,8 @@ int main(int argc, char** argv) {
         UntilPainted(amountPaints, before);
         countKeys.ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
         float want = static_cast<float>(digit - '0') *
-                     frame.App().Document()->LineValue(DayDomesticOver12h, 1);
-        if (frame.App().Document()->LineValue(DayDomesticOver12h, 2) != want ||
+                     frame.App().Document()->Claim().LineValue(DayDomesticOver12h, 1);
+        if (frame.App().Document()->Claim().LineValue(DayDomesticOver12h, 2) != want ||
             amount->text().isEmpty()) {
             std::fprintf(stderr, "ui_latency: the amount did not follow the count\n");
             return 1;

@@ -25,12 +25,12 @@ class ReadDocument {
   public:
     explicit ReadDocument(std::string_view bytes) : doc(clock) {
         doc.SetHost(&host);
-        damage = ReadClaim(doc, bytes);
+        damage = doc.LoadClaim(bytes);
     }
 
     std::string Written() {
         std::ostringstream out;
-        WriteClaim(doc, out);
+        WriteClaim(doc.Claim(), clock.Now(), out);
         return out.str();
     }
 

@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string throughForm;
     {
         std::ostringstream out;
-        WriteClaim(doc, out);
+        WriteClaim(doc.Claim(), clock.Now(), out);
         throughForm = out.str();
     }
     fuzz::Check(throughForm == plain.Written());

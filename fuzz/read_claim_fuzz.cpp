@@ -19,11 +19,11 @@ using namespace ferdix;
 bool DatesSurviveWriting(const CFerdixDoc& doc) {
     int lastYear = 2079;
     auto fits = [&](const CivilTime& t) { return IsNoDateDay(t) || t.year <= lastYear; };
-    bool ok = fits(doc.m_tDeparture) && fits(doc.m_tReturn);
-    for (const auto& line : doc.m_travelLines) {
+    bool ok = fits(doc.Claim().m_tDeparture) && fits(doc.Claim().m_tReturn);
+    for (const auto& line : doc.Claim().m_travelLines) {
         ok = ok && fits(line->Date());
     }
-    for (const auto& line : doc.m_outlayLines) {
+    for (const auto& line : doc.Claim().m_outlayLines) {
         ok = ok && fits(line->Date());
     }
     return ok;

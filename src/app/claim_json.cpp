@@ -167,9 +167,9 @@ void WriteArray(JsonOut& out, const Items& items, Format format) {
     out << "\n" << kIndent << "]";
 }
 
-void FieldMembers(const CFerdixDoc& doc, std::span<const ClaimField> fields, ObjectWriter& w) {
+void FieldMembers(const ClaimData& claim, std::span<const ClaimField> fields, ObjectWriter& w) {
     for (const ClaimField& f : fields) {
-        std::string text = f.fileText(doc);
+        std::string text = f.fileText(claim);
         if (f.isNumber) {
             w.Member(f.key, FileNumber(text));
         } else {
@@ -228,14 +228,14 @@ std::string JsonNumber(float value) {
     return std::string(buf, r.ptr);
 }
 
-void WriteClaimJson(const CFerdixDoc& doc, std::ostream& stream) {
+void WriteClaimJson(const ClaimData& claim, std::ostream& stream) {
     JsonOut out(stream);
     out << "{";
     ObjectWriter w(out, kIndent);
-    FieldMembers(doc, ClaimHeaderFields(), w);
-    WriteArray(w.Key("reisespesifikasjoner"), doc.m_travelLines,
+    FieldMembers(claim, ClaimHeaderFields(), w);
+    WriteArray(w.Key("reisespesifikasjoner"), claim.m_travelLines,
                [](const auto& l, std::string& s) { return TravelJson(*l, s); });
-    WriteArray(w.Key("hotellutlegg"), doc.m_outlayLines,
+    WriteArray(w.Key("hotellutlegg"), claim.m_outlayLines,
                [](const auto& l, std::string& s) { return OutlayJson(*l, s); });
 
     std::vector<int> rows;
@@ -244,29 +244,29 @@ void WriteClaimJson(const CFerdixDoc& doc, std::ostream& stream) {
     }
     WriteArray(w.Key("godtgjøringer"_cp), rows, [&](int row, std::string& cell) {
         cell = "[";
-        cell += JsonNumber(doc.LineValue(row, kCountColumn));
+        cell += JsonNumber(claim.LineValue(row, kCountColumn));
         cell += ", ";
-        cell += JsonNumber(doc.LineValue(row, kRateColumn));
+        cell += JsonNumber(claim.LineValue(row, kRateColumn));
         cell += ", ";
-        cell += JsonNumber(doc.LineValue(row, kAmountColumn));
+        cell += JsonNumber(claim.LineValue(row, kAmountColumn));
         cell += "]";
         return std::string_view(cell);
     });
-    FieldMembers(doc, ClaimClosingFields(), w);
+    FieldMembers(claim, ClaimClosingFields(), w);
 
     // In the order and precision of the net amount.
-    float lists = doc.TravelSum() + doc.OutlaysSum();
-    double grossClaim = doc.GrossAllowances() + static_cast<double>(lists);
+    float lists = claim.TravelSum() + claim.OutlaysSum();
+    double grossClaim = claim.GrossAllowances() + static_cast<double>(lists);
     std::string indent2 = std::string(kIndent) + std::string(kIndent);
     w.Key("totaler") << "{";
     ObjectWriter tw(out, indent2);
-    tw.Member("brutto godtgjøringer"_cp, JsonTotal(doc.GrossAllowances()));
-    tw.Member("trekk", JsonTotal(doc.DeductionsTotal()));
-    tw.Member("forskudd", JsonNumber(doc.AdvanceAmount()));
-    tw.Member("utlegg", JsonNumber(doc.OutlaysSum()));
-    tw.Member("reisespesifikasjon", JsonNumber(doc.TravelSum()));
+    tw.Member("brutto godtgjøringer"_cp, JsonTotal(claim.GrossAllowances()));
+    tw.Member("trekk", JsonTotal(claim.DeductionsTotal()));
+    tw.Member("forskudd", JsonNumber(claim.AdvanceAmount()));
+    tw.Member("utlegg", JsonNumber(claim.OutlaysSum()));
+    tw.Member("reisespesifikasjon", JsonNumber(claim.TravelSum()));
     tw.Member("brutto reiseregning", JsonTotal(grossClaim));
-    tw.Member("netto", JsonNumber(doc.NetAmount()));
+    tw.Member("netto", JsonNumber(claim.NetAmount()));
     out << "\n" << kIndent << "}";
     out << "\n}\n";
 }

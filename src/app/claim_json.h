@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "claim/ferdix_doc.h"
+#include "claim/claim_data.h"
 
 namespace ferdix {
 
-void WriteClaimJson(const CFerdixDoc& doc, std::ostream& out);
+void WriteClaimJson(const ClaimData& claim, std::ostream& out);
 
 // A Windows-1252 text as a JSON string in UTF-8.
 std::string JsonString(std::string_view cp1252);

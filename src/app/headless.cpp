@@ -55,7 +55,7 @@ int ReadClaimForCommand(const std::string& path, CFerdixDoc& doc, std::ostream& 
         case ReadFileError::CannotRead:
             return Fail(err, "Kan ikke lese filen «"_cp, path, "»."_cp);
     }
-    ClaimDamage damage = ReadClaim(doc, bytes);
+    ClaimDamage damage = doc.LoadClaim(bytes);
     if (!damage.Any()) {
         return kExitOk;
     }
@@ -73,7 +73,7 @@ int RunJsonCommand(const std::string& path, std::ostream& out, std::ostream& err
     if (rc == kExitFailed) {
         return rc;
     }
-    WriteClaimJson(doc, out);
+    WriteClaimJson(doc.Claim(), out);
     out.flush();
     return out ? rc : kExitFailed;
 }

@@ -31,8 +31,8 @@ PrintSource PrintSourceOf(const CFerdixDoc& doc, const IFormControls& controls) 
 PdfExportTarget PdfExportTargetOf(const CFerdixDoc& doc, const ProgramSettings& settings) {
     PdfExportTarget target;
     // A claim read by the framework's path is titled by its file name only.
-    std::string path = doc.m_bOpenedByFramework ? doc.GetPathName() : doc.GetTitle();
-    if (!doc.m_bOpenedByFramework && path.ends_with(" *")) {
+    std::string path = doc.OpenedByFramework() ? doc.GetPathName() : doc.GetTitle();
+    if (!doc.OpenedByFramework() && path.ends_with(" *")) {
         path.resize(path.size() - 2);
     }
     std::string folder;

@@ -73,7 +73,7 @@ void CRatesDlg::OnSelChange(std::string_view name) {
         return;
     }
     m_strSelection.assign(name);
-    const RateTable& rates = m_doc.m_rates;
+    const RateTable& rates = m_doc.Rates().m_rates;
     std::vector<int> entries = rates.EntriesWithKey(name);
     if (!entries.empty()) {
         m_strValue = rates.ValueText(entries.front());
@@ -85,20 +85,21 @@ void CRatesDlg::OnChange() {
         return;
     }
     float value = ParseAmount(m_strValue);
-    for (int i : m_doc.m_rates.SetValueForKey(m_strSelection, value)) {
-        const RateEntry& entry = m_doc.m_rates.Entry(i);
+    for (int i : m_doc.Rates().m_rates.SetValueForKey(m_strSelection, value)) {
+        const RateEntry& entry = m_doc.Rates().m_rates.Entry(i);
         if (!m_pView) {
             continue;
         }
         if (entry.rateField != 0) {
-            m_pView->SetFieldText(entry.rateField, m_doc.m_rates.ValueText(i));
+            m_pView->SetFieldText(entry.rateField, m_doc.Rates().m_rates.ValueText(i));
         }
         if (entry.line >= 0) {
             m_doc.SetLineValue(entry.line, kRateColumn, value);
             // The field's own binding computed the amount from the rounded text.
             int amountField = kAllowanceLines[static_cast<std::size_t>(entry.line)].amountField;
             if (amountField != 0) {
-                m_pView->SetFieldText(amountField, m_doc.LineValueText(entry.line, kAmountColumn));
+                m_pView->SetFieldText(amountField,
+                                      m_doc.Claim().LineValueText(entry.line, kAmountColumn));
             }
         }
     }

@@ -426,7 +426,7 @@ void CRecoveryKeeper::Sync(bool force, bool handOver) {
     }
     m_pending = false;
     std::ostringstream out;
-    WriteClaimText(m_doc, out);
+    WriteClaim(m_doc.Claim(), m_doc.Clock().Now(), out);
     std::string bytes = out.str();
     std::string name = RecoveryNameText(m_doc.SavePath());
     if (m_hasCopy && bytes == m_lastBytes && name == m_lastName) {

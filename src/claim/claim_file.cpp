@@ -231,23 +231,23 @@ void ParseOutlayRecord(std::string_view rest, CExpenseLine& line) {
 // ---- The field table
 
 template <std::string CTraveller::*Member>
-std::string TravellerText(const CFerdixDoc& d) {
+std::string TravellerText(const ClaimData& d) {
     return SingleLine(d.m_traveller.*Member);
 }
 template <std::string CTraveller::*Member>
-void StoreTravellerText(CFerdixDoc& d, std::string v) {
+void StoreTravellerText(ClaimData& d, std::string v, ClaimWarnings&) {
     d.m_traveller.*Member = std::move(v);
 }
-template <std::string CFerdixDoc::*Member>
-std::string DocText(const CFerdixDoc& d) {
+template <std::string ClaimData::*Member>
+std::string DocText(const ClaimData& d) {
     return SingleLine(d.*Member);
 }
-template <std::string CFerdixDoc::*Member>
-void StoreDocText(CFerdixDoc& d, std::string v) {
+template <std::string ClaimData::*Member>
+void StoreDocText(ClaimData& d, std::string v, ClaimWarnings&) {
     d.*Member = std::move(v);
 }
-template <std::string CFerdixDoc::*Member>
-std::string DocLinesText(const CFerdixDoc& d) {
+template <std::string ClaimData::*Member>
+std::string DocLinesText(const ClaimData& d) {
     return ProtectEndMarks(WithCrLf(d.*Member));
 }
 
@@ -256,7 +256,7 @@ constexpr ClaimField TravellerField(std::string_view key) {
     return {key,   ClaimLineKind::Keyed,  true,
             false, TravellerText<Member>, StoreTravellerText<Member>};
 }
-template <std::string CFerdixDoc::*Member>
+template <std::string ClaimData::*Member>
 constexpr ClaimField DocField(std::string_view key) {
     return {key, ClaimLineKind::Keyed, true, false, DocText<Member>, StoreDocText<Member>};
 }
@@ -294,13 +294,13 @@ const std::array<ClaimField, 23> kHeaderFields = {{
     TravellerField<&CTraveller::m_strName>("Navn"),
     TravellerField<&CTraveller::m_strStreetAddress>("Gateadresse"),
     {"Postnummer", ClaimLineKind::Keyed, true, false,
-     [](const CFerdixDoc& d) { return SingleLine(d.m_traveller.Postcode()); },
-     [](CFerdixDoc& d, std::string v) { d.m_traveller.SetPostcode(v); }},
+     [](const ClaimData& d) { return SingleLine(d.m_traveller.Postcode()); },
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.SetPostcode(v); }},
     TravellerField<&CTraveller::m_strPostTown>("Poststed"),
     TravellerField<&CTraveller::m_strPosition>("Stilling"),
     {"Km hittil i år"_cp, ClaimLineKind::Keyed, true, true,
-     [](const CFerdixDoc& d) { return UIntToText(static_cast<int>(d.m_traveller.m_nKmSoFar)); },
-     [](CFerdixDoc& d, std::string v) {
+     [](const ClaimData& d) { return UIntToText(static_cast<int>(d.m_traveller.m_nKmSoFar)); },
+     [](ClaimData& d, std::string v, ClaimWarnings&) {
          d.m_traveller.m_nKmSoFar = static_cast<std::uint32_t>(TextToInt(v));
      }},
     TravellerField<&CTraveller::m_strAccountToCharge>("Konteres"),
@@ -308,72 +308,72 @@ const std::array<ClaimField, 23> kHeaderFields = {{
     TravellerField<&CTraveller::m_strAgency>("Etat"),
     TravellerField<&CTraveller::m_strDepartment>("Avdeling"),
     {"Ansattnummer", ClaimLineKind::Keyed, true, true,
-     [](const CFerdixDoc& d) { return IntToText(d.m_traveller.m_nEmployeeNumber); },
-     [](CFerdixDoc& d, std::string v) { d.m_traveller.m_nEmployeeNumber = TextToInt(v); }},
+     [](const ClaimData& d) { return IntToText(d.m_traveller.m_nEmployeeNumber); },
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.m_nEmployeeNumber = TextToInt(v); }},
     TravellerField<&CTraveller::m_strTaxMunicipality>("Skattekommune"),
     {"Kommunenummer", ClaimLineKind::Keyed, true, true,
-     [](const CFerdixDoc& d) { return UIntToText(d.m_traveller.m_nMunicipalityNumber); },
-     [](CFerdixDoc& d, std::string v) { d.m_traveller.m_nMunicipalityNumber = TextToInt(v); }},
+     [](const ClaimData& d) { return UIntToText(d.m_traveller.m_nMunicipalityNumber); },
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.m_nMunicipalityNumber = TextToInt(v); }},
     {"Tjenestestedsnummer", ClaimLineKind::Keyed, false, true,
-     [](const CFerdixDoc& d) { return UIntToText(d.m_traveller.m_nDutyStationNumber); },
-     [](CFerdixDoc& d, std::string v) { d.m_traveller.m_nDutyStationNumber = TextToInt(v); }},
+     [](const ClaimData& d) { return UIntToText(d.m_traveller.m_nDutyStationNumber); },
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.m_nDutyStationNumber = TextToInt(v); }},
     {"Trekkprosent", ClaimLineKind::Keyed, true, true,
-     [](const CFerdixDoc& d) {
+     [](const ClaimData& d) {
          return FormatFloatExact(d.m_traveller.m_fTaxPercent);
      },
-     [](CFerdixDoc& d, std::string v) { d.m_traveller.m_fTaxPercent = ToFloat(ParseDecimal(v)); }},
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.m_fTaxPercent = ToFloat(ParseDecimal(v)); }},
     {"Gjelder", ClaimLineKind::Keyed, true, false,
-     [](const CFerdixDoc& d) { return d.TripKindText(); },
-     [](CFerdixDoc& d, std::string v) { d.SetTripKindFromText(v); }},
+     [](const ClaimData& d) { return d.TripKindText(); },
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.SetTripKindFromText(v); }},
     // Written as stored: the layout gives this text no line-end conversion.
     {"Regningen gjelder", ClaimLineKind::MultiLine, true, false,
-     [](const CFerdixDoc& d) { return ProtectEndMarks(d.m_strConcerns); },
-     StoreDocText<&CFerdixDoc::m_strConcerns>},
+     [](const ClaimData& d) { return ProtectEndMarks(d.m_strConcerns); },
+     StoreDocText<&ClaimData::m_strConcerns>},
     {"Reisested og formål"_cp, ClaimLineKind::MultiLine, true, false,
-     DocLinesText<&CFerdixDoc::m_strPurpose>, StoreDocText<&CFerdixDoc::m_strPurpose>},
+     DocLinesText<&ClaimData::m_strPurpose>, StoreDocText<&ClaimData::m_strPurpose>},
     {"Utreisedato", ClaimLineKind::Keyed, true, false,
-     [](const CFerdixDoc& d) { return d.DepartureDateText(); },
-     [](CFerdixDoc& d, std::string v) { d.SetDepartureDate(v, DateReading::File); }},
+     [](const ClaimData& d) { return d.DepartureDateText(); },
+     [](ClaimData& d, std::string v, ClaimWarnings& w) { d.SetDepartureDate(v, DateReading::File, w); }},
     {"Utreisetidspunkt", ClaimLineKind::Keyed, true, false,
-     [](const CFerdixDoc& d) { return d.DepartureTimeText(); },
-     [](CFerdixDoc& d, std::string v) { d.SetDepartureTime(v); }},
+     [](const ClaimData& d) { return d.DepartureTimeText(); },
+     [](ClaimData& d, std::string v, ClaimWarnings& w) { d.SetDepartureTime(v, w); }},
     {"Innreisedato", ClaimLineKind::Keyed, true, false,
-     [](const CFerdixDoc& d) { return d.ReturnDateText(); },
-     [](CFerdixDoc& d, std::string v) { d.SetReturnDate(v, DateReading::File); }},
+     [](const ClaimData& d) { return d.ReturnDateText(); },
+     [](ClaimData& d, std::string v, ClaimWarnings& w) { d.SetReturnDate(v, DateReading::File, w); }},
     {"Innreisetidspunkt", ClaimLineKind::Keyed, true, false,
-     [](const CFerdixDoc& d) { return d.ReturnTimeText(); },
-     [](CFerdixDoc& d, std::string v) { d.SetReturnTime(v); }},
+     [](const ClaimData& d) { return d.ReturnTimeText(); },
+     [](ClaimData& d, std::string v, ClaimWarnings& w) { d.SetReturnTime(v, w); }},
 }};
 
 const std::array<ClaimField, 17> kClosingFields = {{
-    DocField<&CFerdixDoc::m_strAbroadDayCountry>("Kost uten overnatting utland"),
-    DocField<&CFerdixDoc::m_strAbroadNightCountry1>("Nattillegg utland 1"),
-    DocField<&CFerdixDoc::m_strAbroadNightCountry2>("Nattillegg utland 2"),
-    DocField<&CFerdixDoc::m_strUnverifiedNightCountry1>("Ulegitimert nattillegg 1"),
-    DocField<&CFerdixDoc::m_strUnverifiedNightCountry2>("Ulegitimert nattillegg 2"),
-    DocField<&CFerdixDoc::m_strUnverifiedNightCountry3>("Ulegitimert nattillegg 3"),
-    DocField<&CFerdixDoc::m_strSpare>("??"),
-    DocField<&CFerdixDoc::m_strOtherTransport>("Annet skyssmiddel"),
-    DocField<&CFerdixDoc::m_strOtherAdditions>("Andre tillegg"),
-    DocField<&CFerdixDoc::m_strOtherDeductions>("Andre trekk"),
-    DocField<&CFerdixDoc::m_strAdvancePlace>("Reiseforskudd utbetalingssted"),
-    DocField<&CFerdixDoc::m_strTripNumber>("ReiseNr."),
+    DocField<&ClaimData::m_strAbroadDayCountry>("Kost uten overnatting utland"),
+    DocField<&ClaimData::m_strAbroadNightCountry1>("Nattillegg utland 1"),
+    DocField<&ClaimData::m_strAbroadNightCountry2>("Nattillegg utland 2"),
+    DocField<&ClaimData::m_strUnverifiedNightCountry1>("Ulegitimert nattillegg 1"),
+    DocField<&ClaimData::m_strUnverifiedNightCountry2>("Ulegitimert nattillegg 2"),
+    DocField<&ClaimData::m_strUnverifiedNightCountry3>("Ulegitimert nattillegg 3"),
+    DocField<&ClaimData::m_strSpare>("??"),
+    DocField<&ClaimData::m_strOtherTransport>("Annet skyssmiddel"),
+    DocField<&ClaimData::m_strOtherAdditions>("Andre tillegg"),
+    DocField<&ClaimData::m_strOtherDeductions>("Andre trekk"),
+    DocField<&ClaimData::m_strAdvancePlace>("Reiseforskudd utbetalingssted"),
+    DocField<&ClaimData::m_strTripNumber>("ReiseNr."),
     {"OvernattingType", ClaimLineKind::Keyed, true, false,
-     [](const CFerdixDoc& d) { return std::string(LodgingKindWord(d.m_nLodgingKind)); },
-     [](CFerdixDoc& d, std::string v) { d.m_nLodgingKind = LodgingKindFromWord(v); }},
-    DocField<&CFerdixDoc::m_strLodging>("Overnatting"),
+     [](const ClaimData& d) { return std::string(LodgingKindWord(d.m_nLodgingKind)); },
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_nLodgingKind = LodgingKindFromWord(v); }},
+    DocField<&ClaimData::m_strLodging>("Overnatting"),
     {"Merknader", ClaimLineKind::MultiLine, true, false,
-     DocLinesText<&CFerdixDoc::m_strRemarks>, StoreDocText<&CFerdixDoc::m_strRemarks>},
+     DocLinesText<&ClaimData::m_strRemarks>, StoreDocText<&ClaimData::m_strRemarks>},
     {"Interimskonto", ClaimLineKind::Keyed, true, false,
-     DocText<&CFerdixDoc::m_strInterimAccount>,
-     [](CFerdixDoc& d, std::string v) { d.SetInterimAccount(v); }},
+     DocText<&ClaimData::m_strInterimAccount>,
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.SetText(d.m_strInterimAccount, v); }},
     {"Trekk TT-kode", ClaimLineKind::Keyed, true, false,
-     DocText<&CFerdixDoc::m_strTTCode>,
-     [](CFerdixDoc& d, std::string v) { d.SetTTCode(v); }},
+     DocText<&ClaimData::m_strTTCode>,
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.SetText(d.m_strTTCode, v); }},
 }};
 // clang-format on
 
-void WriteFields(const CFerdixDoc& doc, std::span<const ClaimField> fields, std::ostream& out) {
+void WriteFields(const ClaimData& doc, std::span<const ClaimField> fields, std::ostream& out) {
     for (const ClaimField& f : fields) {
         if (f.kind != ClaimLineKind::Alone) {
             out << f.key << ": ";
@@ -389,7 +389,8 @@ void WriteFields(const CFerdixDoc& doc, std::span<const ClaimField> fields, std:
 // Reads the layout's pieces in order and notes the first one the file ended in.
 class LayoutReader {
   public:
-    LayoutReader(std::string_view bytes, ClaimDamage& damage) : in(bytes), m_damage(damage) {}
+    LayoutReader(std::string_view bytes, ClaimRead& read)
+        : in(bytes), warnings(read.warnings), m_damage(read.damage) {}
 
     // After each piece.
     void Note(ClaimPart part) {
@@ -404,6 +405,8 @@ class LayoutReader {
     }
 
     ClaimTextReader in;
+    // What storing the values raised, in file order.
+    ClaimWarnings& warnings;
 
   private:
     ClaimDamage& m_damage;
@@ -413,20 +416,20 @@ ClaimPart FieldPart(const ClaimField& f) {
     return {ClaimPart::Field, f.key, 0};
 }
 
-void ReadFields(CFerdixDoc& doc, std::span<const ClaimField> fields, bool legacy, LayoutReader& r) {
+void ReadFields(ClaimData& doc, std::span<const ClaimField> fields, bool legacy, LayoutReader& r) {
     for (const ClaimField& f : fields) {
         if (legacy && !f.inLegacyLayout) {
             continue;
         }
         switch (f.kind) {
             case ClaimLineKind::Alone:
-                f.store(doc, r.in.Line());
+                f.store(doc, r.in.Line(), r.warnings);
                 break;
             case ClaimLineKind::Keyed:
-                f.store(doc, r.in.KeyedLine());
+                f.store(doc, r.in.KeyedLine(), r.warnings);
                 break;
             case ClaimLineKind::MultiLine:
-                f.store(doc, r.in.MultiLineText());
+                f.store(doc, r.in.MultiLineText(), r.warnings);
                 break;
         }
         r.Note(FieldPart(f));
@@ -453,11 +456,11 @@ constexpr std::array<int, 29> kLegacyRows = {0,  W,  W,  W,  5,  6,  W,  9,  10,
 // The table's own setter recomputes count x rate as SetLineValue does. The net amount and the
 // modified mark follow once, when the whole claim is read: 87 refreshes of the net amount would
 // each sum every line of the claim.
-void StoreAllowance(CFerdixDoc& doc, int row, int column, float value) {
+void StoreAllowance(ClaimData& doc, int row, int column, float value) {
     doc.m_allowance.Set(row, column, value);
 }
 
-void WriteAllowances(const CFerdixDoc& doc, std::ostream& out) {
+void WriteAllowances(const ClaimData& doc, std::ostream& out) {
     for (int row : kStoredRows) {
         for (int column = 0; column < 3; ++column) {
             std::string text = FormatAmount(doc.LineValue(row, column), column != kCountColumn);
@@ -468,7 +471,7 @@ void WriteAllowances(const CFerdixDoc& doc, std::ostream& out) {
     out << "0,00 0,00 0,00 " << kLineEnd;
 }
 
-void ReadAllowances(CFerdixDoc& doc, ClaimTextReader& in) {
+void ReadAllowances(ClaimData& doc, ClaimTextReader& in) {
     for (int k = 0; k < kAllowanceWords; ++k) {
         std::string word = in.Word();
         if (word.empty()) {
@@ -481,7 +484,7 @@ void ReadAllowances(CFerdixDoc& doc, ClaimTextReader& in) {
     }
 }
 
-void ReadLegacyAllowances(CFerdixDoc& doc, ClaimTextReader& in) {
+void ReadLegacyAllowances(ClaimData& doc, ClaimTextReader& in, ClaimWarnings& warnings) {
     bool warned = false;
     for (int k = 0; k < kAllowanceWords; ++k) {
         std::string word = in.Word();
@@ -494,16 +497,14 @@ void ReadLegacyAllowances(CFerdixDoc& doc, ClaimTextReader& in) {
             StoreAllowance(doc, row, k % 3, value);
         } else if (row == kDroppedWithWarning && value > 0.1f && !warned) {
             warned = true;
-            if (IClaimHost* host = doc.Host()) {
-                MessageRequest m;
-                m.caption = "Advarsel";
-                m.text = std::string(
-                    "Det har blitt gjort endringer i den offiselle utgaven\r\n"
-                    "av Ferdix som gjør at ikke alle felt kunne leses.\r\n"
-                    "Noe informasjon er tapt."_cp);
-                m.buttons = MsgButtons::OkCancel;
-                host->ShowMessage(m);
-            }
+            MessageRequest m;
+            m.caption = "Advarsel";
+            m.text = std::string(
+                "Det har blitt gjort endringer i den offiselle utgaven\r\n"
+                "av Ferdix som gjør at ikke alle felt kunne leses.\r\n"
+                "Noe informasjon er tapt."_cp);
+            m.buttons = MsgButtons::OkCancel;
+            warnings.push_back(std::move(m));
         }
     }
 }
@@ -542,14 +543,14 @@ void ReadRecords(LayoutReader& r, bool travel, std::vector<std::unique_ptr<Line>
     r.NoteCount(travel, said, found);
 }
 
-void ReadBody(CFerdixDoc& doc, LayoutReader& r, bool legacy) {
+void ReadBody(ClaimData& doc, LayoutReader& r, bool legacy) {
     r.in.Line();  // when it was saved
     r.Note({ClaimPart::SavedLine, {}, 0});
     ReadFields(doc, kHeaderFields, legacy, r);
     ReadRecords(r, true, doc.m_travelLines, ParseTravelRecord);
     ReadRecords(r, false, doc.m_outlayLines, ParseOutlayRecord);
     if (legacy) {
-        ReadLegacyAllowances(doc, r.in);
+        ReadLegacyAllowances(doc, r.in, r.warnings);
     } else {
         ReadAllowances(doc, r.in);
     }
@@ -713,9 +714,9 @@ void WriteOutlayRecord(const CExpenseLine& line, std::ostream& out) {
         << '@' << FormatAmount(line.Amount(), true) << kLineEnd;
 }
 
-void WriteClaimText(const CFerdixDoc& doc, std::ostream& out) {
+void WriteClaim(const ClaimData& doc, const CivilTime& savedOn, std::ostream& out) {
     out << "Versjon " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionBuild << kLineEnd;
-    out << "Lagret: " << FormatDateDayFirst(doc.Clock().Now()) << kLineEnd;
+    out << "Lagret: " << FormatDateDayFirst(savedOn) << kLineEnd;
     WriteFields(doc, kHeaderFields, out);
     out << "Antall reisespesifikasjoner: " << IntToText(static_cast<int>(doc.m_travelLines.size()))
         << kLineEnd;
@@ -730,12 +731,6 @@ void WriteClaimText(const CFerdixDoc& doc, std::ostream& out) {
     WriteAllowances(doc, out);
     out << '@' << kLineEnd;
     WriteFields(doc, kClosingFields, out);
-}
-
-void WriteClaim(CFerdixDoc& doc, std::ostream& out) {
-    WriteClaimText(doc, out);
-    doc.WriteProfile();
-    doc.SetModified(false);
 }
 
 ClaimVersion ProgramClaimVersion() {
@@ -775,19 +770,19 @@ std::optional<ClaimVersion> ParseClaimVersion(std::string_view line) {
     return v;
 }
 
-ClaimDamage ReadClaim(CFerdixDoc& doc, std::istream& in) {
+ClaimRead ReadClaim(ClaimData& doc, std::istream& in) {
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     return ReadClaim(doc, bytes);
 }
 
-ClaimDamage ReadClaim(CFerdixDoc& doc, std::string_view bytes) {
+ClaimRead ReadClaim(ClaimData& doc, std::string_view bytes) {
     return ReadClaim(doc, bytes, ProgramClaimVersion());
 }
 
-ClaimDamage ReadClaim(CFerdixDoc& doc, std::string_view bytes, const ClaimVersion& program) {
-    ClaimDamage damage;
-    LayoutReader r(bytes, damage);
-    doc.m_bOpenedByFramework = false;
+ClaimRead ReadClaim(ClaimData& doc, std::string_view bytes, const ClaimVersion& program) {
+    ClaimRead read;
+    ClaimDamage& damage = read.damage;
+    LayoutReader r(bytes, read);
     std::string versionLine = r.in.Line();
     r.Note({ClaimPart::VersionLine, {}, 0});
 
@@ -803,10 +798,6 @@ ClaimDamage ReadClaim(CFerdixDoc& doc, std::string_view bytes, const ClaimVersio
     // not stay.
     doc.m_traveller.m_nDutyStationNumber = 0;
 
-    IClaimView* view = doc.View();
-    if (view) {
-        view->SetLoading(true);
-    }
     // The layout follows the version's numbers: 2.10 is newer than 2.3, not older.
     std::optional<ClaimVersion> version = ParseClaimVersion(versionLine);
     auto before = [](const ClaimVersion& a, int major, int minor) {
@@ -818,13 +809,7 @@ ClaimDamage ReadClaim(CFerdixDoc& doc, std::string_view bytes, const ClaimVersio
         damage.newer = version;
     }
     ReadBody(doc, r, version && before(*version, 2, 3));
-    if (view) {
-        view->RefreshForm();
-        view->SetLoading(false);
-    }
-    doc.RefreshStatusSum();
-    doc.SetModified(false);
-    return damage;
+    return read;
 }
 
 namespace {

@@ -13,23 +13,30 @@
 
 #include "base/messages.h"
 #include "claim/claim_damage.h"
+#include "claim/claim_data.h"
 #include "claim/expense_line.h"
-#include "claim/ferdix_doc.h"
 
 namespace ferdix {
 
-// Writes the whole claim (without the NUL byte the own Save appends), then the traveller's
-// profile, and marks the claim unmodified.
-void WriteClaim(CFerdixDoc& doc, std::ostream& out);
-// The same bytes without touching the profile or the modified mark.
-void WriteClaimText(const CFerdixDoc& doc, std::ostream& out);
+// Writes the whole claim (without the NUL byte the own Save appends); savedOn is the day of
+// its "Lagret" line.
+void WriteClaim(const ClaimData& claim, const CivilTime& savedOn, std::ostream& out);
 
-// Reads a claim of any supported version into the document: by position, for whatever it
-// yields, and never fails. What the file lacked is in the result.
-ClaimDamage ReadClaim(CFerdixDoc& doc, std::istream& in);
-ClaimDamage ReadClaim(CFerdixDoc& doc, std::string_view bytes);
+// What a read found besides the values: the messages that storing them raised, in file order
+// (a date or time that reads as none, values the older layout had no place for), and what the
+// file lacked.
+struct ClaimRead {
+    ClaimWarnings warnings;
+    ClaimDamage damage;
+};
+
+// Reads a claim of any supported version into claim: by position, for whatever it yields,
+// and never fails. It touches nothing but claim. A piece the file does not reach keeps what
+// claim held, as it did when the reader wrote into the open claim.
+ClaimRead ReadClaim(ClaimData& claim, std::istream& in);
+ClaimRead ReadClaim(ClaimData& claim, std::string_view bytes);
 // As a program of the given version would read it.
-ClaimDamage ReadClaim(CFerdixDoc& doc, std::string_view bytes, const ClaimVersion& program);
+ClaimRead ReadClaim(ClaimData& claim, std::string_view bytes, const ClaimVersion& program);
 
 // The message about a damaged claim read from path, in the written standard in force.
 MessageRequest DamagedClaimMessage(const std::string& path, const ClaimDamage& damage);
@@ -86,9 +93,9 @@ struct ClaimField {
     bool inLegacyLayout;
     bool isNumber;  // its text is a decimal number
     // The value text as written (for a multi-line text without its closing 0xA4).
-    std::string (*fileText)(const CFerdixDoc&);
-    // The reader's action on the value read.
-    void (*store)(CFerdixDoc&, std::string value);
+    std::string (*fileText)(const ClaimData&);
+    // The reader's action on the value read; what it finds wrong goes into the warnings.
+    void (*store)(ClaimData&, std::string value, ClaimWarnings& warnings);
 };
 
 std::span<const ClaimField> ClaimHeaderFields();

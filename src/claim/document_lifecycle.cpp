@@ -21,30 +21,11 @@ std::string FileNameOf(const std::string& path) {
 
 }  // namespace
 
-void CFerdixDoc::ResetForNewClaim() {
-    m_bOpenedByFramework = false;
-    m_tDeparture = kNoDate;
-    m_tReturn = kNoDate;
-    m_allowance.Clear();
-    for (std::string* s :
-         {&m_strRemarks, &m_strOtherTransport, &m_strOtherAdditions, &m_strOtherDeductions,
-          &m_strConcerns, &m_strPurpose, &m_strAdvancePlace, &m_strAbroadDayCountry,
-          &m_strAbroadNightCountry1, &m_strAbroadNightCountry2, &m_strUnverifiedNightCountry1,
-          &m_strUnverifiedNightCountry2, &m_strUnverifiedNightCountry3, &m_strSpare,
-          &m_strTripNumber, &m_strLodging, &m_strInterimAccount, &m_strTTCode}) {
-        s->clear();
-    }
-    m_nTripKind = 1;
-    m_nLodgingKind = 0;
-    m_bDepartureDateSet = m_bReturnDateSet = m_bDepartureTimeSet = m_bReturnTimeSet = 0;
-    DestroyAllLines();
-    m_traveller.Reset();
-}
-
 bool CFerdixDoc::OnNewDocument() {
     m_strPathName.clear();
     SetTitle(std::string(kUntitled));
-    ResetForNewClaim();
+    m_bOpenedByFramework = false;
+    m_claim.Reset();
     if (m_pView) {
         m_pView->ClearForm();
         m_pView->InitialiseForm();
@@ -116,7 +97,7 @@ void CFerdixDoc::OnFileOpen() {
     if (m_pView) {
         m_pView->SetLoading(true);
     }
-    ClaimDamage damage = ReadClaim(*this, bytes);
+    ClaimDamage damage = LoadClaim(bytes);
     // The title names the file only once it has been read. The path name of a claim opened
     // before must not stay behind, or a later save could write this claim into that file.
     m_strPathName.clear();
@@ -132,17 +113,21 @@ void CFerdixDoc::OnFileOpen() {
     ReportDamage(*path, damage);
 }
 
-bool CFerdixDoc::WriteClaimFile(const std::string& path, bool withNul) {
+std::string CFerdixDoc::ClaimBytes() {
     std::ostringstream out;
-    bool wasModified = IsModified();
-    WriteClaim(*this, out);
+    WriteClaim(m_claim, m_pClock->Now(), out);
+    WriteProfile();
+    return out.str();
+}
+
+bool CFerdixDoc::WriteClaimFile(const std::string& path, bool withNul) {
+    std::string bytes = ClaimBytes();
     if (withNul) {
-        out.put('\0');
+        bytes.push_back('\0');
     }
-    FileWriteResult r = WriteFileAtomically(path, out.str());
-    if (!r.ok) {
-        // WriteClaim cleared the mark, but nothing was saved.
-        SetModified(wasModified);
+    FileWriteResult r = WriteFileAtomically(path, bytes);
+    if (r.ok) {
+        SetModified(false);
     }
     return r.ok;
 }
@@ -232,14 +217,38 @@ bool CFerdixDoc::SaveModified() {
     }
 }
 
+void CFerdixDoc::ShowNewClaim() {
+    // Refreshing the fields must not write the stored rates back over themselves.
+    if (m_pView) {
+        m_pView->SetLoading(true);
+        m_pView->RefreshForm();
+        m_pView->SetLoading(false);
+    }
+    RefreshStatusSum();
+    SetModified(false);
+}
+
+void CFerdixDoc::ReplaceClaim(ClaimData claim) {
+    m_claim = std::move(claim);
+    ShowNewClaim();
+}
+
+ClaimDamage CFerdixDoc::LoadClaim(std::string_view bytes) {
+    m_bOpenedByFramework = false;
+    // Into the open claim: a piece the file does not reach keeps its value, as it always has.
+    ClaimRead read = ReadClaim(m_claim, bytes);
+    ShowNewClaim();
+    // Told once the claim is on the form, in the order the file raised them.
+    ShowWarnings(read.warnings);
+    return read.damage;
+}
+
 ClaimDamage CFerdixDoc::Serialize(std::string& buffer, bool storing) {
     ClaimDamage damage;
     if (storing) {
-        std::ostringstream out;
-        WriteClaim(*this, out);
-        buffer = out.str();
+        buffer = ClaimBytes();
     } else {
-        damage = ReadClaim(*this, buffer);
+        damage = LoadClaim(buffer);
         m_bOpenedByFramework = true;
     }
     SetModified(false);
@@ -291,7 +300,7 @@ void CFerdixDoc::OpenRecoveredClaim(const std::string& bytes, const std::string&
     if (m_pView) {
         m_pView->SetLoading(true);
     }
-    ClaimDamage damage = ReadClaim(*this, bytes);
+    ClaimDamage damage = LoadClaim(bytes);
     m_bOpenedByFramework = !oldPath.empty();
     m_strPathName = oldPath;
     SetTitle(oldPath.empty() ? std::string(kUntitled) : FileNameOf(oldPath));
@@ -339,12 +348,8 @@ bool CFerdixDoc::DoFileSave() {
         }
         path = *chosen;
     }
-    std::string buffer;
-    bool wasModified = IsModified();
-    Serialize(buffer, true);
-    FileWriteResult r = WriteFileAtomically(path, buffer);
+    FileWriteResult r = WriteFileAtomically(path, ClaimBytes());
     if (!r.ok) {
-        SetModified(wasModified);
         ShowSaveFailed();
         return false;
     }

@@ -1,23 +1,18 @@
 #include "claim/ferdix_doc.h"
 
-#include <algorithm>
-#include <array>
-
+#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
-#include "calc/mileage.h"
 
 namespace ferdix {
 
-namespace {}  // namespace
-
 CFerdixDoc::CFerdixDoc(const IClock& clock, const FileLocations* files)
-    : m_traveller(this), m_pClock(&clock) {
-    if (files) {
-        m_files = *files;
-        LoadCountries(*this);
-        LoadRates(*this);
+    : m_pClock(&clock),
+      m_files(files ? std::optional<FileLocations>(*files) : std::nullopt),
+      m_profiles(Files()) {
+    if (const FileLocations* f = Files()) {
+        m_rates = LoadRunRates(*f);
     }
 }
 
@@ -42,296 +37,169 @@ void CFerdixDoc::SetModified(bool modified) {
     }
 }
 
-void CFerdixDoc::StoreText(std::string& field, std::string_view text) {
-    if (field != text) {
-        field.assign(text);
+void CFerdixDoc::Changed(bool changed) {
+    if (changed) {
         SetModified(true);
     }
+}
+
+void CFerdixDoc::StoreText(std::string& field, std::string_view text) {
+    Changed(m_claim.SetText(field, text));
 }
 
 void CFerdixDoc::SetConcerns(std::string_view text) {
-    StoreText(m_strConcerns, text);
+    StoreText(m_claim.m_strConcerns, text);
 }
 void CFerdixDoc::SetPurpose(std::string_view text) {
-    StoreText(m_strPurpose, text);
+    StoreText(m_claim.m_strPurpose, text);
 }
 void CFerdixDoc::SetOtherAdditions(std::string_view text) {
-    StoreText(m_strOtherAdditions, text);
+    StoreText(m_claim.m_strOtherAdditions, text);
 }
 void CFerdixDoc::SetOtherDeductions(std::string_view text) {
-    StoreText(m_strOtherDeductions, text);
+    StoreText(m_claim.m_strOtherDeductions, text);
 }
 void CFerdixDoc::SetAdvancePlace(std::string_view text) {
-    StoreText(m_strAdvancePlace, text);
+    StoreText(m_claim.m_strAdvancePlace, text);
 }
 void CFerdixDoc::SetTripNumber(std::string_view text) {
-    StoreText(m_strTripNumber, text);
+    StoreText(m_claim.m_strTripNumber, text);
 }
 void CFerdixDoc::SetLodging(std::string_view text) {
-    StoreText(m_strLodging, text);
+    StoreText(m_claim.m_strLodging, text);
 }
 void CFerdixDoc::SetRemarks(std::string_view text) {
-    StoreText(m_strRemarks, text);
+    StoreText(m_claim.m_strRemarks, text);
 }
 void CFerdixDoc::SetAbroadDayCountry(std::string_view text) {
-    StoreText(m_strAbroadDayCountry, text);
+    StoreText(m_claim.m_strAbroadDayCountry, text);
 }
 void CFerdixDoc::SetAbroadNightCountry1(std::string_view text) {
-    StoreText(m_strAbroadNightCountry1, text);
+    StoreText(m_claim.m_strAbroadNightCountry1, text);
 }
 void CFerdixDoc::SetAbroadNightCountry2(std::string_view text) {
-    StoreText(m_strAbroadNightCountry2, text);
+    StoreText(m_claim.m_strAbroadNightCountry2, text);
 }
 void CFerdixDoc::SetUnverifiedNightCountry1(std::string_view text) {
-    StoreText(m_strUnverifiedNightCountry1, text);
+    StoreText(m_claim.m_strUnverifiedNightCountry1, text);
 }
 void CFerdixDoc::SetUnverifiedNightCountry2(std::string_view text) {
-    StoreText(m_strUnverifiedNightCountry2, text);
+    StoreText(m_claim.m_strUnverifiedNightCountry2, text);
 }
 void CFerdixDoc::SetUnverifiedNightCountry3(std::string_view text) {
-    StoreText(m_strUnverifiedNightCountry3, text);
+    StoreText(m_claim.m_strUnverifiedNightCountry3, text);
 }
 // Compared and marked like every other text, so an edit of these is never lost on closing.
 void CFerdixDoc::SetInterimAccount(std::string_view text) {
-    StoreText(m_strInterimAccount, text);
+    StoreText(m_claim.m_strInterimAccount, text);
 }
 void CFerdixDoc::SetTTCode(std::string_view text) {
-    StoreText(m_strTTCode, text);
+    StoreText(m_claim.m_strTTCode, text);
 }
 
 void CFerdixDoc::SetTripKind(int kind) {
-    if (kind >= 0 && kind <= 2 && kind != m_nTripKind) {
-        m_nTripKind = kind;
-        SetModified(true);
-    }
+    Changed(m_claim.SetTripKind(kind));
 }
 
 void CFerdixDoc::SetTripKindFromText(std::string_view text) {
-    if (text == "Kurs") {
-        SetTripKind(0);
-    } else if (text == "Tjenestereise" || text == "Tenestereise") {
-        SetTripKind(1);
-    } else {
-        SetTripKind(2);
-    }
-}
-
-std::string CFerdixDoc::TripKindText() const {
-    switch (m_nTripKind) {
-        case 0:
-            return "Kurs";
-        case 1:
-            return "Tjenestereise";
-        default:
-            return "Annet";
-    }
+    Changed(m_claim.SetTripKindFromText(text));
 }
 
 void CFerdixDoc::SetLodgingKind(int kind) {
-    int stored = (kind >= 0 && kind <= 2) ? kind : 3;
-    if (stored != m_nLodgingKind) {
-        m_nLodgingKind = stored;
-        SetModified(true);
-    }
+    Changed(m_claim.SetLodgingKind(kind));
 }
 
 void CFerdixDoc::SetOtherTransportCandidate(std::string_view text) {
-    static constexpr std::array<std::string_view, 8> kCommon = {"bil",    "tog",   "buss", "taxi",
-                                                                "drosje", "ferje", "ann",  "fly"};
-    for (std::string_view common : kCommon) {
-        if (StartsWithNoCase(text, common)) {
-            return;
-        }
-    }
-    StoreText(m_strOtherTransport, text);
+    Changed(m_claim.SetOtherTransportCandidate(text));
 }
 
 void CFerdixDoc::RecomputeOtherTransport() {
-    m_strOtherTransport.clear();
-    for (const auto& line : m_travelLines) {
-        SetOtherTransportCandidate(line->Transport());
-    }
+    Changed(m_claim.RecomputeOtherTransport());
 }
 
-void CFerdixDoc::ShowWarning(std::string_view caption, std::string_view text) {
-    if (m_pHost) {
-        MessageRequest m;
-        m.caption.assign(caption);
-        m.text.assign(text);
+void CFerdixDoc::ShowWarnings(const ClaimWarnings& warnings) {
+    if (!m_pHost) {
+        return;
+    }
+    for (const MessageRequest& m : warnings) {
         m_pHost->ShowMessage(m);
     }
 }
 
-void CFerdixDoc::SetDate(CivilTime& value, int& dateSet, int& timeSet, std::string_view text,
-                         std::string_view caption, DateReading reading) {
-    CivilTime before = value;
-    DateParts d;
-    if (ParseDate(text, d, reading)) {
-        value = CivilTime{d.year, d.month, d.day, value.hour, value.minute, 0};
-        dateSet = 1;
-    } else {
-        if (!text.empty()) {
-            ShowWarning(caption, "Feil i datoformat");
-        }
-        value = kNoDate;
-        dateSet = 0;
-        timeSet = 0;
-    }
-    if (value != before) {
-        SetModified(true);
-    }
-}
-
-void CFerdixDoc::SetTime(CivilTime& value, int& timeSet, std::string_view text,
-                         std::string_view noDateText) {
-    CivilTime before = value;
-    int h = 0, m = 0;
-    bool parsed = ParseTime(text, h, m);
-    if (!parsed || value == kNoDate) {
-        if (!text.empty()) {
-            if (value == kNoDate) {
-                ShowWarning("Advarsel", noDateText);
-            } else {
-                ShowWarning("Advarsel", "Feil i klokkeslettformat\n");
-                value = value.WithTime(0, 0, 0);
-            }
-        }
-        timeSet = 0;
-    } else {
-        value = value.WithTime(h, m, 0);
-        timeSet = 1;
-    }
-    if (value != before) {
-        SetModified(true);
-    }
-}
-
 void CFerdixDoc::SetDepartureDate(std::string_view text, DateReading reading) {
-    SetDate(m_tDeparture, m_bDepartureDateSet, m_bDepartureTimeSet, text, "Advarsel", reading);
+    ClaimWarnings warnings;
+    bool changed = m_claim.SetDepartureDate(text, reading, warnings);
+    ShowWarnings(warnings);
+    Changed(changed);
 }
 
 void CFerdixDoc::SetReturnDate(std::string_view text, DateReading reading) {
-    SetDate(m_tReturn, m_bReturnDateSet, m_bReturnTimeSet, text, "Feil", reading);
+    ClaimWarnings warnings;
+    bool changed = m_claim.SetReturnDate(text, reading, warnings);
+    ShowWarnings(warnings);
+    Changed(changed);
 }
 
 void CFerdixDoc::SetDepartureTime(std::string_view text) {
-    SetTime(m_tDeparture, m_bDepartureTimeSet, text, "Utreisedato må være satt"_cp);
+    ClaimWarnings warnings;
+    bool changed = m_claim.SetDepartureTime(text, warnings);
+    ShowWarnings(warnings);
+    Changed(changed);
 }
 
 void CFerdixDoc::SetReturnTime(std::string_view text) {
-    SetTime(m_tReturn, m_bReturnTimeSet, text, "Innreisedato må være satt"_cp);
+    ClaimWarnings warnings;
+    bool changed = m_claim.SetReturnTime(text, warnings);
+    ShowWarnings(warnings);
+    Changed(changed);
 }
 
-std::string CFerdixDoc::DepartureDateText() const {
-    return (m_tDeparture == kNoDate || !m_bDepartureDateSet) ? std::string()
-                                                             : FormatDate(m_tDeparture);
+void CFerdixDoc::SetPersonId(std::string_view text) {
+    if (!m_claim.m_traveller.SetPersonId(text)) {
+        return;
+    }
+    if (text.size() > 1) {
+        ReadProfile();
+    }
+    // Marked also for a one-character text, so the change is not lost on closing.
+    SetModified(true);
 }
-
-std::string CFerdixDoc::ReturnDateText() const {
-    return (m_tReturn == kNoDate || !m_bReturnDateSet) ? std::string() : FormatDate(m_tReturn);
-}
-
-std::string CFerdixDoc::DepartureTimeText() const {
-    return (m_tDeparture == kNoDate || !m_bDepartureTimeSet) ? std::string()
-                                                             : FormatTime(m_tDeparture);
-}
-
-std::string CFerdixDoc::ReturnTimeText() const {
-    return (m_tReturn == kNoDate || !m_bReturnTimeSet) ? std::string() : FormatTime(m_tReturn);
-}
-
-bool CFerdixDoc::HasUnverifiedNightAbroad() const {
-    return m_allowance.Value(NightAbroad1, kAmountColumn) > 0.0f ||
-           m_allowance.Value(NightAbroad2, kAmountColumn) > 0.0f;
-}
-
-namespace {
-
-template <typename Line>
-void InsertOrdered(std::vector<std::unique_ptr<Line>>& lines, std::unique_ptr<Line> line) {
-    auto at = std::find_if(lines.begin(), lines.end(), [&](const std::unique_ptr<Line>& l) {
-        return !(l->Date() < line->Date());
-    });
-    lines.insert(at, std::move(line));
-}
-
-}  // namespace
 
 void CFerdixDoc::AddTravelLine(std::unique_ptr<CTravelLine> line) {
-    InsertOrdered(m_travelLines, std::move(line));
+    m_claim.AddTravelLine(std::move(line));
     RefreshStatusSum();
     SetModified(true);
 }
 
 void CFerdixDoc::AddOutlayLine(std::unique_ptr<CExpenseLine> line) {
-    InsertOrdered(m_outlayLines, std::move(line));
+    m_claim.AddOutlayLine(std::move(line));
     RefreshStatusSum();
     SetModified(true);
 }
 
 std::unique_ptr<CTravelLine> CFerdixDoc::RemoveTravelLine(std::size_t index) {
-    if (index >= m_travelLines.size()) {
-        return nullptr;
+    std::unique_ptr<CTravelLine> line = m_claim.RemoveTravelLine(index);
+    if (line) {
+        RefreshStatusSum();
+        SetModified(true);
     }
-    std::unique_ptr<CTravelLine> line = std::move(m_travelLines[index]);
-    m_travelLines.erase(m_travelLines.begin() + static_cast<std::ptrdiff_t>(index));
-    RefreshStatusSum();
-    SetModified(true);
     return line;
 }
 
 std::unique_ptr<CExpenseLine> CFerdixDoc::RemoveOutlayLine(std::size_t index) {
-    if (index >= m_outlayLines.size()) {
-        return nullptr;
-    }
-    std::unique_ptr<CExpenseLine> line = std::move(m_outlayLines[index]);
-    m_outlayLines.erase(m_outlayLines.begin() + static_cast<std::ptrdiff_t>(index));
-    RefreshStatusSum();
-    SetModified(true);
-    return line;
-}
-
-CTravelLine* CFerdixDoc::GetTravelLine(std::size_t index) const {
-    return index < m_travelLines.size() ? m_travelLines[index].get() : nullptr;
-}
-
-CExpenseLine* CFerdixDoc::GetOutlayLine(std::size_t index) const {
-    return index < m_outlayLines.size() ? m_outlayLines[index].get() : nullptr;
-}
-
-void CFerdixDoc::DestroyAllLines() {
-    m_travelLines.clear();
-    m_outlayLines.clear();
-}
-
-void CFerdixDoc::SetLineValue(int line, int column, float value) {
-    if (m_allowance.Set(line, column, value)) {
+    std::unique_ptr<CExpenseLine> line = m_claim.RemoveOutlayLine(index);
+    if (line) {
         RefreshStatusSum();
         SetModified(true);
     }
+    return line;
 }
 
-float CFerdixDoc::OutlaysSum() const {
-    float sum = 0.0f;
-    for (const auto& line : m_outlayLines) {
-        sum += line->Amount();
+void CFerdixDoc::SetLineValue(int line, int column, float value) {
+    if (m_claim.SetLineValue(line, column, value)) {
+        RefreshStatusSum();
+        SetModified(true);
     }
-    return sum;
-}
-
-float CFerdixDoc::TravelSum() const {
-    float sum = 0.0f;
-    for (const auto& line : m_travelLines) {
-        sum += line->Amount();
-    }
-    return sum;
-}
-
-float CFerdixDoc::NetAmount() const {
-    float t1 = TravelSum() + OutlaysSum();
-    auto t2 = static_cast<float>(GrossAllowances() + static_cast<double>(t1));
-    auto t3 = static_cast<float>(static_cast<double>(t2) - DeductionsTotal());
-    return t3 - AdvanceAmount();
 }
 
 void CFerdixDoc::RefreshStatusSum() {
@@ -339,7 +207,7 @@ void CFerdixDoc::RefreshStatusSum() {
         return;
     }
     std::string text(ByStandard("Beløp: "_cp, "Sum: "));
-    text += FormatAmount(NetAmount(), true);
+    text += FormatAmount(m_claim.NetAmount(), true);
     m_pHost->SetStatusTotal(text);
 }
 
@@ -348,48 +216,81 @@ void CFerdixDoc::SetWrittenStandard(int standard) {
     RefreshStatusSum();
 }
 
-void LoadRates(CFerdixDoc& doc) {
-    if (const FileLocations* files = doc.Files()) {
-        LoadRates(doc.m_rates, doc.m_strRatesFrom, LoadFerdixIni(*files));
+void CFerdixDoc::ReadProfile() {
+    if (!Files()) {
+        return;
     }
+    TravellerProfile p = m_profiles.Read(m_claim.GetPersonId());
+    const CTraveller& t = m_claim.m_traveller;
+    auto show = [&](int field, const std::string& text) {
+        if (m_pView) {
+            m_pView->SetFieldText(field, text);
+        }
+    };
+    // A key with an empty value changes neither the claim nor the form.
+    auto text = [&](const std::string& v, bool (CTraveller::*set)(std::string_view), int field) {
+        if (!v.empty()) {
+            ChangeTraveller(set, v);
+            show(field, v);
+        }
+    };
+    auto number = [&](const std::string& v, bool (CTraveller::*set)(int), int field) {
+        if (!v.empty()) {
+            ChangeTraveller(set, TextToInt(v));
+            show(field, v);
+        }
+    };
+
+    text(p.name, &CTraveller::SetName, kIdName);
+    text(p.street, &CTraveller::SetStreetAddress, kIdStreet);
+    if (!p.postcode.empty()) {
+        ChangeTraveller(&CTraveller::SetPostcode, p.postcode);
+        show(kIdPostcode, t.Postcode());
+    }
+    text(p.postTown, &CTraveller::SetPostTown, kIdPostTown);
+    text(p.position, &CTraveller::SetPosition, kIdPosition);
+    if (!p.account.empty()) {
+        ChangeTraveller(&CTraveller::SetAccountNumber, p.account);
+        show(kIdBankAccount, t.AccountNumber());
+    }
+    text(p.agency, &CTraveller::SetAgency, kIdAgency);
+    text(p.department, &CTraveller::SetDepartment, kIdDepartment);
+    if (!p.employeeNumber.empty()) {
+        ChangeTraveller(&CTraveller::SetEmployeeNumber, TextToInt(p.employeeNumber));
+        show(kIdEmployeeNumber, t.EmployeeNumberText());
+    }
+    text(p.taxMunicipality, &CTraveller::SetTaxMunicipality, kIdTaxMunicipality);
+    number(p.municipalityNumber, &CTraveller::SetMunicipalityNumber, kIdMunicipalityNumber);
+    if (!p.taxPercent.empty()) {
+        ChangeTraveller(&CTraveller::SetTaxPercent, static_cast<float>(ParseDecimal(p.taxPercent)));
+        show(kIdTaxPercent, p.taxPercent);
+    }
+    if (!p.kmSoFar.empty()) {
+        ChangeTraveller(&CTraveller::SetKmSoFar, static_cast<std::uint32_t>(TextToInt(p.kmSoFar)));
+        if (m_pView) {
+            m_pView->RecomputeMileageRows();
+        }
+    }
+    // Last: older profiles were written without it.
+    number(p.dutyStation, &CTraveller::SetDutyStationNumber, kIdDutyStation);
+
+    // Only the value: the status total is not refreshed from here.
+    SetWrittenStandardValue(StartsWithNoCase(p.language, "nynorsk") ? kNynorsk : kBokmal);
+    if (m_pView) {
+        m_pView->RelabelForm();
+    }
+}
+
+bool CFerdixDoc::WriteProfile() {
+    return m_profiles.Write(m_claim.m_traveller, WrittenStandard());
+}
+
+bool CFerdixDoc::WriteProfileStartLanguage(int standard) {
+    return m_profiles.WriteStartLanguage(m_claim.GetPersonId(), standard);
 }
 
 RatesSaveResult SaveRates(const CFerdixDoc& doc) {
-    const FileLocations* files = doc.Files();
-    if (!files) {
-        return SaveRates(doc.m_rates, std::string());
-    }
-    // The office's date beside the user's rates tells a later start whether the office's
-    // rates have changed since.
-    std::string officeRatesFrom =
-        IniLayers(files->sharedFerdixIni).GetString("Informasjon", "SatserGyldigFra");
-    return SaveRates(doc.m_rates, files->ferdixIni, officeRatesFrom);
-}
-
-void LoadCountries(CFerdixDoc& doc) {
-    if (const FileLocations* files = doc.Files()) {
-        LoadCountries(doc.m_countries, doc.m_strAbroadRatesFrom, LoadLandIni(*files));
-    }
-}
-
-std::int64_t CarKilometres(const CFerdixDoc& doc) {
-    std::int64_t km = 0;
-    for (const auto& line : doc.m_travelLines) {
-        if (IsCarTransport(line->Transport())) {
-            km += line->Km();
-        }
-    }
-    return km;
-}
-
-std::int64_t OtherVehicleKilometres(const CFerdixDoc& doc) {
-    std::int64_t km = 0;
-    for (const auto& line : doc.m_travelLines) {
-        if (!IsCarTransport(line->Transport())) {
-            km += line->Km();
-        }
-    }
-    return km;
+    return SaveRates(doc.Rates(), doc.Files());
 }
 
 }  // namespace ferdix

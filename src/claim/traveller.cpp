@@ -1,94 +1,88 @@
 #include "claim/traveller.h"
 
 #include "base/text_convert.h"
-#include "claim/ferdix_doc.h"
 
 namespace ferdix {
 
-void CTraveller::Reset() {
-    CFerdixDoc* owner = m_pOwner;
-    *this = CTraveller(owner);
-}
-
-void CTraveller::Changed() {
-    if (m_pOwner) {
-        m_pOwner->SetModified(true);
+bool CTraveller::StoreText(std::string& field, std::string_view text) {
+    if (field == text) {
+        return false;
     }
+    field.assign(text);
+    return true;
 }
 
-void CTraveller::StoreText(std::string& field, std::string_view text) {
-    if (field != text) {
-        field.assign(text);
-        Changed();
-    }
+bool CTraveller::SetAccountNumber(std::string_view text) {
+    return StoreText(m_strAccountNumber, text);
+}
+bool CTraveller::SetAgency(std::string_view text) {
+    return StoreText(m_strAgency, text);
+}
+bool CTraveller::SetDepartment(std::string_view text) {
+    return StoreText(m_strDepartment, text);
+}
+bool CTraveller::SetTaxMunicipality(std::string_view text) {
+    return StoreText(m_strTaxMunicipality, text);
+}
+bool CTraveller::SetName(std::string_view text) {
+    return StoreText(m_strName, text);
+}
+bool CTraveller::SetStreetAddress(std::string_view text) {
+    return StoreText(m_strStreetAddress, text);
+}
+bool CTraveller::SetPostTown(std::string_view text) {
+    return StoreText(m_strPostTown, text);
+}
+bool CTraveller::SetPosition(std::string_view text) {
+    return StoreText(m_strPosition, text);
+}
+bool CTraveller::SetAccountToCharge(std::string_view text) {
+    return StoreText(m_strAccountToCharge, text);
 }
 
-void CTraveller::SetAccountNumber(std::string_view text) {
-    StoreText(m_strAccountNumber, text);
-}
-void CTraveller::SetAgency(std::string_view text) {
-    StoreText(m_strAgency, text);
-}
-void CTraveller::SetDepartment(std::string_view text) {
-    StoreText(m_strDepartment, text);
-}
-void CTraveller::SetTaxMunicipality(std::string_view text) {
-    StoreText(m_strTaxMunicipality, text);
-}
-void CTraveller::SetName(std::string_view text) {
-    StoreText(m_strName, text);
-}
-void CTraveller::SetStreetAddress(std::string_view text) {
-    StoreText(m_strStreetAddress, text);
-}
-void CTraveller::SetPostTown(std::string_view text) {
-    StoreText(m_strPostTown, text);
-}
-void CTraveller::SetPosition(std::string_view text) {
-    StoreText(m_strPosition, text);
-}
-void CTraveller::SetAccountToCharge(std::string_view text) {
-    StoreText(m_strAccountToCharge, text);
-}
-
-void CTraveller::SetEmployeeNumber(int n) {
+bool CTraveller::SetEmployeeNumber(int n) {
     if (n >= 0 && n < 1000000 && n != m_nEmployeeNumber) {
         m_nEmployeeNumber = n;
-        Changed();
+        return true;
     }
+    return false;
 }
 
-void CTraveller::SetMunicipalityNumber(int n) {
+bool CTraveller::SetMunicipalityNumber(int n) {
     if (n != m_nMunicipalityNumber) {
         m_nMunicipalityNumber = n;
-        Changed();
+        return true;
     }
+    return false;
 }
 
-void CTraveller::SetDutyStationNumber(int n) {
+bool CTraveller::SetDutyStationNumber(int n) {
     if (n != m_nDutyStationNumber) {
         m_nDutyStationNumber = n;
-        Changed();
+        return true;
     }
+    return false;
 }
 
-void CTraveller::SetTaxPercent(float percent) {
+bool CTraveller::SetTaxPercent(float percent) {
     if (percent != m_fTaxPercent) {
         m_fTaxPercent = percent;
-        Changed();
+        return true;
     }
+    return false;
 }
 
-void CTraveller::SetKmSoFar(std::uint32_t km) {
+bool CTraveller::SetKmSoFar(std::uint32_t km) {
     if (km != m_nKmSoFar) {
         m_nKmSoFar = km;
-        Changed();
+        return true;
     }
+    return false;
 }
 
 bool CTraveller::SetPersonId(std::string_view text) {
     if (text.empty()) {
-        return true;
+        return false;
     }
     std::string id(12, ' ');
     std::size_t pos = 0;
@@ -101,18 +95,10 @@ bool CTraveller::SetPersonId(std::string_view text) {
             break;
         id[pos++] = c;
     }
-    if (id != m_strPersonId) {
-        m_strPersonId = id;
-        if (text.size() > 1 && m_pOwner) {
-            m_pOwner->ReadProfile();
-        }
-        // Marked also for a one-character text, so the change is not lost on closing.
-        Changed();
-    }
-    return true;
+    return StoreText(m_strPersonId, id);
 }
 
-void CTraveller::SetPostcode(std::string_view text) {
+bool CTraveller::SetPostcode(std::string_view text) {
     std::string code;
     if (text.size() >= 4) {
         code.assign(text.substr(text.size() - 4));
@@ -120,14 +106,14 @@ void CTraveller::SetPostcode(std::string_view text) {
         code.assign(4 - text.size(), '0');
         code.append(text);
     }
-    StoreText(m_strPostcode, code);
+    return StoreText(m_strPostcode, code);
 }
 
-void CTraveller::SetPostcodeNumber(int n) {
+bool CTraveller::SetPostcodeNumber(int n) {
     if (n == 0 && m_strPostcode.empty()) {
-        return;
+        return false;
     }
-    SetPostcode(IntToText(n));
+    return SetPostcode(IntToText(n));
 }
 
 std::string CTraveller::EmployeeNumberText() const {

@@ -7,36 +7,33 @@
 
 namespace ferdix {
 
-class CFerdixDoc;
-
+// A value: each setter returns whether it changed the traveller, and the document marks the
+// claim modified for it.
 class CTraveller {
   public:
-    explicit CTraveller(CFerdixDoc* owner = nullptr) : m_pOwner(owner) {}
+    // Empties every field.
+    void Reset() { *this = CTraveller(); }
 
-    // Empties every field, keeping the owner link.
-    void Reset();
-
-    void SetAccountNumber(std::string_view text);
-    void SetAgency(std::string_view text);
-    void SetDepartment(std::string_view text);
+    bool SetAccountNumber(std::string_view text);
+    bool SetAgency(std::string_view text);
+    bool SetDepartment(std::string_view text);
     // Taken only for 0 <= n < 1000000.
-    void SetEmployeeNumber(int n);
-    void SetTaxMunicipality(std::string_view text);
-    void SetMunicipalityNumber(int n);
-    void SetDutyStationNumber(int n);
-    void SetTaxPercent(float percent);
-    // Digits into 12 positions with a blank at the seventh; reads the profile of a new number.
-    // Always succeeds.
+    bool SetEmployeeNumber(int n);
+    bool SetTaxMunicipality(std::string_view text);
+    bool SetMunicipalityNumber(int n);
+    bool SetDutyStationNumber(int n);
+    bool SetTaxPercent(float percent);
+    // Digits into 12 positions with a blank at the seventh; an empty text keeps the number.
     bool SetPersonId(std::string_view text);
-    void SetName(std::string_view text);
-    void SetStreetAddress(std::string_view text);
+    bool SetName(std::string_view text);
+    bool SetStreetAddress(std::string_view text);
     // The last 4 characters, or left-padded with "0" to 4; empty stays empty.
-    void SetPostcode(std::string_view text);
-    void SetPostcodeNumber(int n);
-    void SetPostTown(std::string_view text);
-    void SetPosition(std::string_view text);
-    void SetAccountToCharge(std::string_view text);
-    void SetKmSoFar(std::uint32_t km);
+    bool SetPostcode(std::string_view text);
+    bool SetPostcodeNumber(int n);
+    bool SetPostTown(std::string_view text);
+    bool SetPosition(std::string_view text);
+    bool SetAccountToCharge(std::string_view text);
+    bool SetKmSoFar(std::uint32_t km);
 
     const std::string& AccountNumber() const { return m_strAccountNumber; }
     const std::string& Agency() const { return m_strAgency; }
@@ -60,9 +57,7 @@ class CTraveller {
     std::uint32_t KmSoFar() const { return m_nKmSoFar; }
     std::string KmSoFarText() const;
 
-    CFerdixDoc* Owner() const { return m_pOwner; }
-
-    // Public for the claim file, which stores values as read.
+    // The claim file stores them as read.
     std::string m_strAccountNumber;
     std::string m_strAgency;
     std::string m_strDepartment;
@@ -81,10 +76,7 @@ class CTraveller {
     std::uint32_t m_nKmSoFar = 0;
 
   private:
-    void Changed();
-    void StoreText(std::string& field, std::string_view text);
-
-    CFerdixDoc* m_pOwner;
+    static bool StoreText(std::string& field, std::string_view text);
 };
 
 // The tax percent's text in the form, the profile and the claim file: shortest form with 6

@@ -51,8 +51,8 @@ std::int64_t WholeKm(float count) {
 }
 
 std::int64_t TypedCarKm(const CFerdixDoc& doc) {
-    return WholeKm(doc.LineValue(CarUpTo9000, kCountColumn)) +
-           WholeKm(doc.LineValue(CarOver9000, kCountColumn));
+    return WholeKm(doc.Claim().LineValue(CarUpTo9000, kCountColumn)) +
+           WholeKm(doc.Claim().LineValue(CarOver9000, kCountColumn));
 }
 
 std::string DayFirstDateOf(std::string_view text) {
@@ -112,7 +112,7 @@ void CFerdixView::FillLists() {
     for (int id : {kIdDayCountry, kIdNightCountry1, kIdNightCountry2, kIdUnverifiedCountry1,
                    kIdUnverifiedCountry2}) {
         m_controls.ResetContent(id);
-        for (const CountryRate& c : m_doc.m_countries) {
+        for (const CountryRate& c : m_doc.Rates().m_countries) {
             if (c.name.size() > 2) {
                 m_controls.AddString(id, c.name);
             }
@@ -158,7 +158,7 @@ void CFerdixView::ClearForm() {
             }
         }
     }
-    for (const RateFieldText& r : RateFieldTexts(m_doc.m_rates, false)) {
+    for (const RateFieldText& r : RateFieldTexts(m_doc.Rates().m_rates, false)) {
         m_controls.SetText(r.field, r.text);
     }
     m_controls.SetCheck(kIdTripCourse, true);
@@ -172,7 +172,7 @@ void CFerdixView::ClearForm() {
 
 void CFerdixView::RefreshForm() {
     m_bFilling = true;
-    const CTraveller& t = m_doc.Traveller();
+    const CTraveller& t = m_doc.Claim().Traveller();
     m_controls.SetText(kIdPersonId, t.PersonId());
     m_controls.SetText(kIdName, t.Name());
     m_controls.SetText(kIdStreet, t.StreetAddress());
@@ -182,27 +182,27 @@ void CFerdixView::RefreshForm() {
     m_controls.SetText(kIdMunicipalityNumber, t.MunicipalityNumberText());
     m_controls.SetText(kIdDutyStation, t.DutyStationNumberText());
     m_controls.SetText(kIdAccountToCharge, t.AccountToCharge());
-    m_controls.SetText(kIdTripNumber, m_doc.TripNumber());
+    m_controls.SetText(kIdTripNumber, m_doc.Claim().TripNumber());
 
-    int kind = m_doc.TripKind();
+    int kind = m_doc.Claim().TripKind();
     m_controls.SetCheck(kIdTripCourse, kind == 0);
     m_controls.SetCheck(kIdTripOfficial, kind == 1);
     m_controls.SetCheck(kIdTripOther, kind == 2);
     // The free text belongs to "Annet" and is editable only with it.
     m_controls.Enable(kIdTripOtherText, kind == 2);
-    int lodging = m_doc.LodgingKind();
+    int lodging = m_doc.Claim().LodgingKind();
     m_controls.SetCheck(kIdHotel, lodging == 0);
     m_controls.SetCheck(kIdBoardingHouse, lodging == 1);
     m_controls.SetCheck(kIdLodgingOther, lodging == 2 || lodging == 3);
     m_controls.SetCheck(kIdAdminDomestic, true);
     m_controls.SetCheck(kIdAdminAbroad, false);
 
-    m_controls.SetText(kIdTripOtherText, m_doc.Concerns());
-    m_controls.SetText(kIdPurpose, m_doc.Purpose());
-    m_controls.SetText(kIdDepartureDate, m_doc.DepartureDateText());
-    m_controls.SetText(kIdReturnDate, m_doc.ReturnDateText());
-    m_controls.SetText(kIdReturnTime, m_doc.ReturnTimeText());
-    m_controls.SetText(kIdDepartureTime, m_doc.DepartureTimeText());
+    m_controls.SetText(kIdTripOtherText, m_doc.Claim().Concerns());
+    m_controls.SetText(kIdPurpose, m_doc.Claim().Purpose());
+    m_controls.SetText(kIdDepartureDate, m_doc.Claim().DepartureDateText());
+    m_controls.SetText(kIdReturnDate, m_doc.Claim().ReturnDateText());
+    m_controls.SetText(kIdReturnTime, m_doc.Claim().ReturnTimeText());
+    m_controls.SetText(kIdDepartureTime, m_doc.Claim().DepartureTimeText());
     m_controls.SetText(kIdPosition, t.Position());
     m_controls.SetText(kIdBankAccount, t.AccountNumber());
     m_controls.SetText(kIdDepartment, t.Department());
@@ -213,24 +213,24 @@ void CFerdixView::RefreshForm() {
     FillTravelList();
     FillOutlayList();
 
-    m_controls.SetText(kIdDayCountry, m_doc.AbroadDayCountry());
-    m_controls.SetText(kIdNightCountry1, m_doc.AbroadNightCountry1());
-    m_controls.SetText(kIdNightCountry2, m_doc.AbroadNightCountry2());
+    m_controls.SetText(kIdDayCountry, m_doc.Claim().AbroadDayCountry());
+    m_controls.SetText(kIdNightCountry1, m_doc.Claim().AbroadNightCountry1());
+    m_controls.SetText(kIdNightCountry2, m_doc.Claim().AbroadNightCountry2());
 
     for (int line = 0; line < kAllowanceLineCount; ++line) {
         RefreshGridLine(line);
     }
     RefreshCarFields();
 
-    m_controls.SetText(kIdUnverifiedCountry1, m_doc.UnverifiedNightCountry1());
-    m_controls.SetText(kIdUnverifiedCountry2, m_doc.UnverifiedNightCountry2());
-    m_controls.SetText(kIdTravelMeans, m_doc.OtherTransport());
-    m_controls.SetText(kIdAdvancePlace, m_doc.AdvancePlace());
-    m_controls.SetText(kIdLodging, m_doc.Lodging());
-    m_controls.SetText(kIdRemarks, m_doc.Remarks());
-    m_controls.SetText(kIdInterimAccount, m_doc.InterimAccount());
+    m_controls.SetText(kIdUnverifiedCountry1, m_doc.Claim().UnverifiedNightCountry1());
+    m_controls.SetText(kIdUnverifiedCountry2, m_doc.Claim().UnverifiedNightCountry2());
+    m_controls.SetText(kIdTravelMeans, m_doc.Claim().OtherTransport());
+    m_controls.SetText(kIdAdvancePlace, m_doc.Claim().AdvancePlace());
+    m_controls.SetText(kIdLodging, m_doc.Claim().Lodging());
+    m_controls.SetText(kIdRemarks, m_doc.Claim().Remarks());
+    m_controls.SetText(kIdInterimAccount, m_doc.Claim().InterimAccount());
     // Shown so that the field never reads empty while the claim holds a description.
-    m_controls.SetText(kIdOtherAdditions, m_doc.OtherAdditions());
+    m_controls.SetText(kIdOtherAdditions, m_doc.Claim().OtherAdditions());
 
     bool overnight = lodging != 3;
     m_controls.SetCheck(kIdOvernight, overnight);
@@ -245,7 +245,7 @@ void CFerdixView::RefreshForm() {
 
 void CFerdixView::ShowLineValue(int field, int line, int column) {
     if (field != 0) {
-        m_controls.SetText(field, m_doc.LineValueText(line, column));
+        m_controls.SetText(field, m_doc.Claim().LineValueText(line, column));
     }
 }
 
@@ -257,7 +257,7 @@ void CFerdixView::RefreshGridLine(int line) {
 }
 
 void CFerdixView::RefreshCarFields() {
-    auto a = static_cast<std::int64_t>(m_doc.Traveller().KmSoFar());
+    auto a = static_cast<std::int64_t>(m_doc.Claim().Traveller().KmSoFar());
     if (a >= kCarThresholdKm) {
         m_controls.Enable(kIdCarUpTo9000Count, false);
         m_controls.SetText(kIdCarUpTo9000Count, "");
@@ -267,7 +267,7 @@ void CFerdixView::RefreshCarFields() {
         return;
     }
     m_controls.Enable(kIdCarUpTo9000Count, true);
-    std::int64_t c = CarKilometres(m_doc);
+    std::int64_t c = CarKilometres(m_doc.Claim());
     // Without car legs the kilometres typed on the car lines stand, so a refresh never
     // empties line 16.
     if (c == 0) {
@@ -410,8 +410,8 @@ void CFerdixView::OnLeave(int id) {
     }
     switch (id) {
         case kIdCarUpTo9000Count: {
-            TypedSplit s =
-                SplitTypedCarKm(m_doc.Traveller().KmSoFar(), ParseAmount(m_controls.GetText(id)));
+            TypedSplit s = SplitTypedCarKm(m_doc.Claim().Traveller().KmSoFar(),
+                                           ParseAmount(m_controls.GetText(id)));
             if (s.applies) {
                 m_doc.SetLineValue(CarUpTo9000, kCountColumn, static_cast<float>(s.upTo9000));
                 m_doc.SetLineValue(CarOver9000, kCountColumn, static_cast<float>(s.over9000));
@@ -471,7 +471,8 @@ void CFerdixView::OnLeave(int id) {
 }
 
 bool CFerdixView::BindTravellerLeave(int id, bool quiet) {
-    CTraveller& t = m_doc.Traveller();
+    const CTraveller& t = m_doc.Claim().Traveller();
+    auto set = [&](auto setter, auto value) { m_doc.ChangeTraveller(setter, value); };
     std::string text = m_controls.GetText(id);
     // The field shows the stored value again, once the user has left it.
     auto show = [&](const std::string& stored) {
@@ -485,56 +486,56 @@ bool CFerdixView::BindTravellerLeave(int id, bool quiet) {
             if (quiet) {
                 return true;
             }
-            t.SetPersonId(text);
+            m_doc.SetPersonId(text);
             m_controls.SetText(id, t.PersonId());
             return true;
         case kIdName:
-            t.SetName(text);
+            set(&CTraveller::SetName, text);
             return true;
         case kIdStreet:
-            t.SetStreetAddress(text);
+            set(&CTraveller::SetStreetAddress, text);
             return true;
         case kIdPostcode:
-            t.SetPostcodeNumber(TextToInt(text));
+            set(&CTraveller::SetPostcodeNumber, TextToInt(text));
             show(t.Postcode());
             return true;
         case kIdPostTown:
-            t.SetPostTown(text);
+            set(&CTraveller::SetPostTown, text);
             return true;
         case kIdPosition:
-            t.SetPosition(text);
+            set(&CTraveller::SetPosition, text);
             return true;
         case kIdBankAccount:
-            t.SetAccountNumber(text);
+            set(&CTraveller::SetAccountNumber, text);
             show(t.AccountNumber());
             return true;
         case kIdAgency:
-            t.SetAgency(text);
+            set(&CTraveller::SetAgency, text);
             return true;
         case kIdDepartment:
-            t.SetDepartment(text);
+            set(&CTraveller::SetDepartment, text);
             return true;
         case kIdTaxMunicipality:
-            t.SetTaxMunicipality(text);
+            set(&CTraveller::SetTaxMunicipality, text);
             return true;
         case kIdMunicipalityNumber:
-            t.SetMunicipalityNumber(TextToInt(text));
+            set(&CTraveller::SetMunicipalityNumber, TextToInt(text));
             show(t.MunicipalityNumberText());
             return true;
         case kIdEmployeeNumber:
-            t.SetEmployeeNumber(TextToInt(text));
+            set(&CTraveller::SetEmployeeNumber, TextToInt(text));
             show(t.EmployeeNumberText());
             return true;
         case kIdTaxPercent:
-            t.SetTaxPercent(ParseAmount(text));
+            set(&CTraveller::SetTaxPercent, ParseAmount(text));
             show(t.TaxPercentText());
             return true;
         case kIdDutyStation:
-            t.SetDutyStationNumber(TextToInt(text));
+            set(&CTraveller::SetDutyStationNumber, TextToInt(text));
             show(t.DutyStationNumberText());
             return true;
         case kIdAccountToCharge:
-            t.SetAccountToCharge(text);
+            set(&CTraveller::SetAccountToCharge, text);
             return true;
         default:
             return false;
@@ -564,7 +565,7 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
         case kIdDepartureTime:
             if (id == kIdDepartureDate
                     ? dateWaits()
-                    : timeWaits() || (quiet && m_doc.DepartureDateText().empty())) {
+                    : timeWaits() || (quiet && m_doc.Claim().DepartureDateText().empty())) {
                 return true;
             }
             if (id == kIdDepartureDate) {
@@ -573,14 +574,15 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
                 m_doc.SetDepartureTime(text);
             }
             if (!quiet) {
-                m_controls.SetText(kIdDepartureDate, m_doc.DepartureDateText());
-                m_controls.SetText(kIdDepartureTime, m_doc.DepartureTimeText());
+                m_controls.SetText(kIdDepartureDate, m_doc.Claim().DepartureDateText());
+                m_controls.SetText(kIdDepartureTime, m_doc.Claim().DepartureTimeText());
             }
             return true;
         case kIdReturnDate:
         case kIdReturnTime:
-            if (id == kIdReturnDate ? dateWaits()
-                                    : timeWaits() || (quiet && m_doc.ReturnDateText().empty())) {
+            if (id == kIdReturnDate
+                    ? dateWaits()
+                    : timeWaits() || (quiet && m_doc.Claim().ReturnDateText().empty())) {
                 return true;
             }
             if (id == kIdReturnDate) {
@@ -589,8 +591,8 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
                 m_doc.SetReturnTime(text);
             }
             if (!quiet) {
-                m_controls.SetText(kIdReturnDate, m_doc.ReturnDateText());
-                m_controls.SetText(kIdReturnTime, m_doc.ReturnTimeText());
+                m_controls.SetText(kIdReturnDate, m_doc.Claim().ReturnDateText());
+                m_controls.SetText(kIdReturnTime, m_doc.Claim().ReturnTimeText());
             }
             return true;
         case kIdLodging:
@@ -653,10 +655,11 @@ void CFerdixView::OnClick(int id) {
             m_doc.SetLodgingKind(id - kIdHotel);
             break;
         case kIdAdminDomestic:
-            m_controls.SetText(kIdAdminAllowanceRate, m_doc.m_rates.ValueText(kRateAdmin));
+            m_controls.SetText(kIdAdminAllowanceRate, m_doc.Rates().m_rates.ValueText(kRateAdmin));
             break;
         case kIdAdminAbroad:
-            m_controls.SetText(kIdAdminAllowanceRate, m_doc.m_rates.ValueText(kRateAdminAbroad));
+            m_controls.SetText(kIdAdminAllowanceRate,
+                               m_doc.Rates().m_rates.ValueText(kRateAdminAbroad));
             break;
         case kIdTravelRegister:
             RegisterTravelLine();
@@ -709,7 +712,7 @@ void CFerdixView::OnDoubleClick(int id) {
 
 void CFerdixView::PickCountry(int id) {
     std::string picked = m_controls.GetSelectedItemText(id);
-    for (const CountryRate& c : m_doc.m_countries) {
+    for (const CountryRate& c : m_doc.Rates().m_countries) {
         if (c.name.size() <= 2 || c.name != picked) {
             continue;
         }
@@ -892,7 +895,7 @@ int CFerdixView::SelectedLinePosition(int list) const {
 void CFerdixView::TakeBackTravelLine() {
     int pos = SelectedLinePosition(kIdTravelList);
     const CTravelLine* line =
-        pos < 0 ? nullptr : m_doc.GetTravelLine(static_cast<std::size_t>(pos));
+        pos < 0 ? nullptr : m_doc.Claim().GetTravelLine(static_cast<std::size_t>(pos));
     if (!line) {
         return;
     }
@@ -934,7 +937,7 @@ void CFerdixView::TakeBackTravelLine() {
 void CFerdixView::TakeBackOutlayLine() {
     int pos = SelectedLinePosition(kIdOutlayList);
     const CExpenseLine* line =
-        pos < 0 ? nullptr : m_doc.GetOutlayLine(static_cast<std::size_t>(pos));
+        pos < 0 ? nullptr : m_doc.Claim().GetOutlayLine(static_cast<std::size_t>(pos));
     if (!line) {
         return;
     }
@@ -952,9 +955,9 @@ void CFerdixView::TakeBackOutlayLine() {
 
 void CFerdixView::FillTravelList() {
     std::vector<ListRow> rows;
-    rows.reserve(m_doc.m_travelLines.size());
+    rows.reserve(m_doc.Claim().m_travelLines.size());
     int pos = 0;
-    for (const auto& l : m_doc.m_travelLines) {
+    for (const auto& l : m_doc.Claim().m_travelLines) {
         rows.push_back({{l->DateTextPadded(), l->StartTimeText(true), l->Text(), l->To(),
                          l->ArrivalTimeText(true), l->Transport(), l->ForeignAmountText(),
                          l->Currency(), l->RateText(), l->AmountText()},
@@ -965,9 +968,9 @@ void CFerdixView::FillTravelList() {
 
 void CFerdixView::FillOutlayList() {
     std::vector<ListRow> rows;
-    rows.reserve(m_doc.m_outlayLines.size());
+    rows.reserve(m_doc.Claim().m_outlayLines.size());
     int pos = 0;
-    for (const auto& l : m_doc.m_outlayLines) {
+    for (const auto& l : m_doc.Claim().m_outlayLines) {
         rows.push_back({{l->DateTextPadded(), l->Text(), l->ForeignAmountText(), l->Currency(),
                          l->RateText(), l->AmountText()},
                         pos++});
@@ -976,14 +979,15 @@ void CFerdixView::FillOutlayList() {
 }
 
 void CFerdixView::SplitCarKilometres() {
-    SplitCarKilometres(CarKilometres(m_doc));
+    SplitCarKilometres(CarKilometres(m_doc.Claim()));
 }
 
 // A new figure of kilometres so far. Without a car leg the kilometres typed on lines 15 and 16
 // are the trip's car kilometres: they are split again, never emptied.
 void CFerdixView::RecomputeMileageRows() {
-    bool carLeg = std::any_of(m_doc.m_travelLines.begin(), m_doc.m_travelLines.end(),
-                              [](const auto& l) { return IsCarTransport(l->Transport()); });
+    bool carLeg =
+        std::any_of(m_doc.Claim().m_travelLines.begin(), m_doc.Claim().m_travelLines.end(),
+                    [](const auto& l) { return IsCarTransport(l->Transport()); });
     if (carLeg) {
         SplitCarKilometres();
         return;
@@ -992,7 +996,7 @@ void CFerdixView::RecomputeMileageRows() {
 }
 
 void CFerdixView::SplitCarKilometres(std::int64_t carKm) {
-    auto a = static_cast<std::int64_t>(m_doc.Traveller().KmSoFar());
+    auto a = static_cast<std::int64_t>(m_doc.Claim().Traveller().KmSoFar());
     CarSplit s = SplitCar(a, carKm);
     m_doc.SetLineValue(CarUpTo9000, kCountColumn, static_cast<float>(s.upTo9000));
     m_doc.SetLineValue(CarOver9000, kCountColumn, static_cast<float>(s.over9000));
@@ -1004,7 +1008,7 @@ void CFerdixView::SplitCarKilometres(std::int64_t carKm) {
     m_controls.Enable(kIdCarUpTo9000Count, s.upTo9000Enabled);
     ShowLineValue(kIdCarOver9000Count, CarOver9000, kCountColumn);
     m_controls.Enable(kIdCarOver9000Count, s.over9000Enabled);
-    std::int64_t other = OtherVehicleKilometres(m_doc);
+    std::int64_t other = OtherVehicleKilometres(m_doc.Claim());
     if (other != 0) {
         m_controls.SetText(kIdOtherOwnTransportCount, std::to_string(other));
     }
@@ -1014,18 +1018,18 @@ void CFerdixView::SplitCarKilometres(std::int64_t carKm) {
 // Commands.
 
 void CFerdixView::UpdateRates() {
-    m_doc.m_rates.RestoreConfiguredRates();
+    m_doc.Rates().m_rates.RestoreConfiguredRates();
     if (IClaimHost* host = m_doc.Host()) {
         host->ShowMessage(UpdateRatesWarning());
     }
-    for (const RateFieldText& r : RateFieldTexts(m_doc.m_rates, true)) {
+    for (const RateFieldText& r : RateFieldTexts(m_doc.Rates().m_rates, true)) {
         m_controls.SetText(r.field, r.text);
     }
 }
 
 void CFerdixView::ShowMealRates() {
     if (IClaimHost* host = m_doc.Host()) {
-        host->ShowMessage(MealRateMessage(m_doc.m_rates));
+        host->ShowMessage(MealRateMessage(m_doc.Rates().m_rates));
     }
 }
 
@@ -1038,11 +1042,11 @@ void CFerdixView::EditKmSoFar() {
     if (!m_pHost) {
         return;
     }
-    std::optional<std::uint32_t> km = m_pHost->AskKmSoFar(m_doc.Traveller().KmSoFar());
+    std::optional<std::uint32_t> km = m_pHost->AskKmSoFar(m_doc.Claim().Traveller().KmSoFar());
     if (!km) {
         return;
     }
-    m_doc.Traveller().SetKmSoFar(*km);
+    m_doc.ChangeTraveller(&CTraveller::SetKmSoFar, *km);
     m_doc.WriteProfile();
     RecomputeMileageRows();
 }

@@ -47,7 +47,7 @@ void SetOutlayColumns(GridPainter& p) {
 
 // Leaves rowY[0] on the rule under the sheet's last line and rowY[1..3] on the sums' rows.
 void DrawTravelLines(GridPainter& p, const PageContext& ctx, const BackSheet& s) {
-    const auto& lines = ctx.doc.m_travelLines;
+    const auto& lines = ctx.doc.Claim().m_travelLines;
     p.Row(0) = kTravelLinesTop + kLinePitch;
     std::size_t to = std::min(s.travelTo, lines.size());
     p.SetValueFont(ctx.BaseValueFont());
@@ -78,17 +78,18 @@ void DrawTravelLines(GridPainter& p, const PageContext& ctx, const BackSheet& s)
 // The sums are over every travel line of the claim, whichever sheet holds them.
 void DrawTravelSums(GridPainter& p, const PageContext& ctx) {
     const CFerdixDoc& doc = ctx.doc;
-    std::int64_t car = CarKilometres(doc);
-    std::int64_t soFar = doc.Traveller().KmSoFar();
+    std::int64_t car = CarKilometres(doc.Claim());
+    std::int64_t soFar = doc.Claim().Traveller().KmSoFar();
     // Resting on the last sums row, left of its label: 32 units below it, as the original had
     // it, it ran into the instructions for one's own car.
     p.SetValueFont(ctx.BaseValueFont());
     auto row = [&p](int x1, int x2, int r) { return Cell{x1, p.Row(r - 1), x2, p.Row(r)}; };
-    p.FitText(doc.LineValueText(BoardLodgingDaysCovered, kCountColumn), row(302, p.Col(3), 3), 305,
-              p.Row(3) - p.TextHeight() - 3, Anchor::Left);
+    p.FitText(doc.Claim().LineValueText(BoardLodgingDaysCovered, kCountColumn),
+              row(302, p.Col(3), 3), 305, p.Row(3) - p.TextHeight() - 3, Anchor::Left);
     p.FitCellTextRight(UnsignedText(car), 7, 1, row(p.Col(13), p.Col(7), 1));
-    p.FitCellTextRight(FormatAmount(doc.TravelSum(), true), 11, 1, row(p.Col(10), p.Col(11), 1));
-    p.FitCellTextRight(doc.Traveller().KmSoFarText(), 7, 2, row(p.Col(13), p.Col(7), 2));
+    p.FitCellTextRight(FormatAmount(doc.Claim().TravelSum(), true), 11, 1,
+                       row(p.Col(10), p.Col(11), 1));
+    p.FitCellTextRight(doc.Claim().Traveller().KmSoFarText(), 7, 2, row(p.Col(13), p.Col(7), 2));
     p.FitCellTextRight(UnsignedText(car + soFar), 7, 3, row(p.Col(13), p.Col(7), 3));
 }
 
@@ -231,11 +232,11 @@ void DrawOutlayLines(GridPainter& p, const PageContext& ctx, const BackSheet& s)
     const CFerdixDoc& doc = ctx.doc;
     int top = p.Row(0);
     p.Row(0) = top + kOutlayLinesTop;
-    std::size_t to = std::min(s.outlayTo, doc.m_outlayLines.size());
+    std::size_t to = std::min(s.outlayTo, doc.Claim().m_outlayLines.size());
     p.SetValueFont(ctx.BaseValueFont());
     auto cell = [&p](int c1, int c2) { return LineCell(p, p.Col(c1), p.Col(c2)); };
     for (std::size_t i = s.outlayFrom; i < to; ++i) {
-        const CExpenseLine& line = *doc.m_outlayLines[i];
+        const CExpenseLine& line = *doc.Claim().m_outlayLines[i];
         p.Row(0) += kLinePitch;
         p.FitCellTextCentred(line.DateText(), 1, 2, 0, cell(1, 2));
         p.FitCellText(line.Text(), 2, 0, cell(2, 3));
@@ -247,8 +248,8 @@ void DrawOutlayLines(GridPainter& p, const PageContext& ctx, const BackSheet& s)
     }
     if (s.outlaysEnd) {
         p.Row(1) = p.Row(0) + kLinePitch;
-        p.FitCellTextRight(FormatAmount(doc.TravelSum() + doc.OutlaysSum(), true), 7, 1,
-                           Cell{p.Col(6), p.Row(0), p.Col(7), p.Row(1)});
+        p.FitCellTextRight(FormatAmount(doc.Claim().TravelSum() + doc.Claim().OutlaysSum(), true),
+                           7, 1, Cell{p.Col(6), p.Row(0), p.Col(7), p.Row(1)});
     }
     // The head draws its own rules; the columns whose head rules begin lower start under the
     // head, not through its texts. The amount column stays open above for the arrow.
@@ -359,7 +360,7 @@ void DrawLodging(GridPainter& p, const PageContext& ctx, int top, bool belowList
     p.SetValueFont(base ? ctx.BaseValueFont() : ValueFont{ctx.fonts.labelFont, kLabelFontSpec});
     // Its field is the white box, whose right edge is the frame's: a text that fits is drawn
     // clipped to the frame, as it always was.
-    const std::string& lodging = ctx.doc.Lodging();
+    const std::string& lodging = ctx.doc.Claim().Lodging();
     if (lodging.empty()) {
         return;
     }

@@ -79,8 +79,8 @@ std::string_view TtCode(int band) {
 }
 
 std::string RatesLine(const PageContext& ctx) {
-    const std::string& domestic = ctx.doc.m_strRatesFrom;
-    const std::string& abroad = ctx.doc.m_strAbroadRatesFrom;
+    const std::string& domestic = ctx.doc.Rates().m_strRatesFrom;
+    const std::string& abroad = ctx.doc.Rates().m_strAbroadRatesFrom;
     std::string text(ctx.Txt("Brukte satser: ", "Brukte satsar: "));
     if (!domestic.empty()) {
         text += ctx.Txt("Innenlands per ", "Innanlands per ");
@@ -331,7 +331,7 @@ void DrawPurpose(GridPainter& p, std::string_view purpose) {
 
 void DrawValues(GridPainter& p, const PageContext& ctx) {
     const CFerdixDoc& doc = ctx.doc;
-    const CTraveller& t = doc.Traveller();
+    const CTraveller& t = doc.Claim().Traveller();
     auto C = [&p](int c) { return p.Col(c); };
     // A value at the place of DrawCellText (c, r), in band r between x1 and x2.
     auto value = [&p](std::string_view text, int c, int r, int x1, int x2,
@@ -353,36 +353,37 @@ void DrawValues(GridPainter& p, const PageContext& ctx) {
     value(t.TaxMunicipality(), 5, 5, C(5), C(11));
     value(t.MunicipalityNumberText(), 13, 5, C(13), C(15));
     value(t.TaxPercentText(), 16, 5, C(16), C(18));
-    value(doc.DepartureDateText(), 20, 5, C(20), C(23), true);
-    value(doc.DepartureTimeText(), 23, 5, C(23), kFrameRight, true);
-    value(doc.ReturnDateText(), 20, 45, C(20), C(23), true);
-    value(doc.ReturnTimeText(), 23, 45, C(23), kFrameRight, true);
+    value(doc.Claim().DepartureDateText(), 20, 5, C(20), C(23), true);
+    value(doc.Claim().DepartureTimeText(), 23, 5, C(23), kFrameRight, true);
+    value(doc.Claim().ReturnDateText(), 20, 45, C(20), C(23), true);
+    value(doc.Claim().ReturnTimeText(), 23, 45, C(23), kFrameRight, true);
     // Under "Angi hva", which stands a little lower than a label hanging from the rule.
     int askTop = (p.Row(5) + p.Row(7)) / 2;
-    p.FitCellText(doc.Concerns(), 1, 7, Cell{C(1), askTop + kUnderLabel - 1, C(9), p.Row(7)});
-    DrawPurpose(p, doc.Purpose());
+    p.FitCellText(doc.Claim().Concerns(), 1, 7,
+                  Cell{C(1), askTop + kUnderLabel - 1, C(9), p.Row(7)});
+    DrawPurpose(p, doc.Claim().Purpose());
     // "Andre trekk" describes the last deduction row, whose label fills the band's left
     // column: it prints in the row's count and rate cells, which a deduction leaves empty.
     int band = BandOfLine(MealDeductionOvernight2);
     int right = C(11);
-    if (!doc.LineValueText(MealDeductionOvernight2, kRateColumn).empty()) {
+    if (!doc.Claim().LineValueText(MealDeductionOvernight2, kRateColumn).empty()) {
         right = C(8);
     }
-    std::string count = doc.LineValueText(MealDeductionOvernight2, kCountColumn);
+    std::string count = doc.Claim().LineValueText(MealDeductionOvernight2, kCountColumn);
     if (!count.empty()) {
         right = C(8) - 6 - p.Surface().MeasureText(count).width;
     }
-    value(doc.OtherDeductions(), 6, band, C(6), right);
+    value(doc.Claim().OtherDeductions(), 6, band, C(6), right);
     // The other means of transport belongs on its own row ("Annet", line 19).
     int transport = BandOfLine(OtherOwnTransport);
-    value(doc.OtherTransport(), 0, transport, C(0), C(2), true);
-    value(doc.AdvancePlace(), 0, 38, C(0), C(4), true);
+    value(doc.Claim().OtherTransport(), 0, transport, C(0), C(2), true);
+    value(doc.Claim().AdvancePlace(), 0, 38, C(0), C(4), true);
     value("  " + t.AccountToCharge(), 15, 37, C(15), C(18));
-    value(doc.TripNumber(), 10, 38, C(10), C(11), true);
-    value(doc.TTCode(), 4, 39, C(4), C(5));
+    value(doc.Claim().TripNumber(), 10, 38, C(10), C(11), true);
+    value(doc.Claim().TTCode(), 4, 39, C(4), C(5));
     // Left of the arrow to the net amount.
-    value(doc.InterimAccount(), 6, 39, C(6), kArrowFromX);
-    value(doc.OtherAdditions(), 0, 32, C(0), C(2), true);
+    value(doc.Claim().InterimAccount(), 6, 39, C(6), kArrowFromX);
+    value(doc.Claim().OtherAdditions(), 0, 32, C(0), C(2), true);
     value(ctx.writtenDate, 24, 40, C(24), C(15), true);
 }
 
@@ -396,10 +397,10 @@ struct FrontTotals {
 // In single precision after each step, as the net amount of the status bar.
 FrontTotals ComputeTotals(const CFerdixDoc& doc) {
     FrontTotals t{};
-    t.carried = doc.OutlaysSum() + doc.TravelSum();
-    t.sum = static_cast<float>(static_cast<double>(t.carried) + doc.GrossAllowances());
-    t.gross = static_cast<float>(static_cast<double>(t.sum) - doc.DeductionsTotal());
-    t.net = t.gross - doc.AdvanceAmount();
+    t.carried = doc.Claim().OutlaysSum() + doc.Claim().TravelSum();
+    t.sum = static_cast<float>(static_cast<double>(t.carried) + doc.Claim().GrossAllowances());
+    t.gross = static_cast<float>(static_cast<double>(t.sum) - doc.Claim().DeductionsTotal());
+    t.net = t.gross - doc.Claim().AdvanceAmount();
     return t;
 }
 
@@ -412,18 +413,18 @@ void DrawAmounts(GridPainter& p, const PageContext& ctx, const FrontTotals& tota
     };
     p.SetValueFont(ctx.BaseValueFont());
     for (int line = 0; line <= MealDeductionOvernight2; ++line) {
-        if (line != DayDomesticUnder5h && doc.LineValueText(line, kAmountColumn).empty()) {
+        if (line != DayDomesticUnder5h && doc.Claim().LineValueText(line, kAmountColumn).empty()) {
             continue;
         }
         int band = BandOfLine(line);
-        number(doc.LineValueText(line, kCountColumn), 8, band);
-        number(doc.LineValueText(line, kRateColumn), 11, band);
-        number(doc.LineValueText(line, kAmountColumn), 15, band);
+        number(doc.Claim().LineValueText(line, kCountColumn), 8, band);
+        number(doc.Claim().LineValueText(line, kRateColumn), 11, band);
+        number(doc.Claim().LineValueText(line, kAmountColumn), 15, band);
     }
     number(FormatAmount(totals.carried, true), 15, 9);
     number(FormatAmount(totals.sum, true), 15, 33);
     number(FormatAmount(totals.gross, true), 15, 37);
-    number(doc.LineValueText(Advance, kAmountColumn), 15, 38);
+    number(doc.Claim().LineValueText(Advance, kAmountColumn), 15, 38);
     number(FormatAmount(totals.net, true), 15, 39);
 }
 
@@ -504,8 +505,8 @@ void TickBox(GridPainter& p, int x, int bottom, bool ticked) {
 }
 
 void DrawBoxesAndArrows(GridPainter& p, const CFerdixDoc& doc, float net) {
-    int trip = doc.TripKind();
-    int lodging = doc.LodgingKind();
+    int trip = doc.Claim().TripKind();
+    int lodging = doc.Claim().LodgingKind();
     TickBox(p, p.Col(2), p.Row(45), trip == 0);
     TickBox(p, p.Col(5), p.Row(45), trip == 1);
     TickBox(p, 0, p.Row(7), trip == 2);

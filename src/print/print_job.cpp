@@ -81,8 +81,8 @@ bool CPrintJob::MakeFonts(DrawingSurface& dc) {
 
 BackPageInput CPrintJob::PlanInput() const {
     BackPageInput in;
-    in.travelLines = m_doc.m_travelLines.size();
-    in.outlayLines = m_doc.m_outlayLines.size();
+    in.travelLines = m_doc.Claim().m_travelLines.size();
+    in.outlayLines = m_doc.Claim().m_outlayLines.size();
     in.remarksBreaks = CountLineBreaks(m_remarks);
     in.textHeight = textHeight;
     return in;
@@ -117,7 +117,7 @@ bool CPrintJob::BeginPrinting(DrawingSurface& dc, PrintInfo& info) {
     }
     previous = SelectIfMade(dc, fonts.fixedFont);
     TextWidth width = [&dc](std::string_view text) { return dc.MeasureText(text).width; };
-    m_remarks = m_doc.Remarks();
+    m_remarks = m_doc.Claim().Remarks();
     WrapRemarks(m_remarks, width);
     BreakLongLines(m_remarks, width);
     if (fonts.fixedFont != kDefaultFont) {

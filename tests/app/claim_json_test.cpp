@@ -30,11 +30,11 @@ std::string FileBytes(const std::string& path) {
 }
 
 std::string JsonOf(const std::string& claimFile) {
-    CFerdixDoc doc;
+    ClaimData claim;
     std::ifstream in(DataPath(claimFile), std::ios::binary);
-    ReadClaim(doc, in);
+    ReadClaim(claim, in);
     std::ostringstream out;
-    WriteClaimJson(doc, out);
+    WriteClaimJson(claim, out);
     return out.str();
 }
 
@@ -61,15 +61,15 @@ TEST(ClaimJson, NewClaimHasEmptyListsAndTexts) {
 TEST(ClaimJson, LongClaimComesOutWholeAcrossBlocks) {
     test::ProgramStateGuard guard;
     SetDateOrder(DateOrder::DayFirst);
-    CFerdixDoc doc;
+    ClaimData claim;
     for (int i = 0; i < 3000; ++i) {
         auto line = std::make_unique<CExpenseLine>();
         line->SetText("Utlegg nummer " + std::to_string(i) + std::string(" på reisen"_cp));
         line->SetAmount(static_cast<float>(i));
-        doc.m_outlayLines.push_back(std::move(line));
+        claim.m_outlayLines.push_back(std::move(line));
     }
     std::ostringstream out;
-    WriteClaimJson(doc, out);
+    WriteClaimJson(claim, out);
     const std::string json = out.str();
     ASSERT_GT(json.size(), 3u * 65536u);
     std::size_t at = 0;

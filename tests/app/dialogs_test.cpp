@@ -55,7 +55,7 @@ class RatesDialogTest : public ShellFixture {
     std::array<float, kRateCount> Rates() const {
         std::array<float, kRateCount> values{};
         for (int i = 0; i < kRateCount; ++i) {
-            values[static_cast<std::size_t>(i)] = doc->m_rates.Entry(i).value;
+            values[static_cast<std::size_t>(i)] = doc->Rates().m_rates.Entry(i).value;
         }
         return values;
     }
@@ -121,21 +121,21 @@ TEST_F(RatesDialogTest, NamesWithoutARateAndNoSelectionChangeNoRate) {
 TEST_F(RatesDialogTest, EndreSetsTheRateOnTheFormAtOnce) {
     doc->SetLineValue(16, kCountColumn, 100.0f);
     ChangeRate("Bil over 9000km", "3,50", DialogResult::Cancel);
-    EXPECT_EQ(doc->m_rates.Entry(16).value, 3.5f);
+    EXPECT_EQ(doc->Rates().m_rates.Entry(16).value, 3.5f);
     EXPECT_EQ(Text(kIdCarOver9000Rate), "3,50");
-    EXPECT_EQ(doc->LineValue(16, kRateColumn), 3.5f);
-    EXPECT_EQ(doc->LineValue(16, kAmountColumn), 350.0f);
+    EXPECT_EQ(doc->Claim().LineValue(16, kRateColumn), 3.5f);
+    EXPECT_EQ(doc->Claim().LineValue(16, kAmountColumn), 350.0f);
     EXPECT_EQ(Text(kIdCarOver9000Amount), "350,00");
     EXPECT_EQ(host.LastStatus(), "Beløp: 350,00"_cp);
     // Only that rate changed.
-    EXPECT_EQ(doc->m_rates.Entry(15).value, 3.65f);
+    EXPECT_EQ(doc->Rates().m_rates.Entry(15).value, 3.65f);
     EXPECT_EQ(Text(kIdCarUpTo9000Rate), "3,65");
 
     // A rate finer than the field shows: the amount shown is the one stored.
     ChangeRate("Bil over 9000km", "3,557", DialogResult::Cancel);
     EXPECT_EQ(Text(kIdCarOver9000Rate), "3,56");
-    EXPECT_EQ(doc->LineValue(16, kRateColumn), 3.557f);
-    EXPECT_EQ(Text(kIdCarOver9000Amount), doc->LineValueText(16, kAmountColumn));
+    EXPECT_EQ(doc->Claim().LineValue(16, kRateColumn), 3.557f);
+    EXPECT_EQ(Text(kIdCarOver9000Amount), doc->Claim().LineValueText(16, kAmountColumn));
     EXPECT_EQ(Text(kIdCarOver9000Amount), "355,70");
 }
 
@@ -147,7 +147,7 @@ TEST_F(RatesDialogTest, TheCloseBoxKeepsTheChangeForTheRunButSavesNothing) {
     host.answers.push_back(MsgAnswer::No);
     app.Execute(kCmdFileNew);
     EXPECT_EQ(Text(kIdCarOver9000Rate), "3,50");
-    EXPECT_EQ(doc->LineValue(16, kRateColumn), 3.5f);
+    EXPECT_EQ(doc->Claim().LineValue(16, kRateColumn), 3.5f);
 }
 
 // "Ferdig" writes the changed rates into the user's own ferdix.ini, made with its folder on the
@@ -170,7 +170,9 @@ TEST_F(RatesDialogTest, FerdigWritesTheChangedRatesIntoTheUsersOwnFile) {
     nextControls.SetEvents(&next.FormEvents());
     ASSERT_TRUE(next.InitInstance({dir.File("ferdix"), "", dir.File("config"), ""}));
     for (int i = 0; i < kRateCount; ++i) {
-        EXPECT_EQ(next.Document()->m_rates.Entry(i).value, doc->m_rates.Entry(i).value) << i;
+        EXPECT_EQ(next.Document()->Rates().m_rates.Entry(i).value,
+                  doc->Rates().m_rates.Entry(i).value)
+            << i;
     }
     EXPECT_EQ(Cp1252ToUtf8(nextControls.GetText(kIdCarOver9000Rate)), "3,50");
     EXPECT_TRUE(nextHost.messages.empty());  // saved against the date in force: no question
@@ -184,7 +186,7 @@ TEST_F(RatesDialogTest, AFailedSaveIsReported) {
     EXPECT_NE(host.messages[0].text.find(dir.File("config/ferdix.ini")), std::string::npos);
     // The change holds for the run.
     EXPECT_EQ(Text(kIdDayDomesticOver12hRate), "500,00");
-    EXPECT_EQ(doc->LineValue(4, kRateColumn), 500.0f);
+    EXPECT_EQ(doc->Claim().LineValue(4, kRateColumn), 500.0f);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -257,7 +259,7 @@ TEST_F(KmSoFarShellTest, OkStoresWritesTheProfileAndSplitsTheCarKilometres) {
     controls.Type(kIdTravelMeans, "Bil");
     controls.Type(kIdTravelKm, "300");
     controls.Click(kIdTravelRegister);
-    ASSERT_EQ(doc->LineValue(15, kCountColumn), 300.0f);
+    ASSERT_EQ(doc->Claim().LineValue(15, kCountColumn), 300.0f);
 
     std::vector<std::string> shown;
     platform.kmUser = [&](CKmSoFarDlg& dlg) {
@@ -270,9 +272,9 @@ TEST_F(KmSoFarShellTest, OkStoresWritesTheProfileAndSplitsTheCarKilometres) {
     app.Execute(kCmdKmSoFar);
     EXPECT_EQ(shown, std::vector<std::string>{"0"});
     EXPECT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(doc->Traveller().KmSoFar(), 8800u);
-    EXPECT_EQ(doc->LineValue(15, kCountColumn), 200.0f);
-    EXPECT_EQ(doc->LineValue(16, kCountColumn), 100.0f);
+    EXPECT_EQ(doc->Claim().Traveller().KmSoFar(), 8800u);
+    EXPECT_EQ(doc->Claim().LineValue(15, kCountColumn), 200.0f);
+    EXPECT_EQ(doc->Claim().LineValue(16, kCountColumn), 100.0f);
     EXPECT_TRUE(controls.IsEnabled(kIdCarOver9000Count));
     EXPECT_NE(ReadFile(dir.File("config/reisende.ini")).find("Km hittil i år=8800"_cp),
               std::string::npos);
@@ -286,9 +288,9 @@ TEST_F(KmSoFarShellTest, OkStoresWritesTheProfileAndSplitsTheCarKilometres) {
     };
     app.Execute(kCmdKmSoFar);
     EXPECT_EQ(shown.back(), "8800");
-    EXPECT_EQ(doc->Traveller().KmSoFar(), 8800u);
+    EXPECT_EQ(doc->Claim().Traveller().KmSoFar(), 8800u);
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(doc->LineValue(15, kCountColumn), 200.0f);
+    EXPECT_EQ(doc->Claim().LineValue(15, kCountColumn), 200.0f);
 }
 
 TEST_F(KmSoFarShellTest, From9000OnEveryCarKilometreIsOver9000) {
@@ -297,7 +299,7 @@ TEST_F(KmSoFarShellTest, From9000OnEveryCarKilometreIsOver9000) {
         return dlg.OnOk() ? DialogResult::Ok : DialogResult::Cancel;
     };
     app.Execute(kCmdKmSoFar);
-    EXPECT_EQ(doc->Traveller().KmSoFar(), 9000u);
+    EXPECT_EQ(doc->Claim().Traveller().KmSoFar(), 9000u);
     EXPECT_FALSE(controls.IsEnabled(kIdCarUpTo9000Count));
     EXPECT_EQ(controls.GetText(kIdCarUpTo9000Count), "");
     EXPECT_TRUE(doc->IsModified());

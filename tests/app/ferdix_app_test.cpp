@@ -19,7 +19,7 @@ using test::WriteFile;
 
 class ShellTest : public ShellFixture {
   protected:
-    std::string NetText() const { return FormatAmount(doc->NetAmount(), true); }
+    std::string NetText() const { return FormatAmount(doc->Claim().NetAmount(), true); }
     const MessageRequest& LastMessage() const {
         static const MessageRequest none;
         return host.messages.empty() ? none : host.messages.back();
@@ -35,7 +35,7 @@ TEST_F(ShellTest, StartsWithANewClaimWithoutACommandLine) {
     EXPECT_EQ(doc->GetTitle(), "Untitled");
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(Text(kIdDayDomesticOver12hRate), "445,00");
-    EXPECT_EQ(doc->LineValue(4, kRateColumn), 445.0f);
+    EXPECT_EQ(doc->Claim().LineValue(4, kRateColumn), 445.0f);
     EXPECT_EQ(host.LastStatus(), "Beløp: 0,00"_cp);
     EXPECT_EQ(app.Files().ferdixIni, dir.File("config") + "/ferdix.ini");
     EXPECT_EQ(app.Files().sharedFerdixIni, std::vector<std::string>{dir.File("ferdix.ini")});
@@ -54,7 +54,7 @@ TEST_F(ShellTest, StartsWithTheClaimNamedOnTheCommandLine) {
     EXPECT_EQ(doc->GetTitle(), "reise.tur");
     EXPECT_EQ(doc->GetPathName(), path);
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(doc->Traveller().Name(), "Kari Nordmann");
+    EXPECT_EQ(doc->Claim().Traveller().Name(), "Kari Nordmann");
     EXPECT_EQ(Text(kIdName), "Kari Nordmann");
     // The total pane shows the opened claim's net amount at once.
     EXPECT_NE(NetText(), "0,00");
@@ -179,7 +179,7 @@ TEST_F(ShellTest, ARepeatedSectionIsToldOnceAtStartUp) {
         << host.messages[0].text;
     // Read as the platform reads it: the first section alone.
     EXPECT_EQ(Text(kIdCarUpTo9000Rate), "3,65");
-    EXPECT_EQ(doc->LineValue(4, kRateColumn), 0.0f);
+    EXPECT_EQ(doc->Claim().LineValue(4, kRateColumn), 0.0f);
     app.Execute(kCmdFileNew);
     EXPECT_EQ(host.messages.size(), 1u);
 }
@@ -413,11 +413,11 @@ TEST_F(ShellTest, PrintingTakesTheFieldBeingEdited) {
     const std::pair<int, const char*> commands[] = {
         {kCmdFilePrint, "Kari"}, {kCmdFilePrintPreview, "Ola"}, {kCmdFileExportPdf, "Per"}};
     std::string seen;
-    platform.onOutput = [&](const std::string&) { seen = doc->Traveller().Name(); };
+    platform.onOutput = [&](const std::string&) { seen = doc->Claim().Traveller().Name(); };
     for (auto [command, name] : commands) {
         EXPECT_TRUE(app.UpdateCommand(command).enabled) << command;
         ASSERT_TRUE(controls.Type(kIdName, name));
-        EXPECT_NE(doc->Traveller().Name(), name);
+        EXPECT_NE(doc->Claim().Traveller().Name(), name);
         app.Execute(command);
         EXPECT_EQ(seen, name) << command;
         // The focus stays where the user was typing.
@@ -431,7 +431,7 @@ TEST_F(ShellTest, SaveAsTakesTheFieldBeingEdited) {
     std::string path = dir.File("kari.tur");
     host.paths.push_back(path);
     app.Execute(kCmdFileSaveAs);
-    EXPECT_EQ(doc->Traveller().Name(), "Kari");
+    EXPECT_EQ(doc->Claim().Traveller().Name(), "Kari");
     EXPECT_NE(ReadFile(path).find("Kari"), std::string::npos);
 }
 
@@ -444,12 +444,12 @@ TEST_F(ShellTest, NewAsksAboutAModifiedClaim) {
     host.answers.push_back(MsgAnswer::Cancel);
     app.Execute(kCmdFileNew);
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(doc->LineValue(4, kCountColumn), 1.0f);
+    EXPECT_EQ(doc->Claim().LineValue(4, kCountColumn), 1.0f);
 
     host.answers.push_back(MsgAnswer::No);
     app.Execute(kCmdFileNew);
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(doc->LineValue(4, kCountColumn), 0.0f);
+    EXPECT_EQ(doc->Claim().LineValue(4, kCountColumn), 0.0f);
     EXPECT_EQ(Text(kIdDayDomesticOver12hCount), "");
     EXPECT_EQ(host.messages.size(), 2u);
 
@@ -506,7 +506,7 @@ TEST_F(ShellTest, ADroppedFileOpensAsByTheFrameworkPath) {
     host.answers.push_back(MsgAnswer::No);
     app.OnDropFiles(std::vector<std::string>{a, b});
     EXPECT_EQ(doc->GetTitle(), "a.tur");
-    EXPECT_EQ(doc->Traveller().Name(), "Kari Nordmann");
+    EXPECT_EQ(doc->Claim().Traveller().Name(), "Kari Nordmann");
     EXPECT_EQ(app.RecentFiles().Entries(), std::vector<std::string>{a});
     app.OnDropFiles({});
     EXPECT_EQ(doc->GetTitle(), "a.tur");
@@ -543,7 +543,7 @@ TEST_F(ShellTest, ARecentFileThatIsGoneLeavesTheClaimAndTheList) {
     EXPECT_FALSE(app.OpenRecentFile(0));
     EXPECT_NE(LastMessage().text.find(gone), std::string::npos);
     EXPECT_EQ(doc->GetTitle(), "Untitled *");
-    EXPECT_EQ(doc->LineValue(4, kCountColumn), 1.0f);
+    EXPECT_EQ(doc->Claim().LineValue(4, kCountColumn), 1.0f);
     EXPECT_EQ(app.RecentFiles().Entries(), std::vector<std::string>{a});
     EXPECT_EQ(platform.kept, std::vector<std::string>{a});
     EXPECT_FALSE(app.OpenRecentFile(5));

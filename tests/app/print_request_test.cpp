@@ -45,7 +45,7 @@ TEST(PdfExportTarget, TheClaimsNameWithPdfInTheClaimFolder) {
         doc.SetTitle(c.title);
         if (c.pathName) {
             doc.SetPathName(c.pathName);
-            doc.m_bOpenedByFramework = true;
+            doc.SetOpenedByFramework(true);
         }
         ProgramSettings settings;
         if (c.claimFolder) {

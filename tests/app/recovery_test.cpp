@@ -47,7 +47,7 @@ class KeeperTest : public ::testing::Test {
   protected:
     std::string ClaimBytes() const {
         std::ostringstream out;
-        WriteClaimText(doc, out);
+        WriteClaim(doc.Claim(), doc.Clock().Now(), out);
         return out.str();
     }
     void Edit(const char* remarks) { doc.SetRemarks(remarks); }
@@ -185,7 +185,7 @@ TEST_F(KeeperTest, TheNameFileFollowsThePathASaveWouldUse) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        doc.m_bOpenedByFramework = c.byFramework;
+        doc.SetOpenedByFramework(c.byFramework);
         doc.SetPathName(c.pathName);
         doc.SetTitle(c.title);
         doc.SetModified(false);

@@ -194,13 +194,13 @@ TEST_F(ShellRecoveryTest, TheTextBeingTypedReachesTheCopyWithoutLeavingTheField)
         EXPECT_EQ(Text(c.field), c.typed);
         EXPECT_EQ(controls.GetFocus(), c.field);
         if (c.field == kIdPersonId) {
-            EXPECT_EQ(doc->Traveller().PersonId(), "");
+            EXPECT_EQ(doc->Claim().Traveller().PersonId(), "");
         }
     }
     EXPECT_TRUE(host.messages.empty());
     // Leaving does the rest: the number was taken when the user moved on, and the time
     // without a date is told.
-    EXPECT_EQ(doc->Traveller().PersonId(), "010170 12345");
+    EXPECT_EQ(doc->Claim().Traveller().PersonId(), "010170 12345");
     controls.Leave(kIdReturnTime);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "Innreisedato må være satt"_cp);
@@ -214,7 +214,7 @@ TEST_F(ShellRecoveryTest, TheTextBeingTypedNeverReachesTheNextClaim) {
     ticks.Advance(2s);
     host.answers.push_back(MsgAnswer::No);
     app.Execute(kCmdFileNew);
-    EXPECT_EQ(doc->Traveller().Name(), "");
+    EXPECT_EQ(doc->Claim().Traveller().Name(), "");
     EXPECT_EQ(Text(kIdName), "");
     EXPECT_FALSE(doc->IsModified());
 }
@@ -313,7 +313,7 @@ TEST_F(ShellRecoveryTest, AShellDestroyedWithoutACloseLeavesItsCopyForTheNextSta
     host.answers.push_back(MsgAnswer::Yes);
     ASSERT_TRUE(Start());
     EXPECT_EQ(Questions().size(), 1u);
-    EXPECT_EQ(doc->Traveller().Name(), "Olav");
+    EXPECT_EQ(doc->Claim().Traveller().Name(), "Olav");
 }
 
 TEST_F(ShellRecoveryTest, AFailedSaveKeepsTheCopy) {
@@ -403,7 +403,7 @@ TEST_F(ShellRecoveryTest, YesBringsTheClaimBackModifiedUnderItsOldName) {
     EXPECT_EQ(doc->GetTitle(), "reise.tur *");
     EXPECT_EQ(host.titles.back(), "reise.tur *");
     EXPECT_EQ(doc->SavePath(), old);
-    EXPECT_EQ(doc->Traveller().Name(), "Kari Nordmann");
+    EXPECT_EQ(doc->Claim().Traveller().Name(), "Kari Nordmann");
     EXPECT_EQ(Text(kIdName), "Kari Nordmann");
     EXPECT_TRUE(Has(host.LastStatus(), "Beløp: "_cp));
     EXPECT_NE(host.LastStatus(), "Beløp: 0,00"_cp);

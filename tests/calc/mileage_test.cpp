@@ -53,8 +53,8 @@ TEST(Mileage, KilometresByMeansOfTransport) {
     leg("bi", 7);
     leg("Motorsykkel", 120);
     leg("Tog", 400);
-    EXPECT_EQ(CarKilometres(doc), 150);
-    EXPECT_EQ(OtherVehicleKilometres(doc), 527);
+    EXPECT_EQ(CarKilometres(doc.Claim()), 150);
+    EXPECT_EQ(OtherVehicleKilometres(doc.Claim()), 527);
     EXPECT_TRUE(IsCarTransport("biltur"));
     EXPECT_FALSE(IsCarTransport("Buss"));
 }

@@ -34,9 +34,8 @@ class LifecycleTest : public test::FormFixture {
         ASSERT_TRUE(doc.IsModified());
     }
     float ReadCount(const std::string& path) {
-        CFerdixDoc other;
-        std::istringstream in(ReadFile(path));
-        ReadClaim(other, in);
+        ClaimData other;
+        ReadClaim(other, ReadFile(path));
         return other.LineValue(DayDomesticOver12h, kCountColumn);
     }
     const MessageRequest& LastMessage() {
@@ -52,11 +51,11 @@ TEST_F(LifecycleTest, NewKeepsCountriesAndStandardButEmptiesTheTraveller) {
     host.answers.push_back(MsgAnswer::No);
     ASSERT_TRUE(doc.SaveModified());
     doc.OnNewDocument();
-    EXPECT_EQ(doc.Traveller().Name(), "");
+    EXPECT_EQ(doc.Claim().Traveller().Name(), "");
     EXPECT_EQ(Text(kIdName), "");
     EXPECT_EQ(WrittenStandard(), kNynorsk);
-    EXPECT_EQ(doc.m_countries.size(), 3u);
-    EXPECT_EQ(doc.TripKind(), 1);
+    EXPECT_EQ(doc.Rates().m_countries.size(), 3u);
+    EXPECT_EQ(doc.Claim().TripKind(), 1);
     EXPECT_EQ(doc.GetTitle(), "Untitled");
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(LastMessage().text, "Ønskjer du å lagre før du lukker\nreiserekninga?"_cp);
@@ -68,14 +67,14 @@ TEST_F(LifecycleTest, OpeningKeepsTheClaimsOwnRatesAndIsNotModified) {
     doc.OnFileOpen();
     EXPECT_EQ(doc.GetTitle(), path);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.Traveller().Name(), "Kari Nordmann");
+    EXPECT_EQ(doc.Claim().Traveller().Name(), "Kari Nordmann");
     EXPECT_EQ(Text(kIdName), "Kari Nordmann");
     // The stored rates stand, although ferdix.ini has others and every field was written.
     for (int line = 0; line <= 22; ++line) {
         int field = kAllowanceLines[static_cast<std::size_t>(line)].rateField;
         if (field == 0)
             continue;
-        EXPECT_EQ(controls.GetText(field), doc.LineValueText(line, kRateColumn)) << line;
+        EXPECT_EQ(controls.GetText(field), doc.Claim().LineValueText(line, kRateColumn)) << line;
     }
     EXPECT_NE(Text(kIdDayDomesticOver12hRate), "445,00");
     EXPECT_EQ(host.recent, (std::vector<std::string>{path}));
@@ -93,7 +92,7 @@ TEST_F(LifecycleTest, OpenAsksBeforeReplacingAModifiedClaim) {
     doc.OnFileOpen();
     EXPECT_TRUE(host.dialogs.empty());
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.LineValue(DayDomesticOver12h, kCountColumn), 3.0f);
+    EXPECT_EQ(doc.Claim().LineValue(DayDomesticOver12h, kCountColumn), 3.0f);
 }
 
 TEST_F(LifecycleTest, AnUnreadableFileIsReportedAndTheTitleStays) {
@@ -104,7 +103,7 @@ TEST_F(LifecycleTest, AnUnreadableFileIsReportedAndTheTitleStays) {
     EXPECT_EQ(LastMessage().caption, "Feil ved åpning"_cp);
     EXPECT_NE(LastMessage().text.find(dir.File("nowhere.tur")), std::string::npos);
     EXPECT_EQ(doc.GetTitle(), "Untitled *");
-    EXPECT_EQ(doc.LineValue(DayDomesticOver12h, kCountColumn), 3.0f);
+    EXPECT_EQ(doc.Claim().LineValue(DayDomesticOver12h, kCountColumn), 3.0f);
 }
 
 TEST_F(LifecycleTest, SavingAnUntitledClaimAsksForANameAndEndsWithNul) {
@@ -167,7 +166,7 @@ TEST_F(LifecycleTest, FrameworkPathNamesByFileNameAndSavesToTheFullPath) {
     ASSERT_TRUE(doc.OpenDocumentFile(path));
     EXPECT_EQ(doc.GetTitle(), "reise.tur");
     EXPECT_EQ(doc.GetPathName(), path);
-    EXPECT_TRUE(doc.m_bOpenedByFramework);
+    EXPECT_TRUE(doc.OpenedByFramework());
     EXPECT_FALSE(doc.IsModified());
     Modify();
     doc.OnFileSave();
@@ -266,9 +265,9 @@ TEST_F(LifecycleTest, ADamagedClaimOpensModifiedWithAMessage) {
         EXPECT_NE(LastMessage().text.find(damaged), std::string::npos);
         EXPECT_NE(LastMessage().text.find("godtgjøringene"_cp), std::string::npos);
         EXPECT_TRUE(doc.IsModified());
-        EXPECT_EQ(doc.Traveller().Name(), "Kari Nordmann");
+        EXPECT_EQ(doc.Claim().Traveller().Name(), "Kari Nordmann");
         EXPECT_EQ(Text(kIdName), "Kari Nordmann");
-        EXPECT_EQ(doc.AdvanceAmount(), 0.0f);
+        EXPECT_EQ(doc.Claim().AdvanceAmount(), 0.0f);
         EXPECT_EQ(ReadFile(damaged), cut);  // nothing written back
     }
 }
@@ -300,8 +299,8 @@ TEST_F(LifecycleTest, LargeClaimsPassTheFrameworkPathWhole) {
     WriteFile(path, buffer);
     doc.OnNewDocument();
     ASSERT_TRUE(doc.OpenDocumentFile(path));
-    EXPECT_EQ(doc.Remarks(), remarks);
-    EXPECT_NE(doc.Remarks().find("Slutt"), std::string::npos);
+    EXPECT_EQ(doc.Claim().Remarks(), remarks);
+    EXPECT_NE(doc.Claim().Remarks().find("Slutt"), std::string::npos);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST_F(DocTest, TextSettersMarkOnlyOnChange) {
 
 TEST_F(DocTest, InterimAccountAndTTCodeEditsAreNotLost) {
     doc.SetInterimAccount("1234");
-    EXPECT_EQ(doc.InterimAccount(), "1234");
+    EXPECT_EQ(doc.Claim().InterimAccount(), "1234");
     EXPECT_TRUE(doc.IsModified());
     doc.SetModified(false);
     doc.SetInterimAccount("1234");
@@ -65,19 +65,19 @@ TEST_F(DocTest, InterimAccountAndTTCodeEditsAreNotLost) {
 
 TEST_F(DocTest, TripKindAndLodgingKind) {
     doc.SetTripKindFromText("Kurs");
-    EXPECT_EQ(doc.TripKind(), 0);
+    EXPECT_EQ(doc.Claim().TripKind(), 0);
     doc.SetTripKindFromText("Tenestereise");
-    EXPECT_EQ(doc.TripKind(), 1);
+    EXPECT_EQ(doc.Claim().TripKind(), 1);
     doc.SetTripKindFromText("tjenestereise");
-    EXPECT_EQ(doc.TripKind(), 2);
-    EXPECT_EQ(doc.TripKindText(), "Annet");
+    EXPECT_EQ(doc.Claim().TripKind(), 2);
+    EXPECT_EQ(doc.Claim().TripKindText(), "Annet");
     doc.SetTripKind(7);
-    EXPECT_EQ(doc.TripKind(), 2);
+    EXPECT_EQ(doc.Claim().TripKind(), 2);
 
     doc.SetLodgingKind(2);
-    EXPECT_EQ(doc.LodgingKind(), 2);
+    EXPECT_EQ(doc.Claim().LodgingKind(), 2);
     doc.SetLodgingKind(-1);
-    EXPECT_EQ(doc.LodgingKind(), 3);
+    EXPECT_EQ(doc.Claim().LodgingKind(), 3);
     doc.SetModified(false);
     doc.SetLodgingKind(9);
     EXPECT_FALSE(doc.IsModified());
@@ -85,17 +85,17 @@ TEST_F(DocTest, TripKindAndLodgingKind) {
 
 TEST_F(DocTest, DepartureDateBeforeTimeKeepsTimeEmpty) {
     doc.SetDepartureDate("05.03.06");
-    EXPECT_EQ(doc.DepartureDateText(), "05.03.06");
-    EXPECT_EQ(doc.DepartureTimeText(), "");
-    EXPECT_EQ(doc.m_tDeparture.hour, 1);
-    EXPECT_EQ(doc.m_tDeparture.minute, 59);
-    EXPECT_EQ(doc.m_tDeparture.second, 0);
+    EXPECT_EQ(doc.Claim().DepartureDateText(), "05.03.06");
+    EXPECT_EQ(doc.Claim().DepartureTimeText(), "");
+    EXPECT_EQ(doc.Claim().m_tDeparture.hour, 1);
+    EXPECT_EQ(doc.Claim().m_tDeparture.minute, 59);
+    EXPECT_EQ(doc.Claim().m_tDeparture.second, 0);
     doc.SetDepartureTime("14:30");
-    EXPECT_EQ(doc.DepartureTimeText(), "14:30");
+    EXPECT_EQ(doc.Claim().DepartureTimeText(), "14:30");
     // A new date keeps the time of day.
     doc.SetDepartureDate("06.03.06");
-    EXPECT_EQ(doc.DepartureTimeText(), "14:30");
-    EXPECT_EQ(doc.m_tDeparture, (CivilTime{2006, 3, 6, 14, 30, 0}));
+    EXPECT_EQ(doc.Claim().DepartureTimeText(), "14:30");
+    EXPECT_EQ(doc.Claim().m_tDeparture, (CivilTime{2006, 3, 6, 14, 30, 0}));
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -104,7 +104,7 @@ TEST_F(DocTest, TimeWithoutDateIsRefused) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "Advarsel");
     EXPECT_EQ(host.messages[0].text, "Utreisedato må være satt"_cp);
-    EXPECT_EQ(doc.m_tDeparture, kNoDate);
+    EXPECT_EQ(doc.Claim().m_tDeparture, kNoDate);
     EXPECT_FALSE(doc.IsModified());
 
     doc.SetReturnTime("08:00");
@@ -120,9 +120,9 @@ TEST_F(DocTest, BadTimeClearsTheTimeOfDay) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "Advarsel");
     EXPECT_EQ(host.messages[0].text, "Feil i klokkeslettformat\n");
-    EXPECT_EQ(doc.m_tReturn, (CivilTime{2006, 3, 5, 0, 0, 0}));
-    EXPECT_EQ(doc.ReturnTimeText(), "");
-    EXPECT_EQ(doc.ReturnDateText(), "05.03.06");
+    EXPECT_EQ(doc.Claim().m_tReturn, (CivilTime{2006, 3, 5, 0, 0, 0}));
+    EXPECT_EQ(doc.Claim().ReturnTimeText(), "");
+    EXPECT_EQ(doc.Claim().ReturnDateText(), "05.03.06");
 }
 
 TEST_F(DocTest, BadDateClearsDateAndTime) {
@@ -132,9 +132,9 @@ TEST_F(DocTest, BadDateClearsDateAndTime) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "Advarsel");
     EXPECT_EQ(host.messages[0].text, "Feil i datoformat");
-    EXPECT_EQ(doc.m_tDeparture, kNoDate);
-    EXPECT_EQ(doc.DepartureDateText(), "");
-    EXPECT_EQ(doc.DepartureTimeText(), "");
+    EXPECT_EQ(doc.Claim().m_tDeparture, kNoDate);
+    EXPECT_EQ(doc.Claim().DepartureDateText(), "");
+    EXPECT_EQ(doc.Claim().DepartureTimeText(), "");
 
     doc.SetReturnDate("abc");
     EXPECT_EQ(host.messages.back().caption, "Feil");
@@ -142,8 +142,8 @@ TEST_F(DocTest, BadDateClearsDateAndTime) {
     doc.SetReturnDate("05.03.06");
     doc.SetReturnDate("");  // clearing is silent
     EXPECT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(doc.m_tReturn, kNoDate);
-    EXPECT_EQ(doc.m_bReturnDateSet, 0);
+    EXPECT_EQ(doc.Claim().m_tReturn, kNoDate);
+    EXPECT_EQ(doc.Claim().m_bReturnDateSet, 0);
 }
 
 TEST_F(DocTest, LinesAreOrderedAndLaterEqualLinesGoFirst) {
@@ -158,17 +158,17 @@ TEST_F(DocTest, LinesAreOrderedAndLaterEqualLinesGoFirst) {
     doc.AddTravelLine(leg("05.03.06", "08:00", "A"));
     doc.AddTravelLine(leg("06.03.06", "08:00", "C"));
     doc.AddTravelLine(leg("", "", "none"));
-    ASSERT_EQ(doc.m_travelLines.size(), 4u);
-    EXPECT_EQ(doc.GetTravelLine(0)->Text(), "none");
-    EXPECT_EQ(doc.GetTravelLine(1)->Text(), "A");
-    EXPECT_EQ(doc.GetTravelLine(2)->Text(), "C");
-    EXPECT_EQ(doc.GetTravelLine(3)->Text(), "B");
+    ASSERT_EQ(doc.Claim().m_travelLines.size(), 4u);
+    EXPECT_EQ(doc.Claim().GetTravelLine(0)->Text(), "none");
+    EXPECT_EQ(doc.Claim().GetTravelLine(1)->Text(), "A");
+    EXPECT_EQ(doc.Claim().GetTravelLine(2)->Text(), "C");
+    EXPECT_EQ(doc.Claim().GetTravelLine(3)->Text(), "B");
     EXPECT_TRUE(doc.IsModified());
 
     auto removed = doc.RemoveTravelLine(1);
     ASSERT_NE(removed, nullptr);
     EXPECT_EQ(removed->Text(), "A");
-    EXPECT_EQ(doc.m_travelLines.size(), 3u);
+    EXPECT_EQ(doc.Claim().m_travelLines.size(), 3u);
     EXPECT_EQ(doc.RemoveTravelLine(17), nullptr);
 }
 
@@ -186,9 +186,9 @@ TEST_F(DocTest, OtherTransportKeepsTheLastUncommonMeans) {
     doc.SetOtherTransportCandidate("Bil");
     doc.SetOtherTransportCandidate("DROSJE");
     doc.SetOtherTransportCandidate("Annen båt"_cp);
-    EXPECT_EQ(doc.OtherTransport(), "");
+    EXPECT_EQ(doc.Claim().OtherTransport(), "");
     doc.SetOtherTransportCandidate("Motorsykkel");
-    EXPECT_EQ(doc.OtherTransport(), "Motorsykkel");
+    EXPECT_EQ(doc.Claim().OtherTransport(), "Motorsykkel");
 
     // Lines without dates: each new one goes first, so the list reads Motorbåt, Tog, Trikk.
     for (const char* means : {"Trikk", "Tog", "Motorbåt"}) {
@@ -197,10 +197,10 @@ TEST_F(DocTest, OtherTransportKeepsTheLastUncommonMeans) {
         doc.AddTravelLine(std::move(l));
     }
     doc.RecomputeOtherTransport();
-    EXPECT_EQ(doc.OtherTransport(), "Trikk");
+    EXPECT_EQ(doc.Claim().OtherTransport(), "Trikk");
     doc.RemoveTravelLine(2);
     doc.RecomputeOtherTransport();
-    EXPECT_EQ(doc.OtherTransport(), "Motorbåt"_cp);
+    EXPECT_EQ(doc.Claim().OtherTransport(), "Motorbåt"_cp);
 }
 
 TEST_F(DocTest, StatusPrefixFollowsTheWrittenStandard) {
@@ -218,86 +218,122 @@ TEST_F(DocTest, StatusPrefixFollowsTheWrittenStandard) {
 
 TEST(Traveller, NumberRules) {
     CFerdixDoc doc;
-    CTraveller& t = doc.Traveller();
+    const CTraveller& t = doc.Claim().Traveller();
     EXPECT_EQ(t.EmployeeNumberText(), "");
-    t.SetEmployeeNumber(1000000);
+    doc.ChangeTraveller(&CTraveller::SetEmployeeNumber, 1000000);
     EXPECT_EQ(t.EmployeeNumber(), -1);
     EXPECT_FALSE(doc.IsModified());
-    t.SetEmployeeNumber(999999);
+    doc.ChangeTraveller(&CTraveller::SetEmployeeNumber, 999999);
     EXPECT_EQ(t.EmployeeNumberText(), "999999");
     EXPECT_TRUE(doc.IsModified());
-    t.SetEmployeeNumber(-3);
+    doc.ChangeTraveller(&CTraveller::SetEmployeeNumber, -3);
     EXPECT_EQ(t.EmployeeNumber(), 999999);
 
-    t.SetMunicipalityNumber(301);
+    doc.ChangeTraveller(&CTraveller::SetMunicipalityNumber, 301);
     EXPECT_EQ(t.MunicipalityNumberText(), "0301");
-    t.SetMunicipalityNumber(1201);
+    doc.ChangeTraveller(&CTraveller::SetMunicipalityNumber, 1201);
     EXPECT_EQ(t.MunicipalityNumberText(), "1201");
-    t.SetMunicipalityNumber(0);
+    doc.ChangeTraveller(&CTraveller::SetMunicipalityNumber, 0);
     EXPECT_EQ(t.MunicipalityNumberText(), "");
 
-    t.SetDutyStationNumber(0);
+    doc.ChangeTraveller(&CTraveller::SetDutyStationNumber, 0);
     EXPECT_EQ(t.DutyStationNumberText(), "");
-    t.SetDutyStationNumber(42);
+    doc.ChangeTraveller(&CTraveller::SetDutyStationNumber, 42);
     EXPECT_EQ(t.DutyStationNumberText(), "42");
 
-    t.SetTaxPercent(0.05f);
+    doc.ChangeTraveller(&CTraveller::SetTaxPercent, 0.05f);
     EXPECT_EQ(t.TaxPercentText(), "");
-    t.SetTaxPercent(36.5f);
+    doc.ChangeTraveller(&CTraveller::SetTaxPercent, 36.5f);
     EXPECT_EQ(t.TaxPercentText(), "36.5");
-    t.SetTaxPercent(36.0f);
+    doc.ChangeTraveller(&CTraveller::SetTaxPercent, 36.0f);
     EXPECT_EQ(t.TaxPercentText(), "36");
 }
 
 TEST(Traveller, PersonIdIsNormalised) {
     CFerdixDoc doc;
-    CTraveller& t = doc.Traveller();
-    t.SetPersonId("010203-12345");
+    const CTraveller& t = doc.Claim().Traveller();
+    doc.SetPersonId("010203-12345");
     EXPECT_EQ(t.PersonId(), "010203 12345");
-    t.SetPersonId("01020312345");
+    doc.SetPersonId("01020312345");
     EXPECT_EQ(t.PersonId(), "010203 12345");
-    t.SetPersonId("01.02.03 123 45 999");
+    doc.SetPersonId("01.02.03 123 45 999");
     EXPECT_EQ(t.PersonId(), "010203 12345");
-    t.SetPersonId("42");
+    doc.SetPersonId("42");
     EXPECT_EQ(t.PersonId(), "42          ");
-    t.SetPersonId("");
+    doc.SetPersonId("");
     EXPECT_EQ(t.PersonId(), "42          ");
     EXPECT_EQ(t.PersonId().size(), 12u);
 
     doc.SetModified(false);
-    t.SetPersonId("7");  // a one-character change is still a change to keep
+    doc.SetPersonId("7");  // a one-character change is still a change to keep
     EXPECT_EQ(t.PersonId(), "7           ");
     EXPECT_TRUE(doc.IsModified());
 }
 
 TEST(Traveller, Postcode) {
     CFerdixDoc doc;
-    CTraveller& t = doc.Traveller();
-    t.SetPostcode("301");
+    const CTraveller& t = doc.Claim().Traveller();
+    doc.ChangeTraveller(&CTraveller::SetPostcode, "301");
     EXPECT_EQ(t.Postcode(), "0301");
-    t.SetPostcode("N-5003");
+    doc.ChangeTraveller(&CTraveller::SetPostcode, "N-5003");
     EXPECT_EQ(t.Postcode(), "5003");
-    t.SetPostcode("");
+    doc.ChangeTraveller(&CTraveller::SetPostcode, "");
     EXPECT_EQ(t.Postcode(), "");
     doc.SetModified(false);
-    t.SetPostcodeNumber(0);
+    doc.ChangeTraveller(&CTraveller::SetPostcodeNumber, 0);
     EXPECT_FALSE(doc.IsModified());
-    t.SetPostcodeNumber(150);
+    doc.ChangeTraveller(&CTraveller::SetPostcodeNumber, 150);
     EXPECT_EQ(t.Postcode(), "0150");
-    t.SetPostcodeNumber(0);
+    doc.ChangeTraveller(&CTraveller::SetPostcodeNumber, 0);
     EXPECT_EQ(t.Postcode(), "0000");
 }
 
-TEST(Traveller, ResetKeepsTheOwner) {
+// The traveller is a value: it says whether a setter changed it, and only a change marks the
+// document. New empties it and a later edit is still noticed.
+TEST(Traveller, OnlyAChangeMarksTheClaim) {
+    CTraveller t;
+    EXPECT_TRUE(t.SetName("Kari"));
+    EXPECT_FALSE(t.SetName("Kari"));
+    EXPECT_FALSE(t.SetEmployeeNumber(1000000));
+    t.Reset();
+    EXPECT_EQ(t.Name(), "");
+    EXPECT_EQ(t.EmployeeNumber(), -1);
+
     CFerdixDoc doc;
-    doc.Traveller().SetName("Kari");
-    doc.Traveller().Reset();
-    EXPECT_EQ(doc.Traveller().Name(), "");
-    EXPECT_EQ(doc.Traveller().EmployeeNumber(), -1);
-    EXPECT_EQ(doc.Traveller().Owner(), &doc);
-    doc.SetModified(false);
-    doc.Traveller().SetName("Ola");
+    doc.ChangeTraveller(&CTraveller::SetName, "Kari");
     EXPECT_TRUE(doc.IsModified());
+    doc.SetModified(false);
+    doc.ChangeTraveller(&CTraveller::SetName, "Kari");
+    EXPECT_FALSE(doc.IsModified());
+    doc.OnNewDocument();
+    EXPECT_EQ(doc.Claim().Traveller().Name(), "");
+    doc.ChangeTraveller(&CTraveller::SetName, "Ola");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+// A copy of the claim's data owns copies of its lines: changing one claim leaves the other.
+TEST(ClaimDataTest, CopiesOwnTheirLines) {
+    ClaimData claim;
+    auto leg = std::make_unique<CTravelLine>();
+    leg->SetTransport("Tog");
+    claim.AddTravelLine(std::move(leg));
+    auto outlay = std::make_unique<CExpenseLine>();
+    outlay->SetAmount(10.0f);
+    claim.AddOutlayLine(std::move(outlay));
+    claim.m_strRemarks = "Merknad";
+
+    ClaimData copy = claim;
+    claim.m_travelLines[0]->SetTransport("Fly");
+    claim.m_outlayLines[0]->SetAmount(20.0f);
+    claim.m_strRemarks.clear();
+    ASSERT_EQ(copy.m_travelLines.size(), 1u);
+    EXPECT_EQ(copy.m_travelLines[0]->Transport(), "Tog");
+    EXPECT_FLOAT_EQ(copy.OutlaysSum(), 10.0f);
+    EXPECT_EQ(copy.Remarks(), "Merknad");
+
+    copy = claim;
+    EXPECT_EQ(copy.m_travelLines[0]->Transport(), "Fly");
+    EXPECT_NE(copy.m_travelLines[0].get(), claim.m_travelLines[0].get());
 }
 
 TEST(Lines, AmountFollowsCurrencyFactor) {

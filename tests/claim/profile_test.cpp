@@ -37,21 +37,20 @@ class ProfileTest : public ::testing::Test {
 };
 
 TEST_F(ProfileTest, WritesEveryKeyInOrder) {
-    CTraveller& t = doc.Traveller();
-    t.SetPersonId("010203-12345");
-    t.SetName("Kari Nordmann");
-    t.SetStreetAddress("Storgata 1");
-    t.SetPostcode("150");
-    t.SetPostTown("Oslo");
-    t.SetPosition("Rådgiver"_cp);
-    t.SetAccountNumber("1234.56.78901");
-    t.SetAgency("Statens vegvesen");
-    t.SetDepartment("Region øst"_cp);
-    t.SetEmployeeNumber(0);
-    t.SetTaxMunicipality("Oslo");
-    t.SetMunicipalityNumber(301);
-    t.SetTaxPercent(36.5f);
-    t.SetKmSoFar(12000);
+    doc.SetPersonId("010203-12345");
+    doc.ChangeTraveller(&CTraveller::SetName, "Kari Nordmann");
+    doc.ChangeTraveller(&CTraveller::SetStreetAddress, "Storgata 1");
+    doc.ChangeTraveller(&CTraveller::SetPostcode, "150");
+    doc.ChangeTraveller(&CTraveller::SetPostTown, "Oslo");
+    doc.ChangeTraveller(&CTraveller::SetPosition, "Rådgiver"_cp);
+    doc.ChangeTraveller(&CTraveller::SetAccountNumber, "1234.56.78901");
+    doc.ChangeTraveller(&CTraveller::SetAgency, "Statens vegvesen");
+    doc.ChangeTraveller(&CTraveller::SetDepartment, "Region øst"_cp);
+    doc.ChangeTraveller(&CTraveller::SetEmployeeNumber, 0);
+    doc.ChangeTraveller(&CTraveller::SetTaxMunicipality, "Oslo");
+    doc.ChangeTraveller(&CTraveller::SetMunicipalityNumber, 301);
+    doc.ChangeTraveller(&CTraveller::SetTaxPercent, 36.5f);
+    doc.ChangeTraveller(&CTraveller::SetKmSoFar, 12000);
     SetWrittenStandardValue(kNynorsk);
 
     ASSERT_TRUE(doc.WriteProfile());  // the per-user folder is made on the way
@@ -77,8 +76,8 @@ TEST_F(ProfileTest, WritesEveryKeyInOrder) {
     CFerdixDoc other(DefaultClock(), &files);
     test::RecordingView otherView;
     other.SetView(&otherView);
-    other.Traveller().SetPersonId("01020312345");
-    const CTraveller& r = other.Traveller();
+    other.SetPersonId("01020312345");
+    const CTraveller& r = other.Claim().Traveller();
     EXPECT_EQ(r.Department(), "Region øst"_cp);
     EXPECT_EQ(r.TaxPercentText(), "36.5");
     EXPECT_EQ(r.EmployeeNumber(), -1);
@@ -97,7 +96,7 @@ TEST_F(ProfileTest, ReadFillsClaimAndFormInOrder) {
         "KommuneNummer=301\r\nTjenestestedsnummer=42\r\nTrekkProsent=36.5\r\n"
         "Km hittil i år=12000\r\nSpråkpreferanse=nynorsk\r\n");
     std::size_t statusBefore = host.statusTexts.size();
-    doc.Traveller().SetPersonId("010203 12345");
+    doc.SetPersonId("010203 12345");
 
     std::vector<std::string> expected = {"1011=Kari Nordmann",
                                          "1012=Storgata 1",
@@ -118,7 +117,7 @@ TEST_F(ProfileTest, ReadFillsClaimAndFormInOrder) {
         e = Utf8ToCp1252(e);
     }
     EXPECT_EQ(view.calls, expected);
-    const CTraveller& t = doc.Traveller();
+    const CTraveller& t = doc.Claim().Traveller();
     EXPECT_EQ(t.EmployeeNumber(), 4711);
     EXPECT_EQ(t.DutyStationNumber(), 42);
     EXPECT_EQ(t.MunicipalityNumberText(), "0301");
@@ -131,9 +130,9 @@ TEST_F(ProfileTest, ReadFillsClaimAndFormInOrder) {
 TEST_F(ProfileTest, UnknownTravellerOnlySetsBokmal) {
     WriteProfileFile("[010203 12345]\r\nNavn=Kari\r\nSpråkpreferanse=nynorsk\r\n");
     SetWrittenStandardValue(kNynorsk);
-    doc.Traveller().SetName("Ola");
-    doc.Traveller().SetPersonId("99999999999");
-    EXPECT_EQ(doc.Traveller().Name(), "Ola");
+    doc.ChangeTraveller(&CTraveller::SetName, "Ola");
+    doc.SetPersonId("99999999999");
+    EXPECT_EQ(doc.Claim().Traveller().Name(), "Ola");
     EXPECT_EQ(view.calls, (std::vector<std::string>{"relabel"}));
     EXPECT_EQ(WrittenStandard(), kBokmal);
 }
@@ -150,7 +149,7 @@ TEST_F(ProfileTest, LanguageKeys) {
         {"NyNorsk og mer", nullptr, kNynorsk}, {"nyn", "nynorsk", kBokmal},
         {nullptr, nullptr, kBokmal},           {nullptr, "Nynorsk", kNynorsk},
     };
-    doc.Traveller().SetPersonId("010203 12345");
+    doc.SetPersonId("010203 12345");
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.start ? c.start : "-") + " / " + (c.stored ? c.stored : "-"));
         std::string text = "[010203 12345]\r\n";
@@ -166,7 +165,7 @@ TEST_F(ProfileTest, LanguageKeys) {
 }
 
 TEST_F(ProfileTest, StartLanguageGoesIntoTheTravellersSection) {
-    doc.Traveller().SetPersonId("010203 12345");
+    doc.SetPersonId("010203 12345");
     SetWrittenStandardValue(kBokmal);
     ASSERT_TRUE(doc.WriteProfile());  // Språkpreferanse=bokmål
     ASSERT_TRUE(doc.WriteProfileStartLanguage(kNynorsk));
@@ -179,7 +178,7 @@ TEST_F(ProfileTest, StartLanguageGoesIntoTheTravellersSection) {
 }
 
 TEST_F(ProfileTest, TravellerWithoutIdentityNumberUsesTheEmptySection) {
-    doc.Traveller().SetName("Kari");
+    doc.ChangeTraveller(&CTraveller::SetName, "Kari");
     ASSERT_TRUE(doc.WriteProfile());
     EXPECT_EQ(test::ReadFile(files.profile).substr(0, 15), "[]\r\nNavn=Kari\r\n");
     ASSERT_TRUE(doc.WriteProfileStartLanguage(kBokmal));
@@ -194,7 +193,7 @@ TEST(ProfileWithoutFiles, NothingIsReadOrWritten) {
     CFerdixDoc doc;
     test::RecordingView view;
     doc.SetView(&view);
-    doc.Traveller().SetPersonId("010203 12345");
+    doc.SetPersonId("010203 12345");
     EXPECT_TRUE(view.calls.empty());
     EXPECT_EQ(WrittenStandard(), kNynorsk);
     EXPECT_FALSE(doc.WriteProfile());

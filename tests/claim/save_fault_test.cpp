@@ -38,8 +38,8 @@ const CivilTime kToday{2006, 3, 14, 9, 0, 0};
 
 // A claim of `lines` travel and outlay lines; `mark` makes its text differ from another's.
 void FillClaim(CFerdixDoc& doc, int lines, const std::string& mark) {
-    doc.Traveller().SetPersonId("010203-12345");
-    doc.Traveller().SetName("Kari Nordmann");
+    doc.SetPersonId("010203-12345");
+    doc.ChangeTraveller(&CTraveller::SetName, "Kari Nordmann");
     doc.SetRemarks("Merknad " + mark);
     for (int i = 0; i < lines; ++i) {
         auto travel = std::make_unique<CTravelLine>();
@@ -301,7 +301,7 @@ TEST_F(ProfileFaultTest, RefusedFerdixIniKeepsItsBytes) {
     std::string error;
     EXPECT_FALSE(WriteSetting(files, "Satser", "Km", "5,00", &error));
     EXPECT_NE(error.find("skrivebeskyttet"), std::string::npos) << error;
-    doc.m_rates.SetValueForKey("Bil under 9000km", 4.0f);
+    doc.Rates().m_rates.SetValueForKey("Bil under 9000km", 4.0f);
     RatesSaveResult rates = SaveRates(doc);
     EXPECT_FALSE(rates.ok);
     EXPECT_FALSE(rates.error.empty());
@@ -321,10 +321,10 @@ TEST_F(SaveFaultTest, KilledInTheMiddleOfSavingLeavesAWholeFile) {
     ASSERT_FALSE(profile.empty());
     for (int v = 0; v < kVersions; ++v) {
         doc.SetRemarks("versjon " + std::string(static_cast<std::size_t>(v) * 3000, 'v'));
-        std::ostringstream out;
-        WriteClaim(doc, out);
-        out.put('\0');
-        whole.insert(out.str());
+        std::string bytes;
+        doc.Serialize(bytes, true);
+        bytes.push_back('\0');
+        whole.insert(bytes);
     }
     ASSERT_EQ(test::ReadFile(files.profile), profile);
     ASSERT_GT(whole.begin()->size(), 100000u);

@@ -123,9 +123,9 @@ TEST_F(TabOrderTest, TabFromALodgingButtonNeverReachesTheIdentityNumber) {
     EXPECT_EQ(controls.PressTab(), kIdPurpose);
     ASSERT_TRUE(controls.Type(controls.GetFocus(), "Bergen og Voss"));
     controls.PressTab();
-    EXPECT_EQ(doc.Traveller().PersonId(), "010170 12345");
-    EXPECT_EQ(doc.Purpose(), "Bergen og Voss");
-    EXPECT_EQ(doc.LodgingKind(), 1);
+    EXPECT_EQ(doc.Claim().Traveller().PersonId(), "010170 12345");
+    EXPECT_EQ(doc.Claim().Purpose(), "Bergen og Voss");
+    EXPECT_EQ(doc.Claim().LodgingKind(), 1);
 }
 
 }  // namespace

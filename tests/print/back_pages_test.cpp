@@ -34,10 +34,12 @@ class BackPagesTest : public ::testing::Test {
   protected:
     // Two legs, one outlay, two lines of remarks: everything on page 2.
     void FillSmallClaim() {
-        doc.m_travelLines.push_back(test::TravelLine("Oslo", "Bil", 120, 300.0f));
-        doc.m_travelLines.push_back(test::TravelLine("Voss", "Buss", 50, 80.5f));
-        doc.m_outlayLines.push_back(test::Outlay("Hotell Bergen", 900.0f));
-        doc.Traveller().SetKmSoFar(8950);
+        test::EditClaim(doc, [](ClaimData& c) {
+            c.m_travelLines.push_back(test::TravelLine("Oslo", "Bil", 120, 300.0f));
+            c.m_travelLines.push_back(test::TravelLine("Voss", "Buss", 50, 80.5f));
+            c.m_outlayLines.push_back(test::Outlay("Hotell Bergen", 900.0f));
+        });
+        doc.ChangeTraveller(&CTraveller::SetKmSoFar, 8950);
         doc.SetLineValue(BoardLodgingDaysCovered, kCountColumn, 2);
         doc.SetLodging("Hotel Norge, Bergen");
         doc.SetRemarks("Første linje\r\nAndre linje"_cp);
@@ -298,7 +300,7 @@ TEST_F(BackPagesTest, PrintingLeavesTheClaimsRemarksAsTyped) {
     doc.SetModified(false);
     RecordingSurface first;
     test::PrintClaim(doc, first);
-    EXPECT_EQ(doc.Remarks(), typed);
+    EXPECT_EQ(doc.Claim().Remarks(), typed);
     EXPECT_FALSE(doc.IsModified());
     RecordingSurface second;
     test::PrintClaim(doc, second);

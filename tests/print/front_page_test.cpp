@@ -149,16 +149,15 @@ TEST_F(FrontPageTest, CodesStandInTheirBands) {
 }
 
 TEST_F(FrontPageTest, ValuesOfTheClaim) {
-    CTraveller& t = doc.Traveller();
-    t.SetName("Nordmann Kari");
-    t.SetPersonId("01017012345");
-    t.SetPostcode("301");
-    t.SetMunicipalityNumber(301);
-    t.SetAccountToCharge("12.34");
+    doc.ChangeTraveller(&CTraveller::SetName, "Nordmann Kari");
+    doc.SetPersonId("01017012345");
+    doc.ChangeTraveller(&CTraveller::SetPostcode, "301");
+    doc.ChangeTraveller(&CTraveller::SetMunicipalityNumber, 301);
+    doc.ChangeTraveller(&CTraveller::SetAccountToCharge, "12.34");
     doc.SetConcerns("Kurs i Bergen");
     doc.SetPurpose("Linje 1\r\nLinje 2\r\nLinje 3");
     doc.SetTripNumber("R-17");
-    doc.m_strOtherTransport = "Sykkel";
+    doc.SetOtherTransportCandidate("Sykkel");
     doc.SetDepartureDate("05.03.06");
     doc.SetDepartureTime("07:30");
 
@@ -205,8 +204,10 @@ TEST_F(FrontPageTest, ValuesOfTheClaim) {
 }
 
 TEST_F(FrontPageTest, AllowanceRowsAndTotals) {
-    doc.m_travelLines.push_back(test::TravelLine("Oslo", "Tog", 0, 100.10f));
-    doc.m_outlayLines.push_back(test::Outlay("Hotell", 50.25f));
+    test::EditClaim(doc, [](ClaimData& c) {
+        c.m_travelLines.push_back(test::TravelLine("Oslo", "Tog", 0, 100.10f));
+        c.m_outlayLines.push_back(test::Outlay("Hotell", 50.25f));
+    });
     doc.SetLineValue(DayDomesticOver12h, kCountColumn, 2);
     doc.SetLineValue(DayDomesticOver12h, kRateColumn, 100);
     doc.SetLineValue(DayDomesticUnder5h, kRateColumn, 50);
@@ -235,7 +236,7 @@ TEST_F(FrontPageTest, AllowanceRowsAndTotals) {
         EXPECT_EQ(op->align, TextAlign::Right);
         EXPECT_EQ(op->y, RowY(c.band) - 43);
     }
-    EXPECT_EQ(FormatAmount(doc.NetAmount(), true), "-684,65");
+    EXPECT_EQ(FormatAmount(doc.Claim().NetAmount(), true), "-684,65");
     // Line 27 lowers the total but is no row of its own.
     EXPECT_EQ(s.FindText(1, "5,00"), nullptr);
 }
@@ -337,8 +338,8 @@ TEST_F(FrontPageTest, RatesLine) {
         {"", "", kBokmal, "Brukte satser: "},
     };
     for (const Rates& tc : cases) {
-        doc.m_strRatesFrom = tc.domestic;
-        doc.m_strAbroadRatesFrom = tc.abroad;
+        doc.Rates().m_strRatesFrom = tc.domestic;
+        doc.Rates().m_strAbroadRatesFrom = tc.abroad;
         RecordingSurface s;
         test::PrintClaim(doc, s, tc.standard);
         const RecordedOp* op = s.FindText(1, tc.line);

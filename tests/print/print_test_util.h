@@ -35,17 +35,29 @@ inline std::unique_ptr<CExpenseLine> Outlay(std::string text, float amount) {
     return line;
 }
 
+// The document's claim changed as data, past its setters (as a read would).
+template <typename Edit>
+void EditClaim(CFerdixDoc& doc, Edit edit) {
+    ClaimData claim = doc.Claim();
+    edit(claim);
+    doc.ReplaceClaim(std::move(claim));
+}
+
 // Lines in the order given, without the ordered insertion of the claim.
 inline void AppendTravelLines(CFerdixDoc& doc, int count) {
-    for (int i = 0; i < count; ++i) {
-        doc.m_travelLines.push_back(TravelLine("Sted " + std::to_string(i), "Tog", 0, 10.0f));
-    }
+    EditClaim(doc, [&](ClaimData& claim) {
+        for (int i = 0; i < count; ++i) {
+            claim.m_travelLines.push_back(TravelLine("Sted " + std::to_string(i), "Tog", 0, 10.0f));
+        }
+    });
 }
 
 inline void AppendOutlays(CFerdixDoc& doc, int count) {
-    for (int i = 0; i < count; ++i) {
-        doc.m_outlayLines.push_back(Outlay("Utlegg " + std::to_string(i), 1.0f));
-    }
+    EditClaim(doc, [&](ClaimData& claim) {
+        for (int i = 0; i < count; ++i) {
+            claim.m_outlayLines.push_back(Outlay("Utlegg " + std::to_string(i), 1.0f));
+        }
+    });
 }
 
 inline int PrintClaim(const CFerdixDoc& doc, RecordingSurface& surface, int standard = kBokmal,

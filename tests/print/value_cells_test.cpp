@@ -62,23 +62,22 @@ std::string Long(const std::string& word, std::size_t n, bool spaces) {
 // characters.
 void FillLongest(CFerdixDoc& doc, bool spaces) {
     auto text = [spaces](const char* word) { return Long(word, 300, spaces); };
-    CTraveller& t = doc.Traveller();
-    t.SetName(text("Nm"));
-    t.SetPersonId("99999999999");
-    t.SetStreetAddress(text("Gt"));
-    t.SetPostcode("9999");
-    t.SetPostTown(text("Ps"));
-    t.SetPosition(text("St"));
-    t.SetAccountNumber(text("Kt"));
-    t.SetAgency(text("Et"));
-    t.SetDepartment(text("Av"));
-    t.SetDutyStationNumber(INT_MIN);
-    t.SetEmployeeNumber(999999);
-    t.SetTaxMunicipality(text("Sk"));
-    t.SetMunicipalityNumber(INT_MIN);
-    t.SetTaxPercent(-FLT_MAX);
-    t.SetAccountToCharge(text("Ko"));
-    t.SetKmSoFar(UINT32_MAX);
+    doc.ChangeTraveller(&CTraveller::SetName, text("Nm"));
+    doc.SetPersonId("99999999999");
+    doc.ChangeTraveller(&CTraveller::SetStreetAddress, text("Gt"));
+    doc.ChangeTraveller(&CTraveller::SetPostcode, "9999");
+    doc.ChangeTraveller(&CTraveller::SetPostTown, text("Ps"));
+    doc.ChangeTraveller(&CTraveller::SetPosition, text("St"));
+    doc.ChangeTraveller(&CTraveller::SetAccountNumber, text("Kt"));
+    doc.ChangeTraveller(&CTraveller::SetAgency, text("Et"));
+    doc.ChangeTraveller(&CTraveller::SetDepartment, text("Av"));
+    doc.ChangeTraveller(&CTraveller::SetDutyStationNumber, INT_MIN);
+    doc.ChangeTraveller(&CTraveller::SetEmployeeNumber, 999999);
+    doc.ChangeTraveller(&CTraveller::SetTaxMunicipality, text("Sk"));
+    doc.ChangeTraveller(&CTraveller::SetMunicipalityNumber, INT_MIN);
+    doc.ChangeTraveller(&CTraveller::SetTaxPercent, -FLT_MAX);
+    doc.ChangeTraveller(&CTraveller::SetAccountToCharge, text("Ko"));
+    doc.ChangeTraveller(&CTraveller::SetKmSoFar, UINT32_MAX);
     doc.SetDepartureDate("28.12.06");
     doc.SetDepartureTime("23:59");
     doc.SetReturnDate("28.12.06");
@@ -113,7 +112,7 @@ void FillLongest(CFerdixDoc& doc, bool spaces) {
         leg->SetForeignAmount(-FLT_MAX);
         leg->SetRate(-FLT_MAX);
         leg->SetAmount(-FLT_MAX);
-        doc.m_travelLines.push_back(std::move(leg));
+        test::EditClaim(doc, [&](ClaimData& c) { c.m_travelLines.push_back(std::move(leg)); });
         auto outlay = std::make_unique<CExpenseLine>();
         outlay->SetDate("28.12.06");
         outlay->SetText(text("Sp"));
@@ -121,7 +120,7 @@ void FillLongest(CFerdixDoc& doc, bool spaces) {
         outlay->SetForeignAmount(-FLT_MAX);
         outlay->SetRate(-FLT_MAX);
         outlay->SetAmount(-FLT_MAX);
-        doc.m_outlayLines.push_back(std::move(outlay));
+        test::EditClaim(doc, [&](ClaimData& c) { c.m_outlayLines.push_back(std::move(outlay)); });
     }
 }
 

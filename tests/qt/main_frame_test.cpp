@@ -186,9 +186,10 @@ class MainFrameTest : public QObject {
         QWidget* name = W(kIdName);
         QTest::mouseClick(name, Qt::LeftButton);
         QTest::keyClicks(name, QString::fromUtf8("Åse Ødegård"));
-        QCOMPARE(m_frame->App().Document()->Traveller().Name(), std::string());
+        QCOMPARE(m_frame->App().Document()->Claim().Traveller().Name(), std::string());
         QTest::keyClick(name, Qt::Key_Tab);
-        QCOMPARE(m_frame->App().Document()->Traveller().Name(), std::string("Åse Ødegård"_cp));
+        QCOMPARE(m_frame->App().Document()->Claim().Traveller().Name(),
+                 std::string("Åse Ødegård"_cp));
     }
 
     void tabReachesEveryFieldFromTheFirst() {
@@ -522,7 +523,7 @@ class MainFrameTest : public QObject {
         m_dialogs.answers.push_back(MsgAnswer::No);
         QTest::keyClick(name, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(Text(kIdName), std::string());
-        QCOMPARE(m_frame->App().Document()->Traveller().Name(), std::string());
+        QCOMPARE(m_frame->App().Document()->Claim().Traveller().Name(), std::string());
     }
 
     void closingAModifiedClaimAsksFirst() {
@@ -537,7 +538,7 @@ class MainFrameTest : public QObject {
         QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
         QCOMPARE(m_dialogs.messages[0].buttons, MsgButtons::YesNoCancel);
         // The text typed last reached the claim before the question.
-        QCOMPARE(m_frame->App().Document()->Traveller().Name(), std::string("Kari"));
+        QCOMPARE(m_frame->App().Document()->Claim().Traveller().Name(), std::string("Kari"));
         m_dialogs.answers.push_back(MsgAnswer::No);
         QVERIFY(m_frame->close());
     }
@@ -603,7 +604,7 @@ class MainFrameTest : public QObject {
         QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
         QCOMPARE(ToQString(m_dialogs.messages[0].text),
                  QStringLiteral("Please enter an integer between 0 and 65535."));
-        QCOMPARE(m_frame->App().Document()->Traveller().KmSoFar(), std::uint32_t(12000));
+        QCOMPARE(m_frame->App().Document()->Claim().Traveller().KmSoFar(), std::uint32_t(12000));
     }
 
     void helpShowsThePageOfTheWrittenStandard() {

@@ -91,8 +91,15 @@ std::string ClaimPath() {
 }
 
 void ReadFullClaim(CFerdixDoc& doc) {
-    std::ifstream in(ClaimPath(), std::ios::binary);
-    ReadClaim(doc, in);
+    doc.LoadClaim(ReadFile(ClaimPath()));
+}
+
+// The document's claim changed as data, past its setters.
+template <typename Edit>
+void EditClaim(CFerdixDoc& doc, Edit edit) {
+    ClaimData claim = doc.Claim();
+    edit(claim);
+    doc.ReplaceClaim(std::move(claim));
 }
 
 std::string Bytes(const std::string& path) {
@@ -505,8 +512,10 @@ class PrintTest : public QObject {
         CFerdixDoc doc;
         ReadFullClaim(doc);
         // Values that fit their columns: the layout is under test, not the user's long texts.
-        doc.GetTravelLine(3)->SetForeignAmount(12345.5f);
-        doc.GetTravelLine(1)->SetTransport("Taxi");
+        EditClaim(doc, [](ClaimData& c) {
+            c.m_travelLines[3]->SetForeignAmount(12345.5f);
+            c.m_travelLines[1]->SetTransport("Taxi");
+        });
         doc.SetOtherAdditions("Bom");
         for (int standard : {kBokmal, kNynorsk}) {
             std::vector<std::string> overlaps = Overlaps(doc, standard);
@@ -532,17 +541,19 @@ class PrintTest : public QObject {
     void longValuesStayInTheirCells() {
         CFerdixDoc doc;
         ReadFullClaim(doc);
-        doc.GetTravelLine(1)->SetTransport("Motorsykkel");
-        doc.GetTravelLine(3)->SetForeignAmount(1234567.0f);
-        doc.GetTravelLine(2)->SetText("Bergen busstasjon og videre");
-        doc.GetOutlayLine(1)->SetText("Hotell Bergen, 2 netter med frokost og middag for to");
-        doc.GetOutlayLine(2)->SetForeignAmount(1234567.0f);
+        EditClaim(doc, [](ClaimData& c) {
+            c.m_travelLines[1]->SetTransport("Motorsykkel");
+            c.m_travelLines[3]->SetForeignAmount(1234567.0f);
+            c.m_travelLines[2]->SetText("Bergen busstasjon og videre");
+            c.m_outlayLines[1]->SetText("Hotell Bergen, 2 netter med frokost og middag for to");
+            c.m_outlayLines[2]->SetForeignAmount(1234567.0f);
+        });
         doc.SetAdvancePlace("Statens hus Bergen");
         doc.SetOtherAdditions("Bompenger 40 kr");
         doc.SetOtherDeductions("Frokost");
         doc.SetTripNumber("R-2006-17-Bergen-Voss");
-        doc.Traveller().SetName(std::string(120, 'W'));
-        doc.Traveller().SetPostTown("Oslo sentrum postterminal");
+        doc.ChangeTraveller(&CTraveller::SetName, std::string(120, 'W'));
+        doc.ChangeTraveller(&CTraveller::SetPostTown, "Oslo sentrum postterminal");
         doc.SetLodging(
             "Hotell Bergen, Bryggen 3, 5003 Bergen, telefon 55 00 00 00, "
             "e-post post@hotell.example, resepsjon hele døgnet"_cp);
@@ -717,13 +728,15 @@ class PrintTest : public QObject {
     void thePreviewShowsEveryPage() {
         CFerdixDoc doc;
         ReadFullClaim(doc);
-        for (int i = 0; i < 60; ++i) {
-            auto line = std::make_unique<CTravelLine>();
-            line->SetText("Sted " + std::to_string(i));
-            line->SetTo("Bergen");
-            line->SetTransport("Tog");
-            doc.m_travelLines.push_back(std::move(line));
-        }
+        EditClaim(doc, [](ClaimData& c) {
+            for (int i = 0; i < 60; ++i) {
+                auto line = std::make_unique<CTravelLine>();
+                line->SetText("Sted " + std::to_string(i));
+                line->SetTo("Bergen");
+                line->SetTransport("Tog");
+                c.m_travelLines.push_back(std::move(line));
+            }
+        });
         CPrintService service;
         int shown = -1;
         QTimer::singleShot(0, [&shown] {

@@ -120,11 +120,11 @@ TEST_F(ConfigLayersTest, EachKeyComesFromTheFirstFileThatHasIt) {
     // Every reader of the program goes through the same order.
     FileLocations files = Files();
     CFerdixDoc loaded(DefaultClock(), &files);
-    EXPECT_EQ(loaded.m_rates.Entry(15).value, 4.0f);
-    EXPECT_EQ(loaded.m_rates.Entry(16).value, 3.5f);
-    EXPECT_EQ(loaded.m_rates.Entry(18).value, 1.0f);
-    EXPECT_EQ(loaded.m_rates.Entry(kRateLunch).value, 175.0f);
-    EXPECT_EQ(loaded.m_strRatesFrom, "01.01.2024");
+    EXPECT_EQ(loaded.Rates().m_rates.Entry(15).value, 4.0f);
+    EXPECT_EQ(loaded.Rates().m_rates.Entry(16).value, 3.5f);
+    EXPECT_EQ(loaded.Rates().m_rates.Entry(18).value, 1.0f);
+    EXPECT_EQ(loaded.Rates().m_rates.Entry(kRateLunch).value, 175.0f);
+    EXPECT_EQ(loaded.Rates().m_strRatesFrom, "01.01.2024");
     EXPECT_EQ(DecideDateOrder(files), DateOrder::YearFirst);
     EXPECT_EQ(DecideStartWrittenStandard(files, "ferdix"), kNynorsk);
     ProgramSettings s;
@@ -147,14 +147,14 @@ TEST_F(ConfigLayersTest, CountriesAreListedKeyByKey) {
     FileLocations files = Files();
     CFerdixDoc doc(DefaultClock(), &files);
     std::vector<std::string> names;
-    for (const CountryRate& c : doc.m_countries) {
+    for (const CountryRate& c : doc.Rates().m_countries) {
         names.push_back(Cp1252ToUtf8(c.name));
     }
     EXPECT_EQ(names, (std::vector<std::string>{"Sverige", "Kenya", "Østerrike", "Chile"}));
-    ASSERT_EQ(doc.m_countries.size(), 4u);
-    EXPECT_EQ(doc.m_countries[0].perDiemRate, 700);  // the user's Sverige
-    EXPECT_EQ(doc.m_countries[1].perDiemRate, 580);  // the office's Kenya
-    EXPECT_EQ(doc.m_strAbroadRatesFrom, "01.01.2024");
+    ASSERT_EQ(doc.Rates().m_countries.size(), 4u);
+    EXPECT_EQ(doc.Rates().m_countries[0].perDiemRate, 700);  // the user's Sverige
+    EXPECT_EQ(doc.Rates().m_countries[1].perDiemRate, 580);  // the office's Kenya
+    EXPECT_EQ(doc.Rates().m_strAbroadRatesFrom, "01.01.2024");
 }
 
 TEST_F(ConfigLayersTest, FolderSettingsOfTheOfficeReachEveryUser) {
@@ -215,8 +215,8 @@ TEST_F(ConfigLayersTest, SavingRatesWritesOnlyTheChangedKeysIntoTheUsersOwnFile)
     FileLocations files = Files();
     {
         CFerdixDoc doc(DefaultClock(), &files);
-        doc.m_rates.SetValueForKey("Bil over 9000km", 3.75f);
-        doc.m_rates.SetValueForKey("Lunsj", 175.0f);  // the same value is no change
+        doc.Rates().m_rates.SetValueForKey("Bil over 9000km", 3.75f);
+        doc.Rates().m_rates.SetValueForKey("Lunsj", 175.0f);  // the same value is no change
         RatesSaveResult saved = SaveRates(doc);
         ASSERT_TRUE(saved.ok) << saved.error;
     }
@@ -231,9 +231,9 @@ TEST_F(ConfigLayersTest, SavingRatesWritesOnlyTheChangedKeysIntoTheUsersOwnFile)
     test::WriteFile(User("ferdix.ini"), test::ReadFile(User("ferdix.ini")) +
                                             "; mine\r\n[Oppsett]\r\nDatoformat=YYMMDD\r\n");
     CFerdixDoc next(DefaultClock(), &files);
-    EXPECT_EQ(next.m_rates.Entry(16).value, 3.75f);
-    EXPECT_EQ(next.m_rates.Entry(15).value, 4.5f);
-    next.m_rates.SetValueForKey("Bil under 9000km", 4.25f);
+    EXPECT_EQ(next.Rates().m_rates.Entry(16).value, 3.75f);
+    EXPECT_EQ(next.Rates().m_rates.Entry(15).value, 4.5f);
+    next.Rates().m_rates.SetValueForKey("Bil under 9000km", 4.25f);
     ASSERT_TRUE(SaveRates(next).ok);
     EXPECT_EQ(
         test::ReadFile(User("ferdix.ini")),
@@ -252,8 +252,8 @@ TEST_F(ConfigLayersTest, AnUnreadableOwnFileIsNotWrittenOver) {
     fs::create_directories(User("ferdix.ini"));
     FileLocations files = Files();
     CFerdixDoc doc(DefaultClock(), &files);
-    EXPECT_EQ(doc.m_rates.Entry(16).value, 3.5f);  // the office's file is used
-    doc.m_rates.SetValueForKey("Bil over 9000km", 3.75f);
+    EXPECT_EQ(doc.Rates().m_rates.Entry(16).value, 3.5f);  // the office's file is used
+    doc.Rates().m_rates.SetValueForKey("Bil over 9000km", 3.75f);
     RatesSaveResult saved = SaveRates(doc);
     EXPECT_FALSE(saved.ok);
     EXPECT_NE(saved.error.find(User("ferdix.ini")), std::string::npos) << saved.error;
@@ -344,8 +344,8 @@ TEST_F(ConfigLayersTest, AnswersChangeTheUsersFileSoTheQuestionComesOnce) {
         after.Load(User("ferdix.ini"));
         EXPECT_FALSE(FindNewerOfficeRates(after, shared));
         CFerdixDoc doc(DefaultClock(), &files);
-        EXPECT_EQ(doc.m_rates.Entry(15).value, takeOffice ? 4.5f : 4.0f);
-        EXPECT_EQ(doc.m_rates.Entry(kRateLunch).value, 180.0f);  // not one the office has
+        EXPECT_EQ(doc.Rates().m_rates.Entry(15).value, takeOffice ? 4.5f : 4.0f);
+        EXPECT_EQ(doc.Rates().m_rates.Entry(kRateLunch).value, 180.0f);  // not one the office has
     }
     EXPECT_EQ(test::ReadFile(User("ferdix.ini")),
               "[Satser]\r\nLunsj=180\r\n[Informasjon]\r\nKontoretsSatserGyldigFra=01.01.2024\r\n");
@@ -394,17 +394,17 @@ TEST_F(ConfigLayersTest, EveryReaderAndWriterTakesTheFilesEncoding) {
         FileLocations files = Files();
 
         CFerdixDoc doc(DefaultClock(), &files);
-        EXPECT_EQ(doc.m_rates.Entry(kRateAdmin).value, 60.0f);
-        EXPECT_EQ(doc.m_rates.Entry(20).value, 310.0f);
-        EXPECT_EQ(doc.m_rates.Entry(21).value, 120.0f);
-        EXPECT_EQ(doc.m_rates.Entry(kRateAdminAbroad).value, 90.0f);
-        EXPECT_EQ(Cp1252ToUtf8(doc.m_strRatesFrom), "1. mars 2010 (nøkkeltall)");
-        ASSERT_EQ(doc.m_countries.size(), 2u);
-        EXPECT_EQ(Cp1252ToUtf8(doc.m_countries[0].name), "Østerrike");
-        const CountryRate* south = FindCountry(doc.m_countries, "Sør-Afrika"_cp);
+        EXPECT_EQ(doc.Rates().m_rates.Entry(kRateAdmin).value, 60.0f);
+        EXPECT_EQ(doc.Rates().m_rates.Entry(20).value, 310.0f);
+        EXPECT_EQ(doc.Rates().m_rates.Entry(21).value, 120.0f);
+        EXPECT_EQ(doc.Rates().m_rates.Entry(kRateAdminAbroad).value, 90.0f);
+        EXPECT_EQ(Cp1252ToUtf8(doc.Rates().m_strRatesFrom), "1. mars 2010 (nøkkeltall)");
+        ASSERT_EQ(doc.Rates().m_countries.size(), 2u);
+        EXPECT_EQ(Cp1252ToUtf8(doc.Rates().m_countries[0].name), "Østerrike");
+        const CountryRate* south = FindCountry(doc.Rates().m_countries, "Sør-Afrika"_cp);
         ASSERT_NE(south, nullptr);
         EXPECT_EQ(south->perDiemRate, 500);
-        EXPECT_EQ(Cp1252ToUtf8(doc.m_strAbroadRatesFrom), "1. jan 2011");  // cut to 11
+        EXPECT_EQ(Cp1252ToUtf8(doc.Rates().m_strAbroadRatesFrom), "1. jan 2011");  // cut to 11
         ProgramSettings s;
         ReadFolderSettings(files, s);
         EXPECT_EQ(s.defaultClaimFolder, dir.File("reiser på jobb"));
@@ -413,21 +413,21 @@ TEST_F(ConfigLayersTest, EveryReaderAndWriterTakesTheFilesEncoding) {
         EXPECT_EQ(Cp1252ToUtf8(s.abroadRatesFrom), "1. jan 2011 (ny)");
 
         SetWrittenStandardValue(kBokmal);
-        doc.Traveller().SetPersonId("010203 12345");
-        EXPECT_EQ(Cp1252ToUtf8(doc.Traveller().Name()), "Kåre Ødegård");
-        EXPECT_EQ(Cp1252ToUtf8(doc.Traveller().PostTown()), "Tromsø");
-        EXPECT_EQ(doc.Traveller().KmSoFar(), 1200u);
+        doc.SetPersonId("010203 12345");
+        EXPECT_EQ(Cp1252ToUtf8(doc.Claim().Traveller().Name()), "Kåre Ødegård");
+        EXPECT_EQ(Cp1252ToUtf8(doc.Claim().Traveller().PostTown()), "Tromsø");
+        EXPECT_EQ(doc.Claim().Traveller().KmSoFar(), 1200u);
         EXPECT_EQ(WrittenStandard(), kNynorsk);
 
         // Writers: each key once, in the file's encoding.
-        doc.m_rates.SetValueForKey("Admin godtgjøring"_cp, 65.0f);
-        doc.m_rates.SetValueForKey("Kost - opphold over 28 døgn"_cp, 320.0f);
+        doc.Rates().m_rates.SetValueForKey("Admin godtgjøring"_cp, 65.0f);
+        doc.Rates().m_rates.SetValueForKey("Kost - opphold over 28 døgn"_cp, 320.0f);
         ASSERT_TRUE(SaveRates(doc).ok);
         std::string own = test::ReadFile(User("ferdix.ini"));
         EXPECT_EQ(own, encode("[Satser]\r\nKost - opphold over 28 døgn=320,00\r\nAdmin "
                               "godtgjøring=65,00\r\n[Informasjon]\r\nKontoretsSatserGyldigFra=1. "
                               "mars 2010 (nøkkeltall)\r\n"));
-        doc.Traveller().SetKmSoFar(1300);
+        doc.ChangeTraveller(&CTraveller::SetKmSoFar, 1300);
         ASSERT_TRUE(doc.WriteProfile());
         ASSERT_TRUE(doc.WriteProfileStartLanguage(kBokmal));
         std::string profile = test::ReadFile(User("reisende.ini"));
