@@ -246,6 +246,60 @@ TEST_F(ClaimFileTest, LegacyFileMapsItsRowsAndWarnsOnce) {
     EXPECT_FALSE(doc.IsModified());
 }
 
+// The reader needs no document: it fills the data and hands back, in file order, what storing
+// the values found wrong. The document shows those messages once the claim is on the form.
+TEST_F(ClaimFileTest, ReaderReturnsItsWarningsAndTheDocumentShowsThemAfterTheForm) {
+    std::string file =
+        Replace(GoldenBytes("full_claim.tur"), "Utreisedato: 05.03.06", "Utreisedato: 32.13.06");
+    file = Replace(file, "Innreisetidspunkt: 18:45", "Innreisetidspunkt: 18:99");
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Advarsel", "Feil i datoformat"},
+        {"Advarsel", std::string("Utreisedato må være satt"_cp)},
+        {"Advarsel", "Feil i klokkeslettformat\n"},
+    };
+
+    ClaimData claim;
+    ClaimRead read = ReadClaim(claim, file);
+    EXPECT_FALSE(read.damage.Any());
+    ASSERT_EQ(read.warnings.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(read.warnings[i].caption, expected[i].first) << i;
+        EXPECT_EQ(read.warnings[i].text, expected[i].second) << i;
+    }
+    EXPECT_EQ(claim.DepartureDateText(), "");
+    EXPECT_EQ(claim.ReturnDateText(), "07.03.06");
+    EXPECT_EQ(claim.ReturnTimeText(), "");
+    EXPECT_EQ(claim.Traveller().Name(), "Kari Nordmann");
+
+    // One log for the form and the message boxes, to see which came first.
+    std::vector<std::string> log;
+    struct LoggingHost : test::FakeHost {
+        explicit LoggingHost(std::vector<std::string>& l) : log(l) {}
+        MsgAnswer ShowMessage(const MessageRequest& request) override {
+            log.push_back(request.text);
+            return FakeHost::ShowMessage(request);
+        }
+        std::vector<std::string>& log;
+    } logging(log);
+    struct LoggingView : IClaimView {
+        explicit LoggingView(std::vector<std::string>& l) : log(l) {}
+        void RefreshForm() override { log.push_back("refresh"); }
+        std::vector<std::string>& log;
+    } onForm(log);
+    CFerdixDoc d(clock);
+    d.SetHost(&logging);
+    d.SetView(&onForm);
+    d.SetTitle("Reise");
+    EXPECT_FALSE(d.LoadClaim(file).Any());
+    ASSERT_EQ(log.size(), expected.size() + 1);
+    EXPECT_EQ(log[0], "refresh");
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(log[i + 1], expected[i].second) << i;
+    }
+    EXPECT_FALSE(d.IsModified());
+    EXPECT_EQ(d.GetTitle(), "Reise");
+}
+
 TEST_F(ClaimFileTest, LegacyWarningOnlyForValuesInRowsDroppedWithWarning) {
     // The allowance block of a legacy file with one old row set.
     auto legacyWith = [](int oldRow, const char* values) {
