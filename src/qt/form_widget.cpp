@@ -389,12 +389,8 @@ void CFormWidget::Connect(Control& c) {
         case ControlKind::Edit:
         case ControlKind::HiddenEdit: {
             auto* edit = static_cast<QLineEdit*>(c.w);
-            connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
-                if (Control* ctl = Find(id)) {
-                    ctl->shownLength = static_cast<int>(text.size());
-                }
-                Raise(&IFormEvents::OnChange, id);
-            });
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id] { Raise(&IFormEvents::OnChange, id); });
             break;
         }
         case ControlKind::MultiLineEdit: {
@@ -687,7 +683,6 @@ void CFormWidget::SetText(int id, std::string_view text) {
             case ControlKind::Edit:
             case ControlKind::HiddenEdit: {
                 QString shown = ToQString(text);
-                c->shownLength = static_cast<int>(shown.size());
                 auto* edit = static_cast<QLineEdit*>(c->w);
                 if (edit->validator()) {
                     FieldValidator(edit)->Shown(shown);
@@ -793,9 +788,8 @@ void CFormWidget::LimitText(int id, int maxChars) {
     if (!c) {
         return;
     }
-    c->limit = std::max(0, maxChars);
     if (auto* edit = qobject_cast<QLineEdit*>(c->w)) {
-        FieldValidator(edit)->SetLimit(&c->limit, &c->shownLength);
+        FieldValidator(edit)->SetLimit(std::max(0, maxChars));
     }
 }
 

@@ -135,8 +135,10 @@ TEST(CommandTableTest, MenusAndToolBarShowOnlyKnownCommands) {
                                  [](int a, int b) { return a == kToolBarGap && b == a; }),
               bar.end());
     std::multiset<int> onBar(bar.begin(), bar.end());
+    // A button without a picture would show its tooltip's text.
     for (const CommandInfo& c : CommandTable()) {
         EXPECT_EQ(onBar.count(c.id), c.onToolBar ? 1u : 0u) << c.id;
+        EXPECT_EQ(!c.icon.empty(), c.onToolBar) << c.id;
     }
 }
 

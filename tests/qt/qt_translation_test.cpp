@@ -545,20 +545,19 @@ class QtTranslationTest : public QObject {
         m_folder = QString::fromStdString(m_home->Path("reiser"));
         QDir().mkpath(m_folder + QStringLiteral("/mappe"));
         m_dialogs = std::make_unique<CQtDialogs>();
-        m_printing = std::make_unique<CPrintService>();
+        m_printing = std::make_unique<CPrintService>(*m_dialogs);
         m_frame = std::make_unique<CMainFrame>(m_clock, *m_dialogs);
         ConnectPrintService(*m_frame, *m_printing);
         // The program's own texts in these dialogs: the file filters, the export's title, the
         // question; and the data: the files, the home folder's name.
         m_own = {QStringLiteral("Ferdix"), QStringLiteral("?"), QStringLiteral("reise.tur"),
                  QStringLiteral("mappe"), QDir::home().dirName()};
-        PdfExportTarget pdf;
+        FileDialogRequest pdf = PdfExportDialog(CFerdixDoc(), ProgramSettings());
         for (const std::string& filter : {FileDialogRequest().filter, pdf.filter}) {
             for (const QString& name : NameFilters(filter)) {
                 m_own.insert(name);
             }
         }
-        m_own.insert(ToQString(pdf.filter));
         m_own.insert(ToQString(pdf.caption));
     }
     void cleanup() {
