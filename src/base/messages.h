@@ -31,7 +31,6 @@ struct FileDialogRequest {
     std::string fileName;       // suggested in the folder; empty: none
     std::string defaultExtension = "tur";
     std::string filter = "Reiseregninger (*.tur)|*.tur|Alle filer (*.*) | *.*||";
-    bool hideReadOnly = true;
     bool overwritePrompt = true;
 };
 

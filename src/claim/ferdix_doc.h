@@ -82,7 +82,6 @@ class CFerdixDoc {
     void SetConcerns(std::string_view text);
     void SetPurpose(std::string_view text);
     void SetOtherAdditions(std::string_view text);
-    void SetOtherDeductions(std::string_view text);
     void SetAdvancePlace(std::string_view text);
     void SetTripNumber(std::string_view text);
     void SetLodging(std::string_view text);

@@ -259,8 +259,8 @@ TEST_F(ShellTest, FolderSettingsReachTheFileDialogsAndTheProfile) {
     EXPECT_EQ(app.Files().profile, dir.File("personer") + "/reisende.ini");
     EXPECT_TRUE(app.Settings().hasDefaultClaimFolder);
     app.Execute(kCmdFileOpen);
-    ASSERT_EQ(host.dialogs.size(), 1u);
-    EXPECT_EQ(host.dialogs[0].initialFolder, dir.File("krav"));
+    ASSERT_EQ(host.fileDialogs.size(), 1u);
+    EXPECT_EQ(host.fileDialogs[0].initialFolder, dir.File("krav"));
 }
 
 // ---------------------------------------------------------------------------------------------

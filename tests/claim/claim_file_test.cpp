@@ -15,6 +15,7 @@
 #include "base/written_standard.h"
 #include "support/fake_host.h"
 #include "support/program_state.h"
+#include "support/recording_view.h"
 
 namespace ferdix {
 namespace {
@@ -33,13 +34,6 @@ std::string Replace(std::string s, std::string_view from, std::string_view to) {
     }
     return s;
 }
-
-struct RecordingView : IClaimView {
-    void ClearForm() override { calls.push_back("clear"); }
-    void RefreshForm() override { calls.push_back("refresh"); }
-    void SetLoading(bool loading) override { calls.push_back(loading ? "loading" : "loaded"); }
-    std::vector<std::string> calls;
-};
 
 class ClaimFileTest : public ::testing::Test {
   protected:
@@ -70,7 +64,7 @@ class ClaimFileTest : public ::testing::Test {
     test::ProgramStateGuard guard;
     FixedClock clock{CivilTime{2006, 3, 14, 9, 0, 0}};
     test::FakeHost host;
-    RecordingView view;
+    test::RecordingView view;
     CFerdixDoc doc{clock};
 };
 

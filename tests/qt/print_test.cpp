@@ -539,7 +539,7 @@ class PrintTest : public QObject {
         doc.GetOutlayLine(2)->SetForeignAmount(1234567.0f);
         doc.SetAdvancePlace("Statens hus Bergen");
         doc.SetOtherAdditions("Bompenger 40 kr");
-        doc.SetOtherDeductions("Frokost");
+        doc.m_strOtherDeductions = "Frokost";
         doc.SetTripNumber("R-2006-17-Bergen-Voss");
         doc.Traveller().SetName(std::string(120, 'W'));
         doc.Traveller().SetPostTown("Oslo sentrum postterminal");

@@ -33,29 +33,6 @@ std::string IsolatedHome::Path(const char* name) const {
     return QFile::encodeName(m_dir.filePath(QString::fromUtf8(name))).toStdString();
 }
 
-MsgAnswer ScriptedDialogs::Message(QWidget*, const MessageRequest& request) {
-    messages.push_back(request);
-    if (!answers.empty()) {
-        MsgAnswer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    if (request.defaultButton) {
-        return *request.defaultButton;
-    }
-    return request.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
-}
-
-std::optional<std::string> ScriptedDialogs::FilePath(QWidget*, const FileDialogRequest& request) {
-    fileDialogs.push_back(request);
-    if (paths.empty()) {
-        return std::nullopt;
-    }
-    std::optional<std::string> p = paths.front();
-    paths.pop_front();
-    return p;
-}
-
 int ScriptedDialogs::Exec(QDialog& dialog) {
     dialogTitles.push_back(dialog.windowTitle());
     if (users.empty()) {

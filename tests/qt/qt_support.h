@@ -14,6 +14,7 @@
 
 #include "form/form_controls.h"
 #include "qt/dialogs.h"
+#include "support/scripted_answers.h"
 
 namespace ferdix::test {
 
@@ -33,22 +34,19 @@ class IsolatedHome {
     QByteArray m_config;
 };
 
-// Answers message boxes and file dialogs from queues and keeps what was asked, and plays the
-// user of a dialog window. Without a scripted answer: the default button where the box has one,
-// else OK, Cancel for a question; Cancel for a file dialog, and a dialog window closed with Escape.
-class ScriptedDialogs final : public IDialogs {
+// Answers message boxes and file dialogs as ScriptedAnswers does, and plays the user of a dialog
+// window: without a scripted user the window is closed with Escape.
+class ScriptedDialogs final : public IDialogs, public ScriptedAnswers {
   public:
-    MsgAnswer Message(QWidget* owner, const MessageRequest& request) override;
-    std::optional<std::string> FilePath(QWidget* owner, const FileDialogRequest& request) override;
+    MsgAnswer Message(QWidget*, const MessageRequest& request) override { return Answer(request); }
+    std::optional<std::string> FilePath(QWidget*, const FileDialogRequest& request) override {
+        return Path(request);
+    }
     // Shows the dialog, lets the next user act on its widgets, and returns its result.
     int Exec(QDialog& dialog) override;
 
-    std::deque<MsgAnswer> answers;
     std::deque<std::function<void(QDialog&)>> users;
     std::vector<QString> dialogTitles;
-    std::deque<std::optional<std::string>> paths;
-    std::vector<MessageRequest> messages;
-    std::vector<FileDialogRequest> fileDialogs;
 };
 
 // Types the text into the widget key by key, as a keyboard would send it; unlike
