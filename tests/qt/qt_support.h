@@ -8,12 +8,16 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "base/clock.h"
 #include "form/form_controls.h"
 #include "qt/dialogs.h"
+#include "qt/main_frame.h"
+#include "support/program_state.h"
 #include "support/scripted_answers.h"
 
 namespace ferdix::test {
@@ -47,6 +51,28 @@ class ScriptedDialogs final : public IDialogs, public ScriptedAnswers {
 
     std::deque<std::function<void(QDialog&)>> users;
     std::vector<QString> dialogTitles;
+};
+
+// The GUI tests of the whole window: a home of the test's own with the program's ferdix.ini and
+// land.ini beside a program in it, bokmål and day-first dates, and a main window on the scripted
+// dialogs, or on others that a test passes. InitWindow before each test, CleanupWindow after.
+class WindowFixture {
+  protected:
+    explicit WindowFixture(CivilTime today) : m_clock(today) {}
+
+    void InitWindow(IDialogs* dialogs = nullptr);
+    void CleanupWindow();
+    // The start-up with the command line; the test fails when it does not start.
+    void StartWindow(const std::string& commandLine = "");
+    // Shown, and the active window.
+    void ShowWindow();
+
+    std::unique_ptr<IsolatedHome> m_home;
+    std::unique_ptr<ProgramStateGuard> m_state;
+    FixedClock m_clock;
+    ScriptedDialogs m_dialogs;
+    std::string m_program;  // the program's folder, with "/" at its end
+    std::unique_ptr<CMainFrame> m_frame;
 };
 
 // Types the text into the widget key by key, as a keyboard would send it; unlike

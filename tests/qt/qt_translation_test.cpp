@@ -292,17 +292,16 @@ std::vector<Seen> StandardMenu(QMenu* menu, const QString& where) {
 
 }  // namespace
 
-class QtTranslationTest : public QObject {
+// On Qt's own dialogs, not scripted ones.
+class QtTranslationTest : public QObject, public WindowFixture {
     Q_OBJECT
 
+  public:
+    QtTranslationTest() : WindowFixture(CivilTime{2006, 3, 14, 10, 0, 0}) {}
+
   private:
-    std::unique_ptr<IsolatedHome> m_home;
-    std::unique_ptr<ProgramStateGuard> m_state;
-    FixedClock m_clock{CivilTime{2006, 3, 14, 10, 0, 0}};
-    std::unique_ptr<CQtDialogs> m_dialogs;
+    CQtDialogs m_qtDialogs;
     std::unique_ptr<CPrintService> m_printing;
-    std::unique_ptr<CMainFrame> m_frame;
-    std::string m_program;
     QString m_folder;  // where the claim is, and the file dialogs open
 
     // The program's own texts and the data a dialog shows besides Qt's texts.
@@ -313,12 +312,8 @@ class QtTranslationTest : public QObject {
         QString claim = m_folder + QStringLiteral("/reise.tur");
         fs::copy_file(fs::path(FERDIX_TEST_DATA_DIR) / "claims/full_claim.tur",
                       claim.toStdString());
-        StartupArgs args{m_program + "ferdix", withClaim ? claim.toStdString() : "",
-                         m_home->Path("config/ferdix"), ""};
-        QVERIFY(m_frame->Start(args));
-        m_frame->show();
-        QApplication::setActiveWindow(m_frame.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        StartWindow(withClaim ? claim.toStdString() : "");
+        ShowWindow();
     }
 
     bool IsOwnOrData(const QString& text) const {
@@ -493,7 +488,7 @@ class QtTranslationTest : public QObject {
         question.caption = "Ferdix";
         question.text = "?";
         question.buttons = MsgButtons::YesNoCancel;
-        m_dialogs->Message(m_frame.get(), question);
+        m_qtDialogs.Message(m_frame.get(), question);
 
         // The context menus of a field, the notes, a drop-down's edit and the form's scroll bar.
         CFormWidget& form = m_frame->Form();
@@ -534,19 +529,10 @@ class QtTranslationTest : public QObject {
 
   private slots:
     void init() {
-        m_home = std::make_unique<IsolatedHome>();
-        m_state = std::make_unique<ProgramStateGuard>();
-        SetWrittenStandardValue(kBokmal);
-        m_program = m_home->Path("program/");
-        fs::create_directories(m_program);
-        for (const char* name : {"ferdix.ini", "land.ini"}) {
-            fs::copy_file(fs::path(FERDIX_RESOURCES_DIR) / name, fs::path(m_program) / name);
-        }
+        InitWindow(&m_qtDialogs);
         m_folder = QString::fromStdString(m_home->Path("reiser"));
         QDir().mkpath(m_folder + QStringLiteral("/mappe"));
-        m_dialogs = std::make_unique<CQtDialogs>();
-        m_printing = std::make_unique<CPrintService>(*m_dialogs);
-        m_frame = std::make_unique<CMainFrame>(m_clock, *m_dialogs);
+        m_printing = std::make_unique<CPrintService>(m_qtDialogs);
         ConnectPrintService(*m_frame, *m_printing);
         // The program's own texts in these dialogs: the file filters, the export's title, the
         // question; and the data: the files, the home folder's name.
@@ -563,9 +549,7 @@ class QtTranslationTest : public QObject {
     void cleanup() {
         m_frame.reset();
         m_printing.reset();
-        m_dialogs.reset();
-        m_state.reset();
-        m_home.reset();
+        CleanupWindow();
     }
 
     void qtTextsAreBokmalInBokmal() {
