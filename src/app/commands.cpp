@@ -70,7 +70,7 @@ constexpr CommandInfo kCommands[] = {
      "Ruller opp\nRull opp"},
     {kCmdNextPane, "", false, Keys{"F6"}, ""},
     {kCmdPrevPane, "", false, Keys{"Shift+F6"}, ""},
-    // The original offers these two on no menu; the menu texts are ours.
+    // The Windows program offers these two on no menu; the menu texts are ours.
     {kCmdRatesDialog, "Endre &satser...", false, Keys{},
      "Endrer satser brukt av programmet\nEndre satser"},
     {kCmdUpdateRates, "&Oppdater satser", false, Keys{},

@@ -67,9 +67,9 @@ struct CommandInfo {
 };
 
 // Every command, in the order of the main window's resources. The keys Ctrl+Z, Alt+Backspace
-// and Escape of the original accelerator table have no command and are left out, so that the
-// widget with the focus keeps them. Alt+H (32778) is also the mnemonic of "&Hjelp"; the command
-// wins, as on the original platform.
+// and Escape of the Windows program's accelerator table have no command and are left out, so that
+// the widget with the focus keeps them. Alt+H (32778) is also the mnemonic of "&Hjelp"; the command
+// wins, as on Windows.
 std::span<const CommandInfo> CommandTable();
 // The entry of a command, or null; every recent-file id gives the recent-file entry.
 const CommandInfo* FindCommand(int id);

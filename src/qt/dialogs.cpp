@@ -54,7 +54,7 @@ MsgAnswer CQtDialogs::Message(QWidget* owner, const MessageRequest& request) {
         case MsgButtons::YesNo: {
             add(QMessageBox::Yes, QStringLiteral("&Ja"), MsgAnswer::Yes);
             // No role that Qt takes for Escape or the close box: only a click or its key
-            // answers No, as in a Yes/No box of the original platform.
+            // answers No, as in a Yes/No box on Windows.
             QPushButton* no = box.addButton(QStringLiteral("&Nei"), QMessageBox::DestructiveRole);
             answers[no] = MsgAnswer::No;
             break;

@@ -157,7 +157,7 @@ CFormWidget::~CFormWidget() {
 }
 
 void CFormWidget::PickFonts() {
-    // The original's dialog font is an 8-point sans serif; its metrics give the unit size.
+    // The Windows program's dialog font is an 8-point sans serif; its metrics give the unit size.
     QFont dialogFont;
     dialogFont.setFamilies(
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
@@ -192,7 +192,7 @@ void CFormWidget::PickFonts() {
                              QStringLiteral("DejaVu Sans Mono")});
     m_fixedFont.setStyleHint(QFont::TypeWriter);
     m_fixedFont.setFixedPitch(true);
-    // The original's "Courier" of cell height 14 is a small face: its dates and amounts fill
+    // The Windows program's "Courier" of cell height 14 is a small face: its dates and amounts fill
     // their narrow columns. Ours is the largest size up to that at which they do too.
     double scale = logicalDpiY() / 96.0;
     int pixels = static_cast<int>(std::lround(12.0 * scale));
@@ -503,7 +503,7 @@ int CFormWidget::ControlIdOf(const QWidget* w) const {
 void CFormWidget::FocusChanged(QWidget* now) {
     int id = ControlIdOf(now);
     // Focus that leaves the form (a message box, the menu) is no leave of a field: the field
-    // keeps the focus the way the original's did while a box was up.
+    // keeps the focus the way a Windows field did while a box was up.
     if (id == 0 || id == m_focus) {
         return;
     }
@@ -746,7 +746,7 @@ void CFormWidget::SetCheck(int id, bool checked) {
     }
     auto* button = static_cast<QAbstractButton*>(c->w);
     QSignalBlocker block(button);
-    // Setting one state leaves the others of the group alone, as on the original platform.
+    // Setting one state leaves the others of the group alone, as on Windows.
     if (c->group) {
         c->group->setExclusive(false);
     }

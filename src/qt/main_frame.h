@@ -122,7 +122,7 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPla
     CFormWidget* m_form;
     CFerdixApp m_app;
     std::map<int, QAction*> m_actions;
-    // Keys that are also a menu's mnemonic: the command wins, as on the original platform.
+    // Keys that are also a menu's mnemonic: the command wins, as on Windows.
     std::map<QKeySequence, int> m_mnemonicKeys;
     std::vector<QMenu*> m_menus;
     QAction* m_recentAnchor = nullptr;

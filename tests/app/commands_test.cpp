@@ -103,7 +103,7 @@ TEST(CommandTableTest, MenusAndToolBarShowOnlyKnownCommands) {
     EXPECT_EQ(MenuCommands(menus[1]).back(), kCmdUpdateRates);
 
     // Every command on a menu has a menu text, and its mnemonic is unique in that menu but
-    // for the pairs of the original ("L&agre som", "&Avslutt"; "&reisespesifikasjon",
+    // for the pairs of the Windows program ("L&agre som", "&Avslutt"; "&reisespesifikasjon",
     // "&Registrer").
     const std::set<std::pair<std::string_view, char>> shared = {{"&Fil", 'a'}, {"&Editer", 'r'}};
     for (const MenuInfo& menu : menus) {

@@ -451,7 +451,7 @@ TEST(ClaimFileReaders, KeyedLine) {
         // An editor that trimmed the blank must not make the next line the value.
         {"Navn:\nPoststed: Oslo\n", "", "Oslo"},
         {"Navn:\r\nPoststed: Oslo\n", "", "Oslo"},
-        // A line without a key is passed over, as the original reader did.
+        // A line without a key is passed over, as the Windows program's reader did.
         {"Navn: Ola\r\nNordmann\r\nPoststed: Oslo\r\n", "Ola", "Oslo"},
         {"Navn: Ola\r\n", "Ola", ""},
         {"Navn: Ola\r\n\0"s, "Ola", ""},

@@ -56,7 +56,7 @@ class MainFrameTest : public QObject, public WindowFixture {
     std::string Golden() const {
         return ReadFile(std::string(FERDIX_TEST_DATA_DIR) + "/claims/full_claim.tur");
     }
-    // A copy of the full claim in the test's home, so that saving never touches the original.
+    // A copy of the full claim in the test's home, so that saving never touches the test data.
     std::string ClaimCopy() const {
         std::string path = m_home->Path("full_claim.tur");
         WriteFile(path, Golden());

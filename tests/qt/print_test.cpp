@@ -257,7 +257,7 @@ std::vector<std::string> Overlaps(const CFerdixDoc& doc, int standard) {
                 }
             }
             // The band between rule 45 and the lodging boxes is lower than this label: its
-            // parentheses reach the boxes' tops by two units, as on the original form.
+            // parentheses reach the boxes' tops by two units, as on the printed paper form.
             bool known = t.text == "(Se baksiden)" || t.text == "(Sjå baksida)"_cp;
             if (crossed && !known) {
                 found.push_back(name(t) + " crossed by a rule");
