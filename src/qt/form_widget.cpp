@@ -765,7 +765,8 @@ bool CFormWidget::IsChecked(int id) const {
 }
 
 void CFormWidget::SetFocus(int id) {
-    if (id == m_focus || (id != 0 && !Find(id))) {
+    // A disabled control refuses the focus, which stays where it was, with no leave.
+    if (id == m_focus || (id != 0 && (!Find(id) || !Find(id)->w->isEnabled()))) {
         return;
     }
     int previous = m_focus;
