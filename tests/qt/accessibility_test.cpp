@@ -61,9 +61,6 @@ void NamesBelow(QAccessibleInterface* iface, QStringList& names, int depth = 0) 
 class AccessibilityTest : public QObject, public WindowFixture {
     Q_OBJECT
 
-  public:
-    AccessibilityTest() : WindowFixture(CivilTime{2006, 3, 14, 10, 0, 0}) {}
-
   private:
     void Start() {
         StartWindow();

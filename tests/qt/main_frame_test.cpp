@@ -49,9 +49,6 @@ namespace fs = std::filesystem;
 class MainFrameTest : public QObject, public WindowFixture {
     Q_OBJECT
 
-  public:
-    MainFrameTest() : WindowFixture(CivilTime{2006, 3, 14, 10, 0, 0}) {}
-
   private:
     std::string Golden() const {
         return ReadFile(std::string(FERDIX_TEST_DATA_DIR) + "/claims/full_claim.tur");

@@ -58,7 +58,8 @@ class ScriptedDialogs final : public IDialogs, public ScriptedAnswers {
 // dialogs, or on others that a test passes. InitWindow before each test, CleanupWindow after.
 class WindowFixture {
   protected:
-    explicit WindowFixture(CivilTime today) : m_clock(today) {}
+    // Today is 14 March 2006 unless a suite's dates need another.
+    explicit WindowFixture(CivilTime today = CivilTime{2006, 3, 14, 10, 0, 0}) : m_clock(today) {}
 
     void InitWindow(IDialogs* dialogs = nullptr);
     void CleanupWindow();

@@ -296,9 +296,6 @@ std::vector<Seen> StandardMenu(QMenu* menu, const QString& where) {
 class QtTranslationTest : public QObject, public WindowFixture {
     Q_OBJECT
 
-  public:
-    QtTranslationTest() : WindowFixture(CivilTime{2006, 3, 14, 10, 0, 0}) {}
-
   private:
     CQtDialogs m_qtDialogs;
     std::unique_ptr<CPrintService> m_printing;
