@@ -58,9 +58,6 @@ void CFerdixDoc::SetPurpose(std::string_view text) {
 void CFerdixDoc::SetOtherAdditions(std::string_view text) {
     StoreText(m_strOtherAdditions, text);
 }
-void CFerdixDoc::SetOtherDeductions(std::string_view text) {
-    StoreText(m_strOtherDeductions, text);
-}
 void CFerdixDoc::SetAdvancePlace(std::string_view text) {
     StoreText(m_strAdvancePlace, text);
 }

@@ -86,9 +86,9 @@ void CTraveller::SetKmSoFar(std::uint32_t km) {
     }
 }
 
-bool CTraveller::SetPersonId(std::string_view text) {
+void CTraveller::SetPersonId(std::string_view text) {
     if (text.empty()) {
-        return true;
+        return;
     }
     std::string id(12, ' ');
     std::size_t pos = 0;
@@ -109,7 +109,6 @@ bool CTraveller::SetPersonId(std::string_view text) {
         // Marked also for a one-character text, so the change is not lost on closing.
         Changed();
     }
-    return true;
 }
 
 void CTraveller::SetPostcode(std::string_view text) {

@@ -26,8 +26,7 @@ class CTraveller {
     void SetDutyStationNumber(int n);
     void SetTaxPercent(float percent);
     // Digits into 12 positions with a blank at the seventh; reads the profile of a new number.
-    // Always succeeds.
-    bool SetPersonId(std::string_view text);
+    void SetPersonId(std::string_view text);
     void SetName(std::string_view text);
     void SetStreetAddress(std::string_view text);
     // The last 4 characters, or left-padded with "0" to 4; empty stays empty.
