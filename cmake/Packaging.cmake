@@ -84,10 +84,14 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Debian 12's Qt 6.4 and the form's face; the desktop, MIME and icon caches follow through
-# their packages' triggers.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1 (>= 3.0), libqt6core6 (>= 6.4.2), libqt6gui6 (>= 6.4.2), libqt6widgets6 (>= 6.4.2), libqt6printsupport6 (>= 6.4.2), qt6-qpa-plugins (>= 6.4.2), fonts-liberation2")
+# The libraries the program and its desktop module link (C, C++, Qt) come from dpkg-shlibdeps
+# when cpack runs (cmake/DebDepends.cmake.in); by hand only what no link shows: the platform
+# plugins Qt loads at start-up (xcb, offscreen) and the form's face. The desktop, MIME and icon
+# caches follow through their packages' triggers.
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/DebDepends.cmake
+     INPUT ${PROJECT_SOURCE_DIR}/cmake/DebDepends.cmake.in)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/DebDepends.cmake)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
 # dpkg keeps an office's edits of these over an upgrade.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${_res}/package/conffiles)

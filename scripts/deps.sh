@@ -8,10 +8,12 @@ set -euo pipefail
 # Liberation Serif and Mono the printed form's faces; poppler-utils reads the PDFs back in the
 # tests of `ferdix --pdf`; qt6-l10n-tools has lrelease, which compiles Qt's texts in Norwegian;
 # the screen-reader test reads the real window over AT-SPI on a virtual display of its own
-# (xvfb, a desktop bus, the accessibility bus, pyatspi, xdotool to type).
+# (xvfb, a desktop bus, the accessibility bus, pyatspi, xdotool to type); dpkg-dev has
+# dpkg-shlibdeps, with which CPack finds the libraries the .deb depends on.
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6printsupport6 qt6-qpa-plugins libgl-dev
-  fonts-liberation2 poppler-utils xvfb xauth dbus at-spi2-core python3-pyatspi xdotool "$@")
+  fonts-liberation2 poppler-utils xvfb xauth dbus at-spi2-core python3-pyatspi xdotool dpkg-dev
+  "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

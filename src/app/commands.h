@@ -44,6 +44,13 @@ inline constexpr int kRecentFileCount = 4;
 inline constexpr int kHelpTopicBokmal = 101;
 inline constexpr int kHelpTopicNynorsk = 102;
 
+// What a command is to the window beyond carrying it out.
+enum class CommandKind {
+    Plain,
+    Toggle,      // its menu item and button show a check mark
+    OpensClaim,  // it may show another claim, with which the focus starts over
+};
+
 struct CommandInfo {
     int id;
     // "&Ny\tCtrl+N": "&" marks the mnemonic, the text after "\t" names the keys; empty when
@@ -54,15 +61,20 @@ struct CommandInfo {
     std::array<std::string_view, 2> keys;
     // "status prompt\ntooltip" as stored; empty when the command has none.
     std::string_view prompt;
+    // The toolbar button's picture among the embedded icons (resources/icons); empty for none.
+    std::string_view icon = {};
+    CommandKind kind = CommandKind::Plain;
 };
 
 // Every command, in the order of the main window's resources. The keys Ctrl+Z, Alt+Backspace
-// and Escape of the original accelerator table have no command and are left out, so that the
-// widget with the focus keeps them. Alt+H (32778) is also the mnemonic of "&Hjelp"; the command
-// wins, as on the original platform.
+// and Escape of the Windows program's accelerator table have no command and are left out, so that
+// the widget with the focus keeps them. Alt+H (32778) is also the mnemonic of "&Hjelp"; the command
+// wins, as on Windows.
 std::span<const CommandInfo> CommandTable();
 // The entry of a command, or null; every recent-file id gives the recent-file entry.
 const CommandInfo* FindCommand(int id);
+// Plain for an unknown command.
+CommandKind KindOf(int id);
 
 // The menu text before "\t", and the key names after it.
 std::string_view MenuLabel(const CommandInfo& command);

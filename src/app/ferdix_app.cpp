@@ -253,11 +253,10 @@ void CFerdixApp::ReportRecoveryFailure() {
 // ---------------------------------------------------------------------------------------------
 // The claim's life as the main window asks for it.
 
-void CFerdixApp::FileNew() {
-    if (m_doc && m_doc->SaveModified()) {
-        m_doc->OnNewDocument();
-    }
+bool CFerdixApp::FileNew() {
+    bool replaced = m_doc && m_doc->SaveModified() && m_doc->OnNewDocument();
     NoticeRecovery();
+    return replaced;
 }
 
 bool CFerdixApp::OpenDocumentFile(const std::string& path) {
@@ -296,10 +295,8 @@ void CFerdixApp::ForgetMissingRecentFile(const std::string& path) {
     }
 }
 
-void CFerdixApp::OnDropFiles(std::span<const std::string> paths) {
-    if (!paths.empty()) {
-        OpenDocumentFile(paths.front());
-    }
+bool CFerdixApp::OnDropFiles(std::span<const std::string> paths) {
+    return !paths.empty() && OpenDocumentFile(paths.front());
 }
 
 bool CFerdixApp::QueryClose() {
@@ -378,23 +375,21 @@ CommandState CFerdixApp::UpdateCommand(int id) const {
     return state;
 }
 
-bool CFerdixApp::Execute(int id) {
+CommandResult CFerdixApp::Execute(int id) {
     if (!UpdateCommand(id).enabled) {
-        return false;
+        return {};
     }
-    bool done = ExecuteCommand(id);
+    CommandResult result = ExecuteCommand(id);
     NoticeRecovery();
-    return done;
+    return result;
 }
 
-bool CFerdixApp::ExecuteCommand(int id) {
+CommandResult CFerdixApp::ExecuteCommand(int id) {
     switch (id) {
         case kCmdFileNew:
-            FileNew();
-            break;
+            return {true, FileNew()};
         case kCmdFileOpen:
-            m_doc->OnFileOpen();
-            break;
+            return {true, m_doc->OnFileOpen()};
         case kCmdFileSave:
             m_doc->OnFileSave();
             break;
@@ -440,13 +435,11 @@ bool CFerdixApp::ExecuteCommand(int id) {
             break;
         default:
             if (id >= kCmdFileMru1 && id <= kCmdFileMruLast) {
-                OpenRecentFile(static_cast<std::size_t>(id - kCmdFileMru1));
-            } else {
-                return m_view->Execute(id);
+                return {true, OpenRecentFile(static_cast<std::size_t>(id - kCmdFileMru1))};
             }
-            break;
+            return {m_view->Execute(id), false};
     }
-    return true;
+    return {true, false};
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -476,39 +469,12 @@ void CFerdixApp::HostRelay::AddToRecentFiles(const std::string& path) {
     m_app.AddRecentFile(path);
 }
 
-void CFerdixApp::EventRelay::OnChange(int id) {
+void CFerdixApp::EventRelay::Forward(void (IFormEvents::*handler)(int), int id) {
     if (m_app.m_view) {
-        m_app.m_view->OnChange(id);
+        (m_app.m_view.get()->*handler)(id);
         m_app.NoticeRecovery();
     }
-}
-
-void CFerdixApp::EventRelay::OnLeave(int id) {
-    if (m_app.m_view) {
-        m_app.m_view->OnLeave(id);
-        m_app.NoticeRecovery();
-    }
-}
-
-void CFerdixApp::EventRelay::OnClick(int id) {
-    if (m_app.m_view) {
-        m_app.m_view->OnClick(id);
-        m_app.NoticeRecovery();
-    }
-}
-
-void CFerdixApp::EventRelay::OnSelChange(int id) {
-    if (m_app.m_view) {
-        m_app.m_view->OnSelChange(id);
-        m_app.NoticeRecovery();
-    }
-}
-
-void CFerdixApp::EventRelay::OnDoubleClick(int id) {
-    if (m_app.m_view) {
-        m_app.m_view->OnDoubleClick(id);
-        m_app.NoticeRecovery();
-    }
+    m_app.m_platform.AfterFormEvent();
 }
 
 }  // namespace ferdix

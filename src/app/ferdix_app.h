@@ -42,6 +42,14 @@ struct CommandState {
     bool checked = false;
 };
 
+// What a command did: whether it ran at all (it may be unknown or disabled), and whether another
+// claim is shown since.
+struct CommandResult {
+    bool done = false;
+    bool claimReplaced = false;
+    explicit operator bool() const { return done; }
+};
+
 class CFerdixApp {
   public:
     // `ticks` times the recovery copy (null: the steady clock).
@@ -86,17 +94,18 @@ class CFerdixApp {
     // Whether a command of the menus, toolbar or keys is enabled and checked now. Unknown
     // commands, and all before InitInstance, are disabled.
     CommandState UpdateCommand(int id) const;
-    // Carries the command out; false when it is unknown or disabled.
-    bool Execute(int id);
+    // Carries the command out; not done when it is unknown or disabled.
+    CommandResult Execute(int id);
 
-    // New: the save question, then an empty claim.
-    void FileNew();
+    // New: the save question, then an empty claim. False when the user kept the claim.
+    bool FileNew();
     // The framework path (command line, recent files, dropped files): the save question, then
     // the claim at the full path. False when it was not opened; the claim then stays.
     bool OpenDocumentFile(const std::string& path);
     bool OpenRecentFile(std::size_t index);
-    // Only the first of several dropped files is opened: one claim is open at a time.
-    void OnDropFiles(std::span<const std::string> paths);
+    // Only the first of several dropped files is opened: one claim is open at a time. True when
+    // it was opened.
+    bool OnDropFiles(std::span<const std::string> paths);
     // The main window is about to close: the save question; false keeps it open.
     bool QueryClose();
 
@@ -119,17 +128,18 @@ class CFerdixApp {
         CFerdixApp& m_app;
     };
 
-    // Forwards the controls' events to the form view once it exists.
+    // Forwards the controls' events to the form view once it exists, then tells the platform.
     class EventRelay final : public IFormEvents {
       public:
         explicit EventRelay(CFerdixApp& app) : m_app(app) {}
-        void OnChange(int id) override;
-        void OnLeave(int id) override;
-        void OnClick(int id) override;
-        void OnSelChange(int id) override;
-        void OnDoubleClick(int id) override;
+        void OnChange(int id) override { Forward(&IFormEvents::OnChange, id); }
+        void OnLeave(int id) override { Forward(&IFormEvents::OnLeave, id); }
+        void OnClick(int id) override { Forward(&IFormEvents::OnClick, id); }
+        void OnSelChange(int id) override { Forward(&IFormEvents::OnSelChange, id); }
+        void OnDoubleClick(int id) override { Forward(&IFormEvents::OnDoubleClick, id); }
 
       private:
+        void Forward(void (IFormEvents::*handler)(int), int id);
         CFerdixApp& m_app;
     };
 
@@ -145,7 +155,7 @@ class CFerdixApp {
 
     void AddRecentFile(const std::string& path);
     void ForgetMissingRecentFile(const std::string& path);
-    bool ExecuteCommand(int id);
+    CommandResult ExecuteCommand(int id);
     // Once, before the rates are read: what is wrong with the files, and newer office rates
     // under the user's own (whose answer decides which are read).
     void NoticeConfiguration();

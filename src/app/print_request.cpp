@@ -28,8 +28,12 @@ PrintSource PrintSourceOf(const CFerdixDoc& doc, const IFormControls& controls) 
     return PrintSource{&doc, WrittenStandard(), controls.GetText(kIdWrittenDate)};
 }
 
-PdfExportTarget PdfExportTargetOf(const CFerdixDoc& doc, const ProgramSettings& settings) {
-    PdfExportTarget target;
+FileDialogRequest PdfExportDialog(const CFerdixDoc& doc, const ProgramSettings& settings) {
+    FileDialogRequest target;
+    target.save = true;
+    target.caption = "Eksporter til PDF";
+    target.filter = "PDF-filer (*.pdf)|*.pdf||";
+    target.defaultExtension = "pdf";
     // A claim read by the framework's path is titled by its file name only.
     std::string path = doc.OpenedByFramework() ? doc.GetPathName() : doc.GetTitle();
     if (!doc.OpenedByFramework() && path.ends_with(" *")) {
@@ -49,7 +53,7 @@ PdfExportTarget PdfExportTargetOf(const CFerdixDoc& doc, const ProgramSettings& 
         }
     }
     target.fileName = (stem.empty() ? std::string("Reiseregning") : stem) + ".pdf";
-    target.folder = settings.hasDefaultClaimFolder ? settings.defaultClaimFolder : folder;
+    target.initialFolder = settings.hasDefaultClaimFolder ? settings.defaultClaimFolder : folder;
     return target;
 }
 

@@ -22,17 +22,10 @@ struct PrintSource {
 // The claim, the written standard in force and the form's written-date field.
 PrintSource PrintSourceOf(const CFerdixDoc& doc, const IFormControls& controls);
 
-struct PdfExportTarget {
-    std::string folder;    // path; empty: the dialog's own default
-    std::string fileName;  // suggested, with ".pdf"
-    std::string caption = "Eksporter til PDF";
-    std::string filter = "PDF-filer (*.pdf)";
-    std::string defaultExtension = "pdf";
-};
-
-// The claim's file name with ".pdf" ("Reiseregning.pdf" for a claim never saved), in the
-// default claim folder, or beside the claim when there is none.
-PdfExportTarget PdfExportTargetOf(const CFerdixDoc& doc, const ProgramSettings& settings);
+// The export's Save As dialog, "Eksporter til PDF": the claim's file name with ".pdf"
+// ("Reiseregning.pdf" for a claim never saved), in the default claim folder, or beside the claim
+// when there is none.
+FileDialogRequest PdfExportDialog(const CFerdixDoc& doc, const ProgramSettings& settings);
 
 // What the print dialog asked for.
 struct PageSelection {

@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The shortened path's length, as the original platform shortens its recent files.
+// The shortened path's length, as Windows shortens its recent files.
 constexpr std::size_t kMaxDisplayLength = 30;
 
 std::vector<std::string> Components(const std::string& path) {

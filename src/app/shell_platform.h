@@ -44,6 +44,10 @@ class IShellPlatform {
     virtual DialogResult RunKmSoFarDialog(CKmSoFarDlg& dialog) = 0;
     virtual void RunAboutDialog(const CAboutDlg& dialog) = 0;
 
+    // After every event of the form's controls, once the form has handled it: what the event
+    // changed may change what the window shows beyond the form (commands' states, Qt's texts).
+    virtual void AfterFormEvent() = 0;
+
     // The recent-file list as kept between runs, most recent first.
     virtual std::vector<std::string> LoadRecentFiles() = 0;
     virtual void SaveRecentFiles(const std::vector<std::string>& paths) = 0;

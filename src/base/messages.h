@@ -26,10 +26,11 @@ struct MessageRequest {
 // A file dialog of Open or Save As.
 struct FileDialogRequest {
     bool save = false;
+    std::string caption;        // empty: the platform's own "Open" or "Save As"
     std::string initialFolder;  // empty: the dialog's own default
+    std::string fileName;       // suggested in the folder; empty: none
     std::string defaultExtension = "tur";
     std::string filter = "Reiseregninger (*.tur)|*.tur|Alle filer (*.*) | *.*||";
-    bool hideReadOnly = true;
     bool overwritePrompt = true;
 };
 

@@ -80,19 +80,19 @@ void CFerdixDoc::ShowSaveFailed() {
     m_pHost->ShowMessage(m);
 }
 
-void CFerdixDoc::OnFileOpen() {
+bool CFerdixDoc::OnFileOpen() {
     // Replacing a modified claim without asking would lose the user's changes.
     if (!SaveModified()) {
-        return;
+        return false;
     }
     std::optional<std::string> path = AskPath(false);
     if (!path) {
-        return;
+        return false;
     }
     std::string bytes;
     if (!ReadWholeFile(*path, bytes)) {
         ShowOpenFailed(*path);
-        return;
+        return false;
     }
     if (m_pView) {
         m_pView->SetLoading(true);
@@ -111,6 +111,7 @@ void CFerdixDoc::OnFileOpen() {
         m_pHost->AddToRecentFiles(*path);
     }
     ReportDamage(*path, damage);
+    return true;
 }
 
 std::string CFerdixDoc::ClaimBytes() {

@@ -56,9 +56,6 @@ void CFerdixDoc::SetPurpose(std::string_view text) {
 void CFerdixDoc::SetOtherAdditions(std::string_view text) {
     StoreText(m_claim.m_strOtherAdditions, text);
 }
-void CFerdixDoc::SetOtherDeductions(std::string_view text) {
-    StoreText(m_claim.m_strOtherDeductions, text);
-}
 void CFerdixDoc::SetAdvancePlace(std::string_view text) {
     StoreText(m_claim.m_strAdvancePlace, text);
 }

@@ -57,7 +57,8 @@ class CFerdixDoc {
 
     // The claim's life: new, open, save, and the question before it is replaced or closed.
     bool OnNewDocument();
-    void OnFileOpen();
+    // True when a claim was read in place of the one shown.
+    bool OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
     // savedTo receives the path the claim was written to, which may differ from path.
@@ -92,7 +93,6 @@ class CFerdixDoc {
     void SetConcerns(std::string_view text);
     void SetPurpose(std::string_view text);
     void SetOtherAdditions(std::string_view text);
-    void SetOtherDeductions(std::string_view text);
     void SetAdvancePlace(std::string_view text);
     void SetTripNumber(std::string_view text);
     void SetLodging(std::string_view text);

@@ -2,7 +2,7 @@
 // builds one widget per template entry and forwards what the user does as calls into
 // IFormEvents; the in-memory control set (memory_controls.h) behaves the same way for tests.
 //
-// Contract, as on the original platform:
+// Contract, as the Windows controls behave:
 // - SetText on an edit (single-line, multi-line or hidden) raises OnChange, also when the text
 //   is the same; SetText on a drop-down list's edit part raises nothing (only typing does).
 // - SetFocus raises OnLeave on the control that loses the focus, before it returns. A disabled

@@ -80,8 +80,8 @@ void DrawTravelSums(GridPainter& p, const PageContext& ctx) {
     const CFerdixDoc& doc = ctx.doc;
     std::int64_t car = CarKilometres(doc.Claim());
     std::int64_t soFar = doc.Claim().Traveller().KmSoFar();
-    // Resting on the last sums row, left of its label: 32 units below it, as the original had
-    // it, it ran into the instructions for one's own car.
+    // Resting on the last sums row, left of its label: 32 units below it, as the Windows program
+    // had it, it ran into the instructions for one's own car.
     p.SetValueFont(ctx.BaseValueFont());
     auto row = [&p](int x1, int x2, int r) { return Cell{x1, p.Row(r - 1), x2, p.Row(r)}; };
     p.FitText(doc.Claim().LineValueText(BoardLodgingDaysCovered, kCountColumn),

@@ -131,7 +131,7 @@ void DrawLabels(GridPainter& p, const PageContext& ctx) {
     p.Text(p.Col(15), kFormNumberY,
            T("  For regnskapsføreren:  1) Kode: SD 712/TT 1047 2) SD 152/TT 1054"_cp,
              "  For rekneskapsføraren: 1) Kode: SD 712/TT 1047 2) SD 152/TT 1054"_cp));
-    // A line of the label font below the form number: 20 units under it, as the original had
+    // A line of the label font below the form number: 20 units under it, as the Windows program had
     // it, its capitals ran into the descenders above.
     p.Text(10, kRatesLineY, RatesLine(ctx));
     for (int band = 9; band <= 36; ++band) {
@@ -159,7 +159,7 @@ void DrawLabels(GridPainter& p, const PageContext& ctx) {
     p.DrawCellLines(label(kIdEmployeeNumberLabel), -1, 4);
     p.DrawCellLines(label(kIdTaxPercentLabel), 15, 5);
     p.Text(c18 + 100, r45, T("(Se baksiden)", "(Sjå baksida)"_cp));
-    // Three units above the original's places, so that the descenders of "natting" and
+    // Three units above the Windows program's places, so that the descenders of "natting" and
     // "sjonat" stay above the rule under them.
     p.Text(c18 + 5, r45 + 17, "Over-");
     p.Text(c18 + 5, r45 + 37, "natting");
@@ -174,8 +174,8 @@ void DrawLabels(GridPainter& p, const PageContext& ctx) {
     p.DrawCellTextTop("Kl.", 23, 5);
     p.DrawCellTextTop("Kl.", 23, 45);
     p.DrawCellTextTop(T("Reisested og -formål"_cp, "Reisestad og -føremål"_cp), 9, 45);
-    // Centred in its box of 40 units, which the text fills: right-aligned, as the original
-    // placed it, the rule on its left ran through the "R".
+    // Centred in its box of 40 units, which the text fills: right-aligned, as the Windows
+    // program placed it, the rule on its left ran through the "R".
     int rn = p.Surface().MeasureText("R/N").width;
     p.Text(p.Col(23) - 20 - rn / 2, p.Row(1) - p.TextHeight() - 3, "R/N");
     p.Text(p.Col(9), r7 + 3, "Sats");
@@ -456,7 +456,7 @@ constexpr VerticalRule kVerticalRules[] = {
     {18, 0, 7, 0, 36, 0}, {18, 0, 37, 0, 39, 0}, {18, 0, 4, 0, 7, 0}, {18, 0, 42, 0, kAbs, kFrameBottom},
     {19, 0, kAbs, -64, 0, 0},
     {20, 0, 1, 0, 3, 0}, {20, 0, 4, 0, 45, 0}, {20, 0, kAbs, -64, 0, 0},
-    // From under "Internregnskap" (the original began it 15 units lower than the rule under
+    // From under "Internregnskap" (the Windows program began it 15 units lower than the rule under
     // the heading, through the word).
     {21, 0, 7, 30, 36, 0}, {21, 0, 37, 0, 39, 0},
     {22, 0, 3, 0, 4, 0},

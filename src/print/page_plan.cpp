@@ -53,7 +53,8 @@ BackSheet LodgingSheet(const BackPageInput& in) {
     s.lodgingTop = kLodgingSheetTop;
     s.hasRemarks = true;
     s.remarksTop = kLodgingSheetTop + kRemarksBelowLodging;
-    // The original third page's own test keeps every claim it printed whole as it was.
+    // The three-page form's own test for its third page keeps every claim it printed whole as it
+    // was.
     auto space = static_cast<std::int64_t>(kFrameBottom - s.remarksTop);
     bool whole =
         space >= static_cast<std::int64_t>(in.remarksBreaks) * static_cast<std::int64_t>(row) + 70;

@@ -1,4 +1,4 @@
-// Which part of the back side goes on which sheet. The original form has one back page for
+// Which part of the back side goes on which sheet. The paper form has one back page for
 // the lists (page 2) and one for lodging and remarks (page 3); lists and remarks longer than
 // those pages go on to further sheets with the same heads and a "continued" note.
 #pragma once
@@ -75,8 +75,8 @@ struct BackPageInput {
 // The sheets after the front page, in order; the first is page 2.
 std::vector<BackSheet> PlanBackPages(const BackPageInput& in);
 
-// The lodging block at the top of a sheet with the remarks that fit under it: the original
-// third page, also drawn for a page number beyond the plan.
+// The lodging block at the top of a sheet with the remarks that fit under it: the third page of
+// the three-page form, also drawn for a page number beyond the plan.
 BackSheet LodgingSheet(const BackPageInput& in);
 
 }  // namespace ferdix

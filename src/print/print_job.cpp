@@ -96,7 +96,7 @@ bool CPrintJob::BeginPrinting(DrawingSurface& dc, PrintInfo& info) {
     m_sheets.clear();
     info.minPage = 1;
     if (!MakeFonts(dc)) {
-        // The original went on with an unmeasured text height and no page count; there is
+        // The Windows program went on with an unmeasured text height and no page count; there is
         // nothing sound to print without these fonts.
         GiveUp(dc);
         info.maxPage = 0;

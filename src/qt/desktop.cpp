@@ -87,8 +87,9 @@ int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
     CQtDialogs dialogs;
     std::unique_ptr<IDialogs> testAnswers =
         hooks && hooks->wrapDialogs ? hooks->wrapDialogs(dialogs) : nullptr;
-    CPrintService printing;
-    CMainFrame frame(clock, testAnswers ? *testAnswers : static_cast<IDialogs&>(dialogs));
+    IDialogs& asked = testAnswers ? *testAnswers : static_cast<IDialogs&>(dialogs);
+    CPrintService printing(asked);
+    CMainFrame frame(clock, asked);
     frame.PlaceOnScreen();
     // QApplication has taken its own options (-platform ...) out of argv.
     StartupArgs args{ExecutablePath(), CommandLinePath(argc, argv), UserConfigDir(), invokedAs};

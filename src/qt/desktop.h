@@ -19,7 +19,7 @@ struct DesktopTestHooks {
 };
 
 // The claim path of the command line: the arguments after the program's name (and after Qt
-// took its own), joined by blanks as the original took its whole command-line text; empty
+// took its own), joined by blanks as the Windows program took its whole command-line text; empty
 // without any. Their bytes as given, so that a name that is not UTF-8 is still found.
 std::string CommandLinePath(int argc, const char* const* argv);
 

@@ -54,7 +54,7 @@ MsgAnswer CQtDialogs::Message(QWidget* owner, const MessageRequest& request) {
         case MsgButtons::YesNo: {
             add(QMessageBox::Yes, QStringLiteral("&Ja"), MsgAnswer::Yes);
             // No role that Qt takes for Escape or the close box: only a click or its key
-            // answers No, as in a Yes/No box of the original platform.
+            // answers No, as in a Yes/No box on Windows.
             QPushButton* no = box.addButton(QStringLiteral("&Nei"), QMessageBox::DestructiveRole);
             answers[no] = MsgAnswer::No;
             break;
@@ -106,17 +106,21 @@ std::optional<std::string> CQtDialogs::FilePath(QWidget* owner, const FileDialog
             folder = QDir::homePath();
         }
     }
-    // Qt's titles, as its own file dialogs have them, in the written standard in force.
-    QFileDialog dialog(owner,
-                       request.save ? QCoreApplication::translate("QFileDialog", "Save As")
-                                    : QCoreApplication::translate("QFileDialog", "Open"),
-                       folder);
+    // Unless the request names one, Qt's titles, as its own file dialogs have them, in the
+    // written standard in force.
+    QString title = !request.caption.empty() ? ToQString(request.caption)
+                    : request.save           ? QCoreApplication::translate("QFileDialog", "Save As")
+                                             : QCoreApplication::translate("QFileDialog", "Open");
+    QFileDialog dialog(owner, title, folder);
     dialog.setNameFilters(NameFilters(request.filter));
     dialog.setDefaultSuffix(ToQString(request.defaultExtension));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!request.overwritePrompt) {
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    if (!request.fileName.empty()) {
+        dialog.selectFile(QDir(folder).filePath(PathToQString(request.fileName)));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

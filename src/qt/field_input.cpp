@@ -54,19 +54,18 @@ void ShowRefusal(QWidget* field, const QString& note) {
     }
 }
 
-CFieldValidator::CFieldValidator(QLineEdit* edit) : QValidator(edit), m_edit(edit) {}
-
-void CFieldValidator::SetLimit(const int* limit, const int* shownLength) {
-    m_limit = limit;
-    m_shown = shownLength;
+CFieldValidator::CFieldValidator(QLineEdit* edit) : QValidator(edit), m_edit(edit) {
+    connect(edit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_shown = text.size(); });
 }
 
 void CFieldValidator::Shown(const QString& text) {
+    m_shown = text.size();
     m_held = RefusedCount(text);
 }
 
 QValidator::State CFieldValidator::validate(QString& input, int&) const {
-    if (m_limit && *m_limit > 0 && input.size() > *m_limit && input.size() >= *m_shown) {
+    if (m_limit > 0 && input.size() > m_limit && input.size() >= m_shown) {
         return Invalid;
     }
     // Only what was held already may stay: a text read from a file keeps its line break.

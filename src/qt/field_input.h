@@ -22,9 +22,8 @@ class CFieldValidator final : public QValidator {
   public:
     explicit CFieldValidator(QLineEdit* edit);
 
-    // *limit characters at most for typing (0: no limit); *shownLength is the length of the
-    // text before the user's edit. Both outlive the validator.
-    void SetLimit(const int* limit, const int* shownLength);
+    // Characters at most for typing; 0: no limit.
+    void SetLimit(int limit) { m_limit = limit; }
     // A text the program puts into the field: taken as it stands, whatever it holds.
     void Shown(const QString& text);
 
@@ -32,8 +31,9 @@ class CFieldValidator final : public QValidator {
 
   private:
     QLineEdit* m_edit;
-    const int* m_limit = nullptr;
-    const int* m_shown = nullptr;
+    int m_limit = 0;
+    // The length of the text before the user's edit.
+    qsizetype m_shown = 0;
     // Refused characters the field already held, from a text the program put there.
     mutable qsizetype m_held = 0;
 };

@@ -157,7 +157,7 @@ CFormWidget::~CFormWidget() {
 }
 
 void CFormWidget::PickFonts() {
-    // The original's dialog font is an 8-point sans serif; its metrics give the unit size.
+    // The Windows program's dialog font is an 8-point sans serif; its metrics give the unit size.
     QFont dialogFont;
     dialogFont.setFamilies(
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
@@ -192,7 +192,7 @@ void CFormWidget::PickFonts() {
                              QStringLiteral("DejaVu Sans Mono")});
     m_fixedFont.setStyleHint(QFont::TypeWriter);
     m_fixedFont.setFixedPitch(true);
-    // The original's "Courier" of cell height 14 is a small face: its dates and amounts fill
+    // The Windows program's "Courier" of cell height 14 is a small face: its dates and amounts fill
     // their narrow columns. Ours is the largest size up to that at which they do too.
     double scale = logicalDpiY() / 96.0;
     int pixels = static_cast<int>(std::lround(12.0 * scale));
@@ -389,12 +389,8 @@ void CFormWidget::Connect(Control& c) {
         case ControlKind::Edit:
         case ControlKind::HiddenEdit: {
             auto* edit = static_cast<QLineEdit*>(c.w);
-            connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
-                if (Control* ctl = Find(id)) {
-                    ctl->shownLength = static_cast<int>(text.size());
-                }
-                Raise(&IFormEvents::OnChange, id);
-            });
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id] { Raise(&IFormEvents::OnChange, id); });
             break;
         }
         case ControlKind::MultiLineEdit: {
@@ -507,7 +503,7 @@ int CFormWidget::ControlIdOf(const QWidget* w) const {
 void CFormWidget::FocusChanged(QWidget* now) {
     int id = ControlIdOf(now);
     // Focus that leaves the form (a message box, the menu) is no leave of a field: the field
-    // keeps the focus the way the original's did while a box was up.
+    // keeps the focus the way a Windows field did while a box was up.
     if (id == 0 || id == m_focus) {
         return;
     }
@@ -687,7 +683,6 @@ void CFormWidget::SetText(int id, std::string_view text) {
             case ControlKind::Edit:
             case ControlKind::HiddenEdit: {
                 QString shown = ToQString(text);
-                c->shownLength = static_cast<int>(shown.size());
                 auto* edit = static_cast<QLineEdit*>(c->w);
                 if (edit->validator()) {
                     FieldValidator(edit)->Shown(shown);
@@ -751,7 +746,7 @@ void CFormWidget::SetCheck(int id, bool checked) {
     }
     auto* button = static_cast<QAbstractButton*>(c->w);
     QSignalBlocker block(button);
-    // Setting one state leaves the others of the group alone, as on the original platform.
+    // Setting one state leaves the others of the group alone, as on Windows.
     if (c->group) {
         c->group->setExclusive(false);
     }
@@ -770,7 +765,8 @@ bool CFormWidget::IsChecked(int id) const {
 }
 
 void CFormWidget::SetFocus(int id) {
-    if (id == m_focus || (id != 0 && !Find(id))) {
+    // A disabled control refuses the focus, which stays where it was, with no leave.
+    if (id == m_focus || (id != 0 && (!Find(id) || !Find(id)->w->isEnabled()))) {
         return;
     }
     int previous = m_focus;
@@ -793,9 +789,8 @@ void CFormWidget::LimitText(int id, int maxChars) {
     if (!c) {
         return;
     }
-    c->limit = std::max(0, maxChars);
     if (auto* edit = qobject_cast<QLineEdit*>(c->w)) {
-        FieldValidator(edit)->SetLimit(&c->limit, &c->shownLength);
+        FieldValidator(edit)->SetLimit(std::max(0, maxChars));
     }
 }
 

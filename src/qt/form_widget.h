@@ -90,8 +90,6 @@ class CFormWidget final : public QScrollArea, public IFormControls {
         QButtonGroup* group = nullptr;
         std::vector<std::string> items;   // of a drop-down, sorted as shown
         std::string picked;               // the item picked last, until the user types
-        int limit = 0;                    // typed characters at most; 0: no limit
-        int shownLength = 0;              // length of the text before the user's edit
         std::vector<ListColumn> columns;  // of a list view
     };
 

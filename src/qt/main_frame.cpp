@@ -39,47 +39,6 @@ namespace ferdix {
 
 namespace {
 
-// The toolbar's pictures, drawn for this program (resources/icons).
-const std::map<int, const char*>& ToolBarIcons() {
-    static const std::map<int, const char*> icons = {
-        {kCmdFileNew, "new"},
-        {kCmdFileOpen, "open"},
-        {kCmdFileSave, "save"},
-        {kCmdFilePrint, "print"},
-        {kCmdFilePrintPreview, "preview"},
-        {kCmdCut, "cut"},
-        {kCmdCopy, "copy"},
-        {kCmdPaste, "paste"},
-        {kCmdEditTravelLine, "edit_travel"},
-        {kCmdEditOutlayLine, "edit_outlay"},
-        {kCmdNynorskToolbar, "nynorsk"},
-        {kCmdBokmalToolbar, "bokmal"},
-        {kCmdKmSoFar, "km"},
-        {kCmdRegisterPerson, "person"},
-        {kCmdHelpIndex, "help"},
-    };
-    return icons;
-}
-
-bool IsCheckCommand(int id) {
-    switch (id) {
-        case kCmdViewToolBar:
-        case kCmdViewStatusBar:
-        case kCmdBokmal:
-        case kCmdNynorsk:
-        case kCmdBokmalToolbar:
-        case kCmdNynorskToolbar:
-            return true;
-        default:
-            return false;
-    }
-}
-
-// The commands after which a different claim may be shown: the focus then starts over.
-bool OpensAClaim(int id) {
-    return id == kCmdFileNew || id == kCmdFileOpen || (id >= kCmdFileMru1 && id <= kCmdFileMruLast);
-}
-
 QKeySequence KeyOf(std::string_view portable) {
     return QKeySequence(
         QString::fromLatin1(portable.data(), static_cast<qsizetype>(portable.size())),
@@ -120,7 +79,7 @@ CMainFrame::CMainFrame(const IClock& clock, IDialogs& dialogs, QWidget* parent)
       m_form(new CFormWidget(this)),
       m_app(*this, *this, *m_form, clock) {
     setCentralWidget(m_form);
-    m_form->SetEvents(&m_events);
+    m_form->SetEvents(&m_app.FormEvents());
     setAcceptDrops(true);
     BuildActions();
     BuildMenus();
@@ -171,7 +130,7 @@ void CMainFrame::BuildActions() {
         // A tool bar button is read by this text; from the menu text it would carry the
         // keys after a tab ("Ny\tCtrl+N").
         action->setIconText(ToQString(ToolTip(c)));
-        action->setCheckable(IsCheckCommand(id));
+        action->setCheckable(c.kind == CommandKind::Toggle);
         QList<QKeySequence> keys;
         for (std::string_view key : c.keys) {
             if (key.empty()) {
@@ -185,8 +144,8 @@ void CMainFrame::BuildActions() {
             }
         }
         action->setShortcuts(keys);
-        if (auto it = ToolBarIcons().find(id); it != ToolBarIcons().end()) {
-            std::string base = it->second;
+        if (!c.icon.empty()) {
+            std::string base(c.icon);
             action->setIcon(EmbeddedIcon({base, base + "@2x"}));
         }
         action->setEnabled(false);
@@ -340,11 +299,13 @@ void CMainFrame::FollowWrittenStandard() {
 }
 
 void CMainFrame::RunCommand(int command) {
-    m_titleChanged = false;
-    bool done = m_app.Execute(command);
+    AfterCommand(m_app.Execute(command).claimReplaced);
+}
+
+void CMainFrame::AfterCommand(bool claimReplaced) {
     FollowWrittenStandard();
     CFerdixDoc* doc = m_app.Document();
-    if (done && OpensAClaim(command) && m_titleChanged && doc && !doc->IsModified()) {
+    if (claimReplaced && doc && !doc->IsModified()) {
         FocusFirstField();
     }
     UpdateCommandStates();
@@ -394,31 +355,6 @@ void CMainFrame::AfterFormEvent() {
     FollowWrittenStandard();
     ScheduleCommandUpdate();
     ScheduleRecoveryTick();
-}
-
-void CMainFrame::FormEventRelay::OnChange(int id) {
-    m_frame.m_app.FormEvents().OnChange(id);
-    m_frame.AfterFormEvent();
-}
-
-void CMainFrame::FormEventRelay::OnLeave(int id) {
-    m_frame.m_app.FormEvents().OnLeave(id);
-    m_frame.AfterFormEvent();
-}
-
-void CMainFrame::FormEventRelay::OnClick(int id) {
-    m_frame.m_app.FormEvents().OnClick(id);
-    m_frame.AfterFormEvent();
-}
-
-void CMainFrame::FormEventRelay::OnSelChange(int id) {
-    m_frame.m_app.FormEvents().OnSelChange(id);
-    m_frame.AfterFormEvent();
-}
-
-void CMainFrame::FormEventRelay::OnDoubleClick(int id) {
-    m_frame.m_app.FormEvents().OnDoubleClick(id);
-    m_frame.AfterFormEvent();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -475,17 +411,7 @@ bool CMainFrame::HandleDrop(QEvent* event) {
     drop->accept();
     if (event->type() == QEvent::Drop) {
         // Queued: the dragging application waits for the drop to end before any question.
-        QTimer::singleShot(0, this, [this, paths] {
-            m_titleChanged = false;
-            m_app.OnDropFiles(paths);
-            FollowWrittenStandard();
-            CFerdixDoc* doc = m_app.Document();
-            if (m_titleChanged && doc && !doc->IsModified()) {
-                FocusFirstField();
-            }
-            UpdateCommandStates();
-            ScheduleRecoveryTick();
-        });
+        QTimer::singleShot(0, this, [this, paths] { AfterCommand(m_app.OnDropFiles(paths)); });
     }
     return true;
 }
@@ -513,7 +439,6 @@ void CMainFrame::SetStatusTotal(const std::string& text) {
 }
 
 void CMainFrame::TitleChanged(const std::string& title) {
-    m_titleChanged = true;
     setWindowTitle(MixedToQString(WindowCaption(title)));
 }
 

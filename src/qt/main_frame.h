@@ -92,6 +92,8 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPla
     DialogResult RunRatesDialog(CRatesDlg& dialog) override;
     DialogResult RunKmSoFarDialog(CKmSoFarDlg& dialog) override;
     void RunAboutDialog(const CAboutDlg& dialog) override;
+    // Qt's texts, the commands' states and the recovery timer follow the event.
+    void AfterFormEvent() override;
     std::vector<std::string> LoadRecentFiles() override;
     void SaveRecentFiles(const std::vector<std::string>& paths) override;
 
@@ -100,20 +102,6 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPla
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Forwards the form's events to the shell, then has the commands' states follow.
-    class FormEventRelay final : public IFormEvents {
-      public:
-        explicit FormEventRelay(CMainFrame& frame) : m_frame(frame) {}
-        void OnChange(int id) override;
-        void OnLeave(int id) override;
-        void OnClick(int id) override;
-        void OnSelChange(int id) override;
-        void OnDoubleClick(int id) override;
-
-      private:
-        CMainFrame& m_frame;
-    };
-
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
@@ -125,16 +113,16 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPla
     void FocusFirstField();
     // Qt's own texts in the written standard in force: after anything that may switch it.
     void FollowWrittenStandard();
-    void AfterFormEvent();
+    // After a command or a drop: a claim now shown anew starts with the first field.
+    void AfterCommand(bool claimReplaced);
     void PrintUnavailable();
     bool HandleDrop(QEvent* event);
 
     IDialogs& m_dialogs;
     CFormWidget* m_form;
-    FormEventRelay m_events{*this};
     CFerdixApp m_app;
     std::map<int, QAction*> m_actions;
-    // Keys that are also a menu's mnemonic: the command wins, as on the original platform.
+    // Keys that are also a menu's mnemonic: the command wins, as on Windows.
     std::map<QKeySequence, int> m_mnemonicKeys;
     std::vector<QMenu*> m_menus;
     QAction* m_recentAnchor = nullptr;
@@ -147,7 +135,6 @@ class CMainFrame final : public QMainWindow, public IClaimHost, public IShellPla
     PrintBackEnds m_print;
     QTimer* m_recoveryTimer = nullptr;
     bool m_updatePending = false;
-    bool m_titleChanged = false;
     // Last, so that taking it out again reaches widgets that are all still there.
     CQtTranslation m_translation;
 };

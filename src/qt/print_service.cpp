@@ -1,9 +1,6 @@
 #include "qt/print_service.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPagedPaintDevice>
@@ -13,7 +10,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <vector>
 
 #include "base/atomic_file.h"
@@ -21,6 +17,7 @@
 #include "base/written_standard.h"
 #include "print/pdf_text_map.h"
 #include "print/print_job.h"
+#include "qt/dialogs.h"
 #include "qt/form_widget.h"
 #include "qt/main_frame.h"
 #include "qt/qt_surface.h"
@@ -33,7 +30,8 @@ namespace {
 // A PDF's printable area: A4 less the margins a laser printer cannot reach.
 constexpr double kPdfMarginMm = 5.0;
 
-void Tell(QWidget* parent, const PrintSource& source, std::string_view caption,
+// Through the claim's host where there is one, so that the message goes where the claim's do.
+void Tell(IDialogs& dialogs, QWidget* parent, const PrintSource& source, std::string_view caption,
           const std::string& text) {
     MessageRequest m;
     m.caption = std::string(caption);
@@ -44,39 +42,17 @@ void Tell(QWidget* parent, const PrintSource& source, std::string_view caption,
         source.doc->Host()->ShowMessage(m);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, MixedToQString(m.caption), MixedToQString(m.text),
-                    QMessageBox::Ok, parent);
-    box.exec();
+    dialogs.Message(parent, m);
 }
 
 // Printing with other faces would push the texts out of the form's boxes, so it stops here.
-bool FacesPresent(QWidget* parent, const PrintSource& source) {
+bool FacesPresent(IDialogs& dialogs, QWidget* parent, const PrintSource& source) {
     QStringList missing = MissingPrintFaces();
     if (missing.isEmpty()) {
         return true;
     }
-    Tell(parent, source, "Feil ved utskrift", MissingFacesText(missing));
+    Tell(dialogs, parent, source, "Feil ved utskrift", MissingFacesText(missing));
     return false;
-}
-
-std::optional<std::string> AskPdfPath(QWidget* parent, const PdfExportTarget& target) {
-    QString folder = PathToQString(target.folder);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (!QDir(folder).exists()) {
-            folder = QDir::homePath();
-        }
-    }
-    QFileDialog dialog(parent, ToQString(target.caption), folder);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(ToQString(target.filter));
-    dialog.setDefaultSuffix(ToQString(target.defaultExtension));
-    dialog.selectFile(QDir(folder).filePath(PathToQString(target.fileName)));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return PathFromQString(dialog.selectedFiles().front());
 }
 
 std::string PrinterFailedText(const QPrinter& printer, const std::string& reason) {
@@ -125,7 +101,8 @@ void MendPdfFile(const QString& name, RenderResult& result) {
 }
 
 // Prints the chosen pages and tells what went wrong.
-void PrintChosenPages(QWidget* parent, QPrinter& printer, const PrintSource& source, int count) {
+void PrintChosenPages(IDialogs& dialogs, QWidget* parent, QPrinter& printer,
+                      const PrintSource& source, int count) {
     std::vector<int> pages = ChosenPages(printer, count);
     if (pages.empty()) {
         return;
@@ -140,7 +117,8 @@ void PrintChosenPages(QWidget* parent, QPrinter& printer, const PrintSource& sou
         MendPdfFile(printer.outputFileName(), result);
     }
     if (!result.ok && !result.error.empty()) {
-        Tell(parent, source, "Feil ved utskrift", PrinterFailedText(printer, result.error));
+        Tell(dialogs, parent, source, "Feil ved utskrift",
+             PrinterFailedText(printer, result.error));
     }
 }
 
@@ -251,7 +229,7 @@ RenderResult WritePdfFile(const std::string& path, const PrintSource& source) {
     return result;
 }
 
-CPrintService::CPrintService() = default;
+CPrintService::CPrintService(IDialogs& dialogs) : m_dialogs(dialogs) {}
 CPrintService::~CPrintService() = default;
 
 QPrinter& CPrintService::Printer() {
@@ -262,7 +240,7 @@ QPrinter& CPrintService::Printer() {
 }
 
 void CPrintService::Print(QWidget* parent, const PrintSource& source) {
-    if (!FacesPresent(parent, source)) {
+    if (!FacesPresent(m_dialogs, parent, source)) {
         return;
     }
     QPrinter& printer = Printer();
@@ -279,11 +257,11 @@ void CPrintService::Print(QWidget* parent, const PrintSource& source) {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    PrintChosenPages(parent, printer, source, count);
+    PrintChosenPages(m_dialogs, parent, printer, source, count);
 }
 
 void CPrintService::Preview(QWidget* parent, const PrintSource& source) {
-    if (!FacesPresent(parent, source)) {
+    if (!FacesPresent(m_dialogs, parent, source)) {
         return;
     }
     QPrintPreviewDialog dialog(&Printer(), parent);
@@ -292,12 +270,13 @@ void CPrintService::Preview(QWidget* parent, const PrintSource& source) {
         // button draws on the printer itself.
         QPaintEngine* engine = target->paintEngine();
         if (!engine || engine->type() != QPaintEngine::Picture) {
-            PrintChosenPages(&dialog, *target, source, CountPages(*target, source));
+            PrintChosenPages(m_dialogs, &dialog, *target, source, CountPages(*target, source));
             return;
         }
         RenderResult result = RenderPages(*target, source, true);
         if (!result.ok && !result.error.empty()) {
-            Tell(&dialog, source, "Feil ved utskrift", PrinterFailedText(*target, result.error));
+            Tell(m_dialogs, &dialog, source, "Feil ved utskrift",
+                 PrinterFailedText(*target, result.error));
         }
     });
     dialog.exec();
@@ -309,18 +288,18 @@ void CPrintService::PageSetup(QWidget* parent) {
 }
 
 bool CPrintService::ExportPdf(QWidget* parent, const PrintSource& source,
-                              const PdfExportTarget& target) {
-    if (!FacesPresent(parent, source)) {
+                              const FileDialogRequest& target) {
+    if (!FacesPresent(m_dialogs, parent, source)) {
         return false;
     }
-    std::optional<std::string> path =
-        askPdfPath ? askPdfPath(parent, target) : AskPdfPath(parent, target);
+    std::optional<std::string> path = m_dialogs.FilePath(parent, target);
     if (!path) {
         return false;
     }
     RenderResult result = WritePdfFile(*path, source);
     if (!result.ok && !result.error.empty()) {
-        Tell(parent, source, "Feil ved eksport", "PDF-filen ble ikke lagret.\n" + result.error);
+        Tell(m_dialogs, parent, source, "Feil ved eksport",
+             "PDF-filen ble ikke lagret.\n" + result.error);
     }
     return result.ok;
 }
@@ -333,7 +312,7 @@ void ConnectPrintService(CMainFrame& frame, CPrintService& service) {
         [&frame, &service] { service.PageSetup(&frame); },
         [&frame, &service, source] {
             service.ExportPdf(&frame, source(),
-                              PdfExportTargetOf(*frame.App().Document(), frame.App().Settings()));
+                              PdfExportDialog(*frame.App().Document(), frame.App().Settings()));
         },
     });
 }

@@ -4,9 +4,7 @@
 
 #include <QByteArray>
 #include <QStringList>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -19,6 +17,7 @@ class QWidget;
 namespace ferdix {
 
 class CMainFrame;
+class IDialogs;
 
 struct RenderResult {
     bool ok = false;
@@ -42,9 +41,10 @@ RenderResult RenderPdf(const PrintSource& source, QByteArray& pdf);
 // an existing file as it was.
 RenderResult WritePdfFile(const std::string& path, const PrintSource& source);
 
+// Its file dialog and the messages of a claim without a host go through the dialogs.
 class CPrintService {
   public:
-    CPrintService();
+    explicit CPrintService(IDialogs& dialogs);
     ~CPrintService();
     CPrintService(const CPrintService&) = delete;
     CPrintService& operator=(const CPrintService&) = delete;
@@ -55,14 +55,12 @@ class CPrintService {
     // The page set-up of the printer that printing and the preview use for the rest of the run.
     void PageSetup(QWidget* parent);
     // A file dialog, then the PDF. False when cancelled or not written.
-    bool ExportPdf(QWidget* parent, const PrintSource& source, const PdfExportTarget& target);
+    bool ExportPdf(QWidget* parent, const PrintSource& source, const FileDialogRequest& target);
 
     QPrinter& Printer();
 
-    // The export's file dialog: the chosen path, or nothing on Cancel. Tests answer it here.
-    std::function<std::optional<std::string>(QWidget*, const PdfExportTarget&)> askPdfPath;
-
   private:
+    IDialogs& m_dialogs;
     std::unique_ptr<QPrinter> m_printer;
 };
 

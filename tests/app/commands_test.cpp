@@ -103,7 +103,7 @@ TEST(CommandTableTest, MenusAndToolBarShowOnlyKnownCommands) {
     EXPECT_EQ(MenuCommands(menus[1]).back(), kCmdUpdateRates);
 
     // Every command on a menu has a menu text, and its mnemonic is unique in that menu but
-    // for the pairs of the original ("L&agre som", "&Avslutt"; "&reisespesifikasjon",
+    // for the pairs of the Windows program ("L&agre som", "&Avslutt"; "&reisespesifikasjon",
     // "&Registrer").
     const std::set<std::pair<std::string_view, char>> shared = {{"&Fil", 'a'}, {"&Editer", 'r'}};
     for (const MenuInfo& menu : menus) {
@@ -135,8 +135,10 @@ TEST(CommandTableTest, MenusAndToolBarShowOnlyKnownCommands) {
                                  [](int a, int b) { return a == kToolBarGap && b == a; }),
               bar.end());
     std::multiset<int> onBar(bar.begin(), bar.end());
+    // A button without a picture would show its tooltip's text.
     for (const CommandInfo& c : CommandTable()) {
         EXPECT_EQ(onBar.count(c.id), c.onToolBar ? 1u : 0u) << c.id;
+        EXPECT_EQ(!c.icon.empty(), c.onToolBar) << c.id;
     }
 }
 

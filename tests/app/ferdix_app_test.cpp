@@ -259,12 +259,22 @@ TEST_F(ShellTest, FolderSettingsReachTheFileDialogsAndTheProfile) {
     EXPECT_EQ(app.Files().profile, dir.File("personer") + "/reisende.ini");
     EXPECT_TRUE(app.Settings().hasDefaultClaimFolder);
     app.Execute(kCmdFileOpen);
-    ASSERT_EQ(host.dialogs.size(), 1u);
-    EXPECT_EQ(host.dialogs[0].initialFolder, dir.File("krav"));
+    ASSERT_EQ(host.fileDialogs.size(), 1u);
+    EXPECT_EQ(host.fileDialogs[0].initialFolder, dir.File("krav"));
 }
 
 // ---------------------------------------------------------------------------------------------
 // Commands: enable and check rules.
+
+// The window updates its commands and texts after each event, once the form has stored it.
+TEST_F(ShellTest, ThePlatformHearsOfEveryFormEvent) {
+    ASSERT_TRUE(Start());
+    int before = platform.formEvents;
+    ASSERT_TRUE(controls.Type(kIdName, "Kari"));
+    controls.Leave(kIdName);
+    EXPECT_EQ(platform.formEvents - before, 5);
+    EXPECT_EQ(doc->Claim().Traveller().Name(), "Kari");
+}
 
 TEST_F(ShellTest, NoCommandBeforeStartUp) {
     for (const CommandInfo& c : CommandTable()) {
@@ -319,6 +329,12 @@ TEST_F(ShellTest, EveryCommandFollowsItsEnableAndCheckRule) {
     }
     for (int id : {kCmdNynorsk, kCmdNynorskToolbar}) {
         EXPECT_TRUE(app.UpdateCommand(id).checked) << id;
+    }
+    // The window shows a check mark on a toggle only.
+    for (const CommandInfo& c : CommandTable()) {
+        if (app.UpdateCommand(c.id).checked) {
+            EXPECT_EQ(c.kind, CommandKind::Toggle) << c.id;
+        }
     }
 
     // One recent-file entry per claim on the list, up to its size.
@@ -493,6 +509,45 @@ TEST_F(ShellTest, ClosingAsksAndCancelKeepsTheWindowOpen) {
 
 // ---------------------------------------------------------------------------------------------
 // Dropped files and the recent-file list.
+
+// The window starts the focus over only for a claim shown anew: a save that renamed the claim
+// before a cancelled open is no new claim.
+TEST_F(ShellTest, CommandsSayWhetherTheyReplacedTheClaim) {
+    ASSERT_TRUE(Start());
+    std::string a = SavedClaim("a.tur");
+    struct Step {
+        const char* what;
+        int command;
+        std::vector<MsgAnswer> answers;
+        std::vector<std::optional<std::string>> paths;
+        bool replaced;
+    };
+    const Step steps[] = {
+        {"new, kept", kCmdFileNew, {MsgAnswer::Cancel}, {}, false},
+        {"new", kCmdFileNew, {MsgAnswer::No}, {}, true},
+        {"saved, then no file", kCmdFileOpen, {MsgAnswer::Yes}, {dir.File("s.tur"), {}}, false},
+        {"unreadable", kCmdFileOpen, {MsgAnswer::No}, {dir.File("finnes-ikke.tur")}, false},
+        {"open", kCmdFileOpen, {MsgAnswer::No}, {a}, true},
+        {"recent, kept", kCmdFileMru1, {MsgAnswer::Cancel}, {}, false},
+        {"recent", kCmdFileMru1, {MsgAnswer::No}, {}, true},
+        {"save", kCmdFileSave, {}, {}, false},
+    };
+    for (const Step& step : steps) {
+        Modify();
+        host.answers.assign(step.answers.begin(), step.answers.end());
+        host.paths.assign(step.paths.begin(), step.paths.end());
+        CommandResult result = app.Execute(step.command);
+        EXPECT_TRUE(result.done) << step.what;
+        EXPECT_EQ(result.claimReplaced, step.replaced) << step.what;
+    }
+    EXPECT_FALSE(app.Execute(kCmdNextPane).claimReplaced);
+
+    Modify();
+    host.answers.push_back(MsgAnswer::Cancel);
+    EXPECT_FALSE(app.OnDropFiles(std::vector<std::string>{a}));
+    host.answers.push_back(MsgAnswer::No);
+    EXPECT_TRUE(app.OnDropFiles(std::vector<std::string>{a}));
+}
 
 TEST_F(ShellTest, ADroppedFileOpensAsByTheFrameworkPath) {
     ASSERT_TRUE(Start());

@@ -24,7 +24,7 @@ struct TargetCase {
     const char* fileName;
 };
 
-TEST(PdfExportTarget, TheClaimsNameWithPdfInTheClaimFolder) {
+TEST(PdfExportDialog, TheClaimsNameWithPdfInTheClaimFolder) {
     const TargetCase cases[] = {
         // Never saved.
         {"Untitled", nullptr, nullptr, "", "Reiseregning.pdf"},
@@ -52,10 +52,12 @@ TEST(PdfExportTarget, TheClaimsNameWithPdfInTheClaimFolder) {
             settings.hasDefaultClaimFolder = true;
             settings.defaultClaimFolder = c.claimFolder;
         }
-        PdfExportTarget target = PdfExportTargetOf(doc, settings);
-        EXPECT_EQ(target.folder, c.folder) << c.title;
+        FileDialogRequest target = PdfExportDialog(doc, settings);
+        EXPECT_TRUE(target.save);
+        EXPECT_EQ(target.caption, "Eksporter til PDF");
+        EXPECT_EQ(target.initialFolder, c.folder) << c.title;
         EXPECT_EQ(target.fileName, c.fileName) << c.title;
-        EXPECT_EQ(target.filter, "PDF-filer (*.pdf)");
+        EXPECT_EQ(target.filter, "PDF-filer (*.pdf)|*.pdf||");
         EXPECT_EQ(target.defaultExtension, "pdf");
     }
 }

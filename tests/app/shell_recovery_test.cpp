@@ -416,7 +416,7 @@ TEST_F(ShellRecoveryTest, YesBringsTheClaimBackModifiedUnderItsOldName) {
 
     // Save goes to the old path, and then the copy is not needed.
     app.Execute(kCmdFileSave);
-    EXPECT_TRUE(host.dialogs.empty());
+    EXPECT_TRUE(host.fileDialogs.empty());
     EXPECT_FALSE(doc->IsModified());
     EXPECT_TRUE(Has(ReadFile(old), "Kari Nordmann"));
     EXPECT_FALSE(HasCopy());
@@ -431,7 +431,7 @@ TEST_F(ShellRecoveryTest, AnUntitledClaimComesBackUntitledAndSaveAsksForAName) {
     EXPECT_EQ(doc->GetTitle(), "Untitled *");
     EXPECT_EQ(doc->SavePath(), "");
     app.Execute(kCmdFileSave);
-    EXPECT_EQ(host.dialogs.size(), 1u);
+    EXPECT_EQ(host.fileDialogs.size(), 1u);
     EXPECT_TRUE(doc->IsModified());
 }
 

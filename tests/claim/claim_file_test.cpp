@@ -16,6 +16,7 @@
 #include "claim/ferdix_doc.h"
 #include "support/fake_host.h"
 #include "support/program_state.h"
+#include "support/recording_view.h"
 
 namespace ferdix {
 namespace {
@@ -34,13 +35,6 @@ std::string Replace(std::string s, std::string_view from, std::string_view to) {
     }
     return s;
 }
-
-struct RecordingView : IClaimView {
-    void ClearForm() override { calls.push_back("clear"); }
-    void RefreshForm() override { calls.push_back("refresh"); }
-    void SetLoading(bool loading) override { calls.push_back(loading ? "loading" : "loaded"); }
-    std::vector<std::string> calls;
-};
 
 class ClaimFileTest : public ::testing::Test {
   protected:
@@ -70,7 +64,7 @@ class ClaimFileTest : public ::testing::Test {
     test::ProgramStateGuard guard;
     FixedClock clock{CivilTime{2006, 3, 14, 9, 0, 0}};
     test::FakeHost host;
-    RecordingView view;
+    test::RecordingView view;
     CFerdixDoc doc{clock};
 };
 
@@ -511,7 +505,7 @@ TEST(ClaimFileReaders, KeyedLine) {
         // An editor that trimmed the blank must not make the next line the value.
         {"Navn:\nPoststed: Oslo\n", "", "Oslo"},
         {"Navn:\r\nPoststed: Oslo\n", "", "Oslo"},
-        // A line without a key is passed over, as the original reader did.
+        // A line without a key is passed over, as the Windows program's reader did.
         {"Navn: Ola\r\nNordmann\r\nPoststed: Oslo\r\n", "Ola", "Oslo"},
         {"Navn: Ola\r\n", "Ola", ""},
         {"Navn: Ola\r\n\0"s, "Ola", ""},

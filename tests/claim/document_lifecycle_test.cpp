@@ -90,7 +90,7 @@ TEST_F(LifecycleTest, OpenAsksBeforeReplacingAModifiedClaim) {
     host.answers.push_back(MsgAnswer::Cancel);
     host.paths.push_back(SavedClaim("reise.tur"));
     doc.OnFileOpen();
-    EXPECT_TRUE(host.dialogs.empty());
+    EXPECT_TRUE(host.fileDialogs.empty());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.Claim().LineValue(DayDomesticOver12h, kCountColumn), 3.0f);
 }
@@ -111,9 +111,9 @@ TEST_F(LifecycleTest, SavingAnUntitledClaimAsksForANameAndEndsWithNul) {
     std::string path = dir.File("ny.tur");
     host.paths.push_back(path);
     doc.OnFileSave();
-    ASSERT_EQ(host.dialogs.size(), 1u);
-    EXPECT_TRUE(host.dialogs[0].save);
-    EXPECT_EQ(host.dialogs[0].defaultExtension, "tur");
+    ASSERT_EQ(host.fileDialogs.size(), 1u);
+    EXPECT_TRUE(host.fileDialogs[0].save);
+    EXPECT_EQ(host.fileDialogs[0].defaultExtension, "tur");
     EXPECT_EQ(doc.GetTitle(), path);
     EXPECT_FALSE(doc.IsModified());
     std::string bytes = ReadFile(path);
@@ -124,7 +124,7 @@ TEST_F(LifecycleTest, SavingAnUntitledClaimAsksForANameAndEndsWithNul) {
     // Saving again goes to the title's path without a dialog.
     controls.Type(kIdDayDomesticOver12hCount, "4");
     doc.OnFileSave();
-    EXPECT_EQ(host.dialogs.size(), 1u);
+    EXPECT_EQ(host.fileDialogs.size(), 1u);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_NE(ReadFile(path), bytes);
     EXPECT_EQ(host.recent.back(), path);
@@ -170,7 +170,7 @@ TEST_F(LifecycleTest, FrameworkPathNamesByFileNameAndSavesToTheFullPath) {
     EXPECT_FALSE(doc.IsModified());
     Modify();
     doc.OnFileSave();
-    EXPECT_TRUE(host.dialogs.empty());
+    EXPECT_TRUE(host.fileDialogs.empty());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "reise.tur");
     // The recent-file list needs the path the claim was written to, not the title.
@@ -186,7 +186,7 @@ TEST_F(LifecycleTest, ClosingWithYesSavesWhereTheClaimCameFrom) {
     Modify();
     host.answers.push_back(MsgAnswer::Yes);
     EXPECT_TRUE(doc.SaveModified());
-    EXPECT_TRUE(host.dialogs.empty());
+    EXPECT_TRUE(host.fileDialogs.empty());
     std::string bytes = ReadFile(path);
     EXPECT_NE(bytes.back(), '\0');
 
@@ -198,7 +198,7 @@ TEST_F(LifecycleTest, ClosingWithYesSavesWhereTheClaimCameFrom) {
     Modify();
     host.answers.push_back(MsgAnswer::Yes);
     EXPECT_TRUE(doc.SaveModified());
-    EXPECT_EQ(host.dialogs.size(), 1u);  // the Open's own
+    EXPECT_EQ(host.fileDialogs.size(), 1u);  // the Open's own
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(ReadCount(path), static_cast<float>(edits + 2));
     EXPECT_EQ(ReadFile(path).back(), '\0');  // as Ctrl+S writes it
@@ -209,7 +209,7 @@ TEST_F(LifecycleTest, ClosingWithYesSavesWhereTheClaimCameFrom) {
     ::chmod(path.c_str(), 0444);
     host.answers.push_back(MsgAnswer::Yes);
     EXPECT_FALSE(doc.SaveModified());
-    EXPECT_EQ(host.dialogs.size(), 2u);
+    EXPECT_EQ(host.fileDialogs.size(), 2u);
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -227,7 +227,7 @@ TEST_F(LifecycleTest, AfterYesOnAnUntitledClaimSaveWritesToTheSameFile) {
     doc.OnFileSave();
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(ReadCount(path), static_cast<float>(edits + 2));
-    EXPECT_EQ(host.dialogs.size(), 1u);
+    EXPECT_EQ(host.fileDialogs.size(), 1u);
 }
 
 // A damaged file opens for what it holds, marked modified, with a message that says what was

@@ -19,7 +19,7 @@ struct PlanCase {
 
 TEST(PagePlan, SheetBoundaries) {
     const PlanCase cases[] = {
-        // The original two and three pages.
+        // The two- and three-page forms.
         {0, 0, 0, 1, 0, 0, true},
         {0, 0, 26, 1, 0, 0, true},
         {0, 0, 27, 2, 0, 0, false},
@@ -32,7 +32,7 @@ TEST(PagePlan, SheetBoundaries) {
         {26, 0, 0, 2, 25, 0, true},
         // One outlay more than fits: the last goes on with the total to a sheet of its own.
         {0, 34, 0, 2, 0, 33, true},
-        // The remarks of the third page that the original rule keeps whole stay whole.
+        // The remarks of the third page that the three-page form's rule keeps whole stay whole.
         {0, 0, 51, 2, 0, 0, false},
         {0, 0, 52, 3, 0, 0, false},
         {200, 0, 0, 6, 41, 0, true},

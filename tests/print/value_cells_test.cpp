@@ -86,7 +86,7 @@ void FillLongest(CFerdixDoc& doc, bool spaces) {
     doc.SetPurpose(text("Fa") + "\r\n" + text("Fb"));
     doc.SetOtherAdditions(Long("Xa", 10, spaces));
     doc.SetAdvancePlace(Long("Xu", 18, spaces));
-    doc.SetOtherDeductions(text("Tr"));
+    test::EditClaim(doc, [&](ClaimData& c) { c.m_strOtherDeductions = text("Tr"); });
     doc.SetOtherTransportCandidate(text("Sy"));
     doc.SetTripNumber(text("Rn"));
     doc.SetTTCode(text("Tt"));

@@ -58,23 +58,13 @@ void NamesBelow(QAccessibleInterface* iface, QStringList& names, int depth = 0) 
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, public WindowFixture {
     Q_OBJECT
 
   private:
-    std::unique_ptr<IsolatedHome> m_home;
-    std::unique_ptr<ProgramStateGuard> m_state;
-    FixedClock m_clock{CivilTime{2006, 3, 14, 10, 0, 0}};
-    ScriptedDialogs m_dialogs;
-    std::string m_program;
-    std::unique_ptr<CMainFrame> m_frame;
-
     void Start() {
-        StartupArgs args{m_program + "ferdix", "", m_home->Path("config/ferdix"), ""};
-        QVERIFY(m_frame->Start(args));
-        m_frame->show();
-        QApplication::setActiveWindow(m_frame.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        StartWindow();
+        ShowWindow();
     }
     CFormWidget& Form() { return m_frame->Form(); }
     QWidget* W(int id) { return Form().ControlWidget(id); }
@@ -139,23 +129,10 @@ class AccessibilityTest : public QObject {
     }
 
   private slots:
-    void init() {
-        m_home = std::make_unique<IsolatedHome>();
-        m_state = std::make_unique<ProgramStateGuard>();
-        SetWrittenStandardValue(kBokmal);
-        m_program = m_home->Path("program/");
-        fs::create_directories(m_program);
-        for (const char* name : {"ferdix.ini", "land.ini"}) {
-            fs::copy_file(fs::path(FERDIX_RESOURCES_DIR) / name, fs::path(m_program) / name);
-        }
-        m_dialogs = ScriptedDialogs();
-        m_frame = std::make_unique<CMainFrame>(m_clock, m_dialogs);
-    }
+    void init() { InitWindow(); }
     void cleanup() {
         QAccessible::setActive(false);
-        m_frame.reset();
-        m_state.reset();
-        m_home.reset();
+        CleanupWindow();
     }
 
     // The status bar's net amount is read as it is shown, in the written standard in force.

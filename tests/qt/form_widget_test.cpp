@@ -103,7 +103,7 @@ class FormWidgetTest : public QObject {
              {kIdName, kIdRemarks, kIdDayDomesticOver12hAmount, kIdBoardLodgingDaysCoveredCount}) {
             m_events.events.clear();
             m_form->SetText(id, "12");
-            m_form->SetText(id, "12");  // unchanged: still one change, as on the original
+            m_form->SetText(id, "12");  // unchanged: still one change, as on Windows
             QCOMPARE(m_events.events,
                      (std::vector<std::string>{Ev("change", id), Ev("change", id)}));
             QCOMPARE(m_form->GetText(id), std::string("12"));

@@ -46,30 +46,20 @@ namespace ferdix::test {
 
 namespace fs = std::filesystem;
 
-class MainFrameTest : public QObject {
+class MainFrameTest : public QObject, public WindowFixture {
     Q_OBJECT
 
   private:
-    std::unique_ptr<IsolatedHome> m_home;
-    std::unique_ptr<ProgramStateGuard> m_state;
-    FixedClock m_clock{CivilTime{2006, 3, 14, 10, 0, 0}};
-    ScriptedDialogs m_dialogs;
-    std::string m_program;
-    std::unique_ptr<CMainFrame> m_frame;
-
     std::string Golden() const {
         return ReadFile(std::string(FERDIX_TEST_DATA_DIR) + "/claims/full_claim.tur");
     }
-    // A copy of the full claim in the test's home, so that saving never touches the original.
+    // A copy of the full claim in the test's home, so that saving never touches the test data.
     std::string ClaimCopy() const {
         std::string path = m_home->Path("full_claim.tur");
         WriteFile(path, Golden());
         return path;
     }
-    void Start(const std::string& commandLine = "") {
-        StartupArgs args{m_program + "ferdix", commandLine, m_home->Path("config/ferdix"), ""};
-        QVERIFY(m_frame->Start(args));
-    }
+    void Start(const std::string& commandLine = "") { StartWindow(commandLine); }
     CFormWidget& Form() { return m_frame->Form(); }
     QWidget* W(int id) { return Form().ControlWidget(id); }
     QTreeView* List(int id) { return qobject_cast<QTreeView*>(W(id)); }
@@ -80,11 +70,7 @@ class MainFrameTest : public QObject {
     QAction* A(int command) { return m_frame->Action(command); }
     QString Total() const { return m_frame->TotalPane()->text(); }
     std::string Text(int id) { return Cp1252ToUtf8(Form().GetText(id)); }
-    void Show() {
-        m_frame->show();
-        QApplication::setActiveWindow(m_frame.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-    }
+    void Show() { ShowWindow(); }
     // Clicks into the field, types character by character at its end, and leaves it with Tab.
     void Fill(int id, const char* utf8) {
         QWidget* w = W(id);
@@ -102,24 +88,8 @@ class MainFrameTest : public QObject {
     }
 
   private slots:
-    void init() {
-        m_home = std::make_unique<IsolatedHome>();
-        m_state = std::make_unique<ProgramStateGuard>();
-        SetWrittenStandardValue(kBokmal);
-        SetDateOrder(DateOrder::DayFirst);
-        m_program = m_home->Path("program/");
-        fs::create_directories(m_program);
-        for (const char* name : {"ferdix.ini", "land.ini"}) {
-            fs::copy_file(fs::path(FERDIX_RESOURCES_DIR) / name, fs::path(m_program) / name);
-        }
-        m_dialogs = ScriptedDialogs();
-        m_frame = std::make_unique<CMainFrame>(m_clock, m_dialogs);
-    }
-    void cleanup() {
-        m_frame.reset();
-        m_state.reset();
-        m_home.reset();
-    }
+    void init() { InitWindow(); }
+    void cleanup() { CleanupWindow(); }
 
     void startsWithANewClaimReadyForTyping() {
         Start();

@@ -264,7 +264,7 @@ std::vector<std::string> Overlaps(const CFerdixDoc& doc, int standard) {
                 }
             }
             // The band between rule 45 and the lodging boxes is lower than this label: its
-            // parentheses reach the boxes' tops by two units, as on the original form.
+            // parentheses reach the boxes' tops by two units, as on the printed paper form.
             bool known = t.text == "(Se baksiden)" || t.text == "(Sjå baksida)"_cp;
             if (crossed && !known) {
                 found.push_back(name(t) + " crossed by a rule");
@@ -550,7 +550,7 @@ class PrintTest : public QObject {
         });
         doc.SetAdvancePlace("Statens hus Bergen");
         doc.SetOtherAdditions("Bompenger 40 kr");
-        doc.SetOtherDeductions("Frokost");
+        EditClaim(doc, [](ClaimData& c) { c.m_strOtherDeductions = "Frokost"; });
         doc.SetTripNumber("R-2006-17-Bergen-Voss");
         doc.ChangeTraveller(&CTraveller::SetName, std::string(120, 'W'));
         doc.ChangeTraveller(&CTraveller::SetPostTown, "Oslo sentrum postterminal");
@@ -737,7 +737,8 @@ class PrintTest : public QObject {
                 c.m_travelLines.push_back(std::move(line));
             }
         });
-        CPrintService service;
+        ScriptedDialogs dialogs;
+        CPrintService service(dialogs);
         int shown = -1;
         QTimer::singleShot(0, [&shown] {
             auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
@@ -765,13 +766,9 @@ class PrintTest : public QObject {
         WriteFile(claim, ReadFile(ClaimPath()));
         ScriptedDialogs dialogs;
         FixedClock clock{CivilTime{2006, 3, 14, 10, 0, 0}};
-        CPrintService service;
-        std::vector<PdfExportTarget> asked;
+        CPrintService service(dialogs);
         std::string out = home.Path("bergen.pdf");
-        service.askPdfPath = [&](QWidget*, const PdfExportTarget& target) {
-            asked.push_back(target);
-            return std::optional<std::string>(out);
-        };
+        dialogs.paths.push_back(out);
         CMainFrame frame(clock, dialogs);
         ConnectPrintService(frame, service);
         QVERIFY(frame.Start({program + "ferdix", claim, home.Path("config/ferdix"), ""}));
@@ -787,9 +784,11 @@ class PrintTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E,
                         Qt::ControlModifier | Qt::ShiftModifier);
 
+        const std::vector<FileDialogRequest>& asked = dialogs.fileDialogs;
         QCOMPARE(asked.size(), std::size_t{1});
+        QCOMPARE(asked[0].caption, std::string("Eksporter til PDF"));
         QCOMPARE(asked[0].fileName, std::string("bergen.pdf"));
-        QCOMPARE(asked[0].folder + "bergen.tur", claim);
+        QCOMPARE(asked[0].initialFolder + "bergen.tur", claim);
         QProcess text;
         text.start(QStringLiteral("pdftotext"),
                    {QStringLiteral("-layout"), QString::fromStdString(out), QStringLiteral("-")});
@@ -823,7 +822,8 @@ class PrintTest : public QObject {
             remarks += "Linje " + std::to_string(i) + "\r\n";
         }
         doc.SetRemarks(remarks);
-        CPrintService service;
+        ScriptedDialogs dialogs;
+        CPrintService service(dialogs);
         QPrinter& printer = service.Printer();
         std::string out = dir.File("utskrift.pdf");
         printer.setOutputFileName(QString::fromStdString(out));
@@ -858,35 +858,38 @@ class PrintTest : public QObject {
         CFerdixDoc doc;
         ReadFullClaim(doc);
         doc.SetHost(&host);
-        PdfExportTarget target;
-        target.folder = dir.File("");
+        FileDialogRequest target;
+        target.save = true;
+        target.initialFolder = dir.File("");
         target.fileName = "full_claim.pdf";
-        CPrintService service;
-        std::vector<PdfExportTarget> asked;
-        std::optional<std::string> answer = dir.File("ut.pdf");
-        service.askPdfPath = [&](QWidget*, const PdfExportTarget& t) {
-            asked.push_back(t);
-            return answer;
-        };
+        ScriptedDialogs dialogs;
+        CPrintService service(dialogs);
+        dialogs.paths = {dir.File("ut.pdf"), std::nullopt, dir.File("finnes-ikke/ut.pdf"),
+                         dir.File("finnes-ikke/ut.pdf")};
         PrintSource source{&doc, kNynorsk, "14.03.06"};
         QVERIFY(service.ExportPdf(nullptr, source, target));
-        QCOMPARE(asked.size(), std::size_t{1});
-        QCOMPARE(asked[0].fileName, std::string("full_claim.pdf"));
+        QCOMPARE(dialogs.fileDialogs.size(), std::size_t{1});
+        QCOMPARE(dialogs.fileDialogs[0].fileName, std::string("full_claim.pdf"));
         QVERIFY(Bytes(dir.File("ut.pdf")).starts_with("%PDF-"));
         QVERIFY(host.messages.empty());
 
         // Cancel writes nothing and says nothing.
-        answer.reset();
         QVERIFY(!service.ExportPdf(nullptr, source, target));
         QVERIFY(host.messages.empty());
 
         // A failure is told, never silent.
-        answer = dir.File("finnes-ikke/ut.pdf");
         QVERIFY(!service.ExportPdf(nullptr, source, target));
         QCOMPARE(host.messages.size(), std::size_t{1});
         QCOMPARE(host.messages[0].caption, std::string("Feil ved eksport"));
         QVERIFY(host.messages[0].text.starts_with("PDF-filen ble ikke lagret.\n"));
         QVERIFY(host.messages[0].text.find("finnes-ikke") != std::string::npos);
+
+        // A claim without a host is told through the dialogs, as every other box.
+        doc.SetHost(nullptr);
+        QVERIFY(!service.ExportPdf(nullptr, source, target));
+        QCOMPARE(dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(dialogs.messages[0].caption, std::string("Feil ved eksport"));
+        QCOMPARE(host.messages.size(), std::size_t{1});
     }
 };
 

@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QTest>
 #include <algorithm>
+#include <filesystem>
+
+#include "base/text_convert.h"
+#include "base/written_standard.h"
 
 namespace ferdix::test {
 
@@ -33,29 +37,6 @@ std::string IsolatedHome::Path(const char* name) const {
     return QFile::encodeName(m_dir.filePath(QString::fromUtf8(name))).toStdString();
 }
 
-MsgAnswer ScriptedDialogs::Message(QWidget*, const MessageRequest& request) {
-    messages.push_back(request);
-    if (!answers.empty()) {
-        MsgAnswer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    if (request.defaultButton) {
-        return *request.defaultButton;
-    }
-    return request.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
-}
-
-std::optional<std::string> ScriptedDialogs::FilePath(QWidget*, const FileDialogRequest& request) {
-    fileDialogs.push_back(request);
-    if (paths.empty()) {
-        return std::nullopt;
-    }
-    std::optional<std::string> p = paths.front();
-    paths.pop_front();
-    return p;
-}
-
 int ScriptedDialogs::Exec(QDialog& dialog) {
     dialogTitles.push_back(dialog.windowTitle());
     if (users.empty()) {
@@ -71,6 +52,38 @@ int ScriptedDialogs::Exec(QDialog& dialog) {
     int result = dialog.result();
     dialog.hide();
     return result;
+}
+
+void WindowFixture::InitWindow(IDialogs* dialogs) {
+    m_home = std::make_unique<IsolatedHome>();
+    m_state = std::make_unique<ProgramStateGuard>();
+    SetWrittenStandardValue(kBokmal);
+    SetDateOrder(DateOrder::DayFirst);
+    m_program = m_home->Path("program/");
+    std::filesystem::create_directories(m_program);
+    for (const char* name : {"ferdix.ini", "land.ini"}) {
+        std::filesystem::copy_file(std::filesystem::path(FERDIX_RESOURCES_DIR) / name,
+                                   std::filesystem::path(m_program) / name);
+    }
+    m_dialogs = ScriptedDialogs();
+    m_frame = std::make_unique<CMainFrame>(m_clock, dialogs ? *dialogs : m_dialogs);
+}
+
+void WindowFixture::CleanupWindow() {
+    m_frame.reset();
+    m_state.reset();
+    m_home.reset();
+}
+
+void WindowFixture::StartWindow(const std::string& commandLine) {
+    StartupArgs args{m_program + "ferdix", commandLine, m_home->Path("config/ferdix"), ""};
+    QVERIFY(m_frame->Start(args));
+}
+
+void WindowFixture::ShowWindow() {
+    m_frame->show();
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
 }
 
 int RecordingEvents::Count(const std::string& event) const {

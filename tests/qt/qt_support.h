@@ -8,12 +8,17 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "base/clock.h"
 #include "form/form_controls.h"
 #include "qt/dialogs.h"
+#include "qt/main_frame.h"
+#include "support/program_state.h"
+#include "support/scripted_answers.h"
 
 namespace ferdix::test {
 
@@ -33,22 +38,42 @@ class IsolatedHome {
     QByteArray m_config;
 };
 
-// Answers message boxes and file dialogs from queues and keeps what was asked, and plays the
-// user of a dialog window. Without a scripted answer: the default button where the box has one,
-// else OK, Cancel for a question; Cancel for a file dialog, and a dialog window closed with Escape.
-class ScriptedDialogs final : public IDialogs {
+// Answers message boxes and file dialogs as ScriptedAnswers does, and plays the user of a dialog
+// window: without a scripted user the window is closed with Escape.
+class ScriptedDialogs final : public IDialogs, public ScriptedAnswers {
   public:
-    MsgAnswer Message(QWidget* owner, const MessageRequest& request) override;
-    std::optional<std::string> FilePath(QWidget* owner, const FileDialogRequest& request) override;
+    MsgAnswer Message(QWidget*, const MessageRequest& request) override { return Answer(request); }
+    std::optional<std::string> FilePath(QWidget*, const FileDialogRequest& request) override {
+        return Path(request);
+    }
     // Shows the dialog, lets the next user act on its widgets, and returns its result.
     int Exec(QDialog& dialog) override;
 
-    std::deque<MsgAnswer> answers;
     std::deque<std::function<void(QDialog&)>> users;
     std::vector<QString> dialogTitles;
-    std::deque<std::optional<std::string>> paths;
-    std::vector<MessageRequest> messages;
-    std::vector<FileDialogRequest> fileDialogs;
+};
+
+// The GUI tests of the whole window: a home of the test's own with the program's ferdix.ini and
+// land.ini beside a program in it, bokmål and day-first dates, and a main window on the scripted
+// dialogs, or on others that a test passes. InitWindow before each test, CleanupWindow after.
+class WindowFixture {
+  protected:
+    // Today is 14 March 2006 unless a suite's dates need another.
+    explicit WindowFixture(CivilTime today = CivilTime{2006, 3, 14, 10, 0, 0}) : m_clock(today) {}
+
+    void InitWindow(IDialogs* dialogs = nullptr);
+    void CleanupWindow();
+    // The start-up with the command line; the test fails when it does not start.
+    void StartWindow(const std::string& commandLine = "");
+    // Shown, and the active window.
+    void ShowWindow();
+
+    std::unique_ptr<IsolatedHome> m_home;
+    std::unique_ptr<ProgramStateGuard> m_state;
+    FixedClock m_clock;
+    ScriptedDialogs m_dialogs;
+    std::string m_program;  // the program's folder, with "/" at its end
+    std::unique_ptr<CMainFrame> m_frame;
 };
 
 // Types the text into the widget key by key, as a keyboard would send it; unlike

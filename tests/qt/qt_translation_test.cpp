@@ -292,17 +292,13 @@ std::vector<Seen> StandardMenu(QMenu* menu, const QString& where) {
 
 }  // namespace
 
-class QtTranslationTest : public QObject {
+// On Qt's own dialogs, not scripted ones.
+class QtTranslationTest : public QObject, public WindowFixture {
     Q_OBJECT
 
   private:
-    std::unique_ptr<IsolatedHome> m_home;
-    std::unique_ptr<ProgramStateGuard> m_state;
-    FixedClock m_clock{CivilTime{2006, 3, 14, 10, 0, 0}};
-    std::unique_ptr<CQtDialogs> m_dialogs;
+    CQtDialogs m_qtDialogs;
     std::unique_ptr<CPrintService> m_printing;
-    std::unique_ptr<CMainFrame> m_frame;
-    std::string m_program;
     QString m_folder;  // where the claim is, and the file dialogs open
 
     // The program's own texts and the data a dialog shows besides Qt's texts.
@@ -313,12 +309,8 @@ class QtTranslationTest : public QObject {
         QString claim = m_folder + QStringLiteral("/reise.tur");
         fs::copy_file(fs::path(FERDIX_TEST_DATA_DIR) / "claims/full_claim.tur",
                       claim.toStdString());
-        StartupArgs args{m_program + "ferdix", withClaim ? claim.toStdString() : "",
-                         m_home->Path("config/ferdix"), ""};
-        QVERIFY(m_frame->Start(args));
-        m_frame->show();
-        QApplication::setActiveWindow(m_frame.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        StartWindow(withClaim ? claim.toStdString() : "");
+        ShowWindow();
     }
 
     bool IsOwnOrData(const QString& text) const {
@@ -493,7 +485,7 @@ class QtTranslationTest : public QObject {
         question.caption = "Ferdix";
         question.text = "?";
         question.buttons = MsgButtons::YesNoCancel;
-        m_dialogs->Message(m_frame.get(), question);
+        m_qtDialogs.Message(m_frame.get(), question);
 
         // The context menus of a field, the notes, a drop-down's edit and the form's scroll bar.
         CFormWidget& form = m_frame->Form();
@@ -534,39 +526,27 @@ class QtTranslationTest : public QObject {
 
   private slots:
     void init() {
-        m_home = std::make_unique<IsolatedHome>();
-        m_state = std::make_unique<ProgramStateGuard>();
-        SetWrittenStandardValue(kBokmal);
-        m_program = m_home->Path("program/");
-        fs::create_directories(m_program);
-        for (const char* name : {"ferdix.ini", "land.ini"}) {
-            fs::copy_file(fs::path(FERDIX_RESOURCES_DIR) / name, fs::path(m_program) / name);
-        }
+        InitWindow(&m_qtDialogs);
         m_folder = QString::fromStdString(m_home->Path("reiser"));
         QDir().mkpath(m_folder + QStringLiteral("/mappe"));
-        m_dialogs = std::make_unique<CQtDialogs>();
-        m_printing = std::make_unique<CPrintService>();
-        m_frame = std::make_unique<CMainFrame>(m_clock, *m_dialogs);
+        m_printing = std::make_unique<CPrintService>(m_qtDialogs);
         ConnectPrintService(*m_frame, *m_printing);
         // The program's own texts in these dialogs: the file filters, the export's title, the
         // question; and the data: the files, the home folder's name.
         m_own = {QStringLiteral("Ferdix"), QStringLiteral("?"), QStringLiteral("reise.tur"),
                  QStringLiteral("mappe"), QDir::home().dirName()};
-        PdfExportTarget pdf;
+        FileDialogRequest pdf = PdfExportDialog(CFerdixDoc(), ProgramSettings());
         for (const std::string& filter : {FileDialogRequest().filter, pdf.filter}) {
             for (const QString& name : NameFilters(filter)) {
                 m_own.insert(name);
             }
         }
-        m_own.insert(ToQString(pdf.filter));
         m_own.insert(ToQString(pdf.caption));
     }
     void cleanup() {
         m_frame.reset();
         m_printing.reset();
-        m_dialogs.reset();
-        m_state.reset();
-        m_home.reset();
+        CleanupWindow();
     }
 
     void qtTextsAreBokmalInBokmal() {

@@ -24,17 +24,13 @@ namespace ferdix::test {
 
 namespace fs = std::filesystem;
 
-class RecoveryTest : public QObject {
+class RecoveryTest : public QObject, public WindowFixture {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<IsolatedHome> m_home;
-    std::unique_ptr<ProgramStateGuard> m_state;
-    FixedClock m_clock{CivilTime{2026, 12, 8, 10, 0, 0}};
-    ScriptedDialogs m_dialogs;
-    std::string m_program;
-    std::unique_ptr<CMainFrame> m_frame;
+  public:
+    RecoveryTest() : WindowFixture(CivilTime{2026, 12, 8, 10, 0, 0}) {}
 
+  private:
     std::string Folder() const { return m_home->Path("config/ferdix/gjenoppretting"); }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
@@ -44,15 +40,8 @@ class RecoveryTest : public QObject {
         }
         return names;
     }
-    void Start() {
-        StartupArgs args{m_program + "ferdix", "", m_home->Path("config/ferdix"), ""};
-        QVERIFY(m_frame->Start(args));
-    }
-    void Show() {
-        m_frame->show();
-        QApplication::setActiveWindow(m_frame.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-    }
+    void Start() { StartWindow(); }
+    void Show() { ShowWindow(); }
     void Fill(int id, const char* text) {
         QWidget* w = m_frame->Form().ControlWidget(id);
         w->setFocus(Qt::TabFocusReason);
@@ -99,23 +88,8 @@ class RecoveryTest : public QObject {
     }
 
   private slots:
-    void init() {
-        m_home = std::make_unique<IsolatedHome>();
-        m_state = std::make_unique<ProgramStateGuard>();
-        SetWrittenStandardValue(kBokmal);
-        m_program = m_home->Path("program/");
-        fs::create_directories(m_program);
-        for (const char* name : {"ferdix.ini", "land.ini"}) {
-            fs::copy_file(fs::path(FERDIX_RESOURCES_DIR) / name, fs::path(m_program) / name);
-        }
-        m_dialogs = ScriptedDialogs();
-        m_frame = std::make_unique<CMainFrame>(m_clock, m_dialogs);
-    }
-    void cleanup() {
-        m_frame.reset();
-        m_state.reset();
-        m_home.reset();
-    }
+    void init() { InitWindow(); }
+    void cleanup() { CleanupWindow(); }
 
     void yesNoBoxAnswersOnlyByItsButtons() {
         CQtDialogs dialogs;

@@ -52,10 +52,13 @@ class FakeShellPlatform : public IShellPlatform {
         aboutTexts = {dialog.Title(), dialog.VersionLine(), dialog.DomesticRatesLine(),
                       dialog.AbroadRatesLine(), dialog.FilesText()};
     }
+    void AfterFormEvent() override { ++formEvents; }
     std::vector<std::string> LoadRecentFiles() override { return kept; }
     void SaveRecentFiles(const std::vector<std::string>& paths) override { kept = paths; }
 
     std::vector<std::string> calls;
+    // Form events the shell told of once the form had handled them.
+    int formEvents = 0;
     // Called as printing, the preview or the export starts, while the claim is as they read it.
     std::function<void(const std::string&)> onOutput;
     bool toolBar = true;
