@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -82,7 +83,15 @@ QString PixmapFileCacheKey(const QString& path) {
            HexBytes(static_cast<quint64>(info.size())) + HexBytes(0u);
 }
 
+bool KnowsPixmapFileCacheKey() {
+    QVersionNumber qt = QLibraryInfo::version();
+    return qt.majorVersion() == 6 && qt.minorVersion() == 4;
+}
+
 bool CacheGroupBoxPicture() {
+    if (!KnowsPixmapFileCacheKey()) {
+        return false;
+    }
     QImage image = EmbeddedImage("fusion_groupbox");
     if (image.isNull()) {
         return false;

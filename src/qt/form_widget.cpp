@@ -38,6 +38,7 @@
 #include "qt/field_input.h"
 #include "qt/line_list.h"
 #include "qt/qt_text.h"
+#include "qt/startup_marks.h"
 
 namespace ferdix {
 
@@ -137,8 +138,11 @@ CFormWidget::CFormWidget(QWidget* parent) : QScrollArea(parent) {
     page->setBackgroundRole(QPalette::Button);
     setWidget(page);
     viewport()->setBackgroundRole(QPalette::Button);
+    StartupMark("form");
     PickFonts();
+    StartupMark("fonts");
     Build();
+    StartupMark("widgets");
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
                            [this](QWidget*, QWidget* now) { FocusChanged(now); });
     m_screenReaderWatch = std::make_unique<CScreenReaderWatch>([this] {

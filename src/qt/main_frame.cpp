@@ -33,6 +33,7 @@
 #include "qt/form_widget.h"
 #include "qt/help_window.h"
 #include "qt/qt_text.h"
+#include "qt/startup_marks.h"
 #include "qt/template_dialogs.h"
 
 namespace ferdix {
@@ -126,6 +127,7 @@ CMainFrame::CMainFrame(const IClock& clock, IDialogs& dialogs, QWidget* parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    StartupMark("menus");
     setWindowTitle(QStringLiteral("Ferdix"));
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setSingleShot(true);

@@ -73,7 +73,7 @@ class AccessibilityTest : public QObject {
         StartupArgs args{m_program + "ferdix", "", m_home->Path("config/ferdix"), ""};
         QVERIFY(m_frame->Start(args));
         m_frame->show();
-        QApplication::setActiveWindow(m_frame.get());
+        m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     CFormWidget& Form() { return m_frame->Form(); }

@@ -60,7 +60,7 @@ class FormWidgetTest : public QObject {
     void Show() {
         m_form->resize(620, 700);
         m_form->show();
-        QApplication::setActiveWindow(m_form.get());
+        m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
 

@@ -82,7 +82,7 @@ class MainFrameTest : public QObject {
     std::string Text(int id) { return Cp1252ToUtf8(Form().GetText(id)); }
     void Show() {
         m_frame->show();
-        QApplication::setActiveWindow(m_frame.get());
+        m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     // Clicks into the field, types character by character at its end, and leaves it with Tab.
@@ -320,6 +320,10 @@ class MainFrameTest : public QObject {
     // Fusion's group-box frame comes from the cache, put there from the built-in pixels, which
     // are Qt's own picture.
     void groupBoxFrameComesFromTheCache() {
+        if (!KnowsPixmapFileCacheKey()) {
+            QVERIFY(!CacheGroupBoxPicture());
+            QSKIP("the pixmap cache key of this Qt is not known; Fusion reads its file");
+        }
         QPixmapCache::clear();
         QString path = QString::fromLatin1(kGroupBoxPicture);
         QVERIFY(CacheGroupBoxPicture());

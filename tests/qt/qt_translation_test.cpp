@@ -317,7 +317,7 @@ class QtTranslationTest : public QObject {
                          m_home->Path("config/ferdix"), ""};
         QVERIFY(m_frame->Start(args));
         m_frame->show();
-        QApplication::setActiveWindow(m_frame.get());
+        m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
 

@@ -50,7 +50,7 @@ class RecoveryTest : public QObject {
     }
     void Show() {
         m_frame->show();
-        QApplication::setActiveWindow(m_frame.get());
+        m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     void Fill(int id, const char* text) {
