@@ -34,7 +34,8 @@ done
 median() { sort -n | awk '{a[NR]=$1} END {if (NR) print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 echo "milliseconds from launch (median of $runs, $QT_QPA_PLATFORM; load $(cut -d' ' -f1 /proc/loadavg))"
 printf '%-14s %10s %10s\n' phase ferdix baseline
-for p in main qapplication icon form fonts widgets menus mainframe start show exposed; do
+for p in main qapplication icon form fonts widgets menus mainframe translation claim start show \
+  exposed; do
   f=$(awk -v p=$p '$1 == p {print $2}' "$work/f" | median)
   b=$(awk -v p=$p '$1 == p {print $2}' "$work/b" | median)
   printf '%-14s %10s %10s\n' "$p" "${f:--}" "${b:--}"

@@ -3,6 +3,12 @@
 // signals differ from that contract; this class owns the difference: a text set by the library
 // raises exactly one change and no signal of its own, only the user's edits are forwarded, and
 // the focused control is tracked here so that leave is raised for it alone.
+//
+// Only the controls that the first screen can show are built with the form; the rest are
+// built after its first paint, a few at a time from the event loop, and at once when the user
+// scrolls or enlarges the window, when a screen reader starts reading, or when a control is
+// asked for by widget (Tab, Page Down, SetFocus, ControlWidget, Page). Until then a control
+// holds its text and states itself, so the form logic sees one complete form all along.
 #pragma once
 
 #include <QFont>
@@ -32,11 +38,16 @@ class CFormWidget final : public QScrollArea, public IFormControls {
 
     void SetEvents(IFormEvents* events) { m_pEvents = events; }
 
-    // The widget of a control, or null.
+    // The widget of a control, or null; built first if it was not yet.
     QWidget* ControlWidget(int id) const;
-    // The widget of the template entry at `index` (also the unnamed labels).
+    // The widget of the template entry at `index` (also the unnamed labels), built first.
     QWidget* EntryWidget(std::size_t index) const;
-    QWidget* Page() const { return widget(); }
+    // The page with every control built.
+    QWidget* Page() const;
+    // Whether the entry at `index` has its widget yet; every entry has once IsComplete().
+    bool IsBuilt(std::size_t index) const;
+    bool IsComplete() const { return m_unbuilt == 0; }
+    void BuildAll();
     // The rows of a list view control, or null.
     CLineListModel* ListModel(int id) const;
     // Pixels per dialog unit, from the metrics of the dialog font on this screen.
@@ -80,6 +91,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Tab and Shift+Tab from any control of the form follow the form's tab order.
     bool focusNextPrevChild(bool next) override;
 
@@ -93,9 +105,19 @@ class CFormWidget final : public QScrollArea, public IFormControls {
         int limit = 0;                    // typed characters at most; 0: no limit
         int shownLength = 0;              // length of the text before the user's edit
         std::vector<ListColumn> columns;  // of a list view
+        // Until the widget is built: what it shows and its states, given to it then.
+        QString text;
+        bool enabled = true;
+        bool checked = false;
+        bool fixedFont = false;
+        bool limited = false;
     };
 
     void Build();
+    // The control's widget, built now if it was not (a radio button with its whole group).
+    QWidget* Ensure(Control& c);
+    void BuildEntry(std::size_t index);
+    void BuildSlice();
     QWidget* MakeWidget(Control& c, const ControlTemplate& t);
     void Connect(Control& c);
     void SetTabOrder();
@@ -113,7 +135,6 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     void UpdateNamesNamedBy(const ControlTemplate* label);
     void UpdateAccessibleName(Control& c);
     void NameDropDownParts(const Control& c, bool makeList);
-    void ReadRadioButtonsAsSuch();
     std::string EntryText(const Control& c) const;
 
     std::vector<Control> m_entries;  // in template order
@@ -128,6 +149,9 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     QFont m_formFont;
     QFont m_fixedFont;
     std::unique_ptr<CScreenReaderWatch> m_screenReaderWatch;
+    std::size_t m_unbuilt = 0;
+    bool m_slicing = false;
+    int m_builtHeight = 0;  // every control whose top is above this (pixels) is built
 };
 
 }  // namespace ferdix

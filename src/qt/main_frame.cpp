@@ -310,9 +310,11 @@ QAction* CMainFrame::Action(int command) const {
 bool CMainFrame::Start(const StartupArgs& args) {
     // The questions of the start-up (a claim left by a crash) already see Qt's texts.
     FollowWrittenStandard();
+    StartupMark("translation");
     if (!m_app.InitInstance(args)) {
         return false;
     }
+    StartupMark("claim");
     FollowWrittenStandard();
     RebuildRecentFiles();
     FocusFirstField();
