@@ -30,12 +30,6 @@ namespace {
 // Controls built per turn of the event loop after the first paint: about a millisecond.
 constexpr std::size_t kSliceSize = 24;
 
-bool BuiltWithTheForm(const ControlTemplate& t) {
-    // Their items, columns and rows live in their widgets.
-    return t.kind == ControlKind::EditableDropDown || t.kind == ControlKind::DropDownList ||
-           t.kind == ControlKind::ListView;
-}
-
 }  // namespace
 
 void CFormWidget::Build() {
@@ -56,6 +50,9 @@ void CFormWidget::Build() {
         if (t.kind == ControlKind::Radio) {
             c.group = group;
         }
+        if (t.kind == ControlKind::ListView) {
+            c.model = new CLineListModel(this);
+        }
         if (t.id != kNoControlId) {
             m_byId[t.id] = i;
         }
@@ -70,7 +67,7 @@ void CFormWidget::Build() {
         }
     }
     for (Control& c : m_entries) {
-        if (BuiltWithTheForm(*c.t) || ToPixels(c.t->rect).top() < m_builtHeight) {
+        if (ToPixels(c.t->rect).top() < m_builtHeight) {
             Ensure(c);
         }
     }
@@ -107,7 +104,20 @@ void CFormWidget::BuildEntry(std::size_t index) {
     if (c.fixedFont) {
         w->setFont(m_fixedFont);
     }
-    if (auto* edit = qobject_cast<QLineEdit*>(w); edit && !qobject_cast<QComboBox*>(w)) {
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        QStringList items;
+        for (const std::string& item : c.items) {
+            items << ToQString(item);
+        }
+        combo->insertItems(0, items);
+        if (QLineEdit* edit = combo->lineEdit()) {
+            combo->setCurrentIndex(-1);
+            FieldValidator(edit)->Shown(c.text);
+            combo->setEditText(c.text);
+        }
+    } else if (qobject_cast<QTreeView*>(w)) {
+        FitColumns(c);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         if (c.limited) {
             FieldValidator(edit)->SetLimit(&c.limit, &c.shownLength);
         }
@@ -253,7 +263,7 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
         }
         case ControlKind::ListView: {
             auto* list = new QTreeView(page);
-            list->setModel(new CLineListModel(list));
+            list->setModel(c.model);
             list->setRootIsDecorated(false);
             list->setItemsExpandable(false);
             list->setUniformRowHeights(true);
@@ -343,10 +353,17 @@ void CFormWidget::Connect(Control& c) {
             });
             break;
         }
-        case ControlKind::ListView:
-            connect(static_cast<QTreeView*>(c.w), &QAbstractItemView::doubleClicked, this,
+        case ControlKind::ListView: {
+            auto* list = static_cast<QTreeView*>(c.w);
+            connect(list, &QAbstractItemView::doubleClicked, this,
                     [this, id] { Raise(&IFormEvents::OnDoubleClick, id); });
+            connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+                if (m_statesChanged) {
+                    m_statesChanged();
+                }
+            });
             break;
+        }
         case ControlKind::Static:
         case ControlKind::GroupBox:
             break;

@@ -196,6 +196,10 @@ bool CFormWidget::focusNextPrevChild(bool next) {
 bool CFormWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == widget() && event->type() == QEvent::Paint) {
         widget()->removeEventFilter(this);
+        m_painted = true;
+        if (m_statesChanged) {
+            QTimer::singleShot(0, this, [this] { m_statesChanged(); });
+        }
         if (!m_slicing && !IsComplete()) {
             m_slicing = true;
             QTimer::singleShot(0, this, &CFormWidget::BuildSlice);
@@ -515,13 +519,16 @@ void CFormWidget::ResetContent(int id) {
     if (!c || !IsDropDown(c->t->kind)) {
         return;
     }
+    c->items.clear();
+    c->picked.clear();
+    if (!c->w) {
+        return;  // the edit part keeps its text
+    }
     auto* combo = static_cast<QComboBox*>(c->w);
     QString text = combo->currentText();
     QSignalBlocker block(combo);
     QSignalBlocker blockEdit(combo->lineEdit());
     combo->clear();
-    c->items.clear();
-    c->picked.clear();
     if (combo->isEditable()) {
         combo->setEditText(text);
     }
@@ -538,6 +545,9 @@ void CFormWidget::AddString(int id, std::string_view item) {
                                [](std::string_view a, const std::string& b) { return a < b; });
     int index = static_cast<int>(at - c->items.begin());
     c->items.insert(at, std::string(item));
+    if (!c->w) {
+        return;
+    }
     QString text = combo->currentText();
     QSignalBlocker block(combo);
     QSignalBlocker blockEdit(combo->lineEdit());
@@ -569,6 +579,9 @@ void CFormWidget::SetColumns(int id, std::span<const ListColumn> columns) {
 }
 
 void CFormWidget::FitColumns(Control& c) {
+    if (!c.w) {
+        return;  // fitted when built
+    }
     auto* list = static_cast<QTreeView*>(c.w);
     const auto* model = static_cast<const CLineListModel*>(list->model());
     // The width beside a vertical scroll bar, which a long list shows: the columns then stay
@@ -613,7 +626,7 @@ CLineListModel* CFormWidget::ListModel(int id) const {
     if (!c || c->t->kind != ControlKind::ListView) {
         return nullptr;
     }
-    return static_cast<CLineListModel*>(static_cast<QTreeView*>(c->w)->model());
+    return c->model;
 }
 
 void CFormWidget::DeleteAllRows(int id) {
@@ -643,8 +656,8 @@ int CFormWidget::RowCount(int id) const {
 }
 
 int CFormWidget::FirstSelectedRow(int id) const {
-    if (!ListModel(id)) {
-        return -1;
+    if (!ListModel(id) || !Find(id)->w) {
+        return -1;  // a list not built has nothing selected
     }
     auto* list = static_cast<QTreeView*>(Find(id)->w);
     int first = -1;
@@ -723,6 +736,9 @@ void CFormWidget::Paste() {
 }
 
 bool CFormWidget::ClipboardHasText() const {
+    if (!m_painted) {
+        return false;
+    }
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     return mime && mime->hasText() && !mime->text().isEmpty();
 }

@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QHash>
 #include <QScrollArea>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -37,6 +38,10 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     ~CFormWidget() override;
 
     void SetEvents(IFormEvents* events) { m_pEvents = events; }
+    // Called when what the commands' states read may have changed: the selection of either
+    // list, and the clipboard once the form has first been painted. The clipboard is not asked
+    // before that: on X it is a round trip to the server, and the window is not up yet.
+    void OnStatesChanged(std::function<void()> changed) { m_statesChanged = std::move(changed); }
 
     // The widget of a control, or null; built first if it was not yet.
     QWidget* ControlWidget(int id) const;
@@ -105,6 +110,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
         int limit = 0;                    // typed characters at most; 0: no limit
         int shownLength = 0;              // length of the text before the user's edit
         std::vector<ListColumn> columns;  // of a list view
+        CLineListModel* model = nullptr;  // of a list view, built or not
         // Until the widget is built: what it shows and its states, given to it then.
         QString text;
         bool enabled = true;
@@ -142,6 +148,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     QHash<const QWidget*, int> m_idOf;
     std::multimap<const ControlTemplate*, std::size_t> m_namedBy;  // label -> named entries
     IFormEvents* m_pEvents = nullptr;
+    std::function<void()> m_statesChanged;
     QMetaObject::Connection m_focusWatch;
     int m_focus = 0;
     double m_unitX = 1.5;
@@ -151,6 +158,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     std::unique_ptr<CScreenReaderWatch> m_screenReaderWatch;
     std::size_t m_unbuilt = 0;
     bool m_slicing = false;
+    bool m_painted = false;
     int m_builtHeight = 0;  // every control whose top is above this (pixels) is built
 };
 

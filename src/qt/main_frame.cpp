@@ -139,12 +139,7 @@ CMainFrame::CMainFrame(const IClock& clock, IDialogs& dialogs, QWidget* parent)
     // The states follow the clipboard and the two lists' selections.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &CMainFrame::ScheduleCommandUpdate);
-    for (int list : {kIdTravelList, kIdOutlayList}) {
-        if (auto* tree = qobject_cast<QTreeView*>(m_form->ControlWidget(list))) {
-            connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                    &CMainFrame::ScheduleCommandUpdate);
-        }
-    }
+    m_form->OnStatesChanged([this] { ScheduleCommandUpdate(); });
     // Files dropped anywhere on the window, also on a field that takes dropped text.
     qApp->installEventFilter(this);
 }
