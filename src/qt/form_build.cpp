@@ -9,12 +9,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QTimer>
 #include <QTreeView>
-#include <limits>
 
-#include "app/commands.h"
 #include "base/control_ids.h"
 #include "form/accessible_names.h"
 #include "qt/field_input.h"
@@ -36,8 +35,6 @@ void CFormWidget::Build() {
     std::span<const ControlTemplate> form = FormTemplate();
     m_entries.resize(form.size());
     m_unbuilt = form.size();
-    // The tallest window the program opens shows no more of the form than this.
-    m_builtHeight = MainWindowSize(std::numeric_limits<int>::max()).height;
     QButtonGroup* group = nullptr;
     for (std::size_t i = 0; i < form.size(); ++i) {
         const ControlTemplate& t = form[i];
@@ -66,19 +63,24 @@ void CFormWidget::Build() {
             m_namedBy.emplace(label, i);
         }
     }
+    // What the first screen shows when the form is first shown (showEvent), the rest after
+    // the first paint of the page (eventFilter).
+    widget()->installEventFilter(this);
+}
+
+void CFormWidget::BuildFirstScreen() {
+    m_builtHeight = verticalScrollBar()->value() + viewport()->height();
     for (Control& c : m_entries) {
         if (ToPixels(c.t->rect).top() < m_builtHeight) {
             Ensure(c);
         }
     }
     SetTabOrder();
-    // The rest after the first paint of the page (eventFilter).
-    widget()->installEventFilter(this);
 }
 
 QWidget* CFormWidget::Ensure(Control& c) {
-    if (c.w) {
-        return c.w;
+    if (c.w || IsComplete()) {
+        return c.w;  // also while the form goes: then nothing is built
     }
     if (!c.group) {
         BuildEntry(static_cast<std::size_t>(&c - m_entries.data()));

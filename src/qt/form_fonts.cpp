@@ -1,7 +1,9 @@
-// The form's fonts: the dialog unit from the dialog font, the label size at which every label
-// fits its box, and the list font at which the list columns' values fit.
+#include "qt/form_fonts.h"
+
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStyle>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -9,8 +11,6 @@
 #include "base/written_standard.h"
 #include "form/accessible_names.h"
 #include "form/form_lists.h"
-#include "form/label_table.h"
-#include "qt/form_widget.h"
 #include "qt/qt_text.h"
 
 namespace ferdix {
@@ -54,69 +54,62 @@ bool Fits(const QFont& font, const QSize& box, const std::vector<std::string>& t
     return true;
 }
 
-}  // namespace
-
-void CFormWidget::PickFonts() {
+QFont DialogFont() {
     // The original's dialog font is an 8-point sans serif; its metrics give the unit size.
-    QFont dialogFont;
-    dialogFont.setFamilies(
+    QFont font;
+    font.setFamilies(
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    dialogFont.setStyleHint(QFont::SansSerif);
-    dialogFont.setPointSizeF(8);
-    QFontMetricsF fm(dialogFont, widget());
-    static const QString alphabet =
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    double average = std::round(fm.horizontalAdvance(alphabet) / 52.0);
-    double height = std::round(fm.height());
-    m_unitX = std::max(1.0, average / 4.0);
-    m_unitY = std::max(1.0, height / 8.0);
-
-    // The largest size of the same face in which every label fits its box in both standards.
-    std::vector<std::pair<QSize, std::vector<std::string>>> labels;
-    for (const ControlTemplate& t : FormTemplate()) {
-        if (t.kind == ControlKind::Static) {
-            labels.emplace_back(ToPixels(t.rect).size(), TextsOf(t));
-        }
-    }
-    m_formFont = dialogFont;
-    for (double points = 8.0; points >= 6.0; points -= 0.25) {
-        m_formFont.setPointSizeF(points);
-        if (std::all_of(labels.begin(), labels.end(),
-                        [&](const auto& l) { return Fits(m_formFont, l.first, l.second); })) {
-            break;
-        }
-    }
-    widget()->setFont(m_formFont);
-
-    m_fixedFont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                             QStringLiteral("DejaVu Sans Mono")});
-    m_fixedFont.setStyleHint(QFont::TypeWriter);
-    m_fixedFont.setFixedPitch(true);
-    // The original's "Courier" of cell height 14 is a small face: its dates and amounts fill
-    // their narrow columns. Ours is the largest size up to that at which they do too.
-    double scale = logicalDpiY() / 96.0;
-    int pixels = static_cast<int>(std::lround(12.0 * scale));
-    for (; pixels > 7; --pixels) {
-        m_fixedFont.setPixelSize(pixels);
-        if (ListSamplesFit(m_fixedFont)) {
-            break;
-        }
-    }
-    m_fixedFont.setPixelSize(pixels);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8);
+    return font;
 }
 
-bool CFormWidget::ListSamplesFit(const QFont& font) const {
+QFont ListFont(int pixels) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                      QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// The units and the part of the key that the dialog font and the page decide.
+FormFonts Units(const QWidget& page, FontFitKey& key) {
+    QFont dialogFont = DialogFont();
+    QFontMetricsF fm(dialogFont, &page);
+    static const QString alphabet =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    key.alphabetAdvance = fm.horizontalAdvance(alphabet);
+    key.lineHeight = fm.height();
+    key.labelFamily = QFontInfo(dialogFont).family().toStdString();
+    key.dpi = page.logicalDpiY();
+    key.focusMargin = page.style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
+    key.scrollBar = page.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    FormFonts fonts;
+    fonts.unitX = std::max(1.0, std::round(key.alphabetAdvance / 52.0) / 4.0);
+    fonts.unitY = std::max(1.0, std::round(key.lineHeight) / 8.0);
+    fonts.label = dialogFont;
+    return fonts;
+}
+
+void KeyOfListFont(const QFont& font, FontFitKey& key) {
+    key.listFamily = QFontInfo(font).family().toStdString();
+    key.digitsAdvance = QFontMetricsF(font).horizontalAdvance(QStringLiteral("0123456789"));
+}
+
+bool ListSamplesFit(const QFont& font, const FormFonts& fonts, const FontFitKey& key) {
     QFontMetrics fm(font);
     // A cell's text margins, and room for the scroll bar that a long list shows.
-    int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int margins = 2 * (key.focusMargin + 1);
     for (auto [id, columns] : {std::pair{kIdTravelList, TravelListColumns()},
                                std::pair{kIdOutlayList, OutlayListColumns()}}) {
         const ControlTemplate* list = FindControl(id);
         if (!list) {
             continue;
         }
-        int inner = ToPixels(list->rect).width() - 2 - scrollBar;
+        int inner =
+            DialogToPixels(list->rect, fonts.unitX, fonts.unitY).width() - 2 - key.scrollBar;
         for (const ListColumn& column : columns) {
             if (!column.sample.empty() && fm.horizontalAdvance(ToQString(column.sample)) + margins >
                                               inner * column.widthPercent / 100) {
@@ -125,6 +118,63 @@ bool CFormWidget::ListSamplesFit(const QFont& font) const {
         }
     }
     return true;
+}
+
+}  // namespace
+
+QRect DialogToPixels(const DialogRect& r, double unitX, double unitY) {
+    auto px = [](int du, double unit) { return static_cast<int>(std::lround(du * unit)); };
+    int left = px(r.x, unitX);
+    int top = px(r.y, unitY);
+    return QRect(left, top, px(r.Right(), unitX) - left, px(r.Bottom(), unitY) - top);
+}
+
+FormFonts MeasureFormFonts(const QWidget& page, FontFitKey* keyOut) {
+    FontFitKey key;
+    FormFonts fonts = Units(page, key);
+    fonts.measured = true;
+    // The largest size of the same face in which every label fits its box in both standards.
+    std::vector<std::pair<QSize, std::vector<std::string>>> labels;
+    for (const ControlTemplate& t : FormTemplate()) {
+        if (t.kind == ControlKind::Static) {
+            labels.emplace_back(DialogToPixels(t.rect, fonts.unitX, fonts.unitY).size(),
+                                TextsOf(t));
+        }
+    }
+    for (double points = 8.0; points >= 6.0; points -= 0.25) {
+        fonts.label.setPointSizeF(points);
+        if (std::all_of(labels.begin(), labels.end(),
+                        [&](const auto& l) { return Fits(fonts.label, l.first, l.second); })) {
+            break;
+        }
+    }
+    // The original's "Courier" of cell height 14 is a small face: its dates and amounts fill
+    // their narrow columns. Ours is the largest size up to that at which they do too.
+    int pixels = static_cast<int>(std::lround(12.0 * key.dpi / 96.0));
+    for (; pixels > 7; --pixels) {
+        if (ListSamplesFit(ListFont(pixels), fonts, key)) {
+            break;
+        }
+    }
+    fonts.fixed = ListFont(pixels);
+    if (keyOut) {
+        KeyOfListFont(fonts.fixed, key);
+        *keyOut = key;
+    }
+    return fonts;
+}
+
+FormFonts PickFormFonts(const QWidget& page) {
+    const BuiltFontFit& built = BuildFontFit();
+    FontFitKey key;
+    FormFonts fonts = Units(page, key);
+    fonts.fixed = ListFont(built.fit.listPixels);
+    KeyOfListFont(fonts.fixed, key);
+    if (built.key.labelFamily.empty() || !(key == built.key)) {
+        return MeasureFormFonts(page);
+    }
+    fonts.label.setPointSizeF(built.fit.labelPoints);
+    return fonts;
 }
 
 }  // namespace ferdix

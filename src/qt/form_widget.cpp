@@ -31,6 +31,7 @@
 #include "form/label_table.h"
 #include "form/tab_order.h"
 #include "qt/field_input.h"
+#include "qt/form_fonts.h"
 #include "qt/form_text_wrap.h"
 #include "qt/line_list.h"
 #include "qt/qt_text.h"
@@ -76,7 +77,12 @@ CFormWidget::CFormWidget(QWidget* parent) : QScrollArea(parent) {
     setWidget(page);
     viewport()->setBackgroundRole(QPalette::Button);
     StartupMark("form");
-    PickFonts();
+    FormFonts fonts = PickFormFonts(*page);
+    m_unitX = fonts.unitX;
+    m_unitY = fonts.unitY;
+    m_formFont = fonts.label;
+    m_fixedFont = fonts.fixed;
+    page->setFont(m_formFont);
     StartupMark("fonts");
     Build();
     StartupMark("widgets");
@@ -104,15 +110,14 @@ CFormWidget::~CFormWidget() {
     // Closing and deleting the widgets moves the focus after this object's members are gone.
     disconnect(m_focusWatch);
     m_pEvents = nullptr;
+    // Hiding the page moves the focus on; nothing is built for it any more.
+    m_unbuilt = 0;
     // The widgets (and their validators, which read m_entries) go while the members exist.
     delete takeWidget();
 }
 
 QRect CFormWidget::ToPixels(const DialogRect& r) const {
-    auto px = [](int du, double unit) { return static_cast<int>(std::lround(du * unit)); };
-    int left = px(r.x, m_unitX);
-    int top = px(r.y, m_unitY);
-    return QRect(left, top, px(r.Right(), m_unitX) - left, px(r.Bottom(), m_unitY) - top);
+    return DialogToPixels(r, m_unitX, m_unitY);
 }
 
 void CFormWidget::Raise(void (IFormEvents::*handler)(int), int id) {
@@ -188,6 +193,9 @@ bool CFormWidget::focusNextPrevChild(bool next) {
         return QScrollArea::focusNextPrevChild(next);
     }
     QWidget* w = Ensure(*Find(to->t->id));
+    if (!w) {
+        return QScrollArea::focusNextPrevChild(next);
+    }
     w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     ensureWidgetVisible(w);
     return true;
@@ -261,8 +269,16 @@ bool CFormWidget::MoveInRadioGroup(Control& c, int step) {
 
 void CFormWidget::resizeEvent(QResizeEvent* event) {
     QScrollArea::resizeEvent(event);
-    if (!IsComplete() && viewport()->height() > m_builtHeight) {
+    if (m_builtHeight >= 0 && !IsComplete() &&
+        verticalScrollBar()->value() + viewport()->height() > m_builtHeight) {
         BuildAll();
+    }
+}
+
+void CFormWidget::showEvent(QShowEvent* event) {
+    QScrollArea::showEvent(event);
+    if (m_builtHeight < 0) {
+        BuildFirstScreen();
     }
 }
 

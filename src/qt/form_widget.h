@@ -97,6 +97,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Tab and Shift+Tab from any control of the form follow the form's tab order.
     bool focusNextPrevChild(bool next) override;
 
@@ -124,11 +125,10 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     QWidget* Ensure(Control& c);
     void BuildEntry(std::size_t index);
     void BuildSlice();
+    void BuildFirstScreen();
     QWidget* MakeWidget(Control& c, const ControlTemplate& t);
     void Connect(Control& c);
     void SetTabOrder();
-    void PickFonts();
-    bool ListSamplesFit(const QFont& font) const;
     Control* Find(int id);
     const Control* Find(int id) const;
     int ControlIdOf(const QWidget* w) const;
@@ -159,7 +159,8 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     std::size_t m_unbuilt = 0;
     bool m_slicing = false;
     bool m_painted = false;
-    int m_builtHeight = 0;  // every control whose top is above this (pixels) is built
+    int m_builtHeight = -1;  // every control whose top is above this (pixels) is built; -1
+                             // until first shown
 };
 
 }  // namespace ferdix
