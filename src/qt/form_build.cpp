@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -249,6 +250,12 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
                 // every box of the form before the first is opened (a tenth of its building).
                 auto* edit = new QLineEdit(combo);
                 edit->setPalette(combo->palette());
+                // A box makes a completer for an edit that has none, a fifth of its building,
+                // only to have it taken away below: one stand-in serves every box.
+                if (!m_standInCompleter) {
+                    m_standInCompleter = new QCompleter(this);
+                }
+                edit->setCompleter(m_standInCompleter);
                 combo->setLineEdit(edit);
                 // Qt picks the item of the typed text when the edit loses the focus (also to
                 // the box's own popup): typed text is a value, and only the user picks.

@@ -24,6 +24,7 @@
 #include "form/form_template.h"
 
 class QButtonGroup;
+class QCompleter;
 class QHelpEvent;
 class QTreeView;
 
@@ -149,6 +150,7 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     std::multimap<const ControlTemplate*, std::size_t> m_namedBy;  // label -> named entries
     IFormEvents* m_pEvents = nullptr;
     std::function<void()> m_statesChanged;
+    QCompleter* m_standInCompleter = nullptr;
     QMetaObject::Connection m_focusWatch;
     int m_focus = 0;
     double m_unitX = 1.5;
