@@ -56,14 +56,6 @@ void CFormWidget::Build() {
         }
     }
     widget()->resize(ToPixels({0, 0, kFormWidthDu, kFormHeightDu}).size());
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].t->id == kNoControlId) {
-            continue;
-        }
-        for (const ControlTemplate* label : NamingControls(m_entries[i].t->id)) {
-            m_namedBy.emplace(label, i);
-        }
-    }
     // What the first screen shows when the form is first shown (showEvent), the rest after
     // the first paint of the page (eventFilter).
     widget()->installEventFilter(this);
@@ -160,6 +152,11 @@ void CFormWidget::BuildEntry(std::size_t index) {
         }
     }
     if (t.id != kNoControlId) {
+        // The labels that name it, found once: a relabelling renames only what is built.
+        c.labels = NamingControls(t.id);
+        for (const ControlTemplate* label : c.labels) {
+            m_namedBy.emplace(label, index);
+        }
         UpdateAccessibleName(c);
     }
     if (widget()->isVisible() && t.kind != ControlKind::HiddenEdit) {

@@ -314,7 +314,7 @@ void CFormWidget::UpdateAccessibleName(Control& c) {
         return;  // named when built
     }
     std::vector<std::string> parts;
-    for (const ControlTemplate* label : NamingControls(c.t->id)) {
+    for (const ControlTemplate* label : c.labels) {
         auto index = static_cast<std::size_t>(label - FormTemplate().data());
         parts.push_back(EntryText(m_entries[index]));
     }

@@ -107,12 +107,13 @@ class CFormWidget final : public QScrollArea, public IFormControls {
         const ControlTemplate* t = nullptr;
         QWidget* w = nullptr;
         QButtonGroup* group = nullptr;
-        std::vector<std::string> items;   // of a drop-down, sorted as shown
-        std::string picked;               // the item picked last, until the user types
-        int limit = 0;                    // typed characters at most; 0: no limit
-        int shownLength = 0;              // length of the text before the user's edit
-        std::vector<ListColumn> columns;  // of a list view
-        CLineListModel* model = nullptr;  // of a list view, built or not
+        std::vector<std::string> items;              // of a drop-down, sorted as shown
+        std::string picked;                          // the item picked last, until the user types
+        int limit = 0;                               // typed characters at most; 0: no limit
+        int shownLength = 0;                         // length of the text before the user's edit
+        std::vector<ListColumn> columns;             // of a list view
+        CLineListModel* model = nullptr;             // of a list view, built or not
+        std::vector<const ControlTemplate*> labels;  // that name it, once built
         // Until the widget is built: what it shows and its states, given to it then.
         QString text;
         bool enabled = true;
