@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
         << Exact(key.lineHeight) << ", " << Quoted(key.listFamily) << ", "
         << Exact(key.digitsAdvance) << ", " << key.dpi << ", " << key.focusMargin << ", "
         << key.scrollBar << "},\n"
-        << "        {" << Exact(fonts.label.pointSizeF()) << ", " << fonts.fixed.pixelSize()
+        << "        {" << Exact(fonts.unitX) << ", " << Exact(fonts.unitY) << ", "
+        << Exact(fonts.label.pointSizeF()) << ", " << fonts.fixed.pixelSize()
         << "}};\n    return fit;\n}\n\n}  // namespace ferdix\n";
     out.close();
     return out ? 0 : 1;

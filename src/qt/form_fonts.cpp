@@ -54,6 +54,8 @@ bool Fits(const QFont& font, const QSize& box, const std::vector<std::string>& t
     return true;
 }
 
+const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+
 QFont DialogFont() {
     // The original's dialog font is an 8-point sans serif; its metrics give the unit size.
     QFont font;
@@ -74,23 +76,29 @@ QFont ListFont(int pixels) {
     return font;
 }
 
-// The units and the part of the key that the dialog font and the page decide.
-FormFonts Units(const QWidget& page, FontFitKey& key) {
+// The dialog unit from the metrics of the dialog font at 8 points.
+FormFonts Units(const QWidget& page) {
     QFont dialogFont = DialogFont();
     QFontMetricsF fm(dialogFont, &page);
-    static const QString alphabet =
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    key.alphabetAdvance = fm.horizontalAdvance(alphabet);
-    key.lineHeight = fm.height();
-    key.labelFamily = QFontInfo(dialogFont).family().toStdString();
+    FormFonts fonts;
+    fonts.unitX = std::max(1.0, std::round(fm.horizontalAdvance(kAlphabet) / 52.0) / 4.0);
+    fonts.unitY = std::max(1.0, std::round(fm.height()) / 8.0);
+    fonts.label = dialogFont;
+    return fonts;
+}
+
+void KeyOfPage(const QWidget& page, FontFitKey& key) {
     key.dpi = page.logicalDpiY();
     key.focusMargin = page.style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
     key.scrollBar = page.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    FormFonts fonts;
-    fonts.unitX = std::max(1.0, std::round(key.alphabetAdvance / 52.0) / 4.0);
-    fonts.unitY = std::max(1.0, std::round(key.lineHeight) / 8.0);
-    fonts.label = dialogFont;
-    return fonts;
+}
+
+// Of the label font at its fitted size, the one the labels are drawn in anyway.
+void KeyOfLabelFont(const QFont& font, const QWidget& page, FontFitKey& key) {
+    QFontMetricsF fm(font, &page);
+    key.labelFamily = QFontInfo(font).family().toStdString();
+    key.alphabetAdvance = fm.horizontalAdvance(kAlphabet);
+    key.lineHeight = fm.height();
 }
 
 void KeyOfListFont(const QFont& font, FontFitKey& key) {
@@ -131,7 +139,8 @@ QRect DialogToPixels(const DialogRect& r, double unitX, double unitY) {
 
 FormFonts MeasureFormFonts(const QWidget& page, FontFitKey* keyOut) {
     FontFitKey key;
-    FormFonts fonts = Units(page, key);
+    KeyOfPage(page, key);
+    FormFonts fonts = Units(page);
     fonts.measured = true;
     // The largest size of the same face in which every label fits its box in both standards.
     std::vector<std::pair<QSize, std::vector<std::string>>> labels;
@@ -158,6 +167,7 @@ FormFonts MeasureFormFonts(const QWidget& page, FontFitKey* keyOut) {
     }
     fonts.fixed = ListFont(pixels);
     if (keyOut) {
+        KeyOfLabelFont(fonts.label, page, key);
         KeyOfListFont(fonts.fixed, key);
         *keyOut = key;
     }
@@ -167,13 +177,18 @@ FormFonts MeasureFormFonts(const QWidget& page, FontFitKey* keyOut) {
 FormFonts PickFormFonts(const QWidget& page) {
     const BuiltFontFit& built = BuildFontFit();
     FontFitKey key;
-    FormFonts fonts = Units(page, key);
+    KeyOfPage(page, key);
+    FormFonts fonts;
+    fonts.label = DialogFont();
+    fonts.label.setPointSizeF(built.fit.labelPoints);
+    KeyOfLabelFont(fonts.label, page, key);
     fonts.fixed = ListFont(built.fit.listPixels);
     KeyOfListFont(fonts.fixed, key);
     if (built.key.labelFamily.empty() || !(key == built.key)) {
         return MeasureFormFonts(page);
     }
-    fonts.label.setPointSizeF(built.fit.labelPoints);
+    fonts.unitX = built.fit.unitX;
+    fonts.unitY = built.fit.unitY;
     return fonts;
 }
 

@@ -17,8 +17,8 @@ namespace ferdix {
 
 // Everything the fitted sizes depend on besides the form's texts: equal keys, equal sizes.
 struct FontFitKey {
-    std::string labelFamily;     // what the dialog font resolves to
-    double alphabetAdvance = 0;  // of A-Z and a-z at 8 points
+    std::string labelFamily;     // what the label font resolves to, at the fitted size
+    double alphabetAdvance = 0;  // of A-Z and a-z in it
     double lineHeight = 0;
     std::string listFamily;    // what the list font resolves to, at the fitted size
     double digitsAdvance = 0;  // of 0-9 at the fitted size
@@ -29,6 +29,8 @@ struct FontFitKey {
 };
 
 struct FontFit {
+    double unitX = 1.5;
+    double unitY = 1.625;
     double labelPoints = 8;
     int listPixels = 12;
 };
