@@ -1,9 +1,11 @@
 // map_timer PREFIX COMMAND [ARG...]: starts COMMAND and prints the milliseconds until the X
 // server maps its first top-level window whose name begins with PREFIX (an empty PREFIX takes
-// any named top-level), then ends it. The time is the server's own MapNotify, not the
-// program's word that it has shown something, and nothing is polled: the root window's
-// substructure events arrive as they happen. Needs DISPLAY; no window manager expected (under
-// one, the top-level is a child of its frame and the name is read from the client window).
+// any named top-level), then the processor time its threads had used by then (milliseconds,
+// from /proc/PID/task/*/schedstat: what a loaded machine changes least), and ends it. The time is
+// the server's own MapNotify, not the program's word that it has shown something, and nothing is
+// polled: the root window's substructure events arrive as they happen. Needs DISPLAY; no window
+// manager expected (under one, the top-level is a child of its frame and the name is read from the
+// client window).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -16,6 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -43,6 +47,21 @@ std::string WindowName(Display* display, Window window) {
         }
     }
     return name;
+}
+
+// Milliseconds on the processor of every thread of the process so far.
+double ProcessorMs(pid_t pid) {
+    double total = 0;
+    std::error_code error;
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream stat(task.path() / "schedstat");
+        double ns = 0;
+        if (stat >> ns) {
+            total += ns;
+        }
+    }
+    return total / 1e6;
 }
 
 // A mapped window gone before its name could be read is no error: that window is passed over.
@@ -93,9 +112,11 @@ int main(int argc, char** argv) {
                 continue;
             }
             auto mapped = std::chrono::steady_clock::now();
+            double used = ProcessorMs(child);
             if (WindowName(display, event.xmap.window).starts_with(prefix)) {
-                std::printf("%.2f\n",
-                            std::chrono::duration<double, std::milli>(mapped - start).count());
+                std::printf("%.2f %.2f\n",
+                            std::chrono::duration<double, std::milli>(mapped - start).count(),
+                            used);
                 std::fflush(stdout);
                 found = true;
                 status = 0;

@@ -130,9 +130,11 @@ if [ -n "${FERDIX_BENCH_DISPLAY:-}" ]; then
   xvfb_pid=$!
   display=$FERDIX_BENCH_DISPLAY
   for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$display" ] && break
+    [ -e "/tmp/.X11-unix/X$display" ] && [ "$(tr -d ' ' <"/tmp/.X$display-lock" 2>/dev/null)" = "$xvfb_pid" ] &&
+      break
     sleep 0.1
   done
+  kill -0 "$xvfb_pid" 2>/dev/null || { echo "display :$display is taken" >&2; exit 1; }
 else
   Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
   xvfb_pid=$!
@@ -150,7 +152,7 @@ for ((i = 0; i < runs; i++)); do
   x_start "Ferdix - " "$ferdix" >>"$work/xstart"
   x_start min_window $build/startup-baseline/min_window >>"$work/xbase"
 done
-kill "$xvfb_pid"
+kill "$xvfb_pid" 2>/dev/null || true
 xvfb_pid=
 
 echo "## Whole process (ratio = Ferdix / baseline)"
@@ -161,6 +163,8 @@ row "start-up to first shown window, new claim" "$(col 1 "$work/start")" "$(col 
   ms 1.3
 row "start-up on Xvfb to the map of the window" "$(col 1 "$work/xstart")" "$(col 1 "$work/xbase")" \
   ms 1.3
+row "processor time to that map (all threads)" "$(col 2 "$work/xstart")" "$(col 2 "$work/xbase")" \
+  ms "-"
 row "peak memory (max RSS), new claim" "$(col 2 "$work/start")" "$(col 2 "$work/base")" kB 1.3
 row "--pdf full_claim.tur vs bare QPdfWriter" "$(col 1 "$work/pdf")" "$(col 1 "$work/pdfmin")" ms 1.5
 row "--json 100 000 lines vs std::getline" "$(col 1 "$work/json")" "$(col 1 "$work/getline")" ms 3
