@@ -3,30 +3,34 @@
 # - the library benchmarks (bench/*_bench.cpp, Google Benchmark);
 # - whole-process figures as ratios to a baseline measured in the same run, the two sides run
 #   alternately, medians of RUNS runs: start-up and peak memory (against an empty Qt main
-#   window, bench/startup/min_window.cpp), `ferdix --pdf` (against bench/pdf_minimal.cpp),
+#   window with a status bar, bench/startup/min_window.cpp), the start-up both offscreen (to
+#   the program's own word that its window is exposed) and on an X server of its own (Xvfb, to
+#   the server's map of the window, bench/map_timer.cpp), `ferdix --pdf` (against bench/pdf_minimal.cpp),
 #   `ferdix --json` of a 100 000-line claim (against std::getline over the same file, 
 #   bench/getline_floor.cpp), opening a 10 000-line claim in the window (against a new claim);
 # - key-to-screen and click-to-screen times in the real window (bench/ui_latency.cpp);
 # - `ferdix --pdf` and the window on claims with remarks of megabytes (bench/long_remarks.sh).
 # Usage: bench/run_all.sh [RUNS]   (default 9; at least 5). Platform offscreen unless
-# QT_QPA_PLATFORM says otherwise.
+# QT_QPA_PLATFORM says otherwise. The X server takes display FERDIX_BENCH_DISPLAY (a number),
+# else the first free one that Xvfb finds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-9}
 ((runs >= 5)) || { echo "RUNS must be at least 5" >&2; exit 2; }
-bash scripts/deps.sh time bc >/dev/null
+bash scripts/deps.sh time bc xvfb libx11-dev >/dev/null
 
 build=build-bench
 cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DFERDIX_BENCH=ON -DFERDIX_TESTS=OFF \
   >/dev/null
 cmake --build $build -j2 --target ferdix ferdix_bench make_claim getline_floor pdf_minimal \
-  ui_latency ferdix_default_ini >/dev/null
+  ui_latency map_timer ferdix_default_ini >/dev/null
 cmake -S bench/startup -B $build/startup-baseline -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build $build/startup-baseline >/dev/null
 
 ferdix=$build/src/app/ferdix
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xvfb_pid=
+trap '[ -z "$xvfb_pid" ] || kill "$xvfb_pid"; rm -rf "$work"' EXIT
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
 mkdir -p "$XDG_CONFIG_HOME"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -118,12 +122,49 @@ for ((i = 0; i < runs; i++)); do
   show_ms_rss "$ferdix" "$work/claim100000.tur" >>"$work/open100k"
 done
 
+# ---- Start-up on an X server: from launch to the server's map of the window, medians of
+# alternating runs. The window of a new claim is named "Ferdix - ...", the baseline's after its
+# program.
+if [ -n "${FERDIX_BENCH_DISPLAY:-}" ]; then
+  Xvfb ":$FERDIX_BENCH_DISPLAY" -screen 0 1920x1080x24 -nolisten tcp 2>/dev/null &
+  xvfb_pid=$!
+  display=$FERDIX_BENCH_DISPLAY
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$display" ] && [ "$(tr -d ' ' <"/tmp/.X$display-lock" 2>/dev/null)" = "$xvfb_pid" ] &&
+      break
+    sleep 0.1
+  done
+  kill -0 "$xvfb_pid" 2>/dev/null || { echo "display :$display is taken" >&2; exit 1; }
+else
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  display=$(head -1 "$work/display")
+fi
+x_start() { DISPLAY=":$display" QT_QPA_PLATFORM=xcb $build/bench/map_timer "$@" 2>/dev/null; }
+x_start "Ferdix - " "$ferdix" >/dev/null
+x_start min_window $build/startup-baseline/min_window >/dev/null
+: >"$work/xstart" && : >"$work/xbase"
+for ((i = 0; i < runs; i++)); do
+  x_start "Ferdix - " "$ferdix" >>"$work/xstart"
+  x_start min_window $build/startup-baseline/min_window >>"$work/xbase"
+done
+kill "$xvfb_pid" 2>/dev/null || true
+xvfb_pid=
+
 echo "## Whole process (ratio = Ferdix / baseline)"
 echo
 echo "| cost | Ferdix | baseline | ratio | limit | |"
 echo "|---|---|---|---|---|---|"
 row "start-up to first shown window, new claim" "$(col 1 "$work/start")" "$(col 1 "$work/base")" \
   ms 1.3
+row "start-up on Xvfb to the map of the window" "$(col 1 "$work/xstart")" "$(col 1 "$work/xbase")" \
+  ms 1.3
+row "processor time to that map (all threads)" "$(col 2 "$work/xstart")" "$(col 2 "$work/xbase")" \
+  ms "-"
 row "peak memory (max RSS), new claim" "$(col 2 "$work/start")" "$(col 2 "$work/base")" kB 1.3
 row "--pdf full_claim.tur vs bare QPdfWriter" "$(col 1 "$work/pdf")" "$(col 1 "$work/pdfmin")" ms 1.5
 row "--json 100 000 lines vs std::getline" "$(col 1 "$work/json")" "$(col 1 "$work/getline")" ms 3

@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     frame.show();
-    QApplication::setActiveWindow(&frame);
+    frame.activateWindow();
     while (!frame.windowHandle() || !frame.windowHandle()->isExposed()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }

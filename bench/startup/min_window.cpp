@@ -5,15 +5,27 @@
 #include <QStatusBar>
 #include <QWindow>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
 namespace {
 
+// The marks of bench/startup_phases.sh, as in src/qt/startup_marks.h.
+void StartupMark([[maybe_unused]] const char* phase) {
+#ifdef FERDIX_STARTUP_MARKS
+    auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(
+        stderr, "phase %s %lld\n", phase,
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+#endif
+}
+
 class ExitAfterShow final : public QObject {
   public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            StartupMark("exposed");
             auto now = std::chrono::system_clock::now().time_since_epoch();
             std::cout << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
                       << std::endl;
@@ -26,7 +38,9 @@ class ExitAfterShow final : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+    StartupMark("main");
     QApplication app(argc, argv);
+    StartupMark("qapplication");
     QMainWindow window;
     window.statusBar()->showMessage(QStringLiteral("Klar"));
     window.resize(640, 740);
@@ -35,6 +49,8 @@ int main(int argc, char** argv) {
         window.winId();
         window.windowHandle()->installEventFilter(&exitAfterShow);
     }
+    StartupMark("mainframe");
     window.show();
+    StartupMark("show");
     return QApplication::exec();
 }

@@ -25,10 +25,13 @@ QIcon OverflowIcon(Qt::Orientation bar);
 // The picture file Fusion frames a group box with.
 inline constexpr const char* kGroupBoxPicture =
     ":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png";
-// The key QPixmap(path) finds a loaded picture by in the pixmap cache (Qt 6.4); should Qt
-// change it, the picture is read from its file again, as before.
+// The key QPixmap(path) finds a loaded picture by in the pixmap cache. It is Qt's own, known
+// for Qt 6.4 only: on any other Qt nothing is cached and Fusion reads its file, as it would
+// without this style; a wrong key would only cost that read.
 QString PixmapFileCacheKey(const QString& path);
-// Puts the group-box frame into the pixmap cache; false when it is not built in.
+bool KnowsPixmapFileCacheKey();
+// Puts the group-box frame into the pixmap cache; false when it is not built in or the key is
+// not known for the Qt the program runs on.
 bool CacheGroupBoxPicture();
 
 }  // namespace ferdix

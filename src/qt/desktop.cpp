@@ -17,6 +17,7 @@
 #include "qt/main_frame.h"
 #include "qt/print_service.h"
 #include "qt/qt_text.h"
+#include "qt/startup_marks.h"
 #include "rates/program_settings.h"
 
 namespace ferdix {
@@ -29,6 +30,7 @@ class CExitAfterShow final : public QObject {
   public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            StartupMark("exposed");
             auto now = std::chrono::system_clock::now().time_since_epoch();
             std::cout << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
                       << std::endl;
@@ -67,6 +69,7 @@ bool HasDisplay(int argc, char** argv) {
 }
 
 int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
+    StartupMark("main");
     if (!HasDisplay(argc, argv)) {
         std::cerr << "ferdix: ingen skjerm (DISPLAY er ikke satt); start med "
                      "'xvfb-run ferdix' eller 'ferdix -platform vnc'\n";
@@ -76,6 +79,7 @@ int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
     // "ferdixn" starts it in nynorsk.
     std::string invokedAs = argc > 0 && argv[0] ? argv[0] : "";
     QApplication app(argc, argv);
+    StartupMark("qapplication");
     QApplication::setStyle(new CAppStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("Ferdix"));
     QApplication::setOrganizationName(QStringLiteral("Tovrand"));
@@ -83,6 +87,7 @@ int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
     QApplication::setWindowIcon(
         EmbeddedIcon({"ferdix-16", "ferdix-32", "ferdix-48", "ferdix-64", "ferdix-128"}));
 
+    StartupMark("icon");
     SystemClock clock;
     CQtDialogs dialogs;
     std::unique_ptr<IDialogs> testAnswers =
@@ -90,6 +95,7 @@ int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
     IDialogs& asked = testAnswers ? *testAnswers : static_cast<IDialogs&>(dialogs);
     CPrintService printing(asked);
     CMainFrame frame(clock, asked);
+    StartupMark("mainframe");
     frame.PlaceOnScreen();
     // QApplication has taken its own options (-platform ...) out of argv.
     StartupArgs args{ExecutablePath(), CommandLinePath(argc, argv), UserConfigDir(), invokedAs};
@@ -98,6 +104,7 @@ int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
         std::cerr << "ferdix: oppstarten mislyktes\n";
         return 1;
     }
+    StartupMark("start");
     ConnectPrintService(frame, printing);
     CExitAfterShow exitAfterShow;
     bool measuring = std::getenv("FERDIX_EXIT_AFTER_SHOW") != nullptr;
@@ -106,6 +113,7 @@ int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
         frame.windowHandle()->installEventFilter(&exitAfterShow);
     }
     frame.show();
+    StartupMark("show");
     if (hooks && hooks->afterShow) {
         hooks->afterShow(frame);
     }

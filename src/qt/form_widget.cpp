@@ -4,10 +4,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -16,18 +14,15 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTextDocument>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeView>
 #include <algorithm>
-#include <cmath>
 #include <functional>
-#include <tuple>
 
 #include "base/control_ids.h"
 #include "base/written_standard.h"
@@ -36,74 +31,18 @@
 #include "form/label_table.h"
 #include "form/tab_order.h"
 #include "qt/field_input.h"
+#include "qt/form_fonts.h"
+#include "qt/form_text_wrap.h"
 #include "qt/line_list.h"
 #include "qt/qt_text.h"
+#include "qt/startup_marks.h"
 
 namespace ferdix {
 
 namespace {
 
-// Qt lays out a word wider than its field again for every screen line the word fills, in time
-// that grows with the square of the word's length (a word of a megabyte took minutes). A text
-// that holds such a word wraps anywhere instead, which breaks that word where word wrapping
-// breaks it too; other texts keep wrapping at word boundaries.
-constexpr qsizetype kLongestWrappedWord = 1000;
-
-bool HasLongWord(QStringView text) {
-    qsizetype run = 0;
-    for (QChar c : text) {
-        run = c.isSpace() ? 0 : run + 1;
-        if (run > kLongestWrappedWord) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void ChooseWrap(QPlainTextEdit* edit, QStringView text) {
-    edit->setWordWrapMode(HasLongWord(text) ? QTextOption::WrapAnywhere
-                                            : QTextOption::WrapAtWordBoundaryOrAnywhere);
-}
-
 bool IsDropDown(ControlKind k) {
     return k == ControlKind::EditableDropDown || k == ControlKind::DropDownList;
-}
-
-// The texts a label can show: its resource text and both written standards' labels.
-std::vector<std::string> TextsOf(const ControlTemplate& t) {
-    std::vector<std::string> texts{std::string(t.text)};
-    if (t.id == kNoControlId) {
-        return texts;
-    }
-    int standard = WrittenStandard();
-    for (int w : {kBokmal, kNynorsk}) {
-        SetWrittenStandardValue(w);
-        std::string text = LabelTextInForce(t);
-        if (std::find(texts.begin(), texts.end(), text) == texts.end()) {
-            texts.push_back(std::move(text));
-        }
-    }
-    SetWrittenStandardValue(standard);
-    return texts;
-}
-
-bool Fits(const QFont& font, const QSize& box, const std::vector<std::string>& texts) {
-    QFontMetricsF fm(font);
-    for (const std::string& text : texts) {
-        QString shown = ToQString(text);
-        // One line that is narrower than the box is never wrapped: no layout needed. A line
-        // as high as the box within rounding takes the exact way below.
-        if (!shown.contains(QLatin1Char('\n')) && fm.horizontalAdvance(shown) <= box.width() &&
-            fm.height() + 1 <= box.height()) {
-            continue;
-        }
-        QRectF r = fm.boundingRect(QRectF(0, 0, box.width(), 100000),
-                                   Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, shown);
-        if (r.width() > box.width() + 0.01 || r.height() > box.height() + 0.01) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace
@@ -137,13 +76,32 @@ CFormWidget::CFormWidget(QWidget* parent) : QScrollArea(parent) {
     page->setBackgroundRole(QPalette::Button);
     setWidget(page);
     viewport()->setBackgroundRole(QPalette::Button);
-    PickFonts();
+    StartupMark("form");
+    FormFonts fonts = PickFormFonts(*page);
+    m_unitX = fonts.unitX;
+    m_unitY = fonts.unitY;
+    m_formFont = fonts.label;
+    m_fixedFont = fonts.fixed;
+    page->setFont(m_formFont);
+    StartupMark("fonts");
     Build();
+    StartupMark("widgets");
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
                            [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    // A screen reader reads the whole form, scrolled out of sight or not.
     m_screenReaderWatch = std::make_unique<CScreenReaderWatch>([this] {
+        BuildAll();
         for (const Control& c : m_entries) {
             NameDropDownParts(c, true);
+        }
+    });
+    if (QAccessible::isActive()) {
+        BuildAll();
+    }
+    // What scrolls into sight must be there before it is painted.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (!IsComplete()) {
+            BuildAll();
         }
     });
 }
@@ -152,312 +110,14 @@ CFormWidget::~CFormWidget() {
     // Closing and deleting the widgets moves the focus after this object's members are gone.
     disconnect(m_focusWatch);
     m_pEvents = nullptr;
+    // Hiding the page moves the focus on; nothing is built for it any more.
+    m_unbuilt = 0;
     // The widgets (and their validators, which read m_entries) go while the members exist.
     delete takeWidget();
 }
 
-void CFormWidget::PickFonts() {
-    // The Windows program's dialog font is an 8-point sans serif; its metrics give the unit size.
-    QFont dialogFont;
-    dialogFont.setFamilies(
-        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    dialogFont.setStyleHint(QFont::SansSerif);
-    dialogFont.setPointSizeF(8);
-    QFontMetricsF fm(dialogFont, widget());
-    static const QString alphabet =
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    double average = std::round(fm.horizontalAdvance(alphabet) / 52.0);
-    double height = std::round(fm.height());
-    m_unitX = std::max(1.0, average / 4.0);
-    m_unitY = std::max(1.0, height / 8.0);
-
-    // The largest size of the same face in which every label fits its box in both standards.
-    std::vector<std::pair<QSize, std::vector<std::string>>> labels;
-    for (const ControlTemplate& t : FormTemplate()) {
-        if (t.kind == ControlKind::Static) {
-            labels.emplace_back(ToPixels(t.rect).size(), TextsOf(t));
-        }
-    }
-    m_formFont = dialogFont;
-    for (double points = 8.0; points >= 6.0; points -= 0.25) {
-        m_formFont.setPointSizeF(points);
-        if (std::all_of(labels.begin(), labels.end(),
-                        [&](const auto& l) { return Fits(m_formFont, l.first, l.second); })) {
-            break;
-        }
-    }
-    widget()->setFont(m_formFont);
-
-    m_fixedFont.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                             QStringLiteral("DejaVu Sans Mono")});
-    m_fixedFont.setStyleHint(QFont::TypeWriter);
-    m_fixedFont.setFixedPitch(true);
-    // The Windows program's "Courier" of cell height 14 is a small face: its dates and amounts fill
-    // their narrow columns. Ours is the largest size up to that at which they do too.
-    double scale = logicalDpiY() / 96.0;
-    int pixels = static_cast<int>(std::lround(12.0 * scale));
-    for (; pixels > 7; --pixels) {
-        m_fixedFont.setPixelSize(pixels);
-        if (ListSamplesFit(m_fixedFont)) {
-            break;
-        }
-    }
-    m_fixedFont.setPixelSize(pixels);
-}
-
-bool CFormWidget::ListSamplesFit(const QFont& font) const {
-    QFontMetrics fm(font);
-    // A cell's text margins, and room for the scroll bar that a long list shows.
-    int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    for (auto [id, columns] : {std::pair{kIdTravelList, TravelListColumns()},
-                               std::pair{kIdOutlayList, OutlayListColumns()}}) {
-        const ControlTemplate* list = FindControl(id);
-        if (!list) {
-            continue;
-        }
-        int inner = ToPixels(list->rect).width() - 2 - scrollBar;
-        for (const ListColumn& column : columns) {
-            if (!column.sample.empty() && fm.horizontalAdvance(ToQString(column.sample)) + margins >
-                                              inner * column.widthPercent / 100) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 QRect CFormWidget::ToPixels(const DialogRect& r) const {
-    auto px = [](int du, double unit) { return static_cast<int>(std::lround(du * unit)); };
-    int left = px(r.x, m_unitX);
-    int top = px(r.y, m_unitY);
-    return QRect(left, top, px(r.Right(), m_unitX) - left, px(r.Bottom(), m_unitY) - top);
-}
-
-void CFormWidget::Build() {
-    std::span<const ControlTemplate> form = FormTemplate();
-    m_entries.resize(form.size());
-    QButtonGroup* group = nullptr;
-    for (std::size_t i = 0; i < form.size(); ++i) {
-        const ControlTemplate& t = form[i];
-        Control& c = m_entries[i];
-        c.t = &t;
-        if (t.kind == ControlKind::Radio && (t.groupStart || !group)) {
-            group = new QButtonGroup(this);
-        }
-        if (t.kind == ControlKind::Radio) {
-            c.group = group;
-        }
-        c.w = MakeWidget(c, t);
-        c.w->setGeometry(ToPixels(t.rect));
-        if (t.id != kNoControlId) {
-            m_byId[t.id] = i;
-        }
-        m_idOf.insert(c.w, t.id == kNoControlId ? 0 : t.id);
-    }
-    widget()->resize(ToPixels({0, 0, kFormWidthDu, kFormHeightDu}).size());
-    for (Control& c : m_entries) {
-        Connect(c);
-    }
-    SetTabOrder();
-    ReadRadioButtonsAsSuch();
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].t->id == kNoControlId) {
-            continue;
-        }
-        for (const ControlTemplate* label : NamingControls(m_entries[i].t->id)) {
-            m_namedBy.emplace(label, i);
-        }
-    }
-    UpdateAccessibleNames();
-}
-
-QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
-    QWidget* page = widget();
-    QString text = ToQString(t.text);
-    QWidget* w = nullptr;
-    switch (t.kind) {
-        case ControlKind::GroupBox: {
-            w = new QGroupBox(text, page);
-            break;
-        }
-        case ControlKind::Static: {
-            auto* label = new QLabel(text, page);
-            label->setWordWrap(true);
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setMargin(0);
-            label->setIndent(0);
-            w = label;
-            break;
-        }
-        case ControlKind::Edit:
-        case ControlKind::HiddenEdit: {
-            auto* edit = new QLineEdit(page);
-            edit->setReadOnly(t.readOnly);
-            edit->setTextMargins(1, 0, 1, 0);
-            if (t.kind == ControlKind::Edit && !t.readOnly) {
-                FieldValidator(edit);
-            }
-            w = edit;
-            break;
-        }
-        case ControlKind::MultiLineEdit: {
-            auto* edit = new CFormTextEdit(page);
-            edit->setTabChangesFocus(true);
-            w = edit;
-            break;
-        }
-        case ControlKind::Radio: {
-            auto* radio = new QRadioButton(text, page);
-            radio->setAutoExclusive(false);
-            c.group->addButton(radio);
-            radio->installEventFilter(this);
-            w = radio;
-            break;
-        }
-        case ControlKind::CheckBox:
-            w = new QCheckBox(text, page);
-            break;
-        case ControlKind::PushButton: {
-            auto* button = new QPushButton(text, page);
-            button->setAutoDefault(false);
-            w = button;
-            break;
-        }
-        case ControlKind::EditableDropDown:
-        case ControlKind::DropDownList: {
-            auto* combo = new CFormComboBox(page);
-            if (t.kind == ControlKind::EditableDropDown) {
-                // Its own line edit: setEditable(true) would also build the popup at once, for
-                // every box of the form before the first is opened (a tenth of its building).
-                auto* edit = new QLineEdit(combo);
-                edit->setPalette(combo->palette());
-                combo->setLineEdit(edit);
-                // Qt picks the item of the typed text when the edit loses the focus (also to
-                // the box's own popup): typed text is a value, and only the user picks.
-                QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr);
-                FieldValidator(edit);
-                // Typed text is a value of the claim, never a new item, and is never completed.
-                combo->setInsertPolicy(QComboBox::NoInsert);
-                combo->setCompleter(nullptr);
-                combo->setDuplicatesEnabled(true);
-            }
-            combo->setMaxVisibleItems(12);
-            w = combo;
-            break;
-        }
-        case ControlKind::ListView: {
-            auto* list = new QTreeView(page);
-            list->setModel(new CLineListModel(list));
-            list->setRootIsDecorated(false);
-            list->setItemsExpandable(false);
-            list->setUniformRowHeights(true);
-            list->setAllColumnsShowFocus(true);
-            list->setSelectionBehavior(QAbstractItemView::SelectRows);
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
-            list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-            list->header()->setStretchLastSection(false);
-            list->header()->setSectionsMovable(false);
-            // A text cut short shows whole in a tool tip.
-            list->viewport()->installEventFilter(this);
-            w = list;
-            break;
-        }
-    }
-    bool focusable = t.kind != ControlKind::GroupBox && t.kind != ControlKind::Static &&
-                     t.kind != ControlKind::HiddenEdit;
-    if (!focusable) {
-        w->setFocusPolicy(Qt::NoFocus);
-    } else if (!t.tabStop) {
-        w->setFocusPolicy(Qt::ClickFocus);
-    } else {
-        w->setFocusPolicy(Qt::StrongFocus);
-    }
-    if (t.kind == ControlKind::HiddenEdit) {
-        w->setVisible(false);
-    }
-    return w;
-}
-
-void CFormWidget::Connect(Control& c) {
-    const int id = c.t->id;
-    if (id == kNoControlId) {
-        return;
-    }
-    switch (c.t->kind) {
-        case ControlKind::Edit:
-        case ControlKind::HiddenEdit: {
-            auto* edit = static_cast<QLineEdit*>(c.w);
-            connect(edit, &QLineEdit::textEdited, this,
-                    [this, id] { Raise(&IFormEvents::OnChange, id); });
-            break;
-        }
-        case ControlKind::MultiLineEdit: {
-            auto* edit = static_cast<QPlainTextEdit*>(c.w);
-            connect(edit, &QPlainTextEdit::textChanged, this,
-                    [this, id] { Raise(&IFormEvents::OnChange, id); });
-            // A long word typed or pasted: from then on the field wraps anywhere.
-            connect(edit->document(), &QTextDocument::contentsChange, edit,
-                    [edit](int from, int, int added) {
-                        if (added > kLongestWrappedWord &&
-                            edit->wordWrapMode() != QTextOption::WrapAnywhere &&
-                            HasLongWord(edit->document()->toPlainText().mid(from, added))) {
-                            edit->setWordWrapMode(QTextOption::WrapAnywhere);
-                        }
-                    });
-            break;
-        }
-        case ControlKind::Radio:
-        case ControlKind::CheckBox:
-        case ControlKind::PushButton:
-            connect(static_cast<QAbstractButton*>(c.w), &QAbstractButton::clicked, this,
-                    [this, id] { Raise(&IFormEvents::OnClick, id); });
-            break;
-        case ControlKind::EditableDropDown:
-        case ControlKind::DropDownList: {
-            auto* combo = static_cast<QComboBox*>(c.w);
-            if (QLineEdit* edit = combo->lineEdit()) {
-                connect(edit, &QLineEdit::textEdited, this, [this, id] {
-                    if (Control* ctl = Find(id)) {
-                        ctl->picked.clear();
-                    }
-                    Raise(&IFormEvents::OnChange, id);
-                });
-            }
-            connect(combo, &QComboBox::activated, this, [this, id](int index) {
-                Control* ctl = Find(id);
-                if (!ctl || index < 0 || index >= static_cast<int>(ctl->items.size())) {
-                    return;
-                }
-                ctl->picked = ctl->items[static_cast<std::size_t>(index)];
-                Raise(&IFormEvents::OnSelChange, id);
-            });
-            break;
-        }
-        case ControlKind::ListView:
-            connect(static_cast<QTreeView*>(c.w), &QAbstractItemView::doubleClicked, this,
-                    [this, id] { Raise(&IFormEvents::OnDoubleClick, id); });
-            break;
-        case ControlKind::Static:
-        case ControlKind::GroupBox:
-            break;
-    }
-}
-
-void CFormWidget::SetTabOrder() {
-    // Every control that can have the focus, so that Qt's chain reads as the form does even
-    // where Qt moves the tab stop of a radio group to the button that was clicked.
-    QWidget* previous = nullptr;
-    for (Control& c : m_entries) {
-        if (c.w->focusPolicy() == Qt::NoFocus) {
-            continue;
-        }
-        if (previous) {
-            QWidget::setTabOrder(previous, c.w);
-        }
-        previous = c.w;
-    }
+    return DialogToPixels(r, m_unitX, m_unitY);
 }
 
 void CFormWidget::Raise(void (IFormEvents::*handler)(int), int id) {
@@ -476,13 +136,25 @@ const CFormWidget::Control* CFormWidget::Find(int id) const {
     return it == m_byId.end() ? nullptr : &m_entries[it->second];
 }
 
+// Building a widget changes nothing the form logic can see.
 QWidget* CFormWidget::ControlWidget(int id) const {
-    const Control* c = Find(id);
-    return c ? c->w : nullptr;
+    auto* self = const_cast<CFormWidget*>(this);
+    Control* c = self->Find(id);
+    return c ? self->Ensure(*c) : nullptr;
 }
 
 QWidget* CFormWidget::EntryWidget(std::size_t index) const {
-    return index < m_entries.size() ? m_entries[index].w : nullptr;
+    auto* self = const_cast<CFormWidget*>(this);
+    return index < m_entries.size() ? self->Ensure(self->m_entries[index]) : nullptr;
+}
+
+QWidget* CFormWidget::Page() const {
+    const_cast<CFormWidget*>(this)->BuildAll();
+    return widget();
+}
+
+bool CFormWidget::IsBuilt(std::size_t index) const {
+    return index < m_entries.size() && m_entries[index].w;
 }
 
 int CFormWidget::ControlIdOf(const QWidget* w) const {
@@ -520,12 +192,28 @@ bool CFormWidget::focusNextPrevChild(bool next) {
     if (!to) {
         return QScrollArea::focusNextPrevChild(next);
     }
-    to->w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    ensureWidgetVisible(to->w);
+    QWidget* w = Ensure(*Find(to->t->id));
+    if (!w) {
+        return QScrollArea::focusNextPrevChild(next);
+    }
+    w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    ensureWidgetVisible(w);
     return true;
 }
 
 bool CFormWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == widget() && event->type() == QEvent::Paint) {
+        widget()->removeEventFilter(this);
+        m_painted = true;
+        if (m_statesChanged) {
+            QTimer::singleShot(0, this, [this] { m_statesChanged(); });
+        }
+        if (!m_slicing && !IsComplete()) {
+            m_slicing = true;
+            QTimer::singleShot(0, this, &CFormWidget::BuildSlice);
+        }
+        return false;
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* viewport = qobject_cast<QWidget*>(watched);
         if (auto* list = viewport ? qobject_cast<QTreeView*>(viewport->parentWidget()) : nullptr) {
@@ -579,7 +267,25 @@ bool CFormWidget::MoveInRadioGroup(Control& c, int step) {
     return false;
 }
 
+void CFormWidget::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    if (m_builtHeight >= 0 && !IsComplete() &&
+        verticalScrollBar()->value() + viewport()->height() > m_builtHeight) {
+        BuildAll();
+    }
+}
+
+void CFormWidget::showEvent(QShowEvent* event) {
+    QScrollArea::showEvent(event);
+    if (m_builtHeight < 0) {
+        BuildFirstScreen();
+    }
+}
+
 std::string CFormWidget::EntryText(const Control& c) const {
+    if (!c.w) {
+        return c.t->kind == ControlKind::MultiLineEdit ? FromEditText(c.text) : FromQString(c.text);
+    }
     switch (c.t->kind) {
         case ControlKind::GroupBox:
             return FromQString(static_cast<QGroupBox*>(c.w)->title());
@@ -604,23 +310,16 @@ std::string CFormWidget::EntryText(const Control& c) const {
 }
 
 void CFormWidget::UpdateAccessibleName(Control& c) {
+    if (!c.w) {
+        return;  // named when built
+    }
     std::vector<std::string> parts;
-    for (const ControlTemplate* label : NamingControls(c.t->id)) {
+    for (const ControlTemplate* label : c.labels) {
         auto index = static_cast<std::size_t>(label - FormTemplate().data());
         parts.push_back(EntryText(m_entries[index]));
     }
     c.w->setAccessibleName(ToQString(JoinNameParts(parts)));
     NameDropDownParts(c, QAccessible::isActive());
-}
-
-// Qt tells a screen reader that a radio button which is not auto-exclusive is a check box. In
-// a button group the flag changes nothing else: the group decides which button is checked.
-void CFormWidget::ReadRadioButtonsAsSuch() {
-    for (Control& c : m_entries) {
-        if (c.group) {
-            static_cast<QRadioButton*>(c.w)->setAutoExclusive(true);
-        }
-    }
 }
 
 // A screen reader reads a drop-down's edit and its popup list on their own, so each carries
@@ -630,7 +329,7 @@ void CFormWidget::ReadRadioButtonsAsSuch() {
 void CFormWidget::NameDropDownParts(const Control& c, bool makeList) {
     auto* combo = qobject_cast<QComboBox*>(c.w);
     if (!combo) {
-        return;
+        return;  // also while not built: its parts are named when it is
     }
     if (QLineEdit* edit = combo->lineEdit()) {
         edit->setAccessibleName(combo->accessibleName());
@@ -670,7 +369,22 @@ void CFormWidget::SetText(int id, std::string_view text) {
         return;
     }
     bool raise = false;
-    {
+    if (!c->w) {
+        switch (c->t->kind) {
+            case ControlKind::Edit:
+            case ControlKind::HiddenEdit:
+                c->text = ToQString(text);
+                raise = true;
+                break;
+            case ControlKind::MultiLineEdit:
+                c->text = ToEditText(text);
+                raise = true;
+                break;
+            default:
+                c->text = ToQString(text);
+                break;
+        }
+    } else {
         // The widgets' own signals stay silent; the change is raised below, once.
         QSignalBlocker block(c->w);
         switch (c->t->kind) {
@@ -730,18 +444,25 @@ void CFormWidget::SetText(int id, std::string_view text) {
 
 void CFormWidget::Enable(int id, bool enabled) {
     if (Control* c = Find(id)) {
-        c->w->setEnabled(enabled);
+        c->enabled = enabled;
+        if (c->w) {
+            c->w->setEnabled(enabled);
+        }
     }
 }
 
 bool CFormWidget::IsEnabled(int id) const {
     const Control* c = Find(id);
-    return c && c->w->isEnabled();
+    return c && (c->w ? c->w->isEnabled() : c->enabled);
 }
 
 void CFormWidget::SetCheck(int id, bool checked) {
     Control* c = Find(id);
     if (!c || !(c->t->kind == ControlKind::Radio || c->t->kind == ControlKind::CheckBox)) {
+        return;
+    }
+    if (!c->w) {
+        c->checked = checked;
         return;
     }
     auto* button = static_cast<QAbstractButton*>(c->w);
@@ -761,19 +482,24 @@ bool CFormWidget::IsChecked(int id) const {
     if (!c || !(c->t->kind == ControlKind::Radio || c->t->kind == ControlKind::CheckBox)) {
         return false;
     }
+    if (!c->w) {
+        return c->checked;
+    }
     return static_cast<QAbstractButton*>(c->w)->isChecked();
 }
 
 void CFormWidget::SetFocus(int id) {
     // A disabled control refuses the focus, which stays where it was, with no leave.
-    if (id == m_focus || (id != 0 && (!Find(id) || !Find(id)->w->isEnabled()))) {
+    const Control* target = id != 0 ? Find(id) : nullptr;
+    bool enabled = target && (target->w ? target->w->isEnabled() : target->enabled);
+    if (id == m_focus || (id != 0 && !enabled)) {
         return;
     }
     int previous = m_focus;
     // Recorded first, so that the focus signal the move raises finds nothing to report.
     m_focus = id;
     if (id != 0) {
-        QWidget* w = Find(id)->w;
+        QWidget* w = Ensure(*Find(id));
         w->setFocus(Qt::OtherFocusReason);
         ensureWidgetVisible(w);
     } else if (QWidget* now = QApplication::focusWidget(); now && ControlIdOf(now) != 0) {
@@ -789,6 +515,8 @@ void CFormWidget::LimitText(int id, int maxChars) {
     if (!c) {
         return;
     }
+    c->limit = std::max(0, maxChars);
+    c->limited = true;
     if (auto* edit = qobject_cast<QLineEdit*>(c->w)) {
         FieldValidator(edit)->SetLimit(std::max(0, maxChars));
     }
@@ -796,7 +524,10 @@ void CFormWidget::LimitText(int id, int maxChars) {
 
 void CFormWidget::UseFixedFont(int id) {
     if (Control* c = Find(id)) {
-        c->w->setFont(m_fixedFont);
+        c->fixedFont = true;
+        if (c->w) {
+            c->w->setFont(m_fixedFont);
+        }
     }
 }
 
@@ -805,13 +536,16 @@ void CFormWidget::ResetContent(int id) {
     if (!c || !IsDropDown(c->t->kind)) {
         return;
     }
+    c->items.clear();
+    c->picked.clear();
+    if (!c->w) {
+        return;  // the edit part keeps its text
+    }
     auto* combo = static_cast<QComboBox*>(c->w);
     QString text = combo->currentText();
     QSignalBlocker block(combo);
     QSignalBlocker blockEdit(combo->lineEdit());
     combo->clear();
-    c->items.clear();
-    c->picked.clear();
     if (combo->isEditable()) {
         combo->setEditText(text);
     }
@@ -828,6 +562,9 @@ void CFormWidget::AddString(int id, std::string_view item) {
                                [](std::string_view a, const std::string& b) { return a < b; });
     int index = static_cast<int>(at - c->items.begin());
     c->items.insert(at, std::string(item));
+    if (!c->w) {
+        return;
+    }
     QString text = combo->currentText();
     QSignalBlocker block(combo);
     QSignalBlocker blockEdit(combo->lineEdit());
@@ -859,6 +596,9 @@ void CFormWidget::SetColumns(int id, std::span<const ListColumn> columns) {
 }
 
 void CFormWidget::FitColumns(Control& c) {
+    if (!c.w) {
+        return;  // fitted when built
+    }
     auto* list = static_cast<QTreeView*>(c.w);
     const auto* model = static_cast<const CLineListModel*>(list->model());
     // The width beside a vertical scroll bar, which a long list shows: the columns then stay
@@ -903,7 +643,7 @@ CLineListModel* CFormWidget::ListModel(int id) const {
     if (!c || c->t->kind != ControlKind::ListView) {
         return nullptr;
     }
-    return static_cast<CLineListModel*>(static_cast<QTreeView*>(c->w)->model());
+    return c->model;
 }
 
 void CFormWidget::DeleteAllRows(int id) {
@@ -933,8 +673,8 @@ int CFormWidget::RowCount(int id) const {
 }
 
 int CFormWidget::FirstSelectedRow(int id) const {
-    if (!ListModel(id)) {
-        return -1;
+    if (!ListModel(id) || !Find(id)->w) {
+        return -1;  // a list not built has nothing selected
     }
     auto* list = static_cast<QTreeView*>(Find(id)->w);
     int first = -1;
@@ -1013,6 +753,9 @@ void CFormWidget::Paste() {
 }
 
 bool CFormWidget::ClipboardHasText() const {
+    if (!m_painted) {
+        return false;
+    }
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     return mime && mime->hasText() && !mime->text().isEmpty();
 }

@@ -3,11 +3,18 @@
 // signals differ from that contract; this class owns the difference: a text set by the library
 // raises exactly one change and no signal of its own, only the user's edits are forwarded, and
 // the focused control is tracked here so that leave is raised for it alone.
+//
+// Only the controls that the first screen can show are built with the form; the rest are
+// built after its first paint, a few at a time from the event loop, and at once when the user
+// scrolls or enlarges the window, when a screen reader starts reading, or when a control is
+// asked for by widget (Tab, Page Down, SetFocus, ControlWidget, Page). Until then a control
+// holds its text and states itself, so the form logic sees one complete form all along.
 #pragma once
 
 #include <QFont>
 #include <QHash>
 #include <QScrollArea>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -17,6 +24,7 @@
 #include "form/form_template.h"
 
 class QButtonGroup;
+class QCompleter;
 class QHelpEvent;
 class QTreeView;
 
@@ -31,12 +39,21 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     ~CFormWidget() override;
 
     void SetEvents(IFormEvents* events) { m_pEvents = events; }
+    // Called when what the commands' states read may have changed: the selection of either
+    // list, and the clipboard once the form has first been painted. The clipboard is not asked
+    // before that: on X it is a round trip to the server, and the window is not up yet.
+    void OnStatesChanged(std::function<void()> changed) { m_statesChanged = std::move(changed); }
 
-    // The widget of a control, or null.
+    // The widget of a control, or null; built first if it was not yet.
     QWidget* ControlWidget(int id) const;
-    // The widget of the template entry at `index` (also the unnamed labels).
+    // The widget of the template entry at `index` (also the unnamed labels), built first.
     QWidget* EntryWidget(std::size_t index) const;
-    QWidget* Page() const { return widget(); }
+    // The page with every control built.
+    QWidget* Page() const;
+    // Whether the entry at `index` has its widget yet; every entry has once IsComplete().
+    bool IsBuilt(std::size_t index) const;
+    bool IsComplete() const { return m_unbuilt == 0; }
+    void BuildAll();
     // The rows of a list view control, or null.
     CLineListModel* ListModel(int id) const;
     // Pixels per dialog unit, from the metrics of the dialog font on this screen.
@@ -80,6 +97,8 @@ class CFormWidget final : public QScrollArea, public IFormControls {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Tab and Shift+Tab from any control of the form follow the form's tab order.
     bool focusNextPrevChild(bool next) override;
 
@@ -88,17 +107,29 @@ class CFormWidget final : public QScrollArea, public IFormControls {
         const ControlTemplate* t = nullptr;
         QWidget* w = nullptr;
         QButtonGroup* group = nullptr;
-        std::vector<std::string> items;   // of a drop-down, sorted as shown
-        std::string picked;               // the item picked last, until the user types
-        std::vector<ListColumn> columns;  // of a list view
+        std::vector<std::string> items;              // of a drop-down, sorted as shown
+        std::string picked;                          // the item picked last, until the user types
+        int limit = 0;                               // typed characters at most; 0: no limit
+        std::vector<ListColumn> columns;             // of a list view
+        CLineListModel* model = nullptr;             // of a list view, built or not
+        std::vector<const ControlTemplate*> labels;  // that name it, once built
+        // Until the widget is built: what it shows and its states, given to it then.
+        QString text;
+        bool enabled = true;
+        bool checked = false;
+        bool fixedFont = false;
+        bool limited = false;
     };
 
     void Build();
+    // The control's widget, built now if it was not (a radio button with its whole group).
+    QWidget* Ensure(Control& c);
+    void BuildEntry(std::size_t index);
+    void BuildSlice();
+    void BuildFirstScreen();
     QWidget* MakeWidget(Control& c, const ControlTemplate& t);
     void Connect(Control& c);
     void SetTabOrder();
-    void PickFonts();
-    bool ListSamplesFit(const QFont& font) const;
     Control* Find(int id);
     const Control* Find(int id) const;
     int ControlIdOf(const QWidget* w) const;
@@ -111,7 +142,6 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     void UpdateNamesNamedBy(const ControlTemplate* label);
     void UpdateAccessibleName(Control& c);
     void NameDropDownParts(const Control& c, bool makeList);
-    void ReadRadioButtonsAsSuch();
     std::string EntryText(const Control& c) const;
 
     std::vector<Control> m_entries;  // in template order
@@ -119,6 +149,8 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     QHash<const QWidget*, int> m_idOf;
     std::multimap<const ControlTemplate*, std::size_t> m_namedBy;  // label -> named entries
     IFormEvents* m_pEvents = nullptr;
+    std::function<void()> m_statesChanged;
+    QCompleter* m_standInCompleter = nullptr;
     QMetaObject::Connection m_focusWatch;
     int m_focus = 0;
     double m_unitX = 1.5;
@@ -126,6 +158,11 @@ class CFormWidget final : public QScrollArea, public IFormControls {
     QFont m_formFont;
     QFont m_fixedFont;
     std::unique_ptr<CScreenReaderWatch> m_screenReaderWatch;
+    std::size_t m_unbuilt = 0;
+    bool m_slicing = false;
+    bool m_painted = false;
+    int m_builtHeight = -1;  // every control whose top is above this (pixels) is built; -1
+                             // until first shown
 };
 
 }  // namespace ferdix

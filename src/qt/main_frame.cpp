@@ -33,6 +33,7 @@
 #include "qt/form_widget.h"
 #include "qt/help_window.h"
 #include "qt/qt_text.h"
+#include "qt/startup_marks.h"
 #include "qt/template_dialogs.h"
 
 namespace ferdix {
@@ -85,6 +86,7 @@ CMainFrame::CMainFrame(const IClock& clock, IDialogs& dialogs, QWidget* parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    StartupMark("menus");
     setWindowTitle(QStringLiteral("Ferdix"));
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setSingleShot(true);
@@ -96,12 +98,7 @@ CMainFrame::CMainFrame(const IClock& clock, IDialogs& dialogs, QWidget* parent)
     // The states follow the clipboard and the two lists' selections.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &CMainFrame::ScheduleCommandUpdate);
-    for (int list : {kIdTravelList, kIdOutlayList}) {
-        if (auto* tree = qobject_cast<QTreeView*>(m_form->ControlWidget(list))) {
-            connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                    &CMainFrame::ScheduleCommandUpdate);
-        }
-    }
+    m_form->OnStatesChanged([this] { ScheduleCommandUpdate(); });
     // Files dropped anywhere on the window, also on a field that takes dropped text.
     qApp->installEventFilter(this);
 }
@@ -267,9 +264,11 @@ QAction* CMainFrame::Action(int command) const {
 bool CMainFrame::Start(const StartupArgs& args) {
     // The questions of the start-up (a claim left by a crash) already see Qt's texts.
     FollowWrittenStandard();
+    StartupMark("translation");
     if (!m_app.InitInstance(args)) {
         return false;
     }
+    StartupMark("claim");
     FollowWrittenStandard();
     RebuildRecentFiles();
     FocusFirstField();

@@ -29,6 +29,7 @@
 #include "form/accessible_names.h"
 #include "form/form_lists.h"
 #include "form/tab_order.h"
+#include "qt/form_fonts.h"
 #include "qt/line_list.h"
 #include "qt/qt_text.h"
 #include "qt_suites.h"
@@ -60,7 +61,7 @@ class FormWidgetTest : public QObject {
     void Show() {
         m_form->resize(620, 700);
         m_form->show();
-        QApplication::setActiveWindow(m_form.get());
+        m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
 
@@ -491,6 +492,141 @@ class FormWidgetTest : public QObject {
     }
 
     // Every static text of the form, in both written standards, within its rectangle.
+    // The first entry of that kind that the new form has not built yet.
+    std::size_t FirstUnbuilt(ControlKind kind) const {
+        std::span<const ControlTemplate> form = FormTemplate();
+        for (std::size_t i = 0; i < form.size(); ++i) {
+            if (form[i].kind == kind && form[i].id != kNoControlId && !m_form->IsBuilt(i)) {
+                return i;
+            }
+        }
+        return form.size();
+    }
+
+    // What the form logic sets on a control not built yet is what its widget shows once built,
+    // and reads back the same before and after.
+    void controlsNotBuiltYetHoldWhatTheyAreGiven() {
+        std::span<const ControlTemplate> form = FormTemplate();
+        QVERIFY(!m_form->IsComplete());
+        std::size_t edit = FirstUnbuilt(ControlKind::Edit);
+        std::size_t radio = FirstUnbuilt(ControlKind::Radio);
+        std::size_t combo = FirstUnbuilt(ControlKind::EditableDropDown);
+        std::size_t list = FirstUnbuilt(ControlKind::ListView);
+        std::size_t notes = FirstUnbuilt(ControlKind::MultiLineEdit);
+        for (std::size_t i : {edit, radio, combo, list, notes}) {
+            QVERIFY(i < form.size());
+        }
+        int editId = form[edit].id;
+        m_form->SetText(editId, "Bergen æøå"_cp);
+        QCOMPARE(m_events.events, std::vector<std::string>{"change " + std::to_string(editId)});
+        m_form->Enable(editId, false);
+        m_form->UseFixedFont(editId);
+        m_form->LimitText(editId, 4);
+        // Both buttons of a group checked by the library stay so: the library decides.
+        m_form->SetCheck(form[radio].id, true);
+        m_form->SetCheck(form[radio + 1].id, true);
+        int comboId = form[combo].id;
+        m_form->AddString(comboId, "Sverige");
+        m_form->AddString(comboId, "Danmark");
+        m_form->ResetContent(comboId);
+        m_form->AddString(comboId, "Norge");
+        m_form->AddString(comboId, "Island");
+        m_form->SetText(comboId, "Isl");
+        int listId = form[list].id;
+        m_form->SetRows(listId, {{{"a"}, 7}, {{"b"}, 8}});
+        m_form->SetText(form[notes].id, "en\r\nto");
+        QVERIFY(!m_form->IsBuilt(edit) && !m_form->IsBuilt(combo) && !m_form->IsBuilt(list));
+
+        QCOMPARE(m_form->GetText(editId), std::string("Bergen æøå"_cp));
+        QVERIFY(!m_form->IsEnabled(editId));
+        QVERIFY(m_form->IsChecked(form[radio + 1].id));
+        QCOMPARE(m_form->GetText(comboId), std::string("Isl"));
+        QCOMPARE(m_form->RowCount(listId), 2);
+        QCOMPARE(m_form->RowData(listId, 1), 8);
+        QCOMPARE(m_form->FirstSelectedRow(listId), -1);
+        QCOMPARE(m_form->GetText(form[notes].id), std::string("en\r\nto"));
+
+        auto* line = qobject_cast<QLineEdit*>(m_form->EntryWidget(edit));
+        QVERIFY(line);
+        QCOMPARE(line->text(), QString::fromUtf8("Bergen æøå"));
+        QVERIFY(!line->isEnabled());
+        QCOMPARE(QFontInfo(line->font()).fixedPitch(), true);
+        QCOMPARE(line->geometry(), m_form->ToPixels(form[edit].rect));
+        QVERIFY(!line->accessibleName().isEmpty());
+        // The whole group is built with any of its buttons.
+        QVERIFY(static_cast<QAbstractButton*>(m_form->EntryWidget(radio + 1))->isChecked());
+        QVERIFY(m_form->IsBuilt(radio));
+        QVERIFY(static_cast<QAbstractButton*>(m_form->EntryWidget(radio))->isChecked());
+        auto* box = qobject_cast<QComboBox*>(m_form->EntryWidget(combo));
+        QVERIFY(box);
+        QCOMPARE(box->count(), 2);
+        QCOMPARE(box->itemText(0), QStringLiteral("Island"));
+        QCOMPARE(box->itemText(1), QStringLiteral("Norge"));
+        QCOMPARE(box->currentText(), QStringLiteral("Isl"));
+        QCOMPARE(box->currentIndex(), -1);
+        auto* rows = qobject_cast<QTreeView*>(m_form->EntryWidget(list));
+        QVERIFY(rows);
+        QCOMPARE(rows->model()->rowCount(), 2);
+        auto* text = qobject_cast<QPlainTextEdit*>(m_form->EntryWidget(notes));
+        QVERIFY(text);
+        QCOMPARE(m_form->GetText(form[notes].id), std::string("en\r\nto"));
+        // Typing beyond the limit given before the field existed is refused.
+        Show();
+        m_form->SetText(editId, "");
+        m_form->Enable(editId, true);
+        m_form->SetFocus(editId);
+        QTest::keyClicks(line, "abcdef");
+        QCOMPARE(line->text(), QStringLiteral("abcd"));
+    }
+
+    // The rest of the form is built after the first paint without anything asking for it, each
+    // control stacked as the template orders them, so no frame built later covers a field.
+    void theRestIsBuiltAfterTheFirstPaint() {
+        Show();
+        QVERIFY(m_form->IsBuilt(0));
+        QTRY_VERIFY(m_form->IsComplete());
+        QWidget* page = m_form->Page();
+        std::span<const ControlTemplate> form = FormTemplate();
+        for (std::size_t i = 0; i < form.size(); ++i) {
+            if (form[i].kind != ControlKind::Edit) {
+                continue;
+            }
+            QWidget* w = m_form->EntryWidget(i);
+            QWidget* top = page->childAt(w->geometry().center());
+            QVERIFY2(top == w || w->isAncestorOf(top), qPrintable(QString::number(form[i].id)));
+        }
+    }
+
+    // Scrolling, a taller window and the focus build what they would show at once.
+    void whatComesIntoSightIsBuiltFirst() {
+        std::size_t edit = FirstUnbuilt(ControlKind::Edit);
+        m_form->SetFocus(FormTemplate()[edit].id);
+        QVERIFY(m_form->IsBuilt(edit));
+        QVERIFY(!m_form->IsComplete());
+        // The scroll bar as a user drags it, before the first paint.
+        m_form->verticalScrollBar()->setRange(0, m_form->ContentHeight());
+        m_form->verticalScrollBar()->setValue(m_form->ContentHeight() / 2);
+        QVERIFY(m_form->IsComplete());
+        CFormWidget tall;
+        QVERIFY(!tall.IsComplete());
+        tall.resize(620, m_form->ContentHeight());
+        tall.show();
+        QVERIFY(tall.IsComplete());
+    }
+
+    // The fit the build made is the one measuring finds here, and it is taken without
+    // measuring: a key that no longer matches would cost every start-up the measuring.
+    void theBuildsFontFitIsWhatMeasuringFinds() {
+        FormFonts picked = PickFormFonts(*m_form->widget());
+        FormFonts measured = MeasureFormFonts(*m_form->widget());
+        QVERIFY(!picked.measured);
+        QCOMPARE(picked.unitX, measured.unitX);
+        QCOMPARE(picked.unitY, measured.unitY);
+        QCOMPARE(picked.label.pointSizeF(), measured.label.pointSizeF());
+        QCOMPARE(picked.fixed.pixelSize(), measured.fixed.pixelSize());
+        QCOMPARE(m_form->FormFont().pointSizeF(), measured.label.pointSizeF());
+    }
+
     void everyLabelFitsItsRectangleInBothStandards() {
         Show();
         qInfo("form font: %s %.2f pt", qPrintable(QFontInfo(m_form->FormFont()).family()),

@@ -291,6 +291,10 @@ class MainFrameTest : public QObject, public WindowFixture {
     // Fusion's group-box frame comes from the cache, put there from the built-in pixels, which
     // are Qt's own picture.
     void groupBoxFrameComesFromTheCache() {
+        if (!KnowsPixmapFileCacheKey()) {
+            QVERIFY(!CacheGroupBoxPicture());
+            QSKIP("the pixmap cache key of this Qt is not known; Fusion reads its file");
+        }
         QPixmapCache::clear();
         QString path = QString::fromLatin1(kGroupBoxPicture);
         QVERIFY(CacheGroupBoxPicture());

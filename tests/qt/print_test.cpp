@@ -773,7 +773,7 @@ class PrintTest : public QObject {
         ConnectPrintService(frame, service);
         QVERIFY(frame.Start({program + "ferdix", claim, home.Path("config/ferdix"), ""}));
         frame.show();
-        QApplication::setActiveWindow(&frame);
+        frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
 
         frame.Form().SetText(kIdWrittenDate, "24.12.2006");
