@@ -29,9 +29,9 @@
 #include <functional>
 #include <tuple>
 
-#include "base/control_ids.h"
 #include "base/written_standard.h"
 #include "form/accessible_names.h"
+#include "form/control_ids.h"
 #include "form/form_lists.h"
 #include "form/label_table.h"
 #include "form/tab_order.h"

@@ -19,7 +19,6 @@ class IniReader;
 struct RateEntry {
     std::string key;     // in section Satser; also the name in the rates dialog
     float value = 0.0f;  // in force
-    int rateField = 0;   // the form's rate field, 0 for none
     int line = -1;       // the allowance line the rates dialog updates, -1 for none
 };
 
@@ -109,15 +108,6 @@ MessageRequest NewerOfficeRatesQuestion(const NewerOfficeRates& found, const std
 bool AnswerNewerOfficeRates(const std::string& ownPath, const NewerOfficeRates& found,
                             bool takeOffice, std::string* error);
 MessageRequest OwnRatesNotChangedMessage(const std::string& error);
-
-// A rate field of the form and the text it is to show.
-struct RateFieldText {
-    int field;
-    std::string text;
-};
-// For every entry with a rate field, in table order; positiveOnly leaves out rates of 0 or
-// less (the rate update of an old claim), else zero is included (a new claim).
-std::vector<RateFieldText> RateFieldTexts(const RateTable& table, bool positiveOnly);
 
 // The box of the "?" buttons beside the meal deductions, in the written standard in force.
 MessageRequest MealRateMessage(const RateTable& table);
