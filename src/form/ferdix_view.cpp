@@ -10,6 +10,7 @@
 #include "calc/mileage.h"
 #include "calc/per_diem.h"
 #include "claim/ferdix_doc.h"
+#include "claim/rate_messages.h"
 #include "form/control_ids.h"
 #include "form/field_map.h"
 #include "form/form_lists.h"

@@ -8,6 +8,7 @@
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "calc/allowance_table.h"
+#include "claim/rate_messages.h"
 #include "rates/ini_file.h"
 #include "support/program_state.h"
 #include "support/temp_folder.h"
