@@ -8,10 +8,10 @@
 #include <string>
 
 #include "app/claim_json.h"
-#include "base/control_ids.h"
 #include "bench_claims.h"
 #include "claim/claim_file.h"
 #include "claim/ferdix_doc.h"
+#include "form/control_ids.h"
 #include "form/ferdix_view.h"
 #include "form/form_template.h"
 #include "rates/countries.h"

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "base/control_ids.h"
 #include "claim/ferdix_doc.h"
+#include "form/control_ids.h"
 #include "qt/dialogs.h"
 #include "qt/form_widget.h"
 #include "qt/main_frame.h"

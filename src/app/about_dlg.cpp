@@ -1,9 +1,9 @@
 #include "app/about_dlg.h"
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/version.h"
 #include "base/written_standard.h"
+#include "form/control_ids.h"
 
 namespace ferdix {
 

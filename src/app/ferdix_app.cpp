@@ -8,6 +8,7 @@
 #include "app/rates_dlg.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
+#include "claim/rate_messages.h"
 #include "rates/rate_table.h"
 
 namespace ferdix {

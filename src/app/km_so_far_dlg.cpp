@@ -1,8 +1,8 @@
 #include "app/km_so_far_dlg.h"
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "claim/claim_host.h"
+#include "form/control_ids.h"
 
 namespace ferdix {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "base/control_ids.h"
 #include "base/written_standard.h"
+#include "form/control_ids.h"
 
 namespace ferdix {
 

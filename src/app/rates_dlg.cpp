@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "calc/allowance_table.h"
 #include "claim/ferdix_doc.h"
+#include "form/control_ids.h"
+#include "form/ferdix_view.h"
+#include "form/field_map.h"
 
 namespace ferdix {
 
@@ -48,7 +50,7 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-CRatesDlg::CRatesDlg(CFerdixDoc& doc, IClaimView* ownerView) : m_doc(doc), m_pView(ownerView) {}
+CRatesDlg::CRatesDlg(CFerdixDoc& doc, CFerdixView* ownerView) : m_doc(doc), m_pView(ownerView) {}
 
 const DialogTemplate& CRatesDlg::Template() {
     return kTemplate;
@@ -90,13 +92,13 @@ void CRatesDlg::OnChange() {
         if (!m_pView) {
             continue;
         }
-        if (entry.rateField != 0) {
-            m_pView->SetFieldText(entry.rateField, m_doc.Rates().m_rates.ValueText(i));
+        if (int rateField = RateEntryField(entry); rateField != 0) {
+            m_pView->SetFieldText(rateField, m_doc.Rates().m_rates.ValueText(i));
         }
         if (entry.line >= 0) {
             m_doc.SetLineValue(entry.line, kRateColumn, value);
             // The field's own binding computed the amount from the rounded text.
-            int amountField = kAllowanceLines[static_cast<std::size_t>(entry.line)].amountField;
+            int amountField = AllowanceFields(entry.line).amountField;
             if (amountField != 0) {
                 m_pView->SetFieldText(amountField,
                                       m_doc.Claim().LineValueText(entry.line, kAmountColumn));

@@ -13,12 +13,12 @@
 namespace ferdix {
 
 class CFerdixDoc;
-class IClaimView;
+class CFerdixView;
 
 class CRatesDlg {
   public:
     // ownerView: the form whose rate fields follow a change, or null.
-    CRatesDlg(CFerdixDoc& doc, IClaimView* ownerView);
+    CRatesDlg(CFerdixDoc& doc, CFerdixView* ownerView);
 
     static const DialogTemplate& Template();
     // The nine names in their fixed order; only four are keys of the rate table.
@@ -42,7 +42,7 @@ class CRatesDlg {
 
   private:
     CFerdixDoc& m_doc;
-    IClaimView* m_pView;
+    CFerdixView* m_pView;
     std::string m_strSelection;
     std::string m_strValue;
 };

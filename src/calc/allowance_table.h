@@ -44,13 +44,10 @@ inline constexpr int kAllowanceLineCount = 29;
 
 enum AllowanceColumn : int { kCountColumn = 0, kRateColumn = 1, kAmountColumn = 2 };
 
-// One row of the form's computation block; 0 for a field the line does not have.
+// One row of the form's computation block (its fields: form/allowance_fields.h).
 struct AllowanceLineInfo {
     std::string_view id;
-    std::string_view label;  // Windows-1252
-    int countField;
-    int rateField;
-    int amountField;
+    std::string_view label;    // Windows-1252
     std::string_view rateKey;  // Windows-1252; empty when the rate is not from the rate table
     std::string_view ttCode;
     std::string_view sdCode;

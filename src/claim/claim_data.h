@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "base/civil_time.h"
-#include "base/messages.h"
 #include "base/text_convert.h"
 #include "calc/allowance_table.h"
 #include "claim/expense_line.h"
+#include "claim/messages.h"
 #include "claim/traveller.h"
 
 namespace ferdix {

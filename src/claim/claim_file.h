@@ -11,10 +11,10 @@
 #include <string_view>
 #include <vector>
 
-#include "base/messages.h"
 #include "claim/claim_damage.h"
 #include "claim/claim_data.h"
 #include "claim/expense_line.h"
+#include "claim/messages.h"
 
 namespace ferdix {
 

@@ -6,7 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "base/messages.h"
+#include "claim/messages.h"
+#include "claim/traveller.h"
 
 namespace ferdix {
 
@@ -46,9 +47,9 @@ class IClaimView {
     // The same for the recovery copy while the user types: only what can be stored without a
     // word and without changing the field.
     virtual void HandOverTextInProgress() {}
-    // Puts a text into the form's field with this control id.
-    virtual void SetFieldText(int controlId, const std::string& text) {
-        (void)controlId;
+    // Puts a text read from the profile into the form's field of that traveller value.
+    virtual void ShowTravellerField(TravellerField field, const std::string& text) {
+        (void)field;
         (void)text;
     }
     // The car rows follow a changed figure of kilometres so far this year.

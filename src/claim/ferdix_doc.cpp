@@ -1,6 +1,5 @@
 #include "claim/ferdix_doc.h"
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
@@ -219,48 +218,50 @@ void CFerdixDoc::ReadProfile() {
     }
     TravellerProfile p = m_profiles.Read(m_claim.GetPersonId());
     const CTraveller& t = m_claim.m_traveller;
-    auto show = [&](int field, const std::string& text) {
+    auto show = [&](TravellerField field, const std::string& text) {
         if (m_pView) {
-            m_pView->SetFieldText(field, text);
+            m_pView->ShowTravellerField(field, text);
         }
     };
     // A key with an empty value changes neither the claim nor the form.
-    auto text = [&](const std::string& v, bool (CTraveller::*set)(std::string_view), int field) {
+    auto text = [&](const std::string& v, bool (CTraveller::*set)(std::string_view),
+                    TravellerField field) {
         if (!v.empty()) {
             ChangeTraveller(set, v);
             show(field, v);
         }
     };
-    auto number = [&](const std::string& v, bool (CTraveller::*set)(int), int field) {
+    auto number = [&](const std::string& v, bool (CTraveller::*set)(int), TravellerField field) {
         if (!v.empty()) {
             ChangeTraveller(set, TextToInt(v));
             show(field, v);
         }
     };
 
-    text(p.name, &CTraveller::SetName, kIdName);
-    text(p.street, &CTraveller::SetStreetAddress, kIdStreet);
+    text(p.name, &CTraveller::SetName, TravellerField::Name);
+    text(p.street, &CTraveller::SetStreetAddress, TravellerField::StreetAddress);
     if (!p.postcode.empty()) {
         ChangeTraveller(&CTraveller::SetPostcode, p.postcode);
-        show(kIdPostcode, t.Postcode());
+        show(TravellerField::Postcode, t.Postcode());
     }
-    text(p.postTown, &CTraveller::SetPostTown, kIdPostTown);
-    text(p.position, &CTraveller::SetPosition, kIdPosition);
+    text(p.postTown, &CTraveller::SetPostTown, TravellerField::PostTown);
+    text(p.position, &CTraveller::SetPosition, TravellerField::Position);
     if (!p.account.empty()) {
         ChangeTraveller(&CTraveller::SetAccountNumber, p.account);
-        show(kIdBankAccount, t.AccountNumber());
+        show(TravellerField::AccountNumber, t.AccountNumber());
     }
-    text(p.agency, &CTraveller::SetAgency, kIdAgency);
-    text(p.department, &CTraveller::SetDepartment, kIdDepartment);
+    text(p.agency, &CTraveller::SetAgency, TravellerField::Agency);
+    text(p.department, &CTraveller::SetDepartment, TravellerField::Department);
     if (!p.employeeNumber.empty()) {
         ChangeTraveller(&CTraveller::SetEmployeeNumber, TextToInt(p.employeeNumber));
-        show(kIdEmployeeNumber, t.EmployeeNumberText());
+        show(TravellerField::EmployeeNumber, t.EmployeeNumberText());
     }
-    text(p.taxMunicipality, &CTraveller::SetTaxMunicipality, kIdTaxMunicipality);
-    number(p.municipalityNumber, &CTraveller::SetMunicipalityNumber, kIdMunicipalityNumber);
+    text(p.taxMunicipality, &CTraveller::SetTaxMunicipality, TravellerField::TaxMunicipality);
+    number(p.municipalityNumber, &CTraveller::SetMunicipalityNumber,
+           TravellerField::MunicipalityNumber);
     if (!p.taxPercent.empty()) {
         ChangeTraveller(&CTraveller::SetTaxPercent, static_cast<float>(ParseDecimal(p.taxPercent)));
-        show(kIdTaxPercent, p.taxPercent);
+        show(TravellerField::TaxPercent, p.taxPercent);
     }
     if (!p.kmSoFar.empty()) {
         ChangeTraveller(&CTraveller::SetKmSoFar, static_cast<std::uint32_t>(TextToInt(p.kmSoFar)));
@@ -269,7 +270,7 @@ void CFerdixDoc::ReadProfile() {
         }
     }
     // Last: older profiles were written without it.
-    number(p.dutyStation, &CTraveller::SetDutyStationNumber, kIdDutyStation);
+    number(p.dutyStation, &CTraveller::SetDutyStationNumber, TravellerField::DutyStationNumber);
 
     // Only the value: the status total is not refreshed from here.
     SetWrittenStandardValue(StartsWithNoCase(p.language, "nynorsk") ? kNynorsk : kBokmal);

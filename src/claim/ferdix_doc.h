@@ -132,7 +132,6 @@ class CFerdixDoc {
     void AddOutlayLine(std::unique_ptr<CExpenseLine> line);
     std::unique_ptr<CTravelLine> RemoveTravelLine(std::size_t index);
     std::unique_ptr<CExpenseLine> RemoveOutlayLine(std::size_t index);
-    void DestroyAllLines() { m_claim.DestroyAllLines(); }
 
     // Allowance lines.
     void SetLineValue(int line, int column, float value);

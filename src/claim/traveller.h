@@ -7,6 +7,23 @@
 
 namespace ferdix {
 
+// The fields a profile read puts into the form, each by the text the form is to show.
+enum class TravellerField {
+    Name,
+    StreetAddress,
+    Postcode,
+    PostTown,
+    Position,
+    AccountNumber,
+    Agency,
+    Department,
+    EmployeeNumber,
+    TaxMunicipality,
+    MunicipalityNumber,
+    TaxPercent,
+    DutyStationNumber,
+};
+
 // A value: each setter returns whether it changed the traveller, and the document marks the
 // claim modified for it.
 class CTraveller {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "base/control_ids.h"
+#include "form/control_ids.h"
 #include "form/label_table.h"
 
 namespace ferdix {

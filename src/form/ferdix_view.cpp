@@ -4,13 +4,15 @@
 #include <array>
 #include <cmath>
 
-#include "base/control_ids.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
 #include "calc/allowance_table.h"
 #include "calc/mileage.h"
 #include "calc/per_diem.h"
 #include "claim/ferdix_doc.h"
+#include "claim/rate_messages.h"
+#include "form/control_ids.h"
+#include "form/field_map.h"
 #include "form/form_lists.h"
 #include "form/label_table.h"
 #include "rates/countries.h"
@@ -29,7 +31,7 @@ struct GridCell {
 
 GridCell FindGridCell(int id) {
     for (int line = 0; line < kAllowanceLineCount; ++line) {
-        const AllowanceLineInfo& info = kAllowanceLines[static_cast<std::size_t>(line)];
+        const AllowanceLineFields& info = AllowanceFields(line);
         if (info.countField == id)
             return {line, kCountColumn};
         if (info.rateField == id)
@@ -151,7 +153,7 @@ void CFerdixView::ClearForm() {
           kIdLodging, kIdRemarks, kIdAccountToCharge, kIdTripNumber, kIdInterimAccount}) {
         m_controls.SetText(id, "");
     }
-    for (const AllowanceLineInfo& info : kAllowanceLines) {
+    for (const AllowanceLineFields& info : kAllowanceFields) {
         for (int field : {info.countField, info.rateField, info.amountField}) {
             if (field != 0) {
                 m_controls.SetText(field, "");
@@ -250,7 +252,7 @@ void CFerdixView::ShowLineValue(int field, int line, int column) {
 }
 
 void CFerdixView::RefreshGridLine(int line) {
-    const AllowanceLineInfo& info = kAllowanceLines[static_cast<std::size_t>(line)];
+    const AllowanceLineFields& info = AllowanceFields(line);
     ShowLineValue(info.countField, line, kCountColumn);
     ShowLineValue(info.rateField, line, kRateColumn);
     ShowLineValue(info.amountField, line, kAmountColumn);
@@ -325,6 +327,10 @@ void CFerdixView::SetFieldText(int controlId, const std::string& text) {
     m_controls.SetText(controlId, text);
 }
 
+void CFerdixView::ShowTravellerField(TravellerField field, const std::string& text) {
+    m_controls.SetText(TravellerFieldControl(field), text);
+}
+
 void CFerdixView::RelabelForm() {
     for (const RelabelStep& step : RelabelOrder()) {
         m_controls.SetText(step.id, step.Text());
@@ -383,7 +389,7 @@ bool CFerdixView::BindGridChange(int id) {
     if (cell.line < 0) {
         return false;
     }
-    const AllowanceLineInfo& info = kAllowanceLines[static_cast<std::size_t>(cell.line)];
+    const AllowanceLineFields& info = AllowanceFields(cell.line);
     float value = ParseAmount(m_controls.GetText(id));
     if (cell.column == kAmountColumn) {
         // Only the typed amounts (meal deductions, advance) write back, also while loading.
@@ -723,19 +729,19 @@ void CFerdixView::PickCountry(int id) {
                                static_cast<float>(ShortAbroadDayRate(c.perDiemRate)));
                 break;
             case kIdNightCountry1:
-                WriteRateField(kAllowanceLines[OvernightAbroad1].rateField,
+                WriteRateField(AllowanceFields(OvernightAbroad1).rateField,
                                static_cast<float>(c.perDiemRate));
                 break;
             case kIdNightCountry2:
-                WriteRateField(kAllowanceLines[OvernightAbroad2].rateField,
+                WriteRateField(AllowanceFields(OvernightAbroad2).rateField,
                                static_cast<float>(c.perDiemRate));
                 break;
             case kIdUnverifiedCountry1:
-                WriteRateField(kAllowanceLines[NightAbroad1].rateField,
+                WriteRateField(AllowanceFields(NightAbroad1).rateField,
                                static_cast<float>(c.nightRate));
                 break;
             default:
-                WriteRateField(kAllowanceLines[NightAbroad2].rateField,
+                WriteRateField(AllowanceFields(NightAbroad2).rateField,
                                static_cast<float>(c.nightRate));
                 break;
         }

@@ -54,7 +54,9 @@ class CFerdixView final : public IFormEvents, public IClaimView {
     void SetLoading(bool loading) override { m_bLoading = loading; }
     void HandOverFocus() override;
     void HandOverTextInProgress() override;
-    void SetFieldText(int controlId, const std::string& text) override;
+    void ShowTravellerField(TravellerField field, const std::string& text) override;
+    // Puts a text into the form's field with this control id (the rates dialog).
+    void SetFieldText(int controlId, const std::string& text);
     void RecomputeMileageRows() override;
     void RelabelForm() override;
 

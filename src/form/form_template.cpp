@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
+#include "form/control_ids.h"
 
 namespace ferdix {
 

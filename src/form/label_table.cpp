@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
+#include "form/control_ids.h"
 #include "form/string_table.h"
 
 namespace ferdix {

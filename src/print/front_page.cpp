@@ -2,11 +2,11 @@
 #include <string>
 #include <vector>
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
 #include "calc/allowance_table.h"
+#include "form/control_ids.h"
 #include "form/label_table.h"
 #include "print/page_steps.h"
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "base/messages.h"
+#include "claim/messages.h"
 
 class QDialog;
 class QWidget;

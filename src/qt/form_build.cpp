@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "base/control_ids.h"
+#include "form/control_ids.h"
 #include "form/accessible_names.h"
 #include "qt/field_input.h"
 #include "qt/form_text_wrap.h"

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/control_ids.h"
+#include "form/control_ids.h"
 #include "base/written_standard.h"
 #include "form/accessible_names.h"
 #include "form/form_lists.h"

@@ -24,9 +24,9 @@
 #include <algorithm>
 #include <functional>
 
-#include "base/control_ids.h"
 #include "base/written_standard.h"
 #include "form/accessible_names.h"
+#include "form/control_ids.h"
 #include "form/form_lists.h"
 #include "form/label_table.h"
 #include "form/tab_order.h"

@@ -25,9 +25,9 @@
 #include <set>
 
 #include "app/commands.h"
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
+#include "form/control_ids.h"
 #include "qt/dialogs.h"
 #include "qt/embedded_icons.h"
 #include "qt/form_widget.h"

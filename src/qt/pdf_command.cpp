@@ -8,6 +8,7 @@
 #include "base/clock.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
+#include "claim/rate_messages.h"
 #include "qt/print_service.h"
 #include "qt/qt_surface.h"
 #include "rates/program_settings.h"

@@ -13,7 +13,7 @@
 #include "app/about_dlg.h"
 #include "app/km_so_far_dlg.h"
 #include "app/rates_dlg.h"
-#include "base/control_ids.h"
+#include "form/control_ids.h"
 #include "qt/field_input.h"
 #include "qt/qt_text.h"
 

@@ -11,8 +11,8 @@
 
 #include "app/claim_json.h"
 #include "base/atomic_file.h"
-#include "base/control_ids.h"
 #include "base/cp1252.h"
+#include "form/control_ids.h"
 #include "qt/form_widget.h"
 #include "qt/main_frame.h"
 #include "qt/qt_text.h"

@@ -207,14 +207,6 @@ std::string ConfigurationNoticeText(const IniLayers& ferdixIni, const IniLayers&
     return text;
 }
 
-MessageRequest ConfigurationNotice(std::string text) {
-    MessageRequest m;
-    m.caption = "Ferdix";
-    m.text = std::move(text);
-    m.icon = MsgIcon::Warning;
-    return m;
-}
-
 std::string ReadSetting(const FileLocations& files, std::string_view section, std::string_view key,
                         std::string_view def) {
     return LoadFerdixIni(files).GetString(section, key, def, kSettingsReadMax);

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "base/messages.h"
 #include "base/text_convert.h"
 #include "rates/ini_file.h"
 
@@ -78,7 +77,6 @@ std::vector<std::string> FilesInForce(const IniLayers& layers);
 // read (its keys come from the next file), and a section that a file holds twice (only the
 // first is read). Empty when there is nothing to say.
 std::string ConfigurationNoticeText(const IniLayers& ferdixIni, const IniLayers& landIni);
-MessageRequest ConfigurationNotice(std::string text);
 
 // The readers cut to kSettingsReadMax and kProfileReadMax; the writers report success.
 std::string ReadSetting(const FileLocations& files, std::string_view section, std::string_view key,

@@ -2,7 +2,6 @@
 
 #include <cassert>
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
@@ -17,38 +16,37 @@ constexpr std::string_view kSatser = "Satser";
 
 struct RateDef {
     std::string_view key;
-    int rateField;
     int line;
 };
 
 // clang-format off
 constexpr std::array<RateDef, kRateCount> kRates = {{
-    {"Admin godtgjøring"_cp, kIdAdminAllowanceRate, 0},
-    {"Kost innenlands, under 5timer", kIdDayDomesticUnder5hRate, 1},
-    {"Kost innenlands, 5-9timer", kIdDayDomestic5to9hRate, 2},
-    {"Kost innenlands, 9-12timer", kIdDayDomestic9to12hRate, 3},
-    {"Kost innenlands, >12timer", kIdDayDomesticOver12hRate, 4},
-    {"Kost utenlands, 6-12timer", kIdDayAbroad6to12hRate, 5},
-    {"Kost utenlands, >12timer", kIdDayAbroadOver12hRate, 6},
-    {"Kost ved overnatting innenlands, 8-12timer", kIdOvernightDomestic8to12hRate, 7},
-    {"Kost ved overnatting innenlands, >12timer", kIdOvernightDomesticOver12hRate, 8},
-    {"Kost ved overnatting utenlands", kIdOvernightAbroad1Rate, 9},
-    {"Kost ved overnatting utenlands", kIdOvernightAbroad2Rate, 10},
-    {"Kost ved overnatting innlands ulegitimert", kIdNightDomesticRate, 11},
-    {"Innland overnatting hotell", kIdNightDomesticHotelRate, 12},
-    {"Kost ved overnatting utenlands ulegitimert", kIdNightAbroad1Rate, 13},
-    {"Kost ved overnatting utenlands ulegitimert", kIdNightAbroad2Rate, 14},
-    {"Bil under 9000km", kIdCarUpTo9000Rate, 15},
-    {"Bil over 9000km", kIdCarOver9000Rate, 16},
-    {"Hjem-arbeid skattepliktig", kIdHomeWorkTaxableRate, 17},
-    {"Passasjertillegg", kIdPassengerSupplementRate, 18},
-    {"Annet", kIdOtherOwnTransportRate, 19},
-    {"Kost - opphold over 28 døgn"_cp, kIdLongStayBoardRate, 20},
-    {"Nattillegg - opphold over 28 døgn"_cp, kIdLongStayNightRate, 21},
-    {"Frokost", 0, -1},
-    {"Lunsj", 0, -1},
-    {"Middag", 0, -1},
-    {"Admin godtgjøring utenlands"_cp, 0, 26},
+    {"Admin godtgjøring"_cp, 0},
+    {"Kost innenlands, under 5timer", 1},
+    {"Kost innenlands, 5-9timer", 2},
+    {"Kost innenlands, 9-12timer", 3},
+    {"Kost innenlands, >12timer", 4},
+    {"Kost utenlands, 6-12timer", 5},
+    {"Kost utenlands, >12timer", 6},
+    {"Kost ved overnatting innenlands, 8-12timer", 7},
+    {"Kost ved overnatting innenlands, >12timer", 8},
+    {"Kost ved overnatting utenlands", 9},
+    {"Kost ved overnatting utenlands", 10},
+    {"Kost ved overnatting innlands ulegitimert", 11},
+    {"Innland overnatting hotell", 12},
+    {"Kost ved overnatting utenlands ulegitimert", 13},
+    {"Kost ved overnatting utenlands ulegitimert", 14},
+    {"Bil under 9000km", 15},
+    {"Bil over 9000km", 16},
+    {"Hjem-arbeid skattepliktig", 17},
+    {"Passasjertillegg", 18},
+    {"Annet", 19},
+    {"Kost - opphold over 28 døgn"_cp, 20},
+    {"Nattillegg - opphold over 28 døgn"_cp, 21},
+    {"Frokost", -1},
+    {"Lunsj", -1},
+    {"Middag", -1},
+    {"Admin godtgjøring utenlands"_cp, 26},
 }};
 // clang-format on
 
@@ -61,8 +59,7 @@ std::size_t At(int index) {
 
 RateTable::RateTable() {
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        m_entries[i] =
-            RateEntry{std::string(kRates[i].key), 0.0f, kRates[i].rateField, kRates[i].line};
+        m_entries[i] = RateEntry{std::string(kRates[i].key), 0.0f, kRates[i].line};
     }
 }
 
@@ -182,14 +179,6 @@ RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPa
     return r;
 }
 
-MessageRequest RatesNotSavedMessage(const RatesSaveResult& result) {
-    MessageRequest m;
-    m.caption = "Advarsel";
-    m.text = result.error + "\r\nDe endrede satsene gjelder bare til programmet avsluttes.";
-    m.icon = MsgIcon::Warning;
-    return m;
-}
-
 std::optional<NewerOfficeRates> FindNewerOfficeRates(const IniDocument& own,
                                                      const IniLayers& office) {
     std::optional<std::string_view> recorded = own.Find("Informasjon", kOfficeRatesFromKey);
@@ -223,35 +212,6 @@ std::optional<NewerOfficeRates> FindNewerOfficeRates(const IniDocument& own,
     return found;
 }
 
-MessageRequest NewerOfficeRatesQuestion(const NewerOfficeRates& found, const std::string& ownPath) {
-    MessageRequest m;
-    m.caption = "Ferdix";
-    m.text = ByStandard("Kontoret har nye satser", "Kontoret har nye satser");
-    if (!found.officeRatesFrom.empty()) {
-        m.text += std::string(ByStandard(" (gyldige fra ", " (gjeld frå "_cp)) +
-                  found.officeRatesFrom + ")";
-    }
-    m.text += " i " + found.officeFile +
-              std::string(ByStandard(", men dine egne satser i ", ", men dine eigne satser i ")) +
-              ownPath + std::string(ByStandard(" går foran disse:\n"_cp, " går føre desse:\n"_cp));
-    for (const OwnRate& r : found.rates) {
-        m.text += "\n  " + r.key + std::string(ByStandard(": dine ", ": dine ")) + r.own +
-                  std::string(ByStandard(", kontorets ", ", kontoret sine ")) + r.office;
-    }
-    m.text += ByStandard(
-        "\n\nVil du bruke kontorets satser?\n\nJa: kontorets satser gjelder, og dine egne "
-        "fjernes fra filen din.\nNei: dine egne satser gjelder fortsatt; du blir ikke spurt "
-        "igjen før kontoret får nye satser."_cp,
-        "\n\nVil du bruke satsene til kontoret?\n\nJa: satsene til kontoret gjeld, og dine "
-        "eigne blir fjerna frå fila di.\nNei: dine eigne satser gjeld framleis; du blir ikkje "
-        "spurd att før kontoret får nye satser."_cp);
-    m.buttons = MsgButtons::YesNo;
-    m.icon = MsgIcon::Question;
-    m.defaultButton = MsgAnswer::Yes;
-    m.foreground = true;
-    return m;
-}
-
 bool AnswerNewerOfficeRates(const std::string& ownPath, const NewerOfficeRates& found,
                             bool takeOffice, std::string* error) {
     IniDocument ini;
@@ -270,62 +230,6 @@ bool AnswerNewerOfficeRates(const std::string& ownPath, const NewerOfficeRates& 
     }
     ini.SetString("Informasjon", kOfficeRatesFromKey, found.officeRatesFrom);
     return ini.Save(ownPath, error, true);
-}
-
-MessageRequest OwnRatesNotChangedMessage(const std::string& error) {
-    MessageRequest m;
-    m.caption = "Advarsel";
-    m.text = std::string(ByStandard("Svaret kunne ikke lagres (", "Svaret kunne ikkje lagrast (")) +
-             error +
-             std::string(ByStandard(
-                 ").\r\nDine egne satser gjelder denne gangen, og du blir spurt igjen ved "
-                 "neste oppstart.",
-                 ").\r\nDine eigne satser gjeld denne gongen, og du blir spurd att ved neste "
-                 "oppstart."));
-    m.icon = MsgIcon::Warning;
-    return m;
-}
-
-std::vector<RateFieldText> RateFieldTexts(const RateTable& table, bool positiveOnly) {
-    std::vector<RateFieldText> fields;
-    for (int i = 0; i < kRateCount; ++i) {
-        const RateEntry& e = table.Entry(i);
-        if (e.rateField != 0 && (!positiveOnly || e.value > 0.0f)) {
-            fields.push_back(RateFieldText{e.rateField, table.ValueText(i)});
-        }
-    }
-    return fields;
-}
-
-MessageRequest MealRateMessage(const RateTable& table) {
-    MessageRequest m;
-    m.caption = ByStandard("Frokost/lunsj/middagssatser", "Frukost/lunsj/middagssatser");
-    m.text = "Satser for innlandsreiser:\n";
-    m.text += ByStandard(" frokost: ", " frukost: ");
-    m.text += table.ValueText(kRateBreakfast) + "\n";
-    m.text += " lunsj: " + table.ValueText(kRateLunch) + "\n";
-    m.text += " middag: " + table.ValueText(kRateDinner) + "\n";
-    m.text += ByStandard(
-        "For utenlandsreiser, bruk\n 10% av kostsatsen for frokost,\n 40% for lunsj, og\n 50% "
-        "for middag.",
-        "For utanlandsreiser, bruk\n 10% av kostsatsen for frukost,\n 40% for lunsj, og\n 50% "
-        "for middag.");
-    m.buttons = MsgButtons::Ok;
-    m.icon = MsgIcon::None;
-    m.ownedByForm = true;
-    m.foreground = true;
-    return m;
-}
-
-MessageRequest UpdateRatesWarning() {
-    MessageRequest m;
-    m.caption = "Advarsel";
-    m.text =
-        "Kun innlandssatser vil bli oppdatert,\r\novernatting og kostsatser blir ikke oppdatert";
-    m.buttons = MsgButtons::Ok;
-    m.icon = MsgIcon::Warning;
-    m.ownedByForm = false;
-    return m;
 }
 
 }  // namespace ferdix

@@ -8,8 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "base/messages.h"
-
 namespace ferdix {
 
 class IniDocument;
@@ -19,7 +17,6 @@ class IniReader;
 struct RateEntry {
     std::string key;     // in section Satser; also the name in the rates dialog
     float value = 0.0f;  // in force
-    int rateField = 0;   // the form's rate field, 0 for none
     int line = -1;       // the allowance line the rates dialog updates, -1 for none
 };
 
@@ -84,8 +81,6 @@ struct RatesSaveResult {
 // officeRatesFrom, the office's validity text now. Nothing is written when no rate changed.
 RatesSaveResult SaveRates(const RateTable& table, const std::string& ferdixIniPath,
                           std::string_view officeRatesFrom = {});
-// Tells the user that the changed rates hold for this run only.
-MessageRequest RatesNotSavedMessage(const RatesSaveResult& result);
 
 // The user's own rates that hide other office rates, when the office's validity text is no
 // longer the one the user saved them against.
@@ -102,26 +97,9 @@ struct NewerOfficeRates {
 // own: the user's file; office: the files read after it.
 std::optional<NewerOfficeRates> FindNewerOfficeRates(const IniDocument& own,
                                                      const IniLayers& office);
-// Yes takes the office's rates, No keeps the user's own.
-MessageRequest NewerOfficeRatesQuestion(const NewerOfficeRates& found, const std::string& ownPath);
 // The answer into the user's file: taking the office's rates removes the user's own (and only
 // those listed); either answer records the office's validity text, so the question comes once.
 bool AnswerNewerOfficeRates(const std::string& ownPath, const NewerOfficeRates& found,
                             bool takeOffice, std::string* error);
-MessageRequest OwnRatesNotChangedMessage(const std::string& error);
-
-// A rate field of the form and the text it is to show.
-struct RateFieldText {
-    int field;
-    std::string text;
-};
-// For every entry with a rate field, in table order; positiveOnly leaves out rates of 0 or
-// less (the rate update of an old claim), else zero is included (a new claim).
-std::vector<RateFieldText> RateFieldTexts(const RateTable& table, bool positiveOnly);
-
-// The box of the "?" buttons beside the meal deductions, in the written standard in force.
-MessageRequest MealRateMessage(const RateTable& table);
-// The warning of the rate update of an old claim.
-MessageRequest UpdateRatesWarning();
 
 }  // namespace ferdix

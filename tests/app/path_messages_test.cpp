@@ -13,6 +13,7 @@
 #include "base/atomic_file.h"
 #include "base/cp1252.h"
 #include "claim/ferdix_doc.h"
+#include "claim/rate_messages.h"
 #include "rates/ini_file.h"
 #include "rates/program_settings.h"
 #include "rates/rate_table.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/headless.h"
-#include "base/control_ids.h"
 #include "base/written_standard.h"
+#include "form/control_ids.h"
 #include "form/form_template.h"
 #include "support/memory_controls.h"
 #include "support/program_state.h"

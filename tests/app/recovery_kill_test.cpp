@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "base/control_ids.h"
+#include "form/control_ids.h"
 #include "support/temp_folder.h"
 
 extern char** environ;

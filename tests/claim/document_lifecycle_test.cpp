@@ -5,8 +5,9 @@
 #include <functional>
 #include <sstream>
 
-#include "base/control_ids.h"
 #include "claim/claim_file.h"
+#include "form/control_ids.h"
+#include "form/field_map.h"
 
 #include "calc/allowance_table.h"
 #include "support/form_fixture.h"
@@ -71,7 +72,7 @@ TEST_F(LifecycleTest, OpeningKeepsTheClaimsOwnRatesAndIsNotModified) {
     EXPECT_EQ(Text(kIdName), "Kari Nordmann");
     // The stored rates stand, although ferdix.ini has others and every field was written.
     for (int line = 0; line <= 22; ++line) {
-        int field = kAllowanceLines[static_cast<std::size_t>(line)].rateField;
+        int field = AllowanceFields(line).rateField;
         if (field == 0)
             continue;
         EXPECT_EQ(controls.GetText(field), doc.Claim().LineValueText(line, kRateColumn)) << line;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "claim/ferdix_doc.h"
+#include "form/control_ids.h"
 #include "rates/ini_file.h"
 #include "support/fake_host.h"
 #include "support/program_state.h"

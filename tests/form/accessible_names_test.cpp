@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
+#include "form/control_ids.h"
 #include "support/program_state.h"
 
 namespace ferdix {

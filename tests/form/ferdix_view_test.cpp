@@ -1,5 +1,6 @@
 #include "form/ferdix_view.h"
-#include "base/control_ids.h"
+#include "form/control_ids.h"
+#include "form/field_map.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ TEST_F(FormTest, NewClaimShowsEveryRateAndIsNotModified) {
     EXPECT_EQ(Text(kIdNightAbroad2Rate), "350,00");
     // Every line with a rate field took its rate through the field's binding.
     for (int line = 0; line <= 21; ++line) {
-        const AllowanceLineInfo& info = kAllowanceLines[static_cast<std::size_t>(line)];
+        const AllowanceLineFields& info = AllowanceFields(line);
         ASSERT_NE(info.rateField, 0);
         EXPECT_EQ(controls.GetText(info.rateField), doc.Claim().LineValueText(line, kRateColumn))
             << line;

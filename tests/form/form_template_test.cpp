@@ -1,5 +1,6 @@
 #include "form/form_template.h"
-#include "base/control_ids.h"
+#include "form/control_ids.h"
+#include "form/field_map.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +93,7 @@ const std::map<int, int> kRowTop = {
 
 TEST(FormTemplate, AllowanceGridStandsWhereTheLinesSay) {
     for (const auto& [line, top] : kRowTop) {
-        const AllowanceLineInfo& info = kAllowanceLines[static_cast<std::size_t>(line)];
+        const AllowanceLineFields& info = AllowanceFields(line);
         SCOPED_TRACE(line);
         const struct {
             int id;
@@ -114,7 +115,7 @@ TEST(FormTemplate, AllowanceGridStandsWhereTheLinesSay) {
             EXPECT_EQ(amount->tabStop, !computed);
         }
     }
-    const ControlTemplate* hidden = FindControl(kAllowanceLines[27].countField);
+    const ControlTemplate* hidden = FindControl(AllowanceFields(27).countField);
     ASSERT_NE(hidden, nullptr);
     EXPECT_EQ(hidden->kind, ControlKind::HiddenEdit);
     EXPECT_EQ(hidden->rect, (DialogRect{235, 1092, 30, 12}));
@@ -122,8 +123,7 @@ TEST(FormTemplate, AllowanceGridStandsWhereTheLinesSay) {
 
     // The "?" buttons stand right of the deduction amounts.
     for (int line = 23, button = 1263; line <= 25; ++line, ++button) {
-        const ControlTemplate* amount =
-            FindControl(kAllowanceLines[static_cast<std::size_t>(line)].amountField);
+        const ControlTemplate* amount = FindControl(AllowanceFields(line).amountField);
         const ControlTemplate* help = FindControl(button);
         ASSERT_NE(help, nullptr);
         EXPECT_EQ(help->rect.y, amount->rect.y) << button;
@@ -133,7 +133,7 @@ TEST(FormTemplate, AllowanceGridStandsWhereTheLinesSay) {
     // Only the computed amounts are read-only.
     std::set<int> computedAmounts;
     for (int line = 0; line <= 22; ++line) {
-        computedAmounts.insert(kAllowanceLines[static_cast<std::size_t>(line)].amountField);
+        computedAmounts.insert(AllowanceFields(line).amountField);
     }
     for (const ControlTemplate& c : FormTemplate()) {
         EXPECT_EQ(c.readOnly, computedAmounts.count(c.id) == 1) << c.id;

@@ -1,5 +1,5 @@
 #include "form/label_table.h"
-#include "base/control_ids.h"
+#include "form/control_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "base/control_ids.h"
+#include "form/control_ids.h"
 #include "support/form_fixture.h"
 
 namespace ferdix {

@@ -21,10 +21,10 @@
 #include <memory>
 
 #include "app/commands.h"
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "form/accessible_names.h"
+#include "form/control_ids.h"
 #include "form/ferdix_view.h"
 #include "qt/form_widget.h"
 #include "qt/line_list.h"

@@ -23,10 +23,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "form/accessible_names.h"
+#include "form/control_ids.h"
 #include "form/form_lists.h"
 #include "form/tab_order.h"
 #include "qt/form_fonts.h"

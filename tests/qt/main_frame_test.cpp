@@ -27,10 +27,10 @@
 
 #include "app/commands.h"
 #include "app/rates_dlg.h"
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
 #include "base/written_standard.h"
+#include "form/control_ids.h"
 #include "qt/app_style.h"
 #include "qt/embedded_icons.h"
 #include "qt/form_widget.h"

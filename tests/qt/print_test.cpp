@@ -23,10 +23,10 @@
 #include <memory>
 
 #include "app/commands.h"
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "claim/claim_file.h"
+#include "form/control_ids.h"
 #include "print/print_job.h"
 #include "qt/form_widget.h"
 #include "qt/main_frame.h"

@@ -44,9 +44,9 @@
 
 #include "app/commands.h"
 #include "app/print_request.h"
-#include "base/control_ids.h"
 #include "base/cp1252.h"
 #include "base/written_standard.h"
+#include "form/control_ids.h"
 #include "qt/dialogs.h"
 #include "qt/form_widget.h"
 #include "qt/main_frame.h"

@@ -10,8 +10,8 @@
 
 #include "app/commands.h"
 #include "app/recovery.h"
-#include "base/control_ids.h"
 #include "base/written_standard.h"
+#include "form/control_ids.h"
 #include "qt/form_widget.h"
 #include "qt/main_frame.h"
 #include "qt_suites.h"

@@ -8,6 +8,7 @@
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "claim/ferdix_doc.h"
+#include "claim/rate_messages.h"
 #include "rates/program_settings.h"
 #include "support/program_state.h"
 #include "support/temp_folder.h"

@@ -8,6 +8,7 @@
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "calc/allowance_table.h"
+#include "claim/rate_messages.h"
 #include "rates/ini_file.h"
 #include "support/program_state.h"
 #include "support/temp_folder.h"
@@ -27,15 +28,12 @@ TEST(RateTable, EntriesAgreeWithTheAllowanceLines) {
         EXPECT_EQ(e.value, 0.0f);
         if (i < 22) {
             EXPECT_EQ(e.line, i);
-            const AllowanceLineInfo& info = kAllowanceLines[static_cast<std::size_t>(i)];
-            EXPECT_EQ(e.rateField, info.rateField);
-            EXPECT_EQ(e.key, info.rateKey);
+            EXPECT_EQ(e.key, kAllowanceLines[static_cast<std::size_t>(i)].rateKey);
         }
     }
     EXPECT_EQ(keys.size(), 24u);  // two keys serve two entries each
     EXPECT_EQ(t.Entry(kRateAdminAbroad).key, kAllowanceLines[AdminAllowanceAbroadRate].rateKey);
     EXPECT_EQ(t.Entry(kRateAdminAbroad).line, 26);
-    EXPECT_EQ(t.Entry(kRateLunch).rateField, 0);
 }
 
 TEST(RateTable, LookUpsCompareKeysExactly) {

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "base/control_ids.h"
+#include "form/control_ids.h"
 #include "form/form_controls.h"
 
 namespace ferdix::test {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/control_ids.h"
+#include "form/control_ids.h"
 #include "support/controls_contract.h"
 
 namespace ferdix::test {

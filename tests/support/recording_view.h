@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "claim/claim_host.h"
+#include "form/field_map.h"
 
 namespace ferdix::test {
 
@@ -14,7 +15,9 @@ class RecordingView : public IClaimView {
     void ClearForm() override { calls.push_back("clear"); }
     void RefreshForm() override { calls.push_back("refresh"); }
     void SetLoading(bool loading) override { calls.push_back(loading ? "loading" : "loaded"); }
-    void SetFieldText(int controlId, const std::string& text) override {
+    // By the form's control, so that the mapping is checked too.
+    void ShowTravellerField(TravellerField field, const std::string& text) override {
+        int controlId = TravellerFieldControl(field);
         calls.push_back(std::to_string(controlId) + "=" + text);
         fields[controlId] = text;
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "base/messages.h"
+#include "claim/messages.h"
 
 namespace ferdix::test {
 

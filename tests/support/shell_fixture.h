@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/ferdix_app.h"
-#include "base/control_ids.h"
 #include "base/cp1252.h"
+#include "form/control_ids.h"
 #include "form/form_template.h"
 #include "support/fake_host.h"
 #include "support/fake_shell_platform.h"

@@ -1,6 +1,6 @@
 // The one table of control ids: the form's controls, the small dialogs' controls and the
-// platform's standard button ids. The form logic, the profile, the rate and allowance tables, the
-// widgets and the printed form's labels all name a control by these constants.
+// platform's standard button ids. The form logic (with the map of the claim's values to their
+// fields, field_map.h), the widgets and the printed form's labels name a control by these.
 #pragma once
 
 namespace ferdix {
