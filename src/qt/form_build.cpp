@@ -15,8 +15,8 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "form/control_ids.h"
 #include "form/accessible_names.h"
+#include "form/control_ids.h"
 #include "qt/field_input.h"
 #include "qt/form_text_wrap.h"
 #include "qt/form_widget.h"

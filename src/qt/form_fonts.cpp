@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "form/control_ids.h"
 #include "base/written_standard.h"
 #include "form/accessible_names.h"
+#include "form/control_ids.h"
 #include "form/form_lists.h"
 #include "qt/qt_text.h"
 
