@@ -55,7 +55,7 @@ int GridPainter::Width(std::string_view text) {
 }
 
 GridPainter::~GridPainter() {
-    for (const auto& [spec, font] : m_smaller) {
+    for (const auto& [known, font] : m_smaller) {
         if (font != kDefaultFont) {
             m_dc.ReleaseFont(font);
         }
@@ -66,10 +66,10 @@ FontId GridPainter::Smaller(int height) {
     if (m_valueFont.id == kDefaultFont) {
         return kDefaultFont;
     }
-    FontSpec wanted = m_valueFont.spec;
+    FontSpec wanted = m_valueFont.face;
     wanted.height = height;
-    for (const auto& [spec, font] : m_smaller) {
-        if (spec == wanted) {
+    for (const auto& [known, font] : m_smaller) {
+        if (known == wanted) {
             return font;
         }
     }
@@ -126,7 +126,7 @@ void GridPainter::FitText(std::string_view text, const Cell& cell, int x, int y,
         Place(text, x, y, anchor, w);
         return;
     }
-    int h = m_valueFont.spec.height > 0 ? m_valueFont.spec.height : m_h;
+    int h = m_valueFont.face.height > 0 ? m_valueFont.face.height : m_h;
     int bottom = y + h;
     int smallest = std::max(1, (h * kSmallestValueSize + 99) / 100);
     TextWidth width = [this](std::string_view t) { return Width(t); };
@@ -190,7 +190,7 @@ void GridPainter::FitText(std::string_view text, const Cell& cell, int x, int y,
 // cell; on two lines where the cell has room for them.
 void GridPainter::Cut(std::string_view text, const Cell& cell, int x, int bottom, Anchor anchor,
                       int room) {
-    int h = m_valueFont.spec.height > 0 ? m_valueFont.spec.height : m_h;
+    int h = m_valueFont.face.height > 0 ? m_valueFont.face.height : m_h;
     int s = std::max(1, (h * kSmallestValueSize + 99) / 100);
     FontId font = Smaller(s);
     if (font == kDefaultFont) {

@@ -35,7 +35,7 @@ enum class Anchor { Left, Right, Centre };
 // gets one of the same face. Id 0, the surface's own font, cannot be made smaller.
 struct ValueFont {
     FontId id = kDefaultFont;
-    FontSpec spec;
+    FontSpec face;
 };
 
 // The smallest size a value is set in, in percent of its font's height.
