@@ -29,11 +29,11 @@ CivilTime DateOf(int i, int count) {
 void FillClaim(ClaimData& claim, int lines) {
     claim.DestroyAllLines();
     CTraveller& t = claim.m_traveller;
-    t.m_strName = "Kari Nordmann";
-    t.m_strStreetAddress = "Storgata 1";
-    t.m_strPostTown = "Oslo";
-    t.m_strPosition = "Seniorrådgiver"_cp;
-    t.m_strAgency = "Direktoratet";
+    t.SetName("Kari Nordmann");
+    t.SetStreetAddress("Storgata 1");
+    t.SetPostTown("Oslo");
+    t.SetPosition("Seniorrådgiver"_cp);
+    t.SetAgency("Direktoratet");
     claim.m_strPurpose = "Tilsyn og kurs\r\nmed mange reiser";
     claim.m_strRemarks = "Reisen ble forlenget etter avtale.\r\nKvitteringer vedlagt.";
     claim.m_nTripKind = 1;

@@ -230,6 +230,29 @@ void ParseOutlayRecord(std::string_view rest, CExpenseLine& line) {
 
 // ---- The field table
 
+}  // namespace
+
+// The traveller's fields as the file holds them.
+struct TravellerFileFields {
+    static constexpr auto PersonId = &CTraveller::m_strPersonId;
+    static constexpr auto Name = &CTraveller::m_strName;
+    static constexpr auto StreetAddress = &CTraveller::m_strStreetAddress;
+    static constexpr auto PostTown = &CTraveller::m_strPostTown;
+    static constexpr auto Position = &CTraveller::m_strPosition;
+    static constexpr auto KmSoFar = &CTraveller::m_nKmSoFar;
+    static constexpr auto AccountToCharge = &CTraveller::m_strAccountToCharge;
+    static constexpr auto AccountNumber = &CTraveller::m_strAccountNumber;
+    static constexpr auto Agency = &CTraveller::m_strAgency;
+    static constexpr auto Department = &CTraveller::m_strDepartment;
+    static constexpr auto EmployeeNumber = &CTraveller::m_nEmployeeNumber;
+    static constexpr auto TaxMunicipality = &CTraveller::m_strTaxMunicipality;
+    static constexpr auto MunicipalityNumber = &CTraveller::m_nMunicipalityNumber;
+    static constexpr auto DutyStationNumber = &CTraveller::m_nDutyStationNumber;
+    static constexpr auto TaxPercent = &CTraveller::m_fTaxPercent;
+};
+
+namespace {
+
 template <std::string CTraveller::*Member>
 std::string TravellerText(const ClaimData& d) {
     return SingleLine(d.m_traveller.*Member);
@@ -290,38 +313,38 @@ int LodgingKindFromWord(std::string_view word) {
 // clang-format off
 const std::array<ClaimField, 23> kHeaderFields = {{
     {"Fødselsnummer"_cp, ClaimLineKind::Alone, true, false,
-     TravellerText<&CTraveller::m_strPersonId>, StoreTravellerText<&CTraveller::m_strPersonId>},
-    TravellerField<&CTraveller::m_strName>("Navn"),
-    TravellerField<&CTraveller::m_strStreetAddress>("Gateadresse"),
+     TravellerText<TravellerFileFields::PersonId>, StoreTravellerText<TravellerFileFields::PersonId>},
+    TravellerField<TravellerFileFields::Name>("Navn"),
+    TravellerField<TravellerFileFields::StreetAddress>("Gateadresse"),
     {"Postnummer", ClaimLineKind::Keyed, true, false,
      [](const ClaimData& d) { return SingleLine(d.m_traveller.Postcode()); },
      [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.SetPostcode(v); }},
-    TravellerField<&CTraveller::m_strPostTown>("Poststed"),
-    TravellerField<&CTraveller::m_strPosition>("Stilling"),
+    TravellerField<TravellerFileFields::PostTown>("Poststed"),
+    TravellerField<TravellerFileFields::Position>("Stilling"),
     {"Km hittil i år"_cp, ClaimLineKind::Keyed, true, true,
-     [](const ClaimData& d) { return UIntToText(static_cast<int>(d.m_traveller.m_nKmSoFar)); },
+     [](const ClaimData& d) { return UIntToText(static_cast<int>(d.m_traveller.*TravellerFileFields::KmSoFar)); },
      [](ClaimData& d, std::string v, ClaimWarnings&) {
-         d.m_traveller.m_nKmSoFar = static_cast<std::uint32_t>(TextToInt(v));
+         d.m_traveller.*TravellerFileFields::KmSoFar = static_cast<std::uint32_t>(TextToInt(v));
      }},
-    TravellerField<&CTraveller::m_strAccountToCharge>("Konteres"),
-    TravellerField<&CTraveller::m_strAccountNumber>("Konto"),
-    TravellerField<&CTraveller::m_strAgency>("Etat"),
-    TravellerField<&CTraveller::m_strDepartment>("Avdeling"),
+    TravellerField<TravellerFileFields::AccountToCharge>("Konteres"),
+    TravellerField<TravellerFileFields::AccountNumber>("Konto"),
+    TravellerField<TravellerFileFields::Agency>("Etat"),
+    TravellerField<TravellerFileFields::Department>("Avdeling"),
     {"Ansattnummer", ClaimLineKind::Keyed, true, true,
-     [](const ClaimData& d) { return IntToText(d.m_traveller.m_nEmployeeNumber); },
-     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.m_nEmployeeNumber = TextToInt(v); }},
-    TravellerField<&CTraveller::m_strTaxMunicipality>("Skattekommune"),
+     [](const ClaimData& d) { return IntToText(d.m_traveller.*TravellerFileFields::EmployeeNumber); },
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.*TravellerFileFields::EmployeeNumber = TextToInt(v); }},
+    TravellerField<TravellerFileFields::TaxMunicipality>("Skattekommune"),
     {"Kommunenummer", ClaimLineKind::Keyed, true, true,
-     [](const ClaimData& d) { return UIntToText(d.m_traveller.m_nMunicipalityNumber); },
-     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.m_nMunicipalityNumber = TextToInt(v); }},
+     [](const ClaimData& d) { return UIntToText(d.m_traveller.*TravellerFileFields::MunicipalityNumber); },
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.*TravellerFileFields::MunicipalityNumber = TextToInt(v); }},
     {"Tjenestestedsnummer", ClaimLineKind::Keyed, false, true,
-     [](const ClaimData& d) { return UIntToText(d.m_traveller.m_nDutyStationNumber); },
-     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.m_nDutyStationNumber = TextToInt(v); }},
+     [](const ClaimData& d) { return UIntToText(d.m_traveller.*TravellerFileFields::DutyStationNumber); },
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.*TravellerFileFields::DutyStationNumber = TextToInt(v); }},
     {"Trekkprosent", ClaimLineKind::Keyed, true, true,
      [](const ClaimData& d) {
-         return FormatFloatExact(d.m_traveller.m_fTaxPercent);
+         return FormatFloatExact(d.m_traveller.*TravellerFileFields::TaxPercent);
      },
-     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.m_fTaxPercent = ToFloat(ParseDecimal(v)); }},
+     [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.*TravellerFileFields::TaxPercent = ToFloat(ParseDecimal(v)); }},
     {"Gjelder", ClaimLineKind::Keyed, true, false,
      [](const ClaimData& d) { return d.TripKindText(); },
      [](ClaimData& d, std::string v, ClaimWarnings&) { d.SetTripKindFromText(v); }},
@@ -796,7 +819,7 @@ ClaimRead ReadClaim(ClaimData& doc, std::string_view bytes, const ClaimVersion& 
     doc.DestroyAllLines();
     // The older layout has no duty-station line; the number of the claim open before must
     // not stay.
-    doc.m_traveller.m_nDutyStationNumber = 0;
+    doc.m_traveller.*TravellerFileFields::DutyStationNumber = 0;
 
     // The layout follows the version's numbers: 2.10 is newer than 2.3, not older.
     std::optional<ClaimVersion> version = ParseClaimVersion(versionLine);

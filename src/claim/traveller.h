@@ -74,7 +74,10 @@ class CTraveller {
     std::uint32_t KmSoFar() const { return m_nKmSoFar; }
     std::string KmSoFarText() const;
 
-    // The claim file stores them as read.
+  private:
+    // The claim file reads and writes the fields as stored, past the setters' rules.
+    friend struct TravellerFileFields;
+
     std::string m_strAccountNumber;
     std::string m_strAgency;
     std::string m_strDepartment;
@@ -92,7 +95,6 @@ class CTraveller {
     std::string m_strAccountToCharge;
     std::uint32_t m_nKmSoFar = 0;
 
-  private:
     static bool StoreText(std::string& field, std::string_view text);
 };
 
