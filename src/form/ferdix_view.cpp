@@ -549,6 +549,8 @@ bool CFerdixView::BindTravellerLeave(int id, bool quiet) {
 }
 
 bool CFerdixView::BindTripLeave(int id, bool quiet) {
+    // Taken as the field shows it: the control holds a typed text to the field's limit, and a
+    // longer text read from a file stays as it is.
     std::string text = m_controls.GetText(id);
     // A date or time half typed would raise a message or clear its partner: in progress, only
     // a text accepted as it stands is taken.
@@ -562,7 +564,7 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
     };
     switch (id) {
         case kIdTripOtherText:
-            m_doc.SetConcerns(text.substr(0, 25));
+            m_doc.SetConcerns(text);
             return true;
         case kIdPurpose:
             m_doc.SetPurpose(text);
@@ -606,11 +608,11 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
             return true;
         case kIdOtherAdditions:
             if (!m_bLoading) {
-                m_doc.SetOtherAdditions(text.substr(0, 10));
+                m_doc.SetOtherAdditions(text);
             }
             return true;
         case kIdAdvancePlace:
-            m_doc.SetAdvancePlace(text.substr(0, 18));
+            m_doc.SetAdvancePlace(text);
             return true;
         case kIdRemarks:
             m_doc.SetRemarks(text);

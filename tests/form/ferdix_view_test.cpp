@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <functional>
 #include <ostream>
+#include <sstream>
 
 #include "calc/allowance_table.h"
+#include "claim/claim_file.h"
+#include "form/form_template.h"
 #include "support/form_fixture.h"
 
 namespace ferdix {
@@ -683,6 +686,54 @@ TEST_F(FormTest, AKronerCodeTakesTheKronerSumWhereverTheBoxGetsItsText) {
     controls.Pick(kIdTravelCurrency, "NOK");
     ASSERT_TRUE(doc.OpenDocumentFile(path));
     EXPECT_EQ(state(), kroner);
+}
+
+// The claim as a save would write it, on a fixed day.
+std::string ClaimBytes(const CFerdixDoc& doc) {
+    std::ostringstream out;
+    WriteClaim(doc.Claim(), CivilTime{2026, 12, 8, 0, 0, 0}, out);
+    return out.str();
+}
+
+TEST_F(FormTest, VisitingTheFieldsOfAnOpenedClaimChangesNothing) {
+    // Texts longer than their fields take, as another program may write them.
+    std::string claim =
+        test::ReadFile(std::string(FERDIX_TEST_DATA_DIR) + "/claims/full_claim.tur");
+    auto replace = [&](std::string_view from, std::string_view to) {
+        std::size_t at = claim.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        claim.replace(at, from.size(), to);
+    };
+    replace("Gjelder: Kurs", "Gjelder: Annet");  // the free text takes the focus only then
+    replace("Regningen gjelder: Kurs i Bergen", "Regningen gjelder: Kurs i Bergen og Trondheim,");
+    replace("Reiseforskudd utbetalingssted: Oslo",
+            "Reiseforskudd utbetalingssted: Oslo, Bergen og Trondheim");
+    std::string path = dir.File("lang.tur");
+    test::WriteFile(path, claim);
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    ASSERT_GT(doc.Claim().Concerns().size(), 25u);
+    ASSERT_GT(doc.Claim().OtherAdditions().size(), 10u);
+    ASSERT_GT(doc.Claim().AdvancePlace().size(), 18u);
+    const std::string opened = ClaimBytes(doc);
+    ASSERT_FALSE(doc.IsModified());
+    std::size_t messages = host.messages.size();
+
+    int visited = 0;
+    for (const ControlTemplate& c : FormTemplate()) {
+        bool field = c.kind == ControlKind::Edit || c.kind == ControlKind::MultiLineEdit ||
+                     c.kind == ControlKind::EditableDropDown;
+        if (!field || c.readOnly || !controls.FocusTo(c.id)) {
+            continue;
+        }
+        ++visited;
+        std::string shown = controls.GetText(c.id);
+        controls.Leave(c.id);
+        EXPECT_EQ(ClaimBytes(doc), opened) << "visiting " << c.id;
+        EXPECT_FALSE(doc.IsModified()) << "visiting " << c.id;
+        EXPECT_EQ(controls.GetText(c.id), shown) << "visiting " << c.id;
+    }
+    EXPECT_GT(visited, 60);
+    EXPECT_EQ(host.messages.size(), messages);
 }
 
 class NynorskFormTest : public FormFixture {
