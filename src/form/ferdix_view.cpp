@@ -356,6 +356,11 @@ void CFerdixView::OnLeave(int id) {
 void CFerdixView::StoreField(const BoundField& f, bool inProgress) {
     std::string text = m_controls.GetText(f.id);
     const ClaimData& claim = m_doc.Claim();
+    // A field left as it was filled holds no edit. Storing what it shows could change what the
+    // claim was read with: an employee number of -1 or a tax percent below 0.1 show empty.
+    if (text == f.shown(claim)) {
+        return;
+    }
     switch (f.kind) {
         case BoundKind::Text:
             if (f.storedWhileLoading || !m_bLoading) {
