@@ -113,7 +113,7 @@ const std::array kBoundFields = {
     ClaimText<&ClaimData::Lodging, &CFerdixDoc::SetLodging>(kIdLodging),
     ClaimText<&ClaimData::Remarks, &CFerdixDoc::SetRemarks>(kIdRemarks),
     ClaimText<&ClaimData::InterimAccount, &CFerdixDoc::SetInterimAccount>(kIdInterimAccount),
-    // Last, so that the form shows the claim's description once every other field is filled.
+    // A leave while a claim is loaded keeps the description the claim was read with.
     BoundField{kIdOtherAdditions, BoundKind::Text, 10, ClaimShows<&ClaimData::OtherAdditions>,
                StoreClaimText<&CFerdixDoc::SetOtherAdditions>, 0, false},
 };

@@ -32,7 +32,7 @@ struct BoundField {
     void (*store)(CFerdixDoc&, std::string_view text);
     // The date field a time is stored with, or the time a date is shown with; 0 for none.
     int partner = 0;
-    // The description of further additions keeps what the claim read while a claim is loaded.
+    // False: a leave while a claim is loaded stores nothing.
     bool storedWhileLoading = true;
 };
 
