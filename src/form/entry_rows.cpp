@@ -1,5 +1,7 @@
 #include "form/entry_rows.h"
 
+#include <memory>
+
 #include "base/text_convert.h"
 #include "calc/mileage.h"
 #include "claim/ferdix_doc.h"
@@ -17,6 +19,76 @@ std::string TimeOf(std::string_view text, bool* parsed) {
     int h = 0, m = 0;
     *parsed = ParseTime(text, h, m);
     return *parsed ? FormatTime(CivilTime{0, 0, 0, h, m, 0}) : std::string();
+}
+
+// One field of an entry row: what it shows of a line taken back, and how a line being
+// registered takes its text.
+template <typename Line>
+struct EntryField {
+    int id;
+    std::string (*shown)(const Line&);
+    void (*store)(Line&, const std::string&);
+};
+
+// In the order a line is put into its row and read from it: the kroner sum after the amount
+// and the rate, so that the line gets the sum the row shows.
+// clang-format off
+const EntryField<CTravelLine> kTravelFields[] = {
+    {kIdTravelDate, [](const CTravelLine& l) { return l.DateText(); },
+     [](CTravelLine& l, const std::string& t) { l.SetDate(t); }},
+    {kIdTravelTime, [](const CTravelLine& l) { return l.StartTimeText(); },
+     [](CTravelLine& l, const std::string& t) { l.SetStartTime(t); }},
+    {kIdTravelFrom, [](const CTravelLine& l) { return l.Text(); },
+     [](CTravelLine& l, const std::string& t) { l.SetText(t); }},
+    {kIdTravelTo, [](const CTravelLine& l) { return l.To(); },
+     [](CTravelLine& l, const std::string& t) { l.SetTo(t); }},
+    {kIdTravelArrival, [](const CTravelLine& l) { return l.ArrivalTimeText(); },
+     [](CTravelLine& l, const std::string& t) { l.SetArrivalTime(t); }},
+    {kIdTravelMeans, [](const CTravelLine& l) { return l.Transport(); },
+     [](CTravelLine& l, const std::string& t) { l.SetTransport(t); }},
+    {kIdTravelKm, [](const CTravelLine& l) { return l.KmText(); },
+     [](CTravelLine& l, const std::string& t) { l.SetKm(TextToInt(t)); }},
+    {kIdTravelAmount, [](const CTravelLine& l) { return l.ForeignAmountText(); },
+     [](CTravelLine& l, const std::string& t) { l.SetForeignAmount(ParseAmount(t)); }},
+    {kIdTravelRate, [](const CTravelLine& l) { return l.RateText(); },
+     [](CTravelLine& l, const std::string& t) { l.SetRate(ParseAmount(t)); }},
+    {kIdTravelSum, [](const CTravelLine& l) { return l.AmountText(); },
+     [](CTravelLine& l, const std::string& t) { l.SetAmount(ParseAmount(t)); }},
+    {kIdTravelCurrency, [](const CTravelLine& l) { return l.Currency(); },
+     [](CTravelLine& l, const std::string& t) { l.SetCurrency(t); }},
+};
+
+const EntryField<CExpenseLine> kOutlayFields[] = {
+    {kIdOutlayDate, [](const CExpenseLine& l) { return l.DateText(); },
+     [](CExpenseLine& l, const std::string& t) { l.SetDate(t); }},
+    {kIdOutlayText, [](const CExpenseLine& l) { return l.Text(); },
+     [](CExpenseLine& l, const std::string& t) { l.SetText(t); }},
+    {kIdOutlayAmount, [](const CExpenseLine& l) { return l.ForeignAmountText(); },
+     [](CExpenseLine& l, const std::string& t) { l.SetForeignAmount(ParseAmount(t)); }},
+    {kIdOutlayRate, [](const CExpenseLine& l) { return l.RateText(); },
+     [](CExpenseLine& l, const std::string& t) { l.SetRate(ParseAmount(t)); }},
+    {kIdOutlaySum, [](const CExpenseLine& l) { return l.AmountText(); },
+     [](CExpenseLine& l, const std::string& t) { l.SetAmount(ParseAmount(t)); }},
+    {kIdOutlayCurrency, [](const CExpenseLine& l) { return l.Currency(); },
+     [](CExpenseLine& l, const std::string& t) { l.SetCurrency(t); }},
+};
+// clang-format on
+
+template <typename Line, std::size_t N>
+std::unique_ptr<Line> LineOfRow(const IFormControls& controls,
+                                const EntryField<Line> (&fields)[N]) {
+    auto line = std::make_unique<Line>();
+    for (const EntryField<Line>& f : fields) {
+        f.store(*line, controls.GetText(f.id));
+    }
+    return line;
+}
+
+template <typename Line, std::size_t N>
+void ShowInRow(IFormControls& controls, const EntryField<Line> (&fields)[N], const Line& line) {
+    for (const EntryField<Line>& f : fields) {
+        controls.SetText(f.id, f.shown(line));
+    }
 }
 
 }  // namespace
@@ -207,19 +279,7 @@ void CEntryRows::TransportLeft() {
 }
 
 void CEntryRows::RegisterTravelLine() {
-    auto line = std::make_unique<CTravelLine>();
-    line->SetDate(m_controls.GetText(kIdTravelDate));
-    line->SetStartTime(m_controls.GetText(kIdTravelTime));
-    line->SetText(m_controls.GetText(kIdTravelFrom));
-    line->SetTo(m_controls.GetText(kIdTravelTo));
-    line->SetArrivalTime(m_controls.GetText(kIdTravelArrival));
-    line->SetTransport(m_controls.GetText(kIdTravelMeans));
-    line->SetKm(TextToInt(m_controls.GetText(kIdTravelKm)));
-    line->SetForeignAmount(ParseAmount(m_controls.GetText(kIdTravelAmount)));
-    line->SetRate(ParseAmount(m_controls.GetText(kIdTravelRate)));
-    line->SetAmount(ParseAmount(m_controls.GetText(kIdTravelSum)));
-    line->SetCurrency(m_controls.GetText(kIdTravelCurrency));
-    m_doc.AddTravelLine(std::move(line));
+    m_doc.AddTravelLine(LineOfRow(m_controls, kTravelFields));
     FillTravelList();
 }
 
@@ -238,13 +298,7 @@ void CEntryRows::StartNextTravelLine() {
 }
 
 void CEntryRows::RegisterOutlayLine() {
-    auto line = std::make_unique<CExpenseLine>();
-    line->SetDate(m_controls.GetText(kIdOutlayDate));
-    line->SetText(m_controls.GetText(kIdOutlayText));
-    line->SetForeignAmount(ParseAmount(m_controls.GetText(kIdOutlayAmount)));
-    line->SetRate(ParseAmount(m_controls.GetText(kIdOutlayRate)));
-    line->SetAmount(ParseAmount(m_controls.GetText(kIdOutlaySum)));
-    line->SetCurrency(m_controls.GetText(kIdOutlayCurrency));
+    std::unique_ptr<CExpenseLine> line = LineOfRow(m_controls, kOutlayFields);
     for (int id : {kIdOutlayText, kIdOutlayAmount, kIdOutlayRate, kIdOutlaySum}) {
         m_controls.SetText(id, "");
     }
@@ -266,17 +320,7 @@ bool CEntryRows::TakeBackTravelLine() {
     if (!line) {
         return false;
     }
-    m_controls.SetText(kIdTravelDate, line->DateText());
-    m_controls.SetText(kIdTravelTime, line->StartTimeText());
-    m_controls.SetText(kIdTravelFrom, line->Text());
-    m_controls.SetText(kIdTravelTo, line->To());
-    m_controls.SetText(kIdTravelArrival, line->ArrivalTimeText());
-    m_controls.SetText(kIdTravelMeans, line->Transport());
-    m_controls.SetText(kIdTravelKm, line->KmText());
-    m_controls.SetText(kIdTravelAmount, line->ForeignAmountText());
-    m_controls.SetText(kIdTravelRate, line->RateText());
-    m_controls.SetText(kIdTravelSum, line->AmountText());
-    m_controls.SetText(kIdTravelCurrency, line->Currency());
+    ShowInRow(m_controls, kTravelFields, *line);
 
     std::unique_ptr<CTravelLine> taken = m_doc.RemoveTravelLine(static_cast<std::size_t>(pos));
     FillTravelList();
@@ -307,12 +351,7 @@ bool CEntryRows::TakeBackOutlayLine() {
     if (!line) {
         return false;
     }
-    m_controls.SetText(kIdOutlayDate, line->DateText());
-    m_controls.SetText(kIdOutlayText, line->Text());
-    m_controls.SetText(kIdOutlayAmount, line->ForeignAmountText());
-    m_controls.SetText(kIdOutlayRate, line->RateText());
-    m_controls.SetText(kIdOutlaySum, line->AmountText());
-    m_controls.SetText(kIdOutlayCurrency, line->Currency());
+    ShowInRow(m_controls, kOutlayFields, *line);
     OutlayCurrencyChanged(false, false);
     m_doc.RemoveOutlayLine(static_cast<std::size_t>(pos));
     FillOutlayList();
