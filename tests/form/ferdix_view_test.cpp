@@ -418,8 +418,8 @@ TEST_F(FormTest, TypedCarKilometresSplitOnLeaving) {
     EXPECT_FLOAT_EQ(doc.Claim().LineValue(CarOver9000, kCountColumn), 300.0f);
 }
 
-// Without a car leg the kilometres typed on lines 15 and 16 are the trip's car kilometres, and a
-// new figure of kilometres so far splits them again.
+// Without car kilometres on the legs the kilometres typed on lines 15 and 16 are the trip's car
+// kilometres, and a new figure of kilometres so far splits them again; a refresh agrees.
 TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
     struct Case {
         const char* name;
@@ -429,6 +429,7 @@ TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
         const char* line15;
         const char* line16;
         bool line15Enabled, line16Enabled;
+        bool carLegWithoutKm = false;
     };
     const Case cases[] = {
         {"dialog", false, 8800, nullptr, "200", "300", true, true},
@@ -436,6 +437,8 @@ TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
         {"dialog, below the threshold", false, 100, nullptr, "500", "", true, false},
         {"profile, over the threshold already", true, 9000, nullptr, "", "500", false, true},
         {"dialog, with a leg by train", false, 8800, "40", "200", "300", true, true},
+        {"dialog, with a car leg of no kilometres", false, 8800, nullptr, "200", "300", true, true,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -443,6 +446,10 @@ TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
         if (c.trainKm) {
             TypeAndLeave(kIdTravelMeans, "Tog");
             TypeAndLeave(kIdTravelKm, c.trainKm);
+            controls.Click(kIdTravelRegister);
+        }
+        if (c.carLegWithoutKm) {
+            TypeAndLeave(kIdTravelMeans, "Bil");
             controls.Click(kIdTravelRegister);
         }
         TypeAndLeave(kIdCarUpTo9000Count, "500");
@@ -456,13 +463,19 @@ TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
             view.Execute(kCmdKmSoFar);
         }
         EXPECT_EQ(doc.Claim().Traveller().KmSoFar(), c.kmSoFar);
-        EXPECT_EQ(Text(kIdCarUpTo9000Count), c.line15);
-        EXPECT_EQ(Text(kIdCarOver9000Count), c.line16);
-        EXPECT_EQ(controls.IsEnabled(kIdCarUpTo9000Count), c.line15Enabled);
-        EXPECT_EQ(controls.IsEnabled(kIdCarOver9000Count), c.line16Enabled);
-        EXPECT_EQ(doc.Claim().LineValue(CarUpTo9000, kCountColumn) +
-                      doc.Claim().LineValue(CarOver9000, kCountColumn),
-                  500.0f);
+        for (bool refreshed : {false, true}) {
+            SCOPED_TRACE(refreshed ? "refreshed" : "split");
+            if (refreshed) {
+                view.RefreshForm();
+            }
+            EXPECT_EQ(Text(kIdCarUpTo9000Count), c.line15);
+            EXPECT_EQ(Text(kIdCarOver9000Count), c.line16);
+            EXPECT_EQ(controls.IsEnabled(kIdCarUpTo9000Count), c.line15Enabled);
+            EXPECT_EQ(controls.IsEnabled(kIdCarOver9000Count), c.line16Enabled);
+            EXPECT_EQ(doc.Claim().LineValue(CarUpTo9000, kCountColumn) +
+                          doc.Claim().LineValue(CarOver9000, kCountColumn),
+                      500.0f);
+        }
         EXPECT_EQ(Text(kIdOtherOwnTransportCount), c.trainKm ? c.trainKm : "");
     }
 }
