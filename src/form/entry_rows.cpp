@@ -147,7 +147,7 @@ bool CEntryRows::OnChange(int id) {
             return true;
         }
         case kIdOutlayCurrency:
-            OutlayCurrencyChanged(false, false);
+            OutlayCurrencyChanged(false);
             return true;
         default:
             return false;
@@ -174,7 +174,7 @@ bool CEntryRows::OnLeave(int id, bool moveFocus) {
             return true;
         }
         case kIdOutlayCurrency:
-            OutlayCurrencyChanged(true, moveFocus);
+            OutlayCurrencyChanged(moveFocus);
             return true;
         case kIdTravelCurrency:
             TravelCurrencyLeft(moveFocus);
@@ -202,14 +202,14 @@ bool CEntryRows::OnSelChange(int id) {
     }
 }
 
-void CEntryRows::OutlayCurrencyChanged(bool leaving, bool moveFocus) {
+void CEntryRows::OutlayCurrencyChanged(bool moveFocus) {
     std::string code = m_controls.GetText(kIdOutlayCurrency);
     m_outlay.SetCurrency(code);
     bool nok = IsNokCurrency(code);
     m_controls.Enable(kIdOutlayAmount, !nok);
     m_controls.Enable(kIdOutlayRate, !nok);
     m_controls.Enable(kIdOutlaySum, nok);
-    if (leaving && moveFocus) {
+    if (moveFocus) {
         m_controls.SetFocus(nok ? kIdOutlaySum : kIdOutlayAmount);
     }
 }
@@ -352,7 +352,7 @@ bool CEntryRows::TakeBackOutlayLine() {
         return false;
     }
     ShowInRow(m_controls, kOutlayFields, *line);
-    OutlayCurrencyChanged(false, false);
+    OutlayCurrencyChanged(false);
     m_doc.RemoveOutlayLine(static_cast<std::size_t>(pos));
     FillOutlayList();
     m_controls.SetFocus(kIdOutlayDate);

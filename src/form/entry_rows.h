@@ -46,7 +46,8 @@ class CEntryRows {
     const CExpenseLine& OutlayEntry() const { return m_outlay; }
 
   private:
-    void OutlayCurrencyChanged(bool leaving, bool moveFocus);
+    // moveFocus: on leaving the box, on to the field the code takes.
+    void OutlayCurrencyChanged(bool moveFocus);
     void TravelCurrencyLeft(bool moveFocus);
     void TransportLeft();
     // Amount and rate take typing for a foreign currency, the kroner sum for kroner.
