@@ -11,6 +11,7 @@
 #include "calc/per_diem.h"
 #include "claim/ferdix_doc.h"
 #include "claim/rate_messages.h"
+#include "form/bound_fields.h"
 #include "form/control_ids.h"
 #include "form/field_map.h"
 #include "form/form_lists.h"
@@ -52,29 +53,28 @@ std::int64_t WholeKm(float count) {
     return static_cast<std::int64_t>(std::clamp(count, -kLimit, kLimit));
 }
 
-std::int64_t TypedCarKm(const CFerdixDoc& doc) {
-    return WholeKm(doc.Claim().LineValue(CarUpTo9000, kCountColumn)) +
-           WholeKm(doc.Claim().LineValue(CarOver9000, kCountColumn));
-}
-
-std::string DayFirstDateOf(std::string_view text) {
-    DateParts d;
-    if (!ParseDate(text, d)) {
-        return {};
+// The trip's car kilometres: those of its car legs. Legs without car kilometres leave those
+// typed on lines 15 and 16 as the trip's, so that a new split or a refresh never empties them.
+std::int64_t TripCarKm(const ClaimData& claim) {
+    std::int64_t legs = CarKilometres(claim);
+    if (legs != 0) {
+        return legs;
     }
-    return FormatDateDayFirst(CivilTime{d.year, d.month, d.day, 0, 0, 0});
+    return WholeKm(claim.LineValue(CarUpTo9000, kCountColumn)) +
+           WholeKm(claim.LineValue(CarOver9000, kCountColumn));
 }
 
-std::string TimeOf(std::string_view text, bool* parsed) {
-    int h = 0, m = 0;
-    *parsed = ParseTime(text, h, m);
-    return *parsed ? FormatTime(CivilTime{0, 0, 0, h, m, 0}) : std::string();
+template <typename Kind, std::size_t N>
+const KindButton<Kind>* FindButton(const std::array<KindButton<Kind>, N>& buttons, int id) {
+    auto it = std::find_if(buttons.begin(), buttons.end(),
+                           [id](const KindButton<Kind>& b) { return b.id == id; });
+    return it == buttons.end() ? nullptr : &*it;
 }
 
 }  // namespace
 
 CFerdixView::CFerdixView(CFerdixDoc& doc, IFormControls& controls, IViewHost* host)
-    : m_doc(doc), m_controls(controls), m_pHost(host) {}
+    : m_doc(doc), m_controls(controls), m_pHost(host), m_entries(doc, controls) {}
 
 // ---------------------------------------------------------------------------------------------
 // Set-up, clearing and refreshing.
@@ -86,9 +86,11 @@ void CFerdixView::InitialiseForm() {
             m_controls.UseFixedFont(id);
         }
         SetColumns();
-        m_controls.LimitText(kIdTripOtherText, 25);
-        m_controls.LimitText(kIdOtherAdditions, 10);
-        m_controls.LimitText(kIdAdvancePlace, 18);
+        for (const BoundField& f : BoundFields()) {
+            if (f.limit != 0) {
+                m_controls.LimitText(f.id, static_cast<int>(f.limit));
+            }
+        }
         // The form's own texts are bokmål.
         if (WrittenStandard() == kNynorsk) {
             RelabelForm();
@@ -129,30 +131,10 @@ void CFerdixView::SetColumns() {
 
 void CFerdixView::ClearForm() {
     m_bFilling = true;
-    for (int id : {kIdPersonId, kIdName, kIdStreet, kIdTaxMunicipality, kIdPostcode,
-                   kIdMunicipalityNumber, kIdPostTown, kIdTripOtherText, kIdPurpose,
-                   kIdDepartureDate, kIdReturnDate, kIdReturnTime, kIdDepartureTime, kIdPosition,
-                   kIdBankAccount, kIdDepartment, kIdEmployeeNumber, kIdAgency, kIdTaxPercent}) {
-        m_controls.SetText(id, "");
+    for (const BoundField& f : BoundFields()) {
+        m_controls.SetText(f.id, "");
     }
-    for (int id : {kIdTravelDate, kIdTravelTime, kIdTravelFrom, kIdTravelArrival, kIdTravelTo}) {
-        m_controls.SetText(id, "");
-    }
-    m_controls.SetText(kIdTravelCurrency, "NOK");
-    for (int id : {kIdTravelAmount, kIdTravelRate, kIdTravelSum, kIdTravelKm, kIdOutlayDate,
-                   kIdOutlayText, kIdDayDomesticUnder5hCount}) {
-        m_controls.SetText(id, "");
-    }
-    m_controls.SetText(kIdOutlayCurrency, "NOK");
-    // The entries convert with the code their field shows.
-    m_travelEntry.SetCurrency("NOK");
-    m_outlayEntry.SetCurrency("NOK");
-    for (int id :
-         {kIdOutlayAmount, kIdOutlayRate, kIdOutlaySum, kIdDayDomestic5to9hCount,
-          kIdDayAbroad6to12hCount, kIdDayAbroadOver12hCount, kIdOtherAdditions, kIdAdvancePlace,
-          kIdLodging, kIdRemarks, kIdAccountToCharge, kIdTripNumber, kIdInterimAccount}) {
-        m_controls.SetText(id, "");
-    }
+    m_entries.Clear();
     for (const AllowanceLineFields& info : kAllowanceFields) {
         for (int field : {info.countField, info.rateField, info.amountField}) {
             if (field != 0) {
@@ -167,80 +149,47 @@ void CFerdixView::ClearForm() {
     m_controls.SetCheck(kIdHotel, true);
     m_controls.SetCheck(kIdAdminDomestic, true);
     m_controls.SetText(kIdWrittenDate, "");
-    ShowKronerEntries();
+    m_entries.ShowKronerEntries();
     m_nTypedIn = 0;
     m_bFilling = false;
 }
 
 void CFerdixView::RefreshForm() {
     m_bFilling = true;
-    const CTraveller& t = m_doc.Claim().Traveller();
-    m_controls.SetText(kIdPersonId, t.PersonId());
-    m_controls.SetText(kIdName, t.Name());
-    m_controls.SetText(kIdStreet, t.StreetAddress());
-    m_controls.SetText(kIdPostcode, t.Postcode());
-    m_controls.SetText(kIdPostTown, t.PostTown());
-    m_controls.SetText(kIdTaxMunicipality, t.TaxMunicipality());
-    m_controls.SetText(kIdMunicipalityNumber, t.MunicipalityNumberText());
-    m_controls.SetText(kIdDutyStation, t.DutyStationNumberText());
-    m_controls.SetText(kIdAccountToCharge, t.AccountToCharge());
-    m_controls.SetText(kIdTripNumber, m_doc.Claim().TripNumber());
-
-    int kind = m_doc.Claim().TripKind();
-    m_controls.SetCheck(kIdTripCourse, kind == 0);
-    m_controls.SetCheck(kIdTripOfficial, kind == 1);
-    m_controls.SetCheck(kIdTripOther, kind == 2);
+    const ClaimData& claim = m_doc.Claim();
+    for (const BoundField& f : BoundFields()) {
+        m_controls.SetText(f.id, f.shown(claim));
+    }
+    KindOfTrip trip = TripKindOf(claim);
+    for (const auto& b : kTripKindButtons) {
+        m_controls.SetCheck(b.id, b.kind == trip);
+    }
     // The free text belongs to "Annet" and is editable only with it.
-    m_controls.Enable(kIdTripOtherText, kind == 2);
-    int lodging = m_doc.Claim().LodgingKind();
-    m_controls.SetCheck(kIdHotel, lodging == 0);
-    m_controls.SetCheck(kIdBoardingHouse, lodging == 1);
-    m_controls.SetCheck(kIdLodgingOther, lodging == 2 || lodging == 3);
+    m_controls.Enable(kIdTripOtherText, trip == KindOfTrip::Other);
+    KindOfLodging lodging = LodgingKindOf(claim);
+    bool overnight = lodging != KindOfLodging::None;
+    for (const auto& b : kLodgingKindButtons) {
+        m_controls.SetCheck(b.id,
+                            b.kind == lodging || (b.kind == KindOfLodging::Other && !overnight));
+    }
     m_controls.SetCheck(kIdAdminDomestic, true);
     m_controls.SetCheck(kIdAdminAbroad, false);
 
-    m_controls.SetText(kIdTripOtherText, m_doc.Claim().Concerns());
-    m_controls.SetText(kIdPurpose, m_doc.Claim().Purpose());
-    m_controls.SetText(kIdDepartureDate, m_doc.Claim().DepartureDateText());
-    m_controls.SetText(kIdReturnDate, m_doc.Claim().ReturnDateText());
-    m_controls.SetText(kIdReturnTime, m_doc.Claim().ReturnTimeText());
-    m_controls.SetText(kIdDepartureTime, m_doc.Claim().DepartureTimeText());
-    m_controls.SetText(kIdPosition, t.Position());
-    m_controls.SetText(kIdBankAccount, t.AccountNumber());
-    m_controls.SetText(kIdDepartment, t.Department());
-    m_controls.SetText(kIdEmployeeNumber, t.EmployeeNumberText());
-    m_controls.SetText(kIdAgency, t.Agency());
-    m_controls.SetText(kIdTaxPercent, t.TaxPercentText());
-
-    FillTravelList();
-    FillOutlayList();
-
-    m_controls.SetText(kIdDayCountry, m_doc.Claim().AbroadDayCountry());
-    m_controls.SetText(kIdNightCountry1, m_doc.Claim().AbroadNightCountry1());
-    m_controls.SetText(kIdNightCountry2, m_doc.Claim().AbroadNightCountry2());
-
+    m_entries.FillTravelList();
+    m_entries.FillOutlayList();
     for (int line = 0; line < kAllowanceLineCount; ++line) {
         RefreshGridLine(line);
     }
     RefreshCarFields();
+    // The travel row's means shows the last uncommon means of the claim.
+    m_controls.SetText(kIdTravelMeans, claim.OtherTransport());
 
-    m_controls.SetText(kIdUnverifiedCountry1, m_doc.Claim().UnverifiedNightCountry1());
-    m_controls.SetText(kIdUnverifiedCountry2, m_doc.Claim().UnverifiedNightCountry2());
-    m_controls.SetText(kIdTravelMeans, m_doc.Claim().OtherTransport());
-    m_controls.SetText(kIdAdvancePlace, m_doc.Claim().AdvancePlace());
-    m_controls.SetText(kIdLodging, m_doc.Claim().Lodging());
-    m_controls.SetText(kIdRemarks, m_doc.Claim().Remarks());
-    m_controls.SetText(kIdInterimAccount, m_doc.Claim().InterimAccount());
-    // Shown so that the field never reads empty while the claim holds a description.
-    m_controls.SetText(kIdOtherAdditions, m_doc.Claim().OtherAdditions());
-
-    bool overnight = lodging != 3;
     m_controls.SetCheck(kIdOvernight, overnight);
     m_nOvernight = overnight ? 1 : 0;
-    for (int id : {kIdHotel, kIdBoardingHouse, kIdLodgingOther}) {
-        m_controls.Enable(id, overnight);
+    for (const auto& b : kLodgingKindButtons) {
+        m_controls.Enable(b.id, overnight);
     }
-    ShowKronerEntries();
+    m_entries.ShowKronerEntries();
     m_nTypedIn = 0;
     m_bFilling = false;
 }
@@ -260,29 +209,17 @@ void CFerdixView::RefreshGridLine(int line) {
 
 void CFerdixView::RefreshCarFields() {
     auto a = static_cast<std::int64_t>(m_doc.Claim().Traveller().KmSoFar());
-    if (a >= kCarThresholdKm) {
-        m_controls.Enable(kIdCarUpTo9000Count, false);
-        m_controls.SetText(kIdCarUpTo9000Count, "");
-        m_controls.SetText(kIdCarUpTo9000Amount, "");
-        m_controls.Enable(kIdCarOver9000Count, true);
-        RefreshGridLine(CarOver9000);
-        return;
-    }
-    m_controls.Enable(kIdCarUpTo9000Count, true);
-    std::int64_t c = CarKilometres(m_doc.Claim());
-    // Without car legs the kilometres typed on the car lines stand, so a refresh never
-    // empties line 16.
-    if (c == 0) {
-        c = TypedCarKm(m_doc);
-    }
-    RefreshGridLine(CarUpTo9000);
-    if (c + a < kCarThresholdKm) {
-        m_controls.Enable(kIdCarOver9000Count, false);
-        m_controls.SetText(kIdCarOver9000Count, "");
-        m_controls.SetText(kIdCarOver9000Amount, "");
-    } else {
-        m_controls.Enable(kIdCarOver9000Count, true);
-        RefreshGridLine(CarOver9000);
+    CarSplit s = SplitCar(a, TripCarKm(m_doc.Claim()));
+    for (auto [line, enabled] :
+         {std::pair{CarUpTo9000, s.upTo9000Enabled}, std::pair{CarOver9000, s.over9000Enabled}}) {
+        const AllowanceLineFields& info = AllowanceFields(line);
+        m_controls.Enable(info.countField, enabled);
+        if (enabled) {
+            RefreshGridLine(line);
+        } else {
+            m_controls.SetText(info.countField, "");
+            m_controls.SetText(info.amountField, "");
+        }
     }
 }
 
@@ -309,17 +246,8 @@ void CFerdixView::HandOverTextInProgress() {
     if (id == 0 || id != m_nTypedIn || m_bLoading || m_bFilling) {
         return;
     }
-    if (BindTravellerLeave(id, true) || BindTripLeave(id, true)) {
-        return;
-    }
-    if (id == kIdDayCountry) {
-        StoreCountry(id, m_controls.GetText(id));
-    }
-}
-
-void CFerdixView::MoveFocus(int id) {
-    if (!m_bHandingOver) {
-        m_controls.SetFocus(id);
+    if (const BoundField* f = FindBoundField(id)) {
+        StoreField(*f, true);
     }
 }
 
@@ -344,43 +272,12 @@ void CFerdixView::OnChange(int id) {
     if (id == m_controls.GetFocus() && !m_bFilling) {
         m_nTypedIn = id;
     }
-    if (BindGridChange(id)) {
+    if (BindGridChange(id) || m_entries.OnChange(id)) {
         return;
     }
-    switch (id) {
-        case kIdTravelAmount:
-        case kIdTravelRate: {
-            float v = ParseAmount(m_controls.GetText(id));
-            if (id == kIdTravelAmount) {
-                m_travelEntry.SetForeignAmount(v);
-            } else {
-                m_travelEntry.SetRate(v);
-            }
-            m_controls.SetText(kIdTravelSum, FormatAmount(m_travelEntry.Amount(), true));
-            break;
-        }
-        case kIdOutlayAmount:
-        case kIdOutlayRate: {
-            float v = ParseAmount(m_controls.GetText(id));
-            if (id == kIdOutlayAmount) {
-                m_outlayEntry.SetForeignAmount(v);
-            } else {
-                m_outlayEntry.SetRate(v);
-            }
-            m_controls.SetText(kIdOutlaySum, FormatAmount(m_outlayEntry.Amount(), true));
-            break;
-        }
-        case kIdOutlayCurrency:
-            OutlayCurrencyChanged(false);
-            break;
-        case kIdNightCountry1:
-        case kIdNightCountry2:
-        case kIdUnverifiedCountry1:
-        case kIdUnverifiedCountry2:
-            StoreCountry(id, m_controls.GetText(id));
-            break;
-        default:
-            break;
+    const BoundField* f = FindBoundField(id);
+    if (f && f->kind == BoundKind::Country) {
+        f->store(m_doc, m_controls.GetText(id));
     }
 }
 
@@ -411,10 +308,18 @@ void CFerdixView::OnLeave(int id) {
     if (id == m_nTypedIn && !m_bHandingOver) {
         m_nTypedIn = 0;
     }
-    if (BindTravellerLeave(id) || BindTripLeave(id)) {
+    if (const BoundField* f = FindBoundField(id)) {
+        StoreField(*f, false);
         return;
     }
     switch (id) {
+        case kIdWrittenDate: {
+            std::string normal = DayFirstDateOf(m_controls.GetText(id));
+            if (!normal.empty()) {
+                m_controls.SetText(id, normal);
+            }
+            break;
+        }
         case kIdCarUpTo9000Count: {
             TypedSplit s = SplitTypedCarKm(m_doc.Claim().Traveller().KmSoFar(),
                                            ParseAmount(m_controls.GetText(id)));
@@ -438,228 +343,99 @@ void CFerdixView::OnLeave(int id) {
             m_doc.SetLineValue(Advance, kAmountColumn, ParseAmount(m_controls.GetText(id)));
             ShowLineValue(id, Advance, kAmountColumn);
             break;
-        case kIdDayCountry:
-        case kIdNightCountry1:
-        case kIdNightCountry2:
-        case kIdUnverifiedCountry1:
-        case kIdUnverifiedCountry2:
-            StoreCountry(id, m_controls.GetText(id));
-            break;
-        case kIdTravelDate:
-        case kIdOutlayDate:
-            m_controls.SetText(id, DayFirstDateOf(m_controls.GetText(id)));
-            break;
-        case kIdTravelTime: {
-            bool parsed = false;
-            m_controls.SetText(id, TimeOf(m_controls.GetText(id), &parsed));
-            break;
-        }
-        case kIdTravelArrival: {
-            bool parsed = false;
-            std::string t = TimeOf(m_controls.GetText(id), &parsed);
-            if (parsed) {
-                m_controls.SetText(id, t);
-            }
-            break;
-        }
-        case kIdOutlayCurrency:
-            OutlayCurrencyChanged(true);
-            break;
-        case kIdTravelCurrency:
-            TravelCurrencyLeft();
-            break;
-        case kIdTravelMeans:
-            TransportLeft();
-            break;
         default:
+            m_entries.OnLeave(id, !m_bHandingOver);
             break;
     }
 }
 
-bool CFerdixView::BindTravellerLeave(int id, bool quiet) {
-    const CTraveller& t = m_doc.Claim().Traveller();
-    auto set = [&](auto setter, auto value) { m_doc.ChangeTraveller(setter, value); };
-    std::string text = m_controls.GetText(id);
-    // The field shows the stored value again, once the user has left it.
-    auto show = [&](const std::string& stored) {
-        if (!quiet) {
-            m_controls.SetText(id, stored);
-        }
-    };
-    switch (id) {
-        case kIdPersonId:
-            // A changed number reads the traveller's profile into the form: only on leaving.
-            if (quiet) {
-                return true;
-            }
-            m_doc.SetPersonId(text);
-            m_controls.SetText(id, t.PersonId());
-            return true;
-        case kIdName:
-            set(&CTraveller::SetName, text);
-            return true;
-        case kIdStreet:
-            set(&CTraveller::SetStreetAddress, text);
-            return true;
-        case kIdPostcode:
-            set(&CTraveller::SetPostcodeNumber, TextToInt(text));
-            show(t.Postcode());
-            return true;
-        case kIdPostTown:
-            set(&CTraveller::SetPostTown, text);
-            return true;
-        case kIdPosition:
-            set(&CTraveller::SetPosition, text);
-            return true;
-        case kIdBankAccount:
-            set(&CTraveller::SetAccountNumber, text);
-            show(t.AccountNumber());
-            return true;
-        case kIdAgency:
-            set(&CTraveller::SetAgency, text);
-            return true;
-        case kIdDepartment:
-            set(&CTraveller::SetDepartment, text);
-            return true;
-        case kIdTaxMunicipality:
-            set(&CTraveller::SetTaxMunicipality, text);
-            return true;
-        case kIdMunicipalityNumber:
-            set(&CTraveller::SetMunicipalityNumber, TextToInt(text));
-            show(t.MunicipalityNumberText());
-            return true;
-        case kIdEmployeeNumber:
-            set(&CTraveller::SetEmployeeNumber, TextToInt(text));
-            show(t.EmployeeNumberText());
-            return true;
-        case kIdTaxPercent:
-            set(&CTraveller::SetTaxPercent, ParseAmount(text));
-            show(t.TaxPercentText());
-            return true;
-        case kIdDutyStation:
-            set(&CTraveller::SetDutyStationNumber, TextToInt(text));
-            show(t.DutyStationNumberText());
-            return true;
-        case kIdAccountToCharge:
-            set(&CTraveller::SetAccountToCharge, text);
-            return true;
-        default:
-            return false;
+// The text a field shows into the claim, on leaving it or, `inProgress`, for the edit not yet
+// left: then without a message, without rewriting the field and without what only leaving may
+// do (reading a profile). A field takes the user's text as it stands: the control holds it to
+// the field's limit as it is typed, and a longer text read from a file stays as it is.
+void CFerdixView::StoreField(const BoundField& f, bool inProgress) {
+    std::string text = m_controls.GetText(f.id);
+    const ClaimData& claim = m_doc.Claim();
+    // A field left as it was filled holds no edit. Storing what it shows could change what the
+    // claim was read with: an employee number of -1 or a tax percent below 0.1 show empty.
+    if (text == f.shown(claim)) {
+        return;
     }
-}
-
-bool CFerdixView::BindTripLeave(int id, bool quiet) {
-    std::string text = m_controls.GetText(id);
-    // A date or time half typed would raise a message or clear its partner: in progress, only
-    // a text accepted as it stands is taken.
-    auto dateWaits = [&] {
-        DateParts date;
-        return quiet && !ParseDate(text, date);
-    };
-    auto timeWaits = [&] {
-        int hour = 0, minute = 0;
-        return quiet && !ParseTime(text, hour, minute);
-    };
-    switch (id) {
-        case kIdTripOtherText:
-            m_doc.SetConcerns(text.substr(0, 25));
-            return true;
-        case kIdPurpose:
-            m_doc.SetPurpose(text);
-            return true;
-        case kIdDepartureDate:
-        case kIdDepartureTime:
-            if (id == kIdDepartureDate
-                    ? dateWaits()
-                    : timeWaits() || (quiet && m_doc.Claim().DepartureDateText().empty())) {
-                return true;
+    switch (f.kind) {
+        case BoundKind::Text:
+            if (f.storedWhileLoading || !m_bLoading) {
+                f.store(m_doc, text);
             }
-            if (id == kIdDepartureDate) {
-                m_doc.SetDepartureDate(text);
-            } else {
-                m_doc.SetDepartureTime(text);
+            return;
+        case BoundKind::Country:
+            // Typing has stored the name already.
+            if (!inProgress) {
+                f.store(m_doc, text);
             }
-            if (!quiet) {
-                m_controls.SetText(kIdDepartureDate, m_doc.Claim().DepartureDateText());
-                m_controls.SetText(kIdDepartureTime, m_doc.Claim().DepartureTimeText());
+            return;
+        case BoundKind::Identity:
+            if (inProgress) {
+                return;
             }
-            return true;
-        case kIdReturnDate:
-        case kIdReturnTime:
-            if (id == kIdReturnDate
-                    ? dateWaits()
-                    : timeWaits() || (quiet && m_doc.Claim().ReturnDateText().empty())) {
-                return true;
+            [[fallthrough]];
+        case BoundKind::Normalised:
+            f.store(m_doc, text);
+            if (!inProgress) {
+                m_controls.SetText(f.id, f.shown(claim));
             }
-            if (id == kIdReturnDate) {
-                m_doc.SetReturnDate(text);
-            } else {
-                m_doc.SetReturnTime(text);
+            return;
+        case BoundKind::Date:
+        case BoundKind::Time: {
+            const BoundField& date = f.kind == BoundKind::Date ? f : *FindBoundField(f.partner);
+            const BoundField& time = f.kind == BoundKind::Time ? f : *FindBoundField(f.partner);
+            // A date or time half typed would raise a message or clear its partner: in
+            // progress, only a text accepted as it stands is taken.
+            if (inProgress) {
+                DateParts parts;
+                int hour = 0, minute = 0;
+                bool waits = f.kind == BoundKind::Date
+                                 ? !ParseDate(text, parts)
+                                 : !ParseTime(text, hour, minute) || date.shown(claim).empty();
+                if (waits) {
+                    return;
+                }
             }
-            if (!quiet) {
-                m_controls.SetText(kIdReturnDate, m_doc.Claim().ReturnDateText());
-                m_controls.SetText(kIdReturnTime, m_doc.Claim().ReturnTimeText());
+            f.store(m_doc, text);
+            if (!inProgress) {
+                m_controls.SetText(date.id, date.shown(claim));
+                m_controls.SetText(time.id, time.shown(claim));
             }
-            return true;
-        case kIdLodging:
-            m_doc.SetLodging(text);
-            return true;
-        case kIdOtherAdditions:
-            if (!m_bLoading) {
-                m_doc.SetOtherAdditions(text.substr(0, 10));
-            }
-            return true;
-        case kIdAdvancePlace:
-            m_doc.SetAdvancePlace(text.substr(0, 18));
-            return true;
-        case kIdRemarks:
-            m_doc.SetRemarks(text);
-            return true;
-        case kIdWrittenDate: {
-            std::string normal = quiet ? std::string() : DayFirstDateOf(text);
-            if (!normal.empty()) {
-                m_controls.SetText(id, normal);
-            }
-            return true;
+            return;
         }
-        case kIdTripNumber:
-            m_doc.SetTripNumber(text);
-            return true;
-        case kIdInterimAccount:
-            m_doc.SetInterimAccount(text);
-            return true;
-        default:
-            return false;
     }
 }
 
 void CFerdixView::OnClick(int id) {
+    if (const auto* b = FindButton(kTripKindButtons, id)) {
+        bool other = b->kind == KindOfTrip::Other;
+        m_doc.SetTripKind(static_cast<int>(b->kind));
+        m_controls.Enable(kIdTripOtherText, other);
+        if (other) {
+            m_controls.SetFocus(kIdTripOtherText);
+        }
+        return;
+    }
+    if (const auto* b = FindButton(kLodgingKindButtons, id)) {
+        m_doc.SetLodgingKind(static_cast<int>(b->kind));
+        return;
+    }
     switch (id) {
-        case kIdTripCourse:
-        case kIdTripOfficial:
-        case kIdTripOther:
-            m_doc.SetTripKind(id - kIdTripCourse);
-            m_controls.Enable(kIdTripOtherText, id == kIdTripOther);
-            if (id == kIdTripOther) {
-                m_controls.SetFocus(kIdTripOtherText);
-            }
-            break;
         case kIdOvernight: {
             bool checked = m_controls.IsChecked(kIdOvernight);
             m_nOvernight = checked ? 1 : 0;
-            for (int b : {kIdHotel, kIdBoardingHouse, kIdLodgingOther}) {
-                m_controls.Enable(b, checked);
+            for (const auto& b : kLodgingKindButtons) {
+                m_controls.Enable(b.id, checked);
             }
             if (!checked) {
-                m_doc.SetLodgingKind(3);
+                m_doc.SetLodgingKind(static_cast<int>(KindOfLodging::None));
             }
             break;
         }
-        case kIdHotel:
-        case kIdBoardingHouse:
-        case kIdLodgingOther:
-            m_doc.SetLodgingKind(id - kIdHotel);
-            break;
         case kIdAdminDomestic:
             m_controls.SetText(kIdAdminAllowanceRate, m_doc.Rates().m_rates.ValueText(kRateAdmin));
             break;
@@ -671,7 +447,7 @@ void CFerdixView::OnClick(int id) {
             RegisterTravelLine();
             break;
         case kIdOutlayRegister:
-            RegisterOutlayLine();
+            m_entries.RegisterOutlayLine();
             break;
         case kIdMealInfo1:
         case kIdMealInfo2:
@@ -692,15 +468,8 @@ void CFerdixView::OnSelChange(int id) {
         case kIdUnverifiedCountry2:
             PickCountry(id);
             break;
-        case kIdTravelCurrency:
-            EnableTravelAmounts(true, true);
-            break;
-        case kIdOutlayCurrency:
-            for (int f : {kIdOutlayAmount, kIdOutlayRate, kIdOutlaySum}) {
-                m_controls.Enable(f, true);
-            }
-            break;
         default:
+            m_entries.OnSelChange(id);
             break;
     }
 }
@@ -709,7 +478,7 @@ void CFerdixView::OnDoubleClick(int id) {
     if (id == kIdTravelList) {
         TakeBackTravelLine();
     } else if (id == kIdOutlayList) {
-        TakeBackOutlayLine();
+        m_entries.TakeBackOutlayLine();
     }
 }
 
@@ -747,258 +516,32 @@ void CFerdixView::PickCountry(int id) {
         }
     }
     if (id == kIdNightCountry1 || id == kIdUnverifiedCountry1 || id == kIdUnverifiedCountry2) {
-        StoreCountry(id, picked);
-    }
-}
-
-void CFerdixView::StoreCountry(int id, std::string_view text) {
-    switch (id) {
-        case kIdDayCountry:
-            m_doc.SetAbroadDayCountry(text);
-            break;
-        case kIdNightCountry1:
-            m_doc.SetAbroadNightCountry1(text);
-            break;
-        case kIdNightCountry2:
-            m_doc.SetAbroadNightCountry2(text);
-            break;
-        case kIdUnverifiedCountry1:
-            m_doc.SetUnverifiedNightCountry1(text);
-            break;
-        case kIdUnverifiedCountry2:
-            m_doc.SetUnverifiedNightCountry2(text);
-            break;
-        default:
-            break;
+        FindBoundField(id)->store(m_doc, picked);
     }
 }
 
 // ---------------------------------------------------------------------------------------------
-// Travel and outlay entries.
-
-void CFerdixView::OutlayCurrencyChanged(bool leaving) {
-    std::string code = m_controls.GetText(kIdOutlayCurrency);
-    m_outlayEntry.SetCurrency(code);
-    bool nok = IsNokCurrency(code);
-    m_controls.Enable(kIdOutlayAmount, !nok);
-    m_controls.Enable(kIdOutlayRate, !nok);
-    m_controls.Enable(kIdOutlaySum, nok);
-    if (leaving) {
-        MoveFocus(nok ? kIdOutlaySum : kIdOutlayAmount);
-    }
-}
-
-void CFerdixView::EnableTravelAmounts(bool foreign, bool kroner) {
-    m_controls.Enable(kIdTravelAmount, foreign);
-    m_controls.Enable(kIdTravelRate, foreign);
-    m_controls.Enable(kIdTravelSum, kroner);
-}
-
-// The entry rows as their currency boxes say: a kroner code takes the kroner sum, never a
-// foreign amount or rate. Run wherever the boxes get their text other than by typing.
-void CFerdixView::ShowKronerEntries() {
-    std::string outlay = m_controls.GetText(kIdOutlayCurrency);
-    m_outlayEntry.SetCurrency(outlay);
-    if (IsNokCurrency(outlay)) {
-        m_controls.Enable(kIdOutlayAmount, false);
-        m_controls.Enable(kIdOutlayRate, false);
-        m_controls.Enable(kIdOutlaySum, true);
-    }
-    std::string travel = m_controls.GetText(kIdTravelCurrency);
-    m_travelEntry.SetCurrency(travel);
-    // A car leg keeps its own rule: no sum, no currency.
-    if (IsCarTransport(m_controls.GetText(kIdTravelMeans))) {
-        return;
-    }
-    m_controls.Enable(kIdTravelCurrency, true);
-    if (travel.starts_with("NOK")) {
-        EnableTravelAmounts(false, true);
-    }
-}
-
-void CFerdixView::TravelCurrencyLeft() {
-    std::string code = m_controls.GetText(kIdTravelCurrency);
-    m_travelEntry.SetCurrency(code);
-    bool nok = code == "NOK";
-    // Enabled before the focus moves: a disabled field refuses the focus, and a focus that
-    // passes through a field only to leave it again raises a leave inside this one.
-    // A car leg is paid by the kilometre, never with a sum of its own.
-    if (IsCarTransport(m_controls.GetText(kIdTravelMeans))) {
-        m_controls.SetText(kIdTravelSum, "");
-        for (int f : {kIdTravelAmount, kIdTravelRate, kIdTravelSum, kIdTravelCurrency}) {
-            m_controls.Enable(f, false);
-        }
-        MoveFocus(kIdTravelRegister);
-    } else {
-        EnableTravelAmounts(!nok, nok);
-        MoveFocus(nok ? kIdTravelSum : kIdTravelAmount);
-    }
-}
-
-void CFerdixView::TransportLeft() {
-    std::string means = m_controls.GetText(kIdTravelMeans);
-    m_doc.SetOtherTransportCandidate(means);
-    bool car = IsCarTransport(means);
-    if (car) {
-        m_controls.SetText(kIdTravelSum, "");
-    }
-    for (int f : {kIdTravelAmount, kIdTravelRate, kIdTravelSum, kIdTravelCurrency}) {
-        m_controls.Enable(f, !car);
-    }
-}
+// Travel lines and the car kilometres.
 
 void CFerdixView::RegisterTravelLine() {
-    auto line = std::make_unique<CTravelLine>();
-    line->SetDate(m_controls.GetText(kIdTravelDate));
-    line->SetStartTime(m_controls.GetText(kIdTravelTime));
-    line->SetText(m_controls.GetText(kIdTravelFrom));
-    line->SetTo(m_controls.GetText(kIdTravelTo));
-    line->SetArrivalTime(m_controls.GetText(kIdTravelArrival));
-    line->SetTransport(m_controls.GetText(kIdTravelMeans));
-    line->SetKm(TextToInt(m_controls.GetText(kIdTravelKm)));
-    line->SetForeignAmount(ParseAmount(m_controls.GetText(kIdTravelAmount)));
-    line->SetRate(ParseAmount(m_controls.GetText(kIdTravelRate)));
-    line->SetAmount(ParseAmount(m_controls.GetText(kIdTravelSum)));
-    line->SetCurrency(m_controls.GetText(kIdTravelCurrency));
-    m_doc.AddTravelLine(std::move(line));
-    FillTravelList();
+    m_entries.RegisterTravelLine();
     SplitCarKilometres();
-
-    m_controls.SetText(kIdTravelTime, m_controls.GetText(kIdTravelArrival));
-    m_controls.SetText(kIdTravelFrom, m_controls.GetText(kIdTravelTo));
-    for (int id : {kIdTravelArrival, kIdTravelTo, kIdTravelAmount, kIdTravelRate, kIdTravelSum,
-                   kIdTravelMeans, kIdTravelKm}) {
-        m_controls.SetText(id, "");
-    }
-    m_controls.SetFocus(kIdTravelDate);
-    m_controls.Enable(kIdTravelSum, true);
-    m_controls.Enable(kIdTravelCurrency, true);
-    ShowKronerEntries();
-}
-
-void CFerdixView::RegisterOutlayLine() {
-    auto line = std::make_unique<CExpenseLine>();
-    line->SetDate(m_controls.GetText(kIdOutlayDate));
-    line->SetText(m_controls.GetText(kIdOutlayText));
-    line->SetForeignAmount(ParseAmount(m_controls.GetText(kIdOutlayAmount)));
-    line->SetRate(ParseAmount(m_controls.GetText(kIdOutlayRate)));
-    line->SetAmount(ParseAmount(m_controls.GetText(kIdOutlaySum)));
-    line->SetCurrency(m_controls.GetText(kIdOutlayCurrency));
-    for (int id : {kIdOutlayText, kIdOutlayAmount, kIdOutlayRate, kIdOutlaySum}) {
-        m_controls.SetText(id, "");
-    }
-    m_doc.AddOutlayLine(std::move(line));
-    FillOutlayList();
-    m_controls.SetFocus(kIdOutlayDate);
-    ShowKronerEntries();
-}
-
-int CFerdixView::SelectedLinePosition(int list) const {
-    int row = m_controls.FirstSelectedRow(list);
-    return row < 0 ? -1 : m_controls.RowData(list, row);
+    m_entries.StartNextTravelLine();
 }
 
 void CFerdixView::TakeBackTravelLine() {
-    int pos = SelectedLinePosition(kIdTravelList);
-    const CTravelLine* line =
-        pos < 0 ? nullptr : m_doc.Claim().GetTravelLine(static_cast<std::size_t>(pos));
-    if (!line) {
-        return;
+    if (m_entries.TakeBackTravelLine()) {
+        SplitCarKilometres();
     }
-    m_controls.SetText(kIdTravelDate, line->DateText());
-    m_controls.SetText(kIdTravelTime, line->StartTimeText());
-    m_controls.SetText(kIdTravelFrom, line->Text());
-    m_controls.SetText(kIdTravelTo, line->To());
-    m_controls.SetText(kIdTravelArrival, line->ArrivalTimeText());
-    m_controls.SetText(kIdTravelMeans, line->Transport());
-    m_controls.SetText(kIdTravelKm, line->KmText());
-    m_controls.SetText(kIdTravelAmount, line->ForeignAmountText());
-    m_controls.SetText(kIdTravelRate, line->RateText());
-    m_controls.SetText(kIdTravelSum, line->AmountText());
-    m_controls.SetText(kIdTravelCurrency, line->Currency());
-
-    std::unique_ptr<CTravelLine> taken = m_doc.RemoveTravelLine(static_cast<std::size_t>(pos));
-    FillTravelList();
-    m_doc.RecomputeOtherTransport();
-
-    m_controls.SetFocus(kIdTravelDate);
-    m_travelEntry.SetCurrency(taken->Currency());
-    if (!IsNokCurrency(taken->Currency())) {
-        EnableTravelAmounts(true, false);
-    } else {
-        m_controls.Enable(kIdTravelAmount, false);
-        m_controls.Enable(kIdTravelRate, false);
-        if (IsCarTransport(taken->Transport())) {
-            m_controls.SetText(kIdTravelSum, "");
-            m_controls.Enable(kIdTravelSum, false);
-            m_controls.SetFocus(kIdTravelRegister);
-        } else {
-            m_controls.Enable(kIdTravelSum, true);
-        }
-    }
-    taken.reset();
-    SplitCarKilometres();
-}
-
-void CFerdixView::TakeBackOutlayLine() {
-    int pos = SelectedLinePosition(kIdOutlayList);
-    const CExpenseLine* line =
-        pos < 0 ? nullptr : m_doc.Claim().GetOutlayLine(static_cast<std::size_t>(pos));
-    if (!line) {
-        return;
-    }
-    m_controls.SetText(kIdOutlayDate, line->DateText());
-    m_controls.SetText(kIdOutlayText, line->Text());
-    m_controls.SetText(kIdOutlayAmount, line->ForeignAmountText());
-    m_controls.SetText(kIdOutlayRate, line->RateText());
-    m_controls.SetText(kIdOutlaySum, line->AmountText());
-    m_controls.SetText(kIdOutlayCurrency, line->Currency());
-    OutlayCurrencyChanged(false);
-    m_doc.RemoveOutlayLine(static_cast<std::size_t>(pos));
-    FillOutlayList();
-    m_controls.SetFocus(kIdOutlayDate);
-}
-
-void CFerdixView::FillTravelList() {
-    std::vector<ListRow> rows;
-    rows.reserve(m_doc.Claim().m_travelLines.size());
-    int pos = 0;
-    for (const auto& l : m_doc.Claim().m_travelLines) {
-        rows.push_back({{l->DateTextPadded(), l->StartTimeText(true), l->Text(), l->To(),
-                         l->ArrivalTimeText(true), l->Transport(), l->ForeignAmountText(),
-                         l->Currency(), l->RateText(), l->AmountText()},
-                        pos++});
-    }
-    m_controls.SetRows(kIdTravelList, std::move(rows));
-}
-
-void CFerdixView::FillOutlayList() {
-    std::vector<ListRow> rows;
-    rows.reserve(m_doc.Claim().m_outlayLines.size());
-    int pos = 0;
-    for (const auto& l : m_doc.Claim().m_outlayLines) {
-        rows.push_back({{l->DateTextPadded(), l->Text(), l->ForeignAmountText(), l->Currency(),
-                         l->RateText(), l->AmountText()},
-                        pos++});
-    }
-    m_controls.SetRows(kIdOutlayList, std::move(rows));
 }
 
 void CFerdixView::SplitCarKilometres() {
     SplitCarKilometres(CarKilometres(m_doc.Claim()));
 }
 
-// A new figure of kilometres so far. Without a car leg the kilometres typed on lines 15 and 16
-// are the trip's car kilometres: they are split again, never emptied.
+// A new figure of kilometres so far.
 void CFerdixView::RecomputeMileageRows() {
-    bool carLeg =
-        std::any_of(m_doc.Claim().m_travelLines.begin(), m_doc.Claim().m_travelLines.end(),
-                    [](const auto& l) { return IsCarTransport(l->Transport()); });
-    if (carLeg) {
-        SplitCarKilometres();
-        return;
-    }
-    SplitCarKilometres(TypedCarKm(m_doc));
+    SplitCarKilometres(TripCarKm(m_doc.Claim()));
 }
 
 void CFerdixView::SplitCarKilometres(std::int64_t carKm) {
@@ -1085,7 +628,7 @@ bool CFerdixView::Execute(int command) {
             TakeBackTravelLine();
             return true;
         case kCmdEditOutlayLine:
-            TakeBackOutlayLine();
+            m_entries.TakeBackOutlayLine();
             return true;
         case kCmdKmSoFar:
             EditKmSoFar();

@@ -10,11 +10,13 @@
 
 #include "claim/claim_host.h"
 #include "claim/expense_line.h"
+#include "form/entry_rows.h"
 #include "form/form_controls.h"
 
 namespace ferdix {
 
 class CFerdixDoc;
+struct BoundField;
 
 // What the form asks of the application shell.
 class IViewHost {
@@ -72,12 +74,6 @@ class CFerdixView final : public IFormEvents, public IClaimView {
     bool IsCommandEnabled(int command) const;
     bool IsCommandChecked(int command) const;
 
-    void RegisterTravelLine();
-    void RegisterOutlayLine();
-    void TakeBackTravelLine();
-    void TakeBackOutlayLine();
-    void FillTravelList();
-    void FillOutlayList();
     void SplitCarKilometres();
     void UpdateRates();
     void ShowMealRates();
@@ -87,46 +83,34 @@ class CFerdixView final : public IFormEvents, public IClaimView {
 
     bool IsLoading() const { return m_bLoading; }
     int Overnight() const { return m_nOvernight; }
-    const CTravelLine& TravelEntry() const { return m_travelEntry; }
-    const CExpenseLine& OutlayEntry() const { return m_outlayEntry; }
+    // The lines being typed in the entry rows, with the currency they convert by.
+    const CTravelLine& TravelEntry() const { return m_entries.TravelEntry(); }
+    const CExpenseLine& OutlayEntry() const { return m_entries.OutlayEntry(); }
 
   private:
     void FillLists();
     void SetColumns();
-    void RefreshTraveller();
     void RefreshGridLine(int line);
     void RefreshCarFields();
     void SplitCarKilometres(std::int64_t carKm);
+    void RegisterTravelLine();
+    void TakeBackTravelLine();
     void ShowLineValue(int field, int line, int column);
     void WriteRateField(int field, float value);
     bool BindGridChange(int id);
-    // `quiet`: the text in progress, stored as leaving stores it but without a message, without
-    // rewriting the field and without what only leaving may do (reading a profile).
-    bool BindTravellerLeave(int id, bool quiet = false);
-    bool BindTripLeave(int id, bool quiet = false);
-    // A focus move a leave asks for; none while the edit in progress is handed over.
-    void MoveFocus(int id);
+    void StoreField(const BoundField& field, bool inProgress);
     void PickCountry(int id);
-    void StoreCountry(int id, std::string_view text);
-    void OutlayCurrencyChanged(bool leaving);
-    void TravelCurrencyLeft();
-    void TransportLeft();
-    void EnableTravelAmounts(bool foreign, bool kroner);
-    void ShowKronerEntries();
     void ScrollPage(int direction);
-    // The claim-list position of the first selected row, -1 without a selection.
-    int SelectedLinePosition(int list) const;
 
     CFerdixDoc& m_doc;
     IFormControls& m_controls;
     IViewHost* m_pHost;
     bool m_bLoading = false;
-    bool m_bHandingOver = false;
-    int m_nTypedIn = 0;       // the focused field, once its text changed; 0 after it was left
-    bool m_bFilling = false;  // clearing or refreshing: the fields show no edit of the user
+    bool m_bHandingOver = false;  // a leave that stores the edit while the focus stays
+    int m_nTypedIn = 0;           // the focused field, once its text changed; 0 after it was left
+    bool m_bFilling = false;      // clearing or refreshing: the fields show no edit of the user
     int m_nOvernight = 1;
-    CTravelLine m_travelEntry;
-    CExpenseLine m_outlayEntry;
+    CEntryRows m_entries;
 };
 
 }  // namespace ferdix

@@ -7,8 +7,11 @@
 #include <algorithm>
 #include <functional>
 #include <ostream>
+#include <sstream>
 
 #include "calc/allowance_table.h"
+#include "claim/claim_file.h"
+#include "form/form_template.h"
 #include "support/form_fixture.h"
 
 namespace ferdix {
@@ -415,8 +418,8 @@ TEST_F(FormTest, TypedCarKilometresSplitOnLeaving) {
     EXPECT_FLOAT_EQ(doc.Claim().LineValue(CarOver9000, kCountColumn), 300.0f);
 }
 
-// Without a car leg the kilometres typed on lines 15 and 16 are the trip's car kilometres, and a
-// new figure of kilometres so far splits them again.
+// Without car kilometres on the legs the kilometres typed on lines 15 and 16 are the trip's car
+// kilometres, and a new figure of kilometres so far splits them again; a refresh agrees.
 TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
     struct Case {
         const char* name;
@@ -426,6 +429,7 @@ TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
         const char* line15;
         const char* line16;
         bool line15Enabled, line16Enabled;
+        bool carLegWithoutKm = false;
     };
     const Case cases[] = {
         {"dialog", false, 8800, nullptr, "200", "300", true, true},
@@ -433,6 +437,8 @@ TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
         {"dialog, below the threshold", false, 100, nullptr, "500", "", true, false},
         {"profile, over the threshold already", true, 9000, nullptr, "", "500", false, true},
         {"dialog, with a leg by train", false, 8800, "40", "200", "300", true, true},
+        {"dialog, with a car leg of no kilometres", false, 8800, nullptr, "200", "300", true, true,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -440,6 +446,10 @@ TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
         if (c.trainKm) {
             TypeAndLeave(kIdTravelMeans, "Tog");
             TypeAndLeave(kIdTravelKm, c.trainKm);
+            controls.Click(kIdTravelRegister);
+        }
+        if (c.carLegWithoutKm) {
+            TypeAndLeave(kIdTravelMeans, "Bil");
             controls.Click(kIdTravelRegister);
         }
         TypeAndLeave(kIdCarUpTo9000Count, "500");
@@ -453,13 +463,19 @@ TEST_F(FormTest, NewKilometresSoFarSplitTypedCarKilometresWithoutCarLegs) {
             view.Execute(kCmdKmSoFar);
         }
         EXPECT_EQ(doc.Claim().Traveller().KmSoFar(), c.kmSoFar);
-        EXPECT_EQ(Text(kIdCarUpTo9000Count), c.line15);
-        EXPECT_EQ(Text(kIdCarOver9000Count), c.line16);
-        EXPECT_EQ(controls.IsEnabled(kIdCarUpTo9000Count), c.line15Enabled);
-        EXPECT_EQ(controls.IsEnabled(kIdCarOver9000Count), c.line16Enabled);
-        EXPECT_EQ(doc.Claim().LineValue(CarUpTo9000, kCountColumn) +
-                      doc.Claim().LineValue(CarOver9000, kCountColumn),
-                  500.0f);
+        for (bool refreshed : {false, true}) {
+            SCOPED_TRACE(refreshed ? "refreshed" : "split");
+            if (refreshed) {
+                view.RefreshForm();
+            }
+            EXPECT_EQ(Text(kIdCarUpTo9000Count), c.line15);
+            EXPECT_EQ(Text(kIdCarOver9000Count), c.line16);
+            EXPECT_EQ(controls.IsEnabled(kIdCarUpTo9000Count), c.line15Enabled);
+            EXPECT_EQ(controls.IsEnabled(kIdCarOver9000Count), c.line16Enabled);
+            EXPECT_EQ(doc.Claim().LineValue(CarUpTo9000, kCountColumn) +
+                          doc.Claim().LineValue(CarOver9000, kCountColumn),
+                      500.0f);
+        }
         EXPECT_EQ(Text(kIdOtherOwnTransportCount), c.trainKm ? c.trainKm : "");
     }
 }
@@ -683,6 +699,67 @@ TEST_F(FormTest, AKronerCodeTakesTheKronerSumWhereverTheBoxGetsItsText) {
     controls.Pick(kIdTravelCurrency, "NOK");
     ASSERT_TRUE(doc.OpenDocumentFile(path));
     EXPECT_EQ(state(), kroner);
+}
+
+// The claim as a save would write it, on a fixed day.
+std::string ClaimBytes(const CFerdixDoc& doc) {
+    std::ostringstream out;
+    WriteClaim(doc.Claim(), CivilTime{2026, 12, 8, 0, 0, 0}, out);
+    return out.str();
+}
+
+TEST_F(FormTest, VisitingTheFieldsOfAClaimChangesNothing) {
+    // Each field that takes the focus, entered and left without a key pressed.
+    auto visitEveryField = [this](const char* claimName) {
+        SCOPED_TRACE(claimName);
+        const std::string before = ClaimBytes(doc);
+        ASSERT_FALSE(doc.IsModified());
+        std::size_t messages = host.messages.size();
+        int visited = 0;
+        for (const ControlTemplate& c : FormTemplate()) {
+            bool field = c.kind == ControlKind::Edit || c.kind == ControlKind::MultiLineEdit ||
+                         c.kind == ControlKind::EditableDropDown;
+            if (!field || c.readOnly || !controls.FocusTo(c.id)) {
+                continue;
+            }
+            ++visited;
+            std::string shown = controls.GetText(c.id);
+            controls.Leave(c.id);
+            EXPECT_EQ(ClaimBytes(doc), before) << "visiting " << c.id;
+            EXPECT_FALSE(doc.IsModified()) << "visiting " << c.id;
+            EXPECT_EQ(controls.GetText(c.id), shown) << "visiting " << c.id;
+        }
+        EXPECT_GT(visited, 60);
+        EXPECT_EQ(host.messages.size(), messages);
+    };
+    visitEveryField("a new claim");
+
+    std::string claim =
+        test::ReadFile(std::string(FERDIX_TEST_DATA_DIR) + "/claims/full_claim.tur");
+    auto replace = [&](std::string_view from, std::string_view to) {
+        std::size_t at = claim.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        claim.replace(at, from.size(), to);
+    };
+    replace("Gjelder: Kurs", "Gjelder: Annet");  // the free text takes the focus only then
+    // Texts longer than their fields take, as another program may write them.
+    replace("Regningen gjelder: Kurs i Bergen", "Regningen gjelder: Kurs i Bergen og Trondheim,");
+    replace("Reiseforskudd utbetalingssted: Oslo",
+            "Reiseforskudd utbetalingssted: Oslo, Bergen og Trondheim");
+    // Values the form shows otherwise than the file holds them.
+    replace("Postnummer: 0301", "Postnummer: N301");
+    replace("Ansattnummer: 4711", "Ansattnummer: -1");
+    replace("Trekkprosent: 36.5", "Trekkprosent: 0.05");
+    std::string path = dir.File("lang.tur");
+    test::WriteFile(path, claim);
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    ASSERT_GT(doc.Claim().Concerns().size(), 25u);
+    ASSERT_GT(doc.Claim().OtherAdditions().size(), 10u);
+    ASSERT_GT(doc.Claim().AdvancePlace().size(), 18u);
+    ASSERT_EQ(doc.Claim().Traveller().Postcode(), "N301");
+    ASSERT_EQ(doc.Claim().Traveller().EmployeeNumber(), -1);
+    ASSERT_GT(doc.Claim().Traveller().TaxPercent(), 0.0f);
+    visitEveryField("an opened claim");
 }
 
 class NynorskFormTest : public FormFixture {
