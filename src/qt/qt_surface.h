@@ -24,6 +24,8 @@ inline constexpr int kMappingUnitsPerInch = 600;
 // Liberation Sans, "Courier" Liberation Mono, the roman default face Liberation Serif. Any
 // other face is taken as named.
 QString PrintFace(const FontSpec& wanted);
+// Those of faces that this machine has not installed.
+QStringList MissingFaces(const QStringList& faces);
 // The faces the printed form needs that this machine lacks (fonts-liberation2), by name.
 QStringList MissingPrintFaces();
 

@@ -310,6 +310,13 @@ class PrintTest : public QObject {
     void cleanup() { m_state.reset(); }
 
     void theFormsFacesAreInstalled() { QCOMPARE(MissingPrintFaces(), QStringList()); }
+    // Qt would stand another face in for a missing one: the check must not be fooled by that.
+    void aFaceThatIsNotInstalledIsMissing() {
+        const QStringList faces{QStringLiteral("liberation sans"),
+                                QStringLiteral("Ferdix Ingen Slik Skrift"),
+                                QStringLiteral("Liberation Mono")};
+        QCOMPARE(MissingFaces(faces), QStringList{QStringLiteral("Ferdix Ingen Slik Skrift")});
+    }
 
     // A font's height is its character cell, ascent plus descent, in page units, whatever the
     // mapping, to the device pixel (fonts come in whole pixels); each face is the
