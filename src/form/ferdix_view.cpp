@@ -57,9 +57,9 @@ std::int64_t TypedCarKm(const CFerdixDoc& doc) {
            WholeKm(doc.Claim().LineValue(CarOver9000, kCountColumn));
 }
 
-std::string DayFirstDateOf(std::string_view text) {
+std::string DayFirstDateOf(std::string_view text, DateOrder order) {
     DateParts d;
-    if (!ParseDate(text, d)) {
+    if (!ParseDate(text, d, order)) {
         return {};
     }
     return FormatDateDayFirst(CivilTime{d.year, d.month, d.day, 0, 0, 0});
@@ -90,7 +90,7 @@ void CFerdixView::InitialiseForm() {
         m_controls.LimitText(kIdOtherAdditions, 10);
         m_controls.LimitText(kIdAdvancePlace, 18);
         // The form's own texts are bokmål.
-        if (WrittenStandard() == kNynorsk) {
+        if (m_doc.Locale().standard == kNynorsk) {
             RelabelForm();
         }
         RefreshForm();
@@ -108,7 +108,7 @@ void CFerdixView::FillLists() {
         m_controls.SetText(id, "NOK");
     }
     m_controls.ResetContent(kIdTravelMeans);
-    for (std::string_view means : MeansOfTransportChoices()) {
+    for (std::string_view means : MeansOfTransportChoices(m_doc.Locale().standard)) {
         m_controls.AddString(kIdTravelMeans, means);
     }
     for (int id : {kIdDayCountry, kIdNightCountry1, kIdNightCountry2, kIdUnverifiedCountry1,
@@ -123,7 +123,7 @@ void CFerdixView::FillLists() {
 }
 
 void CFerdixView::SetColumns() {
-    m_controls.SetColumns(kIdTravelList, TravelListColumns());
+    m_controls.SetColumns(kIdTravelList, TravelListColumns(m_doc.Locale().standard));
     m_controls.SetColumns(kIdOutlayList, OutlayListColumns());
 }
 
@@ -201,8 +201,8 @@ void CFerdixView::RefreshForm() {
 
     m_controls.SetText(kIdTripOtherText, m_doc.Claim().Concerns());
     m_controls.SetText(kIdPurpose, m_doc.Claim().Purpose());
-    m_controls.SetText(kIdDepartureDate, m_doc.Claim().DepartureDateText());
-    m_controls.SetText(kIdReturnDate, m_doc.Claim().ReturnDateText());
+    m_controls.SetText(kIdDepartureDate, m_doc.Claim().DepartureDateText(m_doc.Locale().dateOrder));
+    m_controls.SetText(kIdReturnDate, m_doc.Claim().ReturnDateText(m_doc.Locale().dateOrder));
     m_controls.SetText(kIdReturnTime, m_doc.Claim().ReturnTimeText());
     m_controls.SetText(kIdDepartureTime, m_doc.Claim().DepartureTimeText());
     m_controls.SetText(kIdPosition, t.Position());
@@ -333,7 +333,7 @@ void CFerdixView::ShowTravellerField(TravellerField field, const std::string& te
 
 void CFerdixView::RelabelForm() {
     for (const RelabelStep& step : RelabelOrder()) {
-        m_controls.SetText(step.id, step.Text());
+        m_controls.SetText(step.id, step.Text(m_doc.Locale().standard));
     }
 }
 
@@ -447,7 +447,8 @@ void CFerdixView::OnLeave(int id) {
             break;
         case kIdTravelDate:
         case kIdOutlayDate:
-            m_controls.SetText(id, DayFirstDateOf(m_controls.GetText(id)));
+            m_controls.SetText(id,
+                               DayFirstDateOf(m_controls.GetText(id), m_doc.Locale().dateOrder));
             break;
         case kIdTravelTime: {
             bool parsed = false;
@@ -554,7 +555,7 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
     // a text accepted as it stands is taken.
     auto dateWaits = [&] {
         DateParts date;
-        return quiet && !ParseDate(text, date);
+        return quiet && !ParseDate(text, date, m_doc.Locale().dateOrder);
     };
     auto timeWaits = [&] {
         int hour = 0, minute = 0;
@@ -571,7 +572,9 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
         case kIdDepartureTime:
             if (id == kIdDepartureDate
                     ? dateWaits()
-                    : timeWaits() || (quiet && m_doc.Claim().DepartureDateText().empty())) {
+                    : timeWaits() ||
+                          (quiet &&
+                           m_doc.Claim().DepartureDateText(m_doc.Locale().dateOrder).empty())) {
                 return true;
             }
             if (id == kIdDepartureDate) {
@@ -580,7 +583,8 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
                 m_doc.SetDepartureTime(text);
             }
             if (!quiet) {
-                m_controls.SetText(kIdDepartureDate, m_doc.Claim().DepartureDateText());
+                m_controls.SetText(kIdDepartureDate,
+                                   m_doc.Claim().DepartureDateText(m_doc.Locale().dateOrder));
                 m_controls.SetText(kIdDepartureTime, m_doc.Claim().DepartureTimeText());
             }
             return true;
@@ -588,7 +592,9 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
         case kIdReturnTime:
             if (id == kIdReturnDate
                     ? dateWaits()
-                    : timeWaits() || (quiet && m_doc.Claim().ReturnDateText().empty())) {
+                    : timeWaits() ||
+                          (quiet &&
+                           m_doc.Claim().ReturnDateText(m_doc.Locale().dateOrder).empty())) {
                 return true;
             }
             if (id == kIdReturnDate) {
@@ -597,7 +603,8 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
                 m_doc.SetReturnTime(text);
             }
             if (!quiet) {
-                m_controls.SetText(kIdReturnDate, m_doc.Claim().ReturnDateText());
+                m_controls.SetText(kIdReturnDate,
+                                   m_doc.Claim().ReturnDateText(m_doc.Locale().dateOrder));
                 m_controls.SetText(kIdReturnTime, m_doc.Claim().ReturnTimeText());
             }
             return true;
@@ -616,7 +623,8 @@ bool CFerdixView::BindTripLeave(int id, bool quiet) {
             m_doc.SetRemarks(text);
             return true;
         case kIdWrittenDate: {
-            std::string normal = quiet ? std::string() : DayFirstDateOf(text);
+            std::string normal =
+                quiet ? std::string() : DayFirstDateOf(text, m_doc.Locale().dateOrder);
             if (!normal.empty()) {
                 m_controls.SetText(id, normal);
             }
@@ -849,7 +857,7 @@ void CFerdixView::TransportLeft() {
 
 void CFerdixView::RegisterTravelLine() {
     auto line = std::make_unique<CTravelLine>();
-    line->SetDate(m_controls.GetText(kIdTravelDate));
+    line->SetDate(m_controls.GetText(kIdTravelDate), m_doc.Locale().dateOrder);
     line->SetStartTime(m_controls.GetText(kIdTravelTime));
     line->SetText(m_controls.GetText(kIdTravelFrom));
     line->SetTo(m_controls.GetText(kIdTravelTo));
@@ -878,7 +886,7 @@ void CFerdixView::RegisterTravelLine() {
 
 void CFerdixView::RegisterOutlayLine() {
     auto line = std::make_unique<CExpenseLine>();
-    line->SetDate(m_controls.GetText(kIdOutlayDate));
+    line->SetDate(m_controls.GetText(kIdOutlayDate), m_doc.Locale().dateOrder);
     line->SetText(m_controls.GetText(kIdOutlayText));
     line->SetForeignAmount(ParseAmount(m_controls.GetText(kIdOutlayAmount)));
     line->SetRate(ParseAmount(m_controls.GetText(kIdOutlayRate)));
@@ -905,7 +913,7 @@ void CFerdixView::TakeBackTravelLine() {
     if (!line) {
         return;
     }
-    m_controls.SetText(kIdTravelDate, line->DateText());
+    m_controls.SetText(kIdTravelDate, line->DateText(m_doc.Locale().dateOrder));
     m_controls.SetText(kIdTravelTime, line->StartTimeText());
     m_controls.SetText(kIdTravelFrom, line->Text());
     m_controls.SetText(kIdTravelTo, line->To());
@@ -947,7 +955,7 @@ void CFerdixView::TakeBackOutlayLine() {
     if (!line) {
         return;
     }
-    m_controls.SetText(kIdOutlayDate, line->DateText());
+    m_controls.SetText(kIdOutlayDate, line->DateText(m_doc.Locale().dateOrder));
     m_controls.SetText(kIdOutlayText, line->Text());
     m_controls.SetText(kIdOutlayAmount, line->ForeignAmountText());
     m_controls.SetText(kIdOutlayRate, line->RateText());
@@ -964,9 +972,9 @@ void CFerdixView::FillTravelList() {
     rows.reserve(m_doc.Claim().m_travelLines.size());
     int pos = 0;
     for (const auto& l : m_doc.Claim().m_travelLines) {
-        rows.push_back({{l->DateTextPadded(), l->StartTimeText(true), l->Text(), l->To(),
-                         l->ArrivalTimeText(true), l->Transport(), l->ForeignAmountText(),
-                         l->Currency(), l->RateText(), l->AmountText()},
+        rows.push_back({{l->DateTextPadded(m_doc.Locale().dateOrder), l->StartTimeText(true),
+                         l->Text(), l->To(), l->ArrivalTimeText(true), l->Transport(),
+                         l->ForeignAmountText(), l->Currency(), l->RateText(), l->AmountText()},
                         pos++});
     }
     m_controls.SetRows(kIdTravelList, std::move(rows));
@@ -977,8 +985,8 @@ void CFerdixView::FillOutlayList() {
     rows.reserve(m_doc.Claim().m_outlayLines.size());
     int pos = 0;
     for (const auto& l : m_doc.Claim().m_outlayLines) {
-        rows.push_back({{l->DateTextPadded(), l->Text(), l->ForeignAmountText(), l->Currency(),
-                         l->RateText(), l->AmountText()},
+        rows.push_back({{l->DateTextPadded(m_doc.Locale().dateOrder), l->Text(),
+                         l->ForeignAmountText(), l->Currency(), l->RateText(), l->AmountText()},
                         pos++});
     }
     m_controls.SetRows(kIdOutlayList, std::move(rows));
@@ -1035,7 +1043,7 @@ void CFerdixView::UpdateRates() {
 
 void CFerdixView::ShowMealRates() {
     if (IClaimHost* host = m_doc.Host()) {
-        host->ShowMessage(MealRateMessage(m_doc.Rates().m_rates));
+        host->ShowMessage(MealRateMessage(m_doc.Locale().standard, m_doc.Rates().m_rates));
     }
 }
 
@@ -1132,10 +1140,10 @@ bool CFerdixView::IsCommandChecked(int command) const {
     switch (command) {
         case kCmdBokmal:
         case kCmdBokmalToolbar:
-            return WrittenStandard() == kBokmal;
+            return m_doc.Locale().standard == kBokmal;
         case kCmdNynorsk:
         case kCmdNynorskToolbar:
-            return WrittenStandard() == kNynorsk;
+            return m_doc.Locale().standard == kNynorsk;
         default:
             return false;
     }

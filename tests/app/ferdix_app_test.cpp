@@ -131,8 +131,8 @@ TEST_P(StartSettingsTest, DecidesWrittenStandardAndDateOrder) {
     std::filesystem::create_directory(dir.File("config"));
     WriteFile(dir.File("config/reisende.ini"), Utf8ToCp1252("[Oppsett]\r\n" + c.profileOppsett));
     ASSERT_TRUE(Start("", c.program));
-    EXPECT_EQ(WrittenStandard(), c.standard);
-    EXPECT_EQ(GetDateOrder(), c.order);
+    EXPECT_EQ(app.Locale().standard, c.standard);
+    EXPECT_EQ(app.Locale().dateOrder, c.order);
     // The form and the total pane are in that standard from the first showing.
     bool nynorsk = c.standard == kNynorsk;
     EXPECT_EQ(Text(kIdNameLabel), nynorsk ? "Namn" : "Navn");
@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ShellTest, TheNameTheProgramWasStartedByDecidesTheWrittenStandard) {
     StartupArgs args{dir.File("ferdix"), "", dir.File("config"), "/usr/bin/ferdixn"};
     ASSERT_TRUE(app.InitInstance(args));
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(app.Locale().standard, kNynorsk);
     EXPECT_EQ(app.Files().sharedFerdixIni, std::vector<std::string>{dir.File("ferdix.ini")});
     EXPECT_EQ(Text(kIdDayDomesticOver12hRate), "445,00");
 }
@@ -164,7 +164,7 @@ TEST_F(ShellTest, TheNameTheProgramWasStartedByDecidesTheWrittenStandard) {
 TEST_F(ShellTest, WithoutTheStartNameTheProgramPathDecides) {
     StartupArgs args{dir.File("ferdix"), "", dir.File("config"), ""};
     ASSERT_TRUE(app.InitInstance(args));
-    EXPECT_EQ(WrittenStandard(), kBokmal);
+    EXPECT_EQ(app.Locale().standard, kBokmal);
 }
 
 // The configuration is told about once, at start-up, before the first claim takes its rates.
@@ -407,7 +407,7 @@ TEST_F(ShellTest, FormAndDocumentCommandsReachTheirParts) {
     EXPECT_TRUE(app.Execute(kCmdScrollUp));
     EXPECT_EQ(controls.ScrollPosition(), 0);
     EXPECT_TRUE(app.Execute(kCmdNynorsk));
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(app.Locale().standard, kNynorsk);
     EXPECT_EQ(Text(kIdNameLabel), "Namn");
     EXPECT_TRUE(app.Execute(kCmdBokmalToolbar));
     EXPECT_EQ(Text(kIdNameLabel), "Navn");

@@ -280,7 +280,7 @@ TEST_F(FormTest, OutlaysRegisterInDateOrderAndComeBack) {
 
 TEST_F(FormTest, WrittenStandardRelabelsAndComesBack) {
     view.Execute(kCmdNynorsk);
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(locale.standard, kNynorsk);
     EXPECT_TRUE(view.IsCommandChecked(kCmdNynorskToolbar));
     EXPECT_FALSE(view.IsCommandChecked(kCmdBokmal));
     EXPECT_EQ(Text(kIdNameLabel), "Namn");
@@ -482,7 +482,7 @@ TEST_F(FormTest, EnteringAnIdentityNumberReadsTheProfile) {
     TypeAndLeave(kIdPersonId, "01020312345");
     EXPECT_EQ(Text(kIdName), "Kari");
     EXPECT_EQ(Text(kIdPostcode), "0301");
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(locale.standard, kNynorsk);
     EXPECT_EQ(Text(kIdNameLabel), "Namn");
 }
 
@@ -563,7 +563,8 @@ TEST_F(FormTest, HandingOverTheEditMovesNoFocus) {
         {kIdPostcode, "150", [this] { return doc.Claim().Traveller().Postcode() == "0150"; },
          "0150"},
         {kIdDepartureDate, "5.3.26",
-         [this] { return doc.Claim().DepartureDateText() == "05.03.26"; }, "05.03.26"},
+         [this] { return doc.Claim().DepartureDateText(DateOrder::DayFirst) == "05.03.26"; },
+         "05.03.26"},
         {kIdOutlayCurrency, "EUR", [this] { return view.OutlayEntry().Currency() == "EUR"; },
          "EUR"},
         {kIdTravelCurrency, "SEK", [this] { return view.TravelEntry().Currency() == "SEK"; },
@@ -688,7 +689,7 @@ TEST_F(FormTest, AKronerCodeTakesTheKronerSumWhereverTheBoxGetsItsText) {
 class NynorskFormTest : public FormFixture {
   protected:
     NynorskFormTest() {
-        SetWrittenStandardValue(kNynorsk);
+        locale.standard = kNynorsk;
         doc.OnNewDocument();
     }
 };

@@ -39,7 +39,6 @@
 #include "qt/template_dialogs.h"
 #include "qt_suites.h"
 #include "qt_support.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix::test {
