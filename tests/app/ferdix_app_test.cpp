@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 
+#include "app/print_request.h"
 #include "base/text_convert.h"
 #include "support/shell_fixture.h"
 
@@ -165,6 +166,48 @@ TEST_F(ShellTest, WithoutTheStartNameTheProgramPathDecides) {
     StartupArgs args{dir.File("ferdix"), "", dir.File("config"), ""};
     ASSERT_TRUE(app.InitInstance(args));
     EXPECT_EQ(app.Locale().standard, kBokmal);
+}
+
+// Switched while the program runs, the written standard is the one everything then speaks: the
+// form, the total, the print-out, the help, the boxes and the messages; switched back, all of
+// it is bokmål again.
+TEST_F(ShellTest, AWrittenStandardSwitchedAtRunTimeHoldsThroughout) {
+    ASSERT_TRUE(Start());
+    const std::string missing = dir.File("finst-ikkje.tur");
+    struct Case {
+        int command;
+        int standard;
+        const char* label;
+        std::string_view total;
+        int help;
+        const char* files;
+        const char* openFailure;
+    };
+    const Case cases[] = {
+        {kCmdNynorsk, kNynorsk, "Namn", "Sum: 0,00", kHelpTopicNynorsk, "Satsane og",
+         "Kan ikkje lese fila\n"},
+        {kCmdBokmalToolbar, kBokmal, "Navn", "Beløp: 0,00"_cp, kHelpTopicBokmal, "Satsene og",
+         "Kan ikke lese filen\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        ASSERT_TRUE(app.Execute(c.command));
+        EXPECT_EQ(app.Locale().standard, c.standard);
+        EXPECT_EQ(Text(kIdNameLabel), c.label);
+        EXPECT_EQ(host.LastStatus(), c.total);
+        EXPECT_EQ(PrintSourceOf(*doc, controls).writtenStandard, c.standard);
+        ASSERT_TRUE(app.Execute(kCmdHelpIndex));
+        EXPECT_EQ(platform.calls.back(), "help " + std::to_string(c.help));
+        platform.aboutTexts.clear();
+        ASSERT_TRUE(app.Execute(kCmdAppAbout));
+        ASSERT_EQ(platform.aboutTexts.size(), 5u);
+        EXPECT_EQ(Cp1252ToUtf8(platform.aboutTexts[4]).rfind(c.files, 0), 0u)
+            << platform.aboutTexts[4];
+        host.messages.clear();
+        EXPECT_FALSE(app.OpenDocumentFile(missing));
+        ASSERT_FALSE(host.messages.empty());
+        EXPECT_EQ(host.messages.back().text, c.openFailure + missing);
+    }
 }
 
 // The configuration is told about once, at start-up, before the first claim takes its rates.
