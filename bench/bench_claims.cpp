@@ -100,7 +100,7 @@ std::string ClaimText(int lines) {
     ClaimData claim;
     FillClaim(claim, lines);
     std::ostringstream out;
-    WriteClaim(claim, DefaultClock().Now(), out);
+    WriteClaim(claim, DateOrder::DayFirst, DefaultClock().Now(), out);
     return out.str();
 }
 
@@ -109,7 +109,7 @@ std::string ClaimText(int lines, const std::string& remarks) {
     FillClaim(claim, lines);
     claim.m_strRemarks = remarks;
     std::ostringstream out;
-    WriteClaim(claim, DefaultClock().Now(), out);
+    WriteClaim(claim, DateOrder::DayFirst, DefaultClock().Now(), out);
     return out.str();
 }
 

@@ -67,7 +67,7 @@ void BM_WriteClaim(benchmark::State& state) {
     for (auto _ : state) {
         CountingBuffer buffer;
         std::ostream out(&buffer);
-        ferdix::WriteClaim(claim, today, out);
+        ferdix::WriteClaim(claim, ferdix::DateOrder::DayFirst, today, out);
         bytes = buffer.Count();
         benchmark::DoNotOptimize(bytes);
     }
@@ -94,7 +94,7 @@ void BM_WriteClaimJson(benchmark::State& state) {
     for (auto _ : state) {
         CountingBuffer buffer;
         std::ostream out(&buffer);
-        ferdix::WriteClaimJson(claim, out);
+        ferdix::WriteClaimJson(claim, ferdix::DateOrder::DayFirst, out);
         bytes = buffer.Count();
         benchmark::DoNotOptimize(bytes);
     }

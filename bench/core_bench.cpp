@@ -27,7 +27,7 @@ BENCHMARK(BM_ParseAmount);
 void BM_ParseDate(benchmark::State& state) {
     ferdix::DateParts d;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ferdix::ParseDate("2006.03.05", d));
+        benchmark::DoNotOptimize(ferdix::ParseDate("2006.03.05", d, ferdix::DateOrder::DayFirst));
     }
 }
 BENCHMARK(BM_ParseDate);

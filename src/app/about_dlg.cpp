@@ -26,9 +26,10 @@ constexpr DialogTemplate kTemplate{100, "Om Ferdix 2.3", 217, 136, true, 34, 22,
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(std::string domesticRatesFrom, std::string abroadRatesFrom,
+CAboutDlg::CAboutDlg(int standard, std::string domesticRatesFrom, std::string abroadRatesFrom,
                      std::vector<std::string> filesInForce)
-    : m_strDomestic(std::move(domesticRatesFrom)),
+    : m_standard(standard),
+      m_strDomestic(std::move(domesticRatesFrom)),
       m_strAbroad(std::move(abroadRatesFrom)),
       m_files(std::move(filesInForce)) {}
 
@@ -38,11 +39,12 @@ const DialogTemplate& CAboutDlg::Template() {
 
 std::string CAboutDlg::Title() const {
     // The nynorsk title reads as the bokmål one.
-    return std::string(ByStandard(kTemplate.title, "Om Ferdix 2.3"));
+    return std::string(ByStandard(m_standard, kTemplate.title, "Om Ferdix 2.3"));
 }
 
 std::string CAboutDlg::VersionLine() const {
-    return std::string(ByStandard("Ferdix versjon ", "Ferdix versjon ")) + VersionText();
+    return std::string(ByStandard(m_standard, "Ferdix versjon ", "Ferdix versjon ")) +
+           VersionText();
 }
 
 std::string CAboutDlg::DomesticRatesLine() const {
@@ -57,14 +59,14 @@ std::string CAboutDlg::AbroadRatesLine() const {
 
 std::string CAboutDlg::FilesText() const {
     if (m_files.empty()) {
-        return std::string(
-            ByStandard("Ingen fil med satser er funnet.", "Inga fil med satser er funnen."));
+        return std::string(ByStandard(m_standard, "Ingen fil med satser er funnet.",
+                                      "Inga fil med satser er funnen."));
     }
-    std::string text(
-        ByStandard("Satsene og innstillingene hentes fra (den første filen som har "
-                   "en verdi, gjelder):"_cp,
-                   "Satsane og innstillingane blir henta frå (den første fila som "
-                   "har ein verdi, gjeld):"_cp));
+    std::string text(ByStandard(m_standard,
+                                "Satsene og innstillingene hentes fra (den første filen som har "
+                                "en verdi, gjelder):"_cp,
+                                "Satsane og innstillingane blir henta frå (den første fila som "
+                                "har ein verdi, gjeld):"_cp));
     for (const std::string& path : m_files) {
         text += "\n" + path;
     }

@@ -11,14 +11,14 @@ namespace ferdix {
 
 class CAboutDlg {
   public:
-    // The SatserGyldigFra texts of ferdix.ini and land.ini, empty when missing; the files that
-    // were read, in lookup order (paths).
-    CAboutDlg(std::string domesticRatesFrom, std::string abroadRatesFrom,
+    // The box in the given written standard. The SatserGyldigFra texts of ferdix.ini and
+    // land.ini, empty when missing; the files that were read, in lookup order (paths).
+    CAboutDlg(int standard, std::string domesticRatesFrom, std::string abroadRatesFrom,
               std::vector<std::string> filesInForce = {});
 
     static const DialogTemplate& Template();
 
-    // The texts the box shows, in the written standard in force.
+    // The texts the box shows.
     std::string Title() const;
     std::string VersionLine() const;        // field 1245
     std::string DomesticRatesLine() const;  // field 1247
@@ -26,6 +26,7 @@ class CAboutDlg {
     std::string FilesText() const;          // field 1300, one file a line
 
   private:
+    int m_standard;
     std::string m_strDomestic;
     std::string m_strAbroad;
     std::vector<std::string> m_files;

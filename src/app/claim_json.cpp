@@ -125,9 +125,9 @@ class InlineObject {
     std::string& m_s;
 };
 
-std::string_view TravelJson(const CTravelLine& l, std::string& s) {
+std::string_view TravelJson(const CTravelLine& l, DateOrder order, std::string& s) {
     return InlineObject(s)
-        .Text("dato", l.DateText())
+        .Text("dato", l.DateText(order))
         .Text("kl", l.StartTimeText())
         .Text("fra", RecordText(l.Text()))
         .Text("til", RecordText(l.To()))
@@ -141,9 +141,9 @@ std::string_view TravelJson(const CTravelLine& l, std::string& s) {
         .Done();
 }
 
-std::string_view OutlayJson(const CExpenseLine& l, std::string& s) {
+std::string_view OutlayJson(const CExpenseLine& l, DateOrder order, std::string& s) {
     return InlineObject(s)
-        .Text("dato", l.DateText())
+        .Text("dato", l.DateText(order))
         .Text("spesifikasjon", RecordText(l.Text()))
         .Text("valuta", RecordText(l.Currency()))
         .Number("beløp"_cp, l.ForeignAmount())
@@ -167,9 +167,10 @@ void WriteArray(JsonOut& out, const Items& items, Format format) {
     out << "\n" << kIndent << "]";
 }
 
-void FieldMembers(const ClaimData& claim, std::span<const ClaimField> fields, ObjectWriter& w) {
+void FieldMembers(const ClaimData& claim, DateOrder order, std::span<const ClaimField> fields,
+                  ObjectWriter& w) {
     for (const ClaimField& f : fields) {
-        std::string text = f.fileText(claim);
+        std::string text = f.fileText(claim, order);
         if (f.isNumber) {
             w.Member(f.key, FileNumber(text));
         } else {
@@ -228,15 +229,15 @@ std::string JsonNumber(float value) {
     return std::string(buf, r.ptr);
 }
 
-void WriteClaimJson(const ClaimData& claim, std::ostream& stream) {
+void WriteClaimJson(const ClaimData& claim, DateOrder order, std::ostream& stream) {
     JsonOut out(stream);
     out << "{";
     ObjectWriter w(out, kIndent);
-    FieldMembers(claim, ClaimHeaderFields(), w);
+    FieldMembers(claim, order, ClaimHeaderFields(), w);
     WriteArray(w.Key("reisespesifikasjoner"), claim.m_travelLines,
-               [](const auto& l, std::string& s) { return TravelJson(*l, s); });
+               [order](const auto& l, std::string& s) { return TravelJson(*l, order, s); });
     WriteArray(w.Key("hotellutlegg"), claim.m_outlayLines,
-               [](const auto& l, std::string& s) { return OutlayJson(*l, s); });
+               [order](const auto& l, std::string& s) { return OutlayJson(*l, order, s); });
 
     std::vector<int> rows;
     for (int row = 0; row < kAllowanceLineCount; ++row) {
@@ -252,7 +253,7 @@ void WriteClaimJson(const ClaimData& claim, std::ostream& stream) {
         cell += "]";
         return std::string_view(cell);
     });
-    FieldMembers(claim, ClaimClosingFields(), w);
+    FieldMembers(claim, order, ClaimClosingFields(), w);
 
     // In the order and precision of the net amount.
     float lists = claim.TravelSum() + claim.OutlaysSum();

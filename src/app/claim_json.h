@@ -10,7 +10,7 @@
 
 namespace ferdix {
 
-void WriteClaimJson(const ClaimData& claim, std::ostream& out);
+void WriteClaimJson(const ClaimData& claim, DateOrder order, std::ostream& out);
 
 // A Windows-1252 text as a JSON string in UTF-8.
 std::string JsonString(std::string_view cp1252);

@@ -51,12 +51,10 @@ bool CFerdixApp::InitInstance(const StartupArgs& args) {
     ReadFolderSettings(m_files, m_settings);
     m_recent.Load(m_platform.LoadRecentFiles());
 
-    SetWrittenStandardValue(DecideStartWrittenStandard(
-        m_files, args.invokedAs.empty() ? args.exePath : args.invokedAs));
-    SetDateOrder(DecideDateOrder(m_files));
+    m_locale = DecideStartLocale(m_files, args.invokedAs.empty() ? args.exePath : args.invokedAs);
     NoticeConfiguration();
 
-    m_doc = std::make_unique<CFerdixDoc>(m_clock, &m_files);
+    m_doc = std::make_unique<CFerdixDoc>(m_locale, m_clock, &m_files);
     m_view = std::make_unique<CFerdixView>(*m_doc, m_controls, &m_viewHost);
     m_doc->SetHost(&m_hostRelay);
     m_doc->SetView(m_view.get());
@@ -85,7 +83,8 @@ void CFerdixApp::ExitInstance() {
 }
 
 void CFerdixApp::NoticeConfiguration() {
-    std::string text = ConfigurationNoticeText(LoadFerdixIni(m_files), LoadLandIni(m_files));
+    std::string text =
+        ConfigurationNoticeText(m_locale.standard, LoadFerdixIni(m_files), LoadLandIni(m_files));
     if (!text.empty()) {
         m_host.ShowMessage(ConfigurationNotice(std::move(text)));
     }
@@ -101,13 +100,14 @@ void CFerdixApp::NoticeConfiguration() {
     if (!found) {
         return;
     }
-    MsgAnswer answer = m_host.ShowMessage(NewerOfficeRatesQuestion(*found, m_files.ferdixIni));
+    MsgAnswer answer =
+        m_host.ShowMessage(NewerOfficeRatesQuestion(m_locale.standard, *found, m_files.ferdixIni));
     if (answer != MsgAnswer::Yes && answer != MsgAnswer::No) {
         return;  // no answer: asked again at the next start
     }
     std::string error;
     if (!AnswerNewerOfficeRates(m_files.ferdixIni, *found, answer == MsgAnswer::Yes, &error)) {
-        m_host.ShowMessage(OwnRatesNotChangedMessage(error));
+        m_host.ShowMessage(OwnRatesNotChangedMessage(m_locale.standard, error));
     }
 }
 
@@ -128,7 +128,7 @@ void CFerdixApp::StartRecovery(const std::string& userConfigDir) {
         if (!waiting.empty()) {
             MessageRequest m;
             m.caption = "Ferdix";
-            m.text = RecoveryBlockedText(folder->Folder(), waiting);
+            m.text = RecoveryBlockedText(m_locale.standard, folder->Folder(), waiting);
             m.icon = MsgIcon::Warning;
             m_host.ShowMessage(m);
         }
@@ -148,11 +148,11 @@ void CFerdixApp::StartRecovery(const std::string& userConfigDir) {
 
 void CFerdixApp::OfferOrphanedCopies() {
     std::vector<std::string> oddities;
-    std::vector<OrphanedCopy> orphans = m_recoveryFolder->FindOrphans(&oddities);
+    std::vector<OrphanedCopy> orphans = m_recoveryFolder->FindOrphans(m_locale.standard, &oddities);
     if (!oddities.empty()) {
         MessageRequest m;
         m.caption = "Ferdix";
-        m.text = RecoveryOdditiesText(oddities);
+        m.text = RecoveryOdditiesText(m_locale.standard, oddities);
         m.icon = MsgIcon::Warning;
         m_host.ShowMessage(m);
     }
@@ -163,14 +163,14 @@ void CFerdixApp::OfferOrphanedCopies() {
             std::optional<std::string> aside = SetOrphanedCopyAside(copy);
             MessageRequest m;
             m.caption = "Ferdix";
-            m.text = RecoveryUnreadableText(copy, aside);
+            m.text = RecoveryUnreadableText(m_locale.standard, copy, aside);
             m.icon = MsgIcon::Warning;
             m_host.ShowMessage(m);
             continue;
         }
         MessageRequest m;
         m.caption = "Ferdix";
-        m.text = RecoveryQuestionText(copy);
+        m.text = RecoveryQuestionText(m_locale.standard, copy);
         m.buttons = MsgButtons::YesNo;
         m.icon = MsgIcon::Question;
         m.defaultButton = MsgAnswer::Yes;
@@ -197,7 +197,7 @@ void CFerdixApp::OfferOrphanedCopies() {
         if (i + 1 < orphans.size()) {
             MessageRequest more;
             more.caption = "Ferdix";
-            more.text = RecoveryMoreCopiesText();
+            more.text = RecoveryMoreCopiesText(m_locale.standard);
             more.icon = MsgIcon::Information;
             m_host.ShowMessage(more);
         }
@@ -246,7 +246,7 @@ void CFerdixApp::ReportRecoveryFailure() {
     m_recoveryFailureShown = true;
     MessageRequest m;
     m.caption = "Ferdix";
-    m.text = RecoveryFailedText(*failure);
+    m.text = RecoveryFailedText(m_locale.standard, *failure);
     m.icon = MsgIcon::Warning;
     m_host.ShowMessage(m);
 }
@@ -329,7 +329,8 @@ void CFerdixApp::RunRatesDialog() {
 void CFerdixApp::RunAboutDialog() {
     std::vector<std::string> files = m_settings.ferdixIniInForce;
     files.insert(files.end(), m_settings.landIniInForce.begin(), m_settings.landIniInForce.end());
-    CAboutDlg dialog(m_settings.ratesFrom, m_settings.abroadRatesFrom, std::move(files));
+    CAboutDlg dialog(m_locale.standard, m_settings.ratesFrom, m_settings.abroadRatesFrom,
+                     std::move(files));
     m_platform.RunAboutDialog(dialog);
 }
 
@@ -423,7 +424,8 @@ CommandResult CFerdixApp::ExecuteCommand(int id) {
             m_platform.ShowStatusBar(!m_platform.IsStatusBarVisible());
             break;
         case kCmdHelpIndex:
-            m_platform.ShowHelpTopic(IsNynorsk() ? kHelpTopicNynorsk : kHelpTopicBokmal);
+            m_platform.ShowHelpTopic(m_locale.standard == kNynorsk ? kHelpTopicNynorsk
+                                                                   : kHelpTopicBokmal);
             break;
         case kCmdContextHelp:
             m_platform.ShowContextHelp();

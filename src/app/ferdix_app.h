@@ -89,6 +89,9 @@ class CFerdixApp {
     CFerdixView* View() const { return m_view.get(); }
     const FileLocations& Files() const { return m_files; }
     const ProgramSettings& Settings() const { return m_settings; }
+    // The run's written standard and date order: decided by InitInstance, changed by the
+    // written-standard commands through the document.
+    const UserLocale& Locale() const { return m_locale; }
     const RecentFileList& RecentFiles() const { return m_recent; }
 
     // Whether a command of the menus, toolbar or keys is enabled and checked now. Unknown
@@ -177,6 +180,7 @@ class CFerdixApp {
     std::vector<std::string> m_systemConfigDirs;
     FileLocations m_files;
     ProgramSettings m_settings;
+    UserLocale m_locale;
     RecentFileList m_recent{kRecentFileCount};
     std::unique_ptr<CFerdixDoc> m_doc;
     std::unique_ptr<CFerdixView> m_view;

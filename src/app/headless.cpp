@@ -60,7 +60,7 @@ int ReadClaimForCommand(const std::string& path, CFerdixDoc& doc, std::ostream& 
         return kExitOk;
     }
     if (IClaimHost* host = doc.Host()) {
-        host->ShowMessage(DamagedClaimMessage(path, damage));
+        host->ShowMessage(DamagedClaimMessage(doc.Locale().standard, path, damage));
     }
     return kExitDamaged;
 }
@@ -73,7 +73,7 @@ int RunJsonCommand(const std::string& path, std::ostream& out, std::ostream& err
     if (rc == kExitFailed) {
         return rc;
     }
-    WriteClaimJson(doc.Claim(), out);
+    WriteClaimJson(doc.Claim(), doc.Locale().dateOrder, out);
     out.flush();
     return out ? rc : kExitFailed;
 }

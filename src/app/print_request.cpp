@@ -25,7 +25,7 @@ bool IsUntitled(std::string_view title) {
 }  // namespace
 
 PrintSource PrintSourceOf(const CFerdixDoc& doc, const IFormControls& controls) {
-    return PrintSource{&doc, WrittenStandard(), controls.GetText(kIdWrittenDate)};
+    return PrintSource{&doc, doc.Locale().standard, controls.GetText(kIdWrittenDate)};
 }
 
 FileDialogRequest PdfExportDialog(const CFerdixDoc& doc, const ProgramSettings& settings) {

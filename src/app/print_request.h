@@ -19,7 +19,7 @@ struct PrintSource {
     std::string writtenDate;
 };
 
-// The claim, the written standard in force and the form's written-date field.
+// The claim, its document's written standard and the form's written-date field.
 PrintSource PrintSourceOf(const CFerdixDoc& doc, const IFormControls& controls);
 
 // The export's Save As dialog, "Eksporter til PDF": the claim's file name with ".pdf"

@@ -149,7 +149,8 @@ std::vector<std::string> CRecoveryFolder::WaitingCopies() const {
     return copies;
 }
 
-std::vector<OrphanedCopy> CRecoveryFolder::FindOrphans(std::vector<std::string>* oddities) {
+std::vector<OrphanedCopy> CRecoveryFolder::FindOrphans(int standard,
+                                                       std::vector<std::string>* oddities) {
     std::vector<OrphanedCopy> found;
     std::error_code ec;
     fs::directory_iterator it(m_folder, ec);
@@ -193,8 +194,8 @@ std::vector<OrphanedCopy> CRecoveryFolder::FindOrphans(std::vector<std::string>*
             if (!fs::is_directory(own) && fs::remove(copy.claimPath, ec) && !ec) {
                 DiscardOrphanedCopy(copy);
             } else {
-                shown +=
-                    std::string(ByStandard(" (kunne ikke fjernes)", " (kunne ikkje fjernast)"));
+                shown += std::string(
+                    ByStandard(standard, " (kunne ikke fjernes)", " (kunne ikkje fjernast)"));
                 copy.lock.Release();
             }
             if (oddities) {
@@ -426,7 +427,7 @@ void CRecoveryKeeper::Sync(bool force, bool handOver) {
     }
     m_pending = false;
     std::ostringstream out;
-    WriteClaim(m_doc.Claim(), m_doc.Clock().Now(), out);
+    WriteClaim(m_doc.Claim(), m_doc.Locale().dateOrder, m_doc.Clock().Now(), out);
     std::string bytes = out.str();
     std::string name = RecoveryNameText(m_doc.SavePath());
     if (m_hasCopy && bytes == m_lastBytes && name == m_lastName) {
@@ -442,71 +443,77 @@ void CRecoveryKeeper::Sync(bool force, bool handOver) {
 // ---------------------------------------------------------------------------------------------
 // Texts.
 
-std::string RecoveryQuestionText(const OrphanedCopy& copy) {
-    std::string name =
-        copy.oldName.empty()
-            ? std::string(ByStandard("(ny reiseregning uten navn)", "(ny reiserekning utan namn)"))
-            : copy.oldName;
-    std::string text =
-        std::string(ByStandard("Ferdix ble avsluttet uten at reiseregningen var lagret.\n\n"_cp,
-                               "Ferdix vart avslutta utan at reiserekninga var lagra.\n\n"_cp));
-    text += std::string(ByStandard("Reiseregning: ", "Reiserekning: ")) + name + "\n";
+std::string RecoveryQuestionText(int standard, const OrphanedCopy& copy) {
+    std::string name = copy.oldName.empty()
+                           ? std::string(ByStandard(standard, "(ny reiseregning uten navn)",
+                                                    "(ny reiserekning utan namn)"))
+                           : copy.oldName;
+    std::string text = std::string(
+        ByStandard(standard, "Ferdix ble avsluttet uten at reiseregningen var lagret.\n\n"_cp,
+                   "Ferdix vart avslutta utan at reiserekninga var lagra.\n\n"_cp));
+    text += std::string(ByStandard(standard, "Reiseregning: ", "Reiserekning: ")) + name + "\n";
     if (copy.written) {
-        text += std::string(ByStandard("Sist endret: ", "Sist endra: ")) + WhenText(*copy.written) +
-                "\n";
+        text += std::string(ByStandard(standard, "Sist endret: ", "Sist endra: ")) +
+                WhenText(*copy.written) + "\n";
     }
-    text +=
-        std::string(ByStandard("\nVil du hente fram de ulagrede endringene?\n"
-                               "Svarer du Nei, blir de slettet.",
-                               "\nVil du hente fram dei ulagra endringane?\n"
-                               "Svarar du Nei, blir dei sletta."));
+    text += std::string(ByStandard(standard,
+                                   "\nVil du hente fram de ulagrede endringene?\n"
+                                   "Svarer du Nei, blir de slettet.",
+                                   "\nVil du hente fram dei ulagra endringane?\n"
+                                   "Svarar du Nei, blir dei sletta."));
     return text;
 }
 
-std::string RecoveryUnreadableText(const OrphanedCopy& copy,
+std::string RecoveryUnreadableText(int standard, const OrphanedCopy& copy,
                                    const std::optional<std::string>& asidePath) {
     std::string text = std::string(
-        ByStandard("Ferdix fant en kopi av en ulagret reiseregning som ikke kan leses:\n",
+        ByStandard(standard, "Ferdix fant en kopi av en ulagret reiseregning som ikke kan leses:\n",
                    "Ferdix fann ein kopi av ei ulagra reiserekning som ikkje kan lesast:\n"));
     text += copy.claimPath + "\n\n";
     if (asidePath) {
-        text += std::string(ByStandard("Den er lagt til side som\n", "Han er lagd til side som\n"));
+        text += std::string(
+            ByStandard(standard, "Den er lagt til side som\n", "Han er lagd til side som\n"));
         text += *asidePath;
     } else {
-        text += std::string(ByStandard("Den kunne ikke flyttes, og blir liggende der den er.",
-                                       "Han kunne ikkje flyttast, og blir liggjande der han er."));
+        text +=
+            std::string(ByStandard(standard, "Den kunne ikke flyttes, og blir liggende der den er.",
+                                   "Han kunne ikkje flyttast, og blir liggjande der han er."));
     }
     return text;
 }
 
-std::string RecoveryMoreCopiesText() {
+std::string RecoveryMoreCopiesText(int standard) {
     return std::string(ByStandard(
+        standard,
         "Det finnes flere ulagrede reiseregninger. Du får spørsmål om dem neste gang du "
         "starter Ferdix."_cp,
         "Det finst fleire ulagra reiserekningar. Du får spørsmål om dei neste gong du startar "
         "Ferdix."_cp));
 }
 
-std::string RecoveryBlockedText(const std::string& folder, const std::vector<std::string>& copies) {
+std::string RecoveryBlockedText(int standard, const std::string& folder,
+                                const std::vector<std::string>& copies) {
     std::string text = std::string(
-        ByStandard("Ferdix fant ulagrede endringer fra en tidligere kjøring, men kan ikke hente "
+        ByStandard(standard,
+                   "Ferdix fant ulagrede endringer fra en tidligere kjøring, men kan ikke hente "
                    "dem fram, fordi mappen for sikkerhetskopier ikke kan skrives til:\n"_cp,
                    "Ferdix fann ulagra endringar frå ei tidlegare køyring, men kan ikkje hente "
                    "dei fram, fordi mappa for tryggleikskopiar ikkje kan skrivast til:\n"_cp));
     text += folder;
-    text +=
-        std::string(ByStandard("\n\nKopiene er vanlige reiseregninger og kan åpnes med "
-                               "Fil > Åpne:"_cp,
-                               "\n\nKopiane er vanlege reiserekningar og kan opnast med "
-                               "Fil > Åpne:"_cp));
+    text += std::string(ByStandard(standard,
+                                   "\n\nKopiene er vanlige reiseregninger og kan åpnes med "
+                                   "Fil > Åpne:"_cp,
+                                   "\n\nKopiane er vanlege reiserekningar og kan opnast med "
+                                   "Fil > Åpne:"_cp));
     for (const std::string& copy : copies) {
         text += "\n" + copy;
     }
     return text;
 }
 
-std::string RecoveryOdditiesText(const std::vector<std::string>& oddities) {
+std::string RecoveryOdditiesText(int standard, const std::vector<std::string>& oddities) {
     std::string text = std::string(ByStandard(
+        standard,
         "I mappen for sikkerhetskopier lå noe som ikke er en vanlig fil, og som derfor ikke kan "
         "være en kopi av en reiseregning. Det er fjernet:"_cp,
         "I mappa for tryggleikskopiar låg noko som ikkje er ei vanleg fil, og som difor ikkje "
@@ -517,12 +524,13 @@ std::string RecoveryOdditiesText(const std::vector<std::string>& oddities) {
     return text;
 }
 
-std::string RecoveryFailedText(const std::string& error) {
+std::string RecoveryFailedText(int standard, const std::string& error) {
     return std::string(
-               ByStandard("Ferdix kan ikke lagre en sikkerhetskopi av reiseregningen:\n",
+               ByStandard(standard, "Ferdix kan ikke lagre en sikkerhetskopi av reiseregningen:\n",
                           "Ferdix kan ikkje lagre ein tryggleikskopi av reiserekninga:\n")) +
            error +
-           std::string(ByStandard("\n\nStopper programmet, går endringene tapt. Lagre "
+           std::string(ByStandard(standard,
+                                  "\n\nStopper programmet, går endringene tapt. Lagre "
                                   "reiseregningen selv."_cp,
                                   "\n\nStoppar programmet, går endringane tapt. Lagre "
                                   "reiserekninga sjølv."_cp));

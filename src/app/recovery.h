@@ -70,8 +70,9 @@ class CRecoveryFolder {
     // The copies whose owner is gone, newest first, each locked by this run. Left-overs of runs
     // that never wrote a copy are removed on the way, and so is a copy that is no regular file
     // (a FIFO, a link to a device), which can hold no claim: its path goes to oddities, with
-    // " (...)" when it could not be removed.
-    std::vector<OrphanedCopy> FindOrphans(std::vector<std::string>* oddities = nullptr);
+    // " (...)" in the given written standard when it could not be removed.
+    std::vector<OrphanedCopy> FindOrphans(int standard,
+                                          std::vector<std::string>* oddities = nullptr);
     // Without Open: the copies that runs now gone have left, for telling the user about when
     // this run cannot take them over.
     std::vector<std::string> WaitingCopies() const;
@@ -188,15 +189,16 @@ class CRecoveryKeeper {
     std::string m_lastName;
 };
 
-// The question at start-up about one copy, in the written standard in force.
-std::string RecoveryQuestionText(const OrphanedCopy& copy);
-std::string RecoveryUnreadableText(const OrphanedCopy& copy,
+// The question at start-up about one copy; these texts are in the given written standard.
+std::string RecoveryQuestionText(int standard, const OrphanedCopy& copy);
+std::string RecoveryUnreadableText(int standard, const OrphanedCopy& copy,
                                    const std::optional<std::string>& asidePath);
-std::string RecoveryMoreCopiesText();
-std::string RecoveryFailedText(const std::string& error);
+std::string RecoveryMoreCopiesText(int standard);
+std::string RecoveryFailedText(int standard, const std::string& error);
 // Copies that cannot be offered because the folder cannot be written.
-std::string RecoveryBlockedText(const std::string& folder, const std::vector<std::string>& copies);
+std::string RecoveryBlockedText(int standard, const std::string& folder,
+                                const std::vector<std::string>& copies);
 // What was removed from the folder for being no regular file.
-std::string RecoveryOdditiesText(const std::vector<std::string>& oddities);
+std::string RecoveryOdditiesText(int standard, const std::vector<std::string>& oddities);
 
 }  // namespace ferdix

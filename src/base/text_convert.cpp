@@ -9,8 +9,6 @@ namespace ferdix {
 
 namespace {
 
-DateOrder g_dateOrder = DateOrder::DayFirst;
-
 // The C locale's white space; the program's locale must never change how files read.
 bool IsBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
@@ -88,13 +86,6 @@ bool FinishDate(int day, int month, int year, DateParts& out) {
 }
 
 }  // namespace
-
-DateOrder GetDateOrder() {
-    return g_dateOrder;
-}
-void SetDateOrder(DateOrder order) {
-    g_dateOrder = order;
-}
 
 std::string FormatAmount(double x, bool withDecimals) {
     if (!std::isfinite(x) || (x > -0.05 && x < 0.05)) {
@@ -360,16 +351,12 @@ bool ParseDateYearFirst(std::string_view text, DateParts& out) {
     return FinishDate(day, month, year, out);
 }
 
-bool ParseDate(std::string_view text, DateParts& out, DateReading reading) {
-    if (reading == DateReading::File || g_dateOrder == DateOrder::DayFirst) {
+bool ParseDate(std::string_view text, DateParts& out, DateOrder order) {
+    if (order == DateOrder::DayFirst) {
         return ParseDateDayFirst(text, out) ||
                (BeginsWithFourDigitYear(text) && ParseDateYearFirst(text, out));
     }
     return ParseDateYearFirst(text, out) || ParseDateDayFirst(text, out);
-}
-
-bool ParseDate(std::string_view text, DateParts& out) {
-    return ParseDate(text, out, DateReading::Typed);
 }
 
 std::string FormatDateDayFirst(const CivilTime& t) {
@@ -382,11 +369,11 @@ std::string FormatDateDayFirst(const CivilTime& t) {
     return s;
 }
 
-std::string FormatDate(const CivilTime& t) {
+std::string FormatDate(const CivilTime& t, DateOrder order) {
     if (IsNoDateDay(t)) {
         return std::string(8, ' ');
     }
-    if (g_dateOrder == DateOrder::DayFirst) {
+    if (order == DateOrder::DayFirst) {
         return FormatDateDayFirst(t);
     }
     std::string s;

@@ -11,10 +11,6 @@ namespace ferdix {
 
 enum class DateOrder { DayFirst, YearFirst };
 
-// Program-wide; day-first until start-up decides otherwise.
-DateOrder GetDateOrder();
-void SetDateOrder(DateOrder order);
-
 struct DateParts {
     int day = 0;
     int month = 0;
@@ -38,22 +34,19 @@ int TextToInt(std::string_view text);
 // HHMM or HH?MM, hour 00..23, minute 00..59.
 bool ParseTime(std::string_view text, int& hour, int& minute);
 
-// Who wrote a date text: the user, in the program's date order, or a claim file, whose writer
-// wrote "%d.%m.%y" or "%Y.%m.%d" whatever the order of the program reading it.
-enum class DateReading { Typed, File };
+// A claim file's writer wrote "%d.%m.%y" or "%Y.%m.%d" whatever the order of the program
+// reading it: its dates are read as day-first typing reads them, by their shape.
+inline constexpr DateOrder kFileDateOrder = DateOrder::DayFirst;
 
-// Two-digit years 00-79 are 2000-2079, 80-99 are 1980-1999; years before 1996 or after 2079
-// are no date.
-// Typed with day-first order, or read from a file, the year-first parser is tried only on a
-// text that begins with a four-digit year.
-bool ParseDate(std::string_view text, DateParts& out, DateReading reading);
-// Typed.
-bool ParseDate(std::string_view text, DateParts& out);
+// A date as typed in the given order. Two-digit years 00-79 are 2000-2079, 80-99 are
+// 1980-1999; years before 1996 or after 2079 are no date. In day-first order the year-first
+// parser is tried only on a text that begins with a four-digit year.
+bool ParseDate(std::string_view text, DateParts& out, DateOrder order);
 bool ParseDateDayFirst(std::string_view text, DateParts& out);
 bool ParseDateYearFirst(std::string_view text, DateParts& out);
 
 // Eight blanks for the calendar day of kNoDate; else "%d.%m.%y" (day first) or "%Y.%m.%d".
-std::string FormatDate(const CivilTime& t);
+std::string FormatDate(const CivilTime& t, DateOrder order);
 // Always "%d.%m.%y", whatever the date order (the claim file's save date, the printed date).
 std::string FormatDateDayFirst(const CivilTime& t);
 // "%H:%M".

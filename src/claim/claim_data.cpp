@@ -46,10 +46,10 @@ void Warn(ClaimWarnings& warnings, std::string_view caption, std::string_view te
 }
 
 bool SetDate(CivilTime& value, int& dateSet, int& timeSet, std::string_view text,
-             std::string_view caption, DateReading reading, ClaimWarnings& warnings) {
+             std::string_view caption, DateOrder order, ClaimWarnings& warnings) {
     CivilTime before = value;
     DateParts d;
-    if (ParseDate(text, d, reading)) {
+    if (ParseDate(text, d, order)) {
         value = CivilTime{d.year, d.month, d.day, value.hour, value.minute, 0};
         dateSet = 1;
     } else {
@@ -198,14 +198,13 @@ bool ClaimData::RecomputeOtherTransport() {
     return stored;
 }
 
-bool ClaimData::SetDepartureDate(std::string_view text, DateReading reading,
-                                 ClaimWarnings& warnings) {
-    return SetDate(m_tDeparture, m_bDepartureDateSet, m_bDepartureTimeSet, text, "Advarsel",
-                   reading, warnings);
+bool ClaimData::SetDepartureDate(std::string_view text, DateOrder order, ClaimWarnings& warnings) {
+    return SetDate(m_tDeparture, m_bDepartureDateSet, m_bDepartureTimeSet, text, "Advarsel", order,
+                   warnings);
 }
 
-bool ClaimData::SetReturnDate(std::string_view text, DateReading reading, ClaimWarnings& warnings) {
-    return SetDate(m_tReturn, m_bReturnDateSet, m_bReturnTimeSet, text, "Feil", reading, warnings);
+bool ClaimData::SetReturnDate(std::string_view text, DateOrder order, ClaimWarnings& warnings) {
+    return SetDate(m_tReturn, m_bReturnDateSet, m_bReturnTimeSet, text, "Feil", order, warnings);
 }
 
 bool ClaimData::SetDepartureTime(std::string_view text, ClaimWarnings& warnings) {
@@ -217,13 +216,14 @@ bool ClaimData::SetReturnTime(std::string_view text, ClaimWarnings& warnings) {
     return SetTime(m_tReturn, m_bReturnTimeSet, text, "Innreisedato må være satt"_cp, warnings);
 }
 
-std::string ClaimData::DepartureDateText() const {
+std::string ClaimData::DepartureDateText(DateOrder order) const {
     return (m_tDeparture == kNoDate || !m_bDepartureDateSet) ? std::string()
-                                                             : FormatDate(m_tDeparture);
+                                                             : FormatDate(m_tDeparture, order);
 }
 
-std::string ClaimData::ReturnDateText() const {
-    return (m_tReturn == kNoDate || !m_bReturnDateSet) ? std::string() : FormatDate(m_tReturn);
+std::string ClaimData::ReturnDateText(DateOrder order) const {
+    return (m_tReturn == kNoDate || !m_bReturnDateSet) ? std::string()
+                                                       : FormatDate(m_tReturn, order);
 }
 
 std::string ClaimData::DepartureTimeText() const {

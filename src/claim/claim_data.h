@@ -46,9 +46,9 @@ struct ClaimData {
     // The last uncommon means of the travel lines, or empty; true when one was stored.
     bool RecomputeOtherTransport();
     // A text that gives no date or time is reported in warnings, as typing it would be.
-    bool SetDepartureDate(std::string_view text, DateReading reading, ClaimWarnings& warnings);
+    bool SetDepartureDate(std::string_view text, DateOrder order, ClaimWarnings& warnings);
     bool SetDepartureTime(std::string_view text, ClaimWarnings& warnings);
-    bool SetReturnDate(std::string_view text, DateReading reading, ClaimWarnings& warnings);
+    bool SetReturnDate(std::string_view text, DateOrder order, ClaimWarnings& warnings);
     bool SetReturnTime(std::string_view text, ClaimWarnings& warnings);
     bool SetLineValue(int line, int column, float value) {
         return m_allowance.Set(line, column, value);
@@ -63,9 +63,9 @@ struct ClaimData {
     std::string TripKindText() const;
     int TripKind() const { return m_nTripKind; }
     int LodgingKind() const { return m_nLodgingKind; }
-    std::string DepartureDateText() const;
+    std::string DepartureDateText(DateOrder order) const;
     std::string DepartureTimeText() const;
-    std::string ReturnDateText() const;
+    std::string ReturnDateText(DateOrder order) const;
     std::string ReturnTimeText() const;
 
     const std::string& Concerns() const { return m_strConcerns; }

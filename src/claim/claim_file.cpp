@@ -89,7 +89,7 @@ struct TravellerFileFields {
 namespace {
 
 template <std::string CTraveller::*Member>
-std::string TravellerText(const ClaimData& d) {
+std::string TravellerText(const ClaimData& d, DateOrder) {
     return SingleLine(d.m_traveller.*Member);
 }
 template <std::string CTraveller::*Member>
@@ -97,7 +97,7 @@ void StoreTravellerText(ClaimData& d, std::string v, ClaimWarnings&) {
     d.m_traveller.*Member = std::move(v);
 }
 template <std::string ClaimData::*Member>
-std::string DocText(const ClaimData& d) {
+std::string DocText(const ClaimData& d, DateOrder) {
     return SingleLine(d.*Member);
 }
 template <std::string ClaimData::*Member>
@@ -105,7 +105,7 @@ void StoreDocText(ClaimData& d, std::string v, ClaimWarnings&) {
     d.*Member = std::move(v);
 }
 template <std::string ClaimData::*Member>
-std::string DocLinesText(const ClaimData& d) {
+std::string DocLinesText(const ClaimData& d, DateOrder) {
     return ProtectEndMarks(WithCrLf(d.*Member));
 }
 
@@ -152,12 +152,12 @@ const std::array<ClaimField, 23> kHeaderFields = {{
     TravellerField<TravellerFileFields::Name>("Navn"),
     TravellerField<TravellerFileFields::StreetAddress>("Gateadresse"),
     {"Postnummer", ClaimLineKind::Keyed, true, false,
-     [](const ClaimData& d) { return SingleLine(d.m_traveller.Postcode()); },
+     [](const ClaimData& d, DateOrder) { return SingleLine(d.m_traveller.Postcode()); },
      [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.SetPostcode(v); }},
     TravellerField<TravellerFileFields::PostTown>("Poststed"),
     TravellerField<TravellerFileFields::Position>("Stilling"),
     {"Km hittil i år"_cp, ClaimLineKind::Keyed, true, true,
-     [](const ClaimData& d) { return UIntToText(static_cast<int>(d.m_traveller.*TravellerFileFields::KmSoFar)); },
+     [](const ClaimData& d, DateOrder) { return UIntToText(static_cast<int>(d.m_traveller.*TravellerFileFields::KmSoFar)); },
      [](ClaimData& d, std::string v, ClaimWarnings&) {
          d.m_traveller.*TravellerFileFields::KmSoFar = static_cast<std::uint32_t>(TextToInt(v));
      }},
@@ -166,40 +166,40 @@ const std::array<ClaimField, 23> kHeaderFields = {{
     TravellerField<TravellerFileFields::Agency>("Etat"),
     TravellerField<TravellerFileFields::Department>("Avdeling"),
     {"Ansattnummer", ClaimLineKind::Keyed, true, true,
-     [](const ClaimData& d) { return IntToText(d.m_traveller.*TravellerFileFields::EmployeeNumber); },
+     [](const ClaimData& d, DateOrder) { return IntToText(d.m_traveller.*TravellerFileFields::EmployeeNumber); },
      [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.*TravellerFileFields::EmployeeNumber = TextToInt(v); }},
     TravellerField<TravellerFileFields::TaxMunicipality>("Skattekommune"),
     {"Kommunenummer", ClaimLineKind::Keyed, true, true,
-     [](const ClaimData& d) { return UIntToText(d.m_traveller.*TravellerFileFields::MunicipalityNumber); },
+     [](const ClaimData& d, DateOrder) { return UIntToText(d.m_traveller.*TravellerFileFields::MunicipalityNumber); },
      [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.*TravellerFileFields::MunicipalityNumber = TextToInt(v); }},
     {"Tjenestestedsnummer", ClaimLineKind::Keyed, false, true,
-     [](const ClaimData& d) { return UIntToText(d.m_traveller.*TravellerFileFields::DutyStationNumber); },
+     [](const ClaimData& d, DateOrder) { return UIntToText(d.m_traveller.*TravellerFileFields::DutyStationNumber); },
      [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.*TravellerFileFields::DutyStationNumber = TextToInt(v); }},
     {"Trekkprosent", ClaimLineKind::Keyed, true, true,
-     [](const ClaimData& d) {
+     [](const ClaimData& d, DateOrder) {
          return FormatFloatExact(d.m_traveller.*TravellerFileFields::TaxPercent);
      },
      [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_traveller.*TravellerFileFields::TaxPercent = ToFloat(ParseDecimal(v)); }},
     {"Gjelder", ClaimLineKind::Keyed, true, false,
-     [](const ClaimData& d) { return d.TripKindText(); },
+     [](const ClaimData& d, DateOrder) { return d.TripKindText(); },
      [](ClaimData& d, std::string v, ClaimWarnings&) { d.SetTripKindFromText(v); }},
     // Written as stored: the layout gives this text no line-end conversion.
     {"Regningen gjelder", ClaimLineKind::MultiLine, true, false,
-     [](const ClaimData& d) { return ProtectEndMarks(d.m_strConcerns); },
+     [](const ClaimData& d, DateOrder) { return ProtectEndMarks(d.m_strConcerns); },
      StoreDocText<&ClaimData::m_strConcerns>},
     {"Reisested og formål"_cp, ClaimLineKind::MultiLine, true, false,
      DocLinesText<&ClaimData::m_strPurpose>, StoreDocText<&ClaimData::m_strPurpose>},
     {"Utreisedato", ClaimLineKind::Keyed, true, false,
-     [](const ClaimData& d) { return d.DepartureDateText(); },
-     [](ClaimData& d, std::string v, ClaimWarnings& w) { d.SetDepartureDate(v, DateReading::File, w); }},
+     [](const ClaimData& d, DateOrder order) { return d.DepartureDateText(order); },
+     [](ClaimData& d, std::string v, ClaimWarnings& w) { d.SetDepartureDate(v, kFileDateOrder, w); }},
     {"Utreisetidspunkt", ClaimLineKind::Keyed, true, false,
-     [](const ClaimData& d) { return d.DepartureTimeText(); },
+     [](const ClaimData& d, DateOrder) { return d.DepartureTimeText(); },
      [](ClaimData& d, std::string v, ClaimWarnings& w) { d.SetDepartureTime(v, w); }},
     {"Innreisedato", ClaimLineKind::Keyed, true, false,
-     [](const ClaimData& d) { return d.ReturnDateText(); },
-     [](ClaimData& d, std::string v, ClaimWarnings& w) { d.SetReturnDate(v, DateReading::File, w); }},
+     [](const ClaimData& d, DateOrder order) { return d.ReturnDateText(order); },
+     [](ClaimData& d, std::string v, ClaimWarnings& w) { d.SetReturnDate(v, kFileDateOrder, w); }},
     {"Innreisetidspunkt", ClaimLineKind::Keyed, true, false,
-     [](const ClaimData& d) { return d.ReturnTimeText(); },
+     [](const ClaimData& d, DateOrder) { return d.ReturnTimeText(); },
      [](ClaimData& d, std::string v, ClaimWarnings& w) { d.SetReturnTime(v, w); }},
 }};
 
@@ -217,7 +217,7 @@ const std::array<ClaimField, 17> kClosingFields = {{
     DocField<&ClaimData::m_strAdvancePlace>("Reiseforskudd utbetalingssted"),
     DocField<&ClaimData::m_strTripNumber>("ReiseNr."),
     {"OvernattingType", ClaimLineKind::Keyed, true, false,
-     [](const ClaimData& d) { return std::string(LodgingKindWord(d.m_nLodgingKind)); },
+     [](const ClaimData& d, DateOrder) { return std::string(LodgingKindWord(d.m_nLodgingKind)); },
      [](ClaimData& d, std::string v, ClaimWarnings&) { d.m_nLodgingKind = LodgingKindFromWord(v); }},
     DocField<&ClaimData::m_strLodging>("Overnatting"),
     {"Merknader", ClaimLineKind::MultiLine, true, false,
@@ -231,12 +231,13 @@ const std::array<ClaimField, 17> kClosingFields = {{
 }};
 // clang-format on
 
-void WriteFields(const ClaimData& doc, std::span<const ClaimField> fields, std::ostream& out) {
+void WriteFields(const ClaimData& doc, DateOrder order, std::span<const ClaimField> fields,
+                 std::ostream& out) {
     for (const ClaimField& f : fields) {
         if (f.kind != ClaimLineKind::Alone) {
             out << f.key << ": ";
         }
-        out << f.fileText(doc);
+        out << f.fileText(doc, order);
         if (f.kind == ClaimLineKind::MultiLine) {
             out << kEndOfText;
         }
@@ -428,23 +429,24 @@ std::span<const ClaimField> ClaimClosingFields() {
     return kClosingFields;
 }
 
-void WriteClaim(const ClaimData& doc, const CivilTime& savedOn, std::ostream& out) {
+void WriteClaim(const ClaimData& doc, DateOrder order, const CivilTime& savedOn,
+                std::ostream& out) {
     out << "Versjon " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionBuild << kLineEnd;
     out << "Lagret: " << FormatDateDayFirst(savedOn) << kLineEnd;
-    WriteFields(doc, kHeaderFields, out);
+    WriteFields(doc, order, kHeaderFields, out);
     out << "Antall reisespesifikasjoner: " << IntToText(static_cast<int>(doc.m_travelLines.size()))
         << kLineEnd;
     for (const auto& line : doc.m_travelLines) {
-        WriteTravelRecord(*line, out);
+        WriteTravelRecord(*line, order, out);
     }
     out << "Antall hotellutlegg: " << IntToText(static_cast<int>(doc.m_outlayLines.size()))
         << kLineEnd;
     for (const auto& line : doc.m_outlayLines) {
-        WriteOutlayRecord(*line, out);
+        WriteOutlayRecord(*line, order, out);
     }
     WriteAllowances(doc, out);
     out << '@' << kLineEnd;
-    WriteFields(doc, kClosingFields, out);
+    WriteFields(doc, order, kClosingFields, out);
 }
 
 ClaimVersion ProgramClaimVersion() {
@@ -532,7 +534,7 @@ std::string CountText(int n) {
     return IntToText(n);
 }
 
-std::string PartText(const ClaimPart& part) {
+std::string PartText(int standard, const ClaimPart& part) {
     switch (part.kind) {
         case ClaimPart::VersionLine:
             return "Versjon";
@@ -549,7 +551,7 @@ std::string PartText(const ClaimPart& part) {
         case ClaimPart::OutlayRecord:
             return "hotellutlegg nr. " + CountText(part.number);
         case ClaimPart::Allowances:
-            return std::string(ByStandard("godtgjøringene"_cp, "godtgjeringane"));
+            return std::string(ByStandard(standard, "godtgjøringene"_cp, "godtgjeringane"));
     }
     return {};
 }
@@ -560,45 +562,53 @@ std::string VersionText(const ClaimVersion& v) {
 
 }  // namespace
 
-MessageRequest DamagedClaimMessage(const std::string& path, const ClaimDamage& damage) {
+MessageRequest DamagedClaimMessage(int standard, const std::string& path,
+                                   const ClaimDamage& damage) {
     MessageRequest m;
-    m.caption = std::string(ByStandard("Skadet reiseregning", "Skadd reiserekning"));
+    m.caption = std::string(ByStandard(standard, "Skadet reiseregning", "Skadd reiserekning"));
     m.icon = MsgIcon::Exclamation;
     std::string& t = m.text;
-    t = std::string(ByStandard("Reiseregningen\n", "Reiserekninga\n")) + path +
-        std::string(ByStandard("\nkunne ikke leses hel:\n", "\nkunne ikkje lesast heil:\n"));
+    t = std::string(ByStandard(standard, "Reiseregningen\n", "Reiserekninga\n")) + path +
+        std::string(
+            ByStandard(standard, "\nkunne ikke leses hel:\n", "\nkunne ikkje lesast heil:\n"));
     if (damage.notAClaim) {
         t += std::string(ByStandard(
+            standard,
             "\n- Den første linjen er ikke «Versjon» med et versjonsnummer, så filen er kanskje "
             "ikke en reiseregning."_cp,
             "\n- Den første linja er ikkje «Versjon» med eit versjonsnummer, så fila er kanskje "
             "ikkje ei reiserekning."_cp));
     }
     if (damage.newer) {
-        t += std::string(ByStandard("\n- Den er lagret av Ferdix ", "\n- Ho er lagra av Ferdix ")) +
+        t += std::string(ByStandard(standard, "\n- Den er lagret av Ferdix ",
+                                    "\n- Ho er lagra av Ferdix ")) +
              VersionText(*damage.newer) +
-             std::string(
-                 ByStandard(", en nyere versjon enn denne (", ", ein nyare versjon enn denne (")) +
+             std::string(ByStandard(standard, ", en nyere versjon enn denne (",
+                                    ", ein nyare versjon enn denne (")) +
              VersionText(ProgramClaimVersion()) +
              std::string(ByStandard(
+                 standard,
                  "). Det den nyere versjonen har lagt til, kan mangle eller være lest feil."_cp,
                  "). Det den nyare versjonen har lagt til, kan mangle eller vere lese feil."));
     }
     if (damage.endedAt) {
-        t += std::string(ByStandard("\n- Filen slutter i «"_cp, "\n- Fila sluttar i «"_cp)) +
-             PartText(*damage.endedAt) +
+        t += std::string(
+                 ByStandard(standard, "\n- Filen slutter i «"_cp, "\n- Fila sluttar i «"_cp)) +
+             PartText(standard, *damage.endedAt) +
              std::string(ByStandard(
+                 standard,
                  "», før reiseregningen er slutt. Det som skulle stått derfra og ut, mangler."_cp,
                  "», før reiserekninga er slutt. Det som skulle stått derifrå og ut, manglar."_cp));
     }
     for (const ClaimCountMismatch& c : damage.counts) {
         t += std::string("\n- «"_cp) +
              (c.travel ? "Antall reisespesifikasjoner" : "Antall hotellutlegg") +
-             std::string(ByStandard("» sier "_cp, "» seier "_cp)) + CountText(c.said) +
-             std::string(ByStandard(", men filen har ", ", men fila har ")) + CountText(c.found) +
-             ".";
+             std::string(ByStandard(standard, "» sier "_cp, "» seier "_cp)) + CountText(c.said) +
+             std::string(ByStandard(standard, ", men filen har ", ", men fila har ")) +
+             CountText(c.found) + ".";
     }
     t += std::string(ByStandard(
+        standard,
         "\n\nDet som kunne leses, er tatt med. Se over reiseregningen før du bruker den."_cp,
         "\n\nDet som kunne lesast, er teke med. Sjå over reiserekninga før du brukar ho."_cp));
     return m;

@@ -18,9 +18,10 @@
 
 namespace ferdix {
 
-// Writes the whole claim (without the NUL byte the own Save appends); savedOn is the day of
-// its "Lagret" line.
-void WriteClaim(const ClaimData& claim, const CivilTime& savedOn, std::ostream& out);
+// Writes the whole claim (without the NUL byte the own Save appends), its dates in the given
+// order; savedOn is the day of its "Lagret" line.
+void WriteClaim(const ClaimData& claim, DateOrder order, const CivilTime& savedOn,
+                std::ostream& out);
 
 // What a read found besides the values: the messages that storing them raised, in file order
 // (a date or time that reads as none, values the older layout had no place for), and what the
@@ -38,8 +39,9 @@ ClaimRead ReadClaim(ClaimData& claim, std::string_view bytes);
 // As a program of the given version would read it.
 ClaimRead ReadClaim(ClaimData& claim, std::string_view bytes, const ClaimVersion& program);
 
-// The message about a damaged claim read from path, in the written standard in force.
-MessageRequest DamagedClaimMessage(const std::string& path, const ClaimDamage& damage);
+// The message about a damaged claim read from path, in the given written standard.
+MessageRequest DamagedClaimMessage(int standard, const std::string& path,
+                                   const ClaimDamage& damage);
 
 // The pieces of the layout, read from the bytes of a file. Each piece that had to stop at the
 // end of the bytes (a line without its line end, a key, word or end mark that never came)
@@ -76,8 +78,8 @@ class ClaimTextReader {
 };
 
 // One record line each, CR LF included.
-void WriteTravelRecord(const CTravelLine& line, std::ostream& out);
-void WriteOutlayRecord(const CExpenseLine& line, std::ostream& out);
+void WriteTravelRecord(const CTravelLine& line, DateOrder order, std::ostream& out);
+void WriteOutlayRecord(const CExpenseLine& line, DateOrder order, std::ostream& out);
 
 // The fields of the traveller block and trip header (lines 3 to 25) and of the closing block
 // (lines 32 to 48), in file order. One table serves the writer, the reader and the JSON output.
@@ -93,7 +95,7 @@ struct ClaimField {
     bool inLegacyLayout;
     bool isNumber;  // its text is a decimal number
     // The value text as written (for a multi-line text without its closing 0xA4).
-    std::string (*fileText)(const ClaimData&);
+    std::string (*fileText)(const ClaimData&, DateOrder);
     // The reader's action on the value read; what it finds wrong goes into the warnings.
     void (*store)(ClaimData&, std::string value, ClaimWarnings& warnings);
 };

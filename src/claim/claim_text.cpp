@@ -83,7 +83,7 @@ void ParseTravelRecord(std::string_view text, CTravelLine& line) {
     if (piece.empty()) {
         return;
     }
-    line.SetDate(piece, DateReading::File);
+    line.SetDate(piece, kFileDateOrder);
     if (!c.Skip() || (piece = c.Word()).empty()) {
         return;
     }
@@ -142,7 +142,7 @@ void ParseOutlayRecord(std::string_view rest, CExpenseLine& line) {
     if (!next()) {
         return;
     }
-    line.SetDate(piece, DateReading::File);
+    line.SetDate(piece, kFileDateOrder);
     if (!next()) {
         return;
     }
@@ -291,8 +291,8 @@ std::unique_ptr<CExpenseLine> ClaimTextReader::OutlayRecord() {
     return line;
 }
 
-void WriteTravelRecord(const CTravelLine& line, std::ostream& out) {
-    out << OrInvalid(line.DateText(), 8) << ' ' << OrInvalid(line.StartTimeText(), 5) << ' '
+void WriteTravelRecord(const CTravelLine& line, DateOrder order, std::ostream& out) {
+    out << OrInvalid(line.DateText(order), 8) << ' ' << OrInvalid(line.StartTimeText(), 5) << ' '
         << RecordText(line.Text()) << '@' << RecordText(line.To()) << '@'
         << OrInvalid(line.ArrivalTimeText(), 5) << ' ' << RecordText(line.Transport()) << '@'
         << IntToText(line.Km()) << ' ' << RecordCurrency(line.Currency()) << ' '
@@ -300,10 +300,10 @@ void WriteTravelRecord(const CTravelLine& line, std::ostream& out) {
         << FormatFloatExact(line.Amount()) << ' ' << kLineEnd;
 }
 
-void WriteOutlayRecord(const CExpenseLine& line, std::ostream& out) {
-    out << line.DateText() << '@' << RecordText(line.Text()) << '@' << RecordText(line.Currency())
-        << '@' << FormatAmount(line.ForeignAmount(), true) << '@' << FormatAmount(line.Rate(), true)
-        << '@' << FormatAmount(line.Amount(), true) << kLineEnd;
+void WriteOutlayRecord(const CExpenseLine& line, DateOrder order, std::ostream& out) {
+    out << line.DateText(order) << '@' << RecordText(line.Text()) << '@'
+        << RecordText(line.Currency()) << '@' << FormatAmount(line.ForeignAmount(), true) << '@'
+        << FormatAmount(line.Rate(), true) << '@' << FormatAmount(line.Amount(), true) << kLineEnd;
 }
 
 }  // namespace ferdix

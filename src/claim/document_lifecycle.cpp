@@ -49,9 +49,11 @@ void CFerdixDoc::ShowOpenFailed(const std::string& path) {
     if (!m_pHost)
         return;
     MessageRequest m;
-    m.caption = std::string(ByStandard("Feil ved åpning"_cp, "Feil ved opning"));
+    m.caption = std::string(ByStandard(m_locale.standard, "Feil ved åpning"_cp, "Feil ved opning"));
     // The path as the file system has it; the platform shows its UTF-8 as such.
-    m.text = std::string(ByStandard("Kan ikke lese filen\n"_cp, "Kan ikkje lese fila\n")) + path;
+    m.text = std::string(ByStandard(m_locale.standard, "Kan ikke lese filen\n"_cp,
+                                    "Kan ikkje lese fila\n")) +
+             path;
     m.icon = MsgIcon::Exclamation;
     m_pHost->ShowMessage(m);
 }
@@ -63,10 +65,11 @@ void CFerdixDoc::ReportDamage(const std::string& path, const ClaimDamage& damage
     // What is shown is not what the file holds.
     SetModified(true);
     if (m_pHost) {
-        std::string name = path.empty() ? std::string(ByStandard("(ny reiseregning uten navn)",
-                                                                 "(ny reiserekning utan namn)"))
-                                        : path;
-        m_pHost->ShowMessage(DamagedClaimMessage(name, damage));
+        std::string name =
+            path.empty() ? std::string(ByStandard(m_locale.standard, "(ny reiseregning uten navn)",
+                                                  "(ny reiserekning utan namn)"))
+                         : path;
+        m_pHost->ShowMessage(DamagedClaimMessage(m_locale.standard, name, damage));
     }
 }
 
@@ -75,8 +78,8 @@ void CFerdixDoc::ShowSaveFailed() {
         return;
     MessageRequest m;
     m.caption = "Feil ved lagring";
-    m.text =
-        std::string(ByStandard("Vennligst bruk 'Lagre som'", "Vær vennleg bruk 'Lagre som'"_cp));
+    m.text = std::string(ByStandard(m_locale.standard, "Vennligst bruk 'Lagre som'",
+                                    "Vær vennleg bruk 'Lagre som'"_cp));
     m_pHost->ShowMessage(m);
 }
 
@@ -116,7 +119,7 @@ bool CFerdixDoc::OnFileOpen() {
 
 std::string CFerdixDoc::ClaimBytes() {
     std::ostringstream out;
-    WriteClaim(m_claim, m_pClock->Now(), out);
+    WriteClaim(m_claim, m_locale.dateOrder, m_pClock->Now(), out);
     WriteProfile();
     return out.str();
 }
@@ -204,7 +207,8 @@ bool CFerdixDoc::SaveModified() {
     }
     MessageRequest m;
     m.caption = "Ferdix";
-    m.text = std::string(ByStandard("Ønsker du å lagre før du lukker\nreiseregningen?"_cp,
+    m.text = std::string(ByStandard(m_locale.standard,
+                                    "Ønsker du å lagre før du lukker\nreiseregningen?"_cp,
                                     "Ønskjer du å lagre før du lukker\nreiserekninga?"_cp));
     m.buttons = MsgButtons::YesNoCancel;
     m.icon = MsgIcon::Question;

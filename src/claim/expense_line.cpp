@@ -5,9 +5,9 @@
 
 namespace ferdix {
 
-void CExpenseLine::SetDate(std::string_view text, DateReading reading) {
+void CExpenseLine::SetDate(std::string_view text, DateOrder order) {
     DateParts d;
-    m_tDate = ParseDate(text, d, reading) ? CivilTime{d.year, d.month, d.day, 0, 0, 0} : kNoDate;
+    m_tDate = ParseDate(text, d, order) ? CivilTime{d.year, d.month, d.day, 0, 0, 0} : kNoDate;
 }
 
 void CExpenseLine::SetForeignAmount(float value) {
@@ -26,13 +26,13 @@ void CExpenseLine::RecomputeAmount() {
     SetAmount(static_cast<float>(product));
 }
 
-std::string CExpenseLine::DateText() const {
+std::string CExpenseLine::DateText(DateOrder order) const {
     // A leg with a start time but no date keeps kNoDate's day; it has no date all the same.
-    return IsNoDateDay(m_tDate) ? std::string() : FormatDate(m_tDate);
+    return IsNoDateDay(m_tDate) ? std::string() : FormatDate(m_tDate, order);
 }
 
-std::string CExpenseLine::DateTextPadded() const {
-    return IsNoDateDay(m_tDate) ? std::string(8, ' ') : FormatDate(m_tDate);
+std::string CExpenseLine::DateTextPadded(DateOrder order) const {
+    return IsNoDateDay(m_tDate) ? std::string(8, ' ') : FormatDate(m_tDate, order);
 }
 
 std::string CExpenseLine::ForeignAmountText() const {

@@ -19,7 +19,7 @@ class CExpenseLine {
     CExpenseLine& operator=(const CExpenseLine&) = default;
 
     // A valid date gives that day at 00:00:00, anything else kNoDate.
-    void SetDate(std::string_view text, DateReading reading = DateReading::Typed);
+    void SetDate(std::string_view text, DateOrder order);
     void SetText(std::string text) { m_strText = std::move(text); }
     void SetCurrency(std::string code) { m_strCurrency = std::move(code); }
     // Both recompute the amount in kroner from factor, rate and foreign amount.
@@ -35,9 +35,9 @@ class CExpenseLine {
     float Amount() const { return m_fAmount; }
 
     // Empty for a line without date, else FormatDate.
-    std::string DateText() const;
+    std::string DateText(DateOrder order) const;
     // Eight blanks for a line without date (list columns).
-    std::string DateTextPadded() const;
+    std::string DateTextPadded(DateOrder order) const;
     std::string ForeignAmountText() const;
     std::string RateText() const;
     std::string AmountText() const;

@@ -7,7 +7,11 @@
 namespace ferdix {
 
 CFerdixDoc::CFerdixDoc(const IClock& clock, const FileLocations* files)
-    : m_pClock(&clock),
+    : CFerdixDoc(m_ownLocale, clock, files) {}
+
+CFerdixDoc::CFerdixDoc(UserLocale& locale, const IClock& clock, const FileLocations* files)
+    : m_locale(locale),
+      m_pClock(&clock),
       m_files(files ? std::optional<FileLocations>(*files) : std::nullopt),
       m_profiles(Files()) {
     if (const FileLocations* f = Files()) {
@@ -122,16 +126,16 @@ void CFerdixDoc::ShowWarnings(const ClaimWarnings& warnings) {
     }
 }
 
-void CFerdixDoc::SetDepartureDate(std::string_view text, DateReading reading) {
+void CFerdixDoc::SetDepartureDate(std::string_view text) {
     ClaimWarnings warnings;
-    bool changed = m_claim.SetDepartureDate(text, reading, warnings);
+    bool changed = m_claim.SetDepartureDate(text, m_locale.dateOrder, warnings);
     ShowWarnings(warnings);
     Changed(changed);
 }
 
-void CFerdixDoc::SetReturnDate(std::string_view text, DateReading reading) {
+void CFerdixDoc::SetReturnDate(std::string_view text) {
     ClaimWarnings warnings;
-    bool changed = m_claim.SetReturnDate(text, reading, warnings);
+    bool changed = m_claim.SetReturnDate(text, m_locale.dateOrder, warnings);
     ShowWarnings(warnings);
     Changed(changed);
 }
@@ -202,13 +206,13 @@ void CFerdixDoc::RefreshStatusSum() {
     if (!m_pHost || !m_pHost->HasMainWindow()) {
         return;
     }
-    std::string text(ByStandard("Beløp: "_cp, "Sum: "));
+    std::string text(ByStandard(m_locale.standard, "Beløp: "_cp, "Sum: "));
     text += FormatAmount(m_claim.NetAmount(), true);
     m_pHost->SetStatusTotal(text);
 }
 
 void CFerdixDoc::SetWrittenStandard(int standard) {
-    SetWrittenStandardValue(standard);
+    m_locale.standard = standard;
     RefreshStatusSum();
 }
 
@@ -273,14 +277,14 @@ void CFerdixDoc::ReadProfile() {
     number(p.dutyStation, &CTraveller::SetDutyStationNumber, TravellerField::DutyStationNumber);
 
     // Only the value: the status total is not refreshed from here.
-    SetWrittenStandardValue(StartsWithNoCase(p.language, "nynorsk") ? kNynorsk : kBokmal);
+    m_locale.standard = StartsWithNoCase(p.language, "nynorsk") ? kNynorsk : kBokmal;
     if (m_pView) {
         m_pView->RelabelForm();
     }
 }
 
 bool CFerdixDoc::WriteProfile() {
-    return m_profiles.Write(m_claim.m_traveller, WrittenStandard());
+    return m_profiles.Write(m_claim.m_traveller, m_locale.standard);
 }
 
 bool CFerdixDoc::WriteProfileStartLanguage(int standard) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/clock.h"
+#include "base/user_locale.h"
 #include "claim/claim_damage.h"
 #include "claim/claim_data.h"
 #include "claim/claim_host.h"
@@ -21,8 +22,11 @@ namespace ferdix {
 class CFerdixDoc {
   public:
     // With file locations the country list and then the rate table are loaded; without, both
-    // stay empty (tests, and a run that cannot find its files).
+    // stay empty (tests, and a run that cannot find its files). The document writes to its user
+    // in `locale`, the run's, which outlives it; without one (tests, the claim commands) it has
+    // its own, bokmål with day-first dates.
     explicit CFerdixDoc(const IClock& clock = DefaultClock(), const FileLocations* files = nullptr);
+    CFerdixDoc(UserLocale& locale, const IClock& clock, const FileLocations* files);
     ~CFerdixDoc();
     CFerdixDoc(const CFerdixDoc&) = delete;
     CFerdixDoc& operator=(const CFerdixDoc&) = delete;
@@ -33,6 +37,7 @@ class CFerdixDoc {
     void SetView(IClaimView* view) { m_pView = view; }
     IClaimView* View() const { return m_pView; }
     const IClock& Clock() const { return *m_pClock; }
+    const UserLocale& Locale() const { return m_locale; }
     // The configuration files of the run, or null.
     const FileLocations* Files() const { return m_files ? &*m_files : nullptr; }
 
@@ -111,9 +116,9 @@ class CFerdixDoc {
     void SetOtherTransportCandidate(std::string_view text);
     void RecomputeOtherTransport();
     // Departure and return; bad texts are reported in message boxes.
-    void SetDepartureDate(std::string_view text, DateReading reading = DateReading::Typed);
+    void SetDepartureDate(std::string_view text);
     void SetDepartureTime(std::string_view text);
-    void SetReturnDate(std::string_view text, DateReading reading = DateReading::Typed);
+    void SetReturnDate(std::string_view text);
     void SetReturnTime(std::string_view text);
 
     // A change of the traveller block through one of CTraveller's setters, as in
@@ -138,6 +143,7 @@ class CFerdixDoc {
 
     // Status-bar pane 1: "Beløp: " or "Sum: " and the net amount.
     void RefreshStatusSum();
+    // The run's written standard, then the status total in it.
     void SetWrittenStandard(int standard);
 
     // The traveller's section of the profile into the claim and the form; also sets the written
@@ -164,6 +170,8 @@ class CFerdixDoc {
     void ReportDamage(const std::string& path, const ClaimDamage& damage);
     std::optional<std::string> AskPath(bool save);
 
+    UserLocale m_ownLocale;
+    UserLocale& m_locale;
     ClaimData m_claim;
     RunRates m_rates;
     const IClock* m_pClock;

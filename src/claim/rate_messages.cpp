@@ -21,22 +21,26 @@ MessageRequest RatesNotSavedMessage(const RatesSaveResult& result) {
     return m;
 }
 
-MessageRequest NewerOfficeRatesQuestion(const NewerOfficeRates& found, const std::string& ownPath) {
+MessageRequest NewerOfficeRatesQuestion(int standard, const NewerOfficeRates& found,
+                                        const std::string& ownPath) {
     MessageRequest m;
     m.caption = "Ferdix";
-    m.text = ByStandard("Kontoret har nye satser", "Kontoret har nye satser");
+    m.text = ByStandard(standard, "Kontoret har nye satser", "Kontoret har nye satser");
     if (!found.officeRatesFrom.empty()) {
-        m.text += std::string(ByStandard(" (gyldige fra ", " (gjeld frå "_cp)) +
+        m.text += std::string(ByStandard(standard, " (gyldige fra ", " (gjeld frå "_cp)) +
                   found.officeRatesFrom + ")";
     }
     m.text += " i " + found.officeFile +
-              std::string(ByStandard(", men dine egne satser i ", ", men dine eigne satser i ")) +
-              ownPath + std::string(ByStandard(" går foran disse:\n"_cp, " går føre desse:\n"_cp));
+              std::string(
+                  ByStandard(standard, ", men dine egne satser i ", ", men dine eigne satser i ")) +
+              ownPath +
+              std::string(ByStandard(standard, " går foran disse:\n"_cp, " går føre desse:\n"_cp));
     for (const OwnRate& r : found.rates) {
-        m.text += "\n  " + r.key + std::string(ByStandard(": dine ", ": dine ")) + r.own +
-                  std::string(ByStandard(", kontorets ", ", kontoret sine ")) + r.office;
+        m.text += "\n  " + r.key + std::string(ByStandard(standard, ": dine ", ": dine ")) + r.own +
+                  std::string(ByStandard(standard, ", kontorets ", ", kontoret sine ")) + r.office;
     }
     m.text += ByStandard(
+        standard,
         "\n\nVil du bruke kontorets satser?\n\nJa: kontorets satser gjelder, og dine egne "
         "fjernes fra filen din.\nNei: dine egne satser gjelder fortsatt; du blir ikke spurt "
         "igjen før kontoret får nye satser."_cp,
@@ -50,12 +54,14 @@ MessageRequest NewerOfficeRatesQuestion(const NewerOfficeRates& found, const std
     return m;
 }
 
-MessageRequest OwnRatesNotChangedMessage(const std::string& error) {
+MessageRequest OwnRatesNotChangedMessage(int standard, const std::string& error) {
     MessageRequest m;
     m.caption = "Advarsel";
-    m.text = std::string(ByStandard("Svaret kunne ikke lagres (", "Svaret kunne ikkje lagrast (")) +
+    m.text = std::string(ByStandard(standard, "Svaret kunne ikke lagres (",
+                                    "Svaret kunne ikkje lagrast (")) +
              error +
              std::string(ByStandard(
+                 standard,
                  ").\r\nDine egne satser gjelder denne gangen, og du blir spurt igjen ved "
                  "neste oppstart.",
                  ").\r\nDine eigne satser gjeld denne gongen, og du blir spurd att ved neste "
@@ -64,15 +70,16 @@ MessageRequest OwnRatesNotChangedMessage(const std::string& error) {
     return m;
 }
 
-MessageRequest MealRateMessage(const RateTable& table) {
+MessageRequest MealRateMessage(int standard, const RateTable& table) {
     MessageRequest m;
-    m.caption = ByStandard("Frokost/lunsj/middagssatser", "Frukost/lunsj/middagssatser");
+    m.caption = ByStandard(standard, "Frokost/lunsj/middagssatser", "Frukost/lunsj/middagssatser");
     m.text = "Satser for innlandsreiser:\n";
-    m.text += ByStandard(" frokost: ", " frukost: ");
+    m.text += ByStandard(standard, " frokost: ", " frukost: ");
     m.text += table.ValueText(kRateBreakfast) + "\n";
     m.text += " lunsj: " + table.ValueText(kRateLunch) + "\n";
     m.text += " middag: " + table.ValueText(kRateDinner) + "\n";
     m.text += ByStandard(
+        standard,
         "For utenlandsreiser, bruk\n 10% av kostsatsen for frokost,\n 40% for lunsj, og\n 50% "
         "for middag.",
         "For utanlandsreiser, bruk\n 10% av kostsatsen for frukost,\n 40% for lunsj, og\n 50% "

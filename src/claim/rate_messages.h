@@ -14,12 +14,14 @@ namespace ferdix {
 MessageRequest ConfigurationNotice(std::string text);
 // Tells the user that the changed rates hold for this run only.
 MessageRequest RatesNotSavedMessage(const RatesSaveResult& result);
+// The texts below are in the given written standard.
 // Yes takes the office's rates, No keeps the user's own.
-MessageRequest NewerOfficeRatesQuestion(const NewerOfficeRates& found, const std::string& ownPath);
+MessageRequest NewerOfficeRatesQuestion(int standard, const NewerOfficeRates& found,
+                                        const std::string& ownPath);
 // The answer could not be written: the own rates hold this time and the question comes again.
-MessageRequest OwnRatesNotChangedMessage(const std::string& error);
-// The box of the "?" buttons beside the meal deductions, in the written standard in force.
-MessageRequest MealRateMessage(const RateTable& table);
+MessageRequest OwnRatesNotChangedMessage(int standard, const std::string& error);
+// The box of the "?" buttons beside the meal deductions.
+MessageRequest MealRateMessage(int standard, const RateTable& table);
 // The warning of the rate update of an old claim.
 MessageRequest UpdateRatesWarning();
 

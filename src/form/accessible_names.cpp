@@ -251,23 +251,23 @@ std::string JoinNameParts(std::span<const std::string> parts) {
     return name;
 }
 
-std::string LabelTextInForce(const ControlTemplate& label) {
+std::string LabelTextInForce(const ControlTemplate& label, int standard) {
     std::string text(label.text);
     if (label.id == kNoControlId) {
         return text;
     }
     for (const RelabelStep& step : RelabelOrder()) {
         if (step.id == label.id) {
-            text = step.Text();
+            text = step.Text(standard);
         }
     }
     return text;
 }
 
-std::string AccessibleName(int id) {
+std::string AccessibleName(int id, int standard) {
     std::vector<std::string> texts;
     for (const ControlTemplate* c : NamingControls(id)) {
-        texts.push_back(LabelTextInForce(*c));
+        texts.push_back(LabelTextInForce(*c, standard));
     }
     return JoinNameParts(texts);
 }

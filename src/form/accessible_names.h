@@ -20,10 +20,10 @@ std::vector<const ControlTemplate*> NamingControls(int id);
 // the next line, other line ends become blanks, and the parts are separated by ", ".
 std::string JoinNameParts(std::span<const std::string> parts);
 
-// The text a label shows in the written standard in force once the form is relabelled.
-std::string LabelTextInForce(const ControlTemplate& label);
+// The text a label shows in the given written standard once the form is relabelled.
+std::string LabelTextInForce(const ControlTemplate& label, int standard);
 
-// The name of control `id` in the written standard in force; Windows-1252.
-std::string AccessibleName(int id);
+// The name of control `id` in the given written standard; Windows-1252.
+std::string AccessibleName(int id, int standard);
 
 }  // namespace ferdix

@@ -11,11 +11,11 @@ namespace ferdix {
 namespace {
 
 template <const std::string& (CTraveller::*Get)() const>
-std::string TravellerShows(const ClaimData& claim) {
+std::string TravellerShows(const ClaimData& claim, DateOrder) {
     return (claim.Traveller().*Get)();
 }
 template <std::string (CTraveller::*Get)() const>
-std::string TravellerNumberShows(const ClaimData& claim) {
+std::string TravellerNumberShows(const ClaimData& claim, DateOrder) {
     return (claim.Traveller().*Get)();
 }
 template <bool (CTraveller::*Set)(std::string_view)>
@@ -28,11 +28,11 @@ void StoreTravellerNumber(CFerdixDoc& doc, std::string_view text) {
 }
 
 template <const std::string& (ClaimData::*Get)() const>
-std::string ClaimShows(const ClaimData& claim) {
+std::string ClaimShows(const ClaimData& claim, DateOrder) {
     return (claim.*Get)();
 }
 template <std::string (ClaimData::*Get)() const>
-std::string ClaimTextShows(const ClaimData& claim) {
+std::string ClaimTextShows(const ClaimData& claim, DateOrder) {
     return (claim.*Get)();
 }
 template <void (CFerdixDoc::*Set)(std::string_view)>
@@ -87,13 +87,13 @@ const std::array kBoundFields = {
                                                               BoundKind::Text, 25),
     ClaimText<&ClaimData::Purpose, &CFerdixDoc::SetPurpose>(kIdPurpose),
     BoundField{kIdDepartureDate, BoundKind::Date, 0,
-               ClaimTextShows<&ClaimData::DepartureDateText>,
+               [](const ClaimData& claim, DateOrder order) { return claim.DepartureDateText(order); },
                [](CFerdixDoc& doc, std::string_view text) { doc.SetDepartureDate(text); },
                kIdDepartureTime},
     BoundField{kIdDepartureTime, BoundKind::Time, 0,
                ClaimTextShows<&ClaimData::DepartureTimeText>,
                StoreClaimText<&CFerdixDoc::SetDepartureTime>, kIdDepartureDate},
-    BoundField{kIdReturnDate, BoundKind::Date, 0, ClaimTextShows<&ClaimData::ReturnDateText>,
+    BoundField{kIdReturnDate, BoundKind::Date, 0, [](const ClaimData& claim, DateOrder order) { return claim.ReturnDateText(order); },
                [](CFerdixDoc& doc, std::string_view text) { doc.SetReturnDate(text); },
                kIdReturnTime},
     BoundField{kIdReturnTime, BoundKind::Time, 0, ClaimTextShows<&ClaimData::ReturnTimeText>,

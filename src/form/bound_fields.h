@@ -28,7 +28,8 @@ struct BoundField {
     int id;
     BoundKind kind;
     std::size_t limit;  // bytes the field takes as the user types; 0 for no limit
-    std::string (*shown)(const ClaimData&);
+    // In the run's date order.
+    std::string (*shown)(const ClaimData&, DateOrder);
     void (*store)(CFerdixDoc&, std::string_view text);
     // The date field a time is stored with, or the time a date is shown with; 0 for none.
     int partner = 0;

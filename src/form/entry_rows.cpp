@@ -26,76 +26,77 @@ std::string TimeOf(std::string_view text, bool* parsed) {
 template <typename Line>
 struct EntryField {
     int id;
-    std::string (*shown)(const Line&);
-    void (*store)(Line&, const std::string&);
+    std::string (*shown)(const Line&, DateOrder);
+    void (*store)(Line&, const std::string&, DateOrder);
 };
 
 // In the order a line is put into its row and read from it: the kroner sum after the amount
 // and the rate, so that the line gets the sum the row shows.
 // clang-format off
 const EntryField<CTravelLine> kTravelFields[] = {
-    {kIdTravelDate, [](const CTravelLine& l) { return l.DateText(); },
-     [](CTravelLine& l, const std::string& t) { l.SetDate(t); }},
-    {kIdTravelTime, [](const CTravelLine& l) { return l.StartTimeText(); },
-     [](CTravelLine& l, const std::string& t) { l.SetStartTime(t); }},
-    {kIdTravelFrom, [](const CTravelLine& l) { return l.Text(); },
-     [](CTravelLine& l, const std::string& t) { l.SetText(t); }},
-    {kIdTravelTo, [](const CTravelLine& l) { return l.To(); },
-     [](CTravelLine& l, const std::string& t) { l.SetTo(t); }},
-    {kIdTravelArrival, [](const CTravelLine& l) { return l.ArrivalTimeText(); },
-     [](CTravelLine& l, const std::string& t) { l.SetArrivalTime(t); }},
-    {kIdTravelMeans, [](const CTravelLine& l) { return l.Transport(); },
-     [](CTravelLine& l, const std::string& t) { l.SetTransport(t); }},
-    {kIdTravelKm, [](const CTravelLine& l) { return l.KmText(); },
-     [](CTravelLine& l, const std::string& t) { l.SetKm(TextToInt(t)); }},
-    {kIdTravelAmount, [](const CTravelLine& l) { return l.ForeignAmountText(); },
-     [](CTravelLine& l, const std::string& t) { l.SetForeignAmount(ParseAmount(t)); }},
-    {kIdTravelRate, [](const CTravelLine& l) { return l.RateText(); },
-     [](CTravelLine& l, const std::string& t) { l.SetRate(ParseAmount(t)); }},
-    {kIdTravelSum, [](const CTravelLine& l) { return l.AmountText(); },
-     [](CTravelLine& l, const std::string& t) { l.SetAmount(ParseAmount(t)); }},
-    {kIdTravelCurrency, [](const CTravelLine& l) { return l.Currency(); },
-     [](CTravelLine& l, const std::string& t) { l.SetCurrency(t); }},
+    {kIdTravelDate, [](const CTravelLine& l, DateOrder o) { return l.DateText(o); },
+     [](CTravelLine& l, const std::string& t, DateOrder o) { l.SetDate(t, o); }},
+    {kIdTravelTime, [](const CTravelLine& l, DateOrder) { return l.StartTimeText(); },
+     [](CTravelLine& l, const std::string& t, DateOrder) { l.SetStartTime(t); }},
+    {kIdTravelFrom, [](const CTravelLine& l, DateOrder) { return l.Text(); },
+     [](CTravelLine& l, const std::string& t, DateOrder) { l.SetText(t); }},
+    {kIdTravelTo, [](const CTravelLine& l, DateOrder) { return l.To(); },
+     [](CTravelLine& l, const std::string& t, DateOrder) { l.SetTo(t); }},
+    {kIdTravelArrival, [](const CTravelLine& l, DateOrder) { return l.ArrivalTimeText(); },
+     [](CTravelLine& l, const std::string& t, DateOrder) { l.SetArrivalTime(t); }},
+    {kIdTravelMeans, [](const CTravelLine& l, DateOrder) { return l.Transport(); },
+     [](CTravelLine& l, const std::string& t, DateOrder) { l.SetTransport(t); }},
+    {kIdTravelKm, [](const CTravelLine& l, DateOrder) { return l.KmText(); },
+     [](CTravelLine& l, const std::string& t, DateOrder) { l.SetKm(TextToInt(t)); }},
+    {kIdTravelAmount, [](const CTravelLine& l, DateOrder) { return l.ForeignAmountText(); },
+     [](CTravelLine& l, const std::string& t, DateOrder) { l.SetForeignAmount(ParseAmount(t)); }},
+    {kIdTravelRate, [](const CTravelLine& l, DateOrder) { return l.RateText(); },
+     [](CTravelLine& l, const std::string& t, DateOrder) { l.SetRate(ParseAmount(t)); }},
+    {kIdTravelSum, [](const CTravelLine& l, DateOrder) { return l.AmountText(); },
+     [](CTravelLine& l, const std::string& t, DateOrder) { l.SetAmount(ParseAmount(t)); }},
+    {kIdTravelCurrency, [](const CTravelLine& l, DateOrder) { return l.Currency(); },
+     [](CTravelLine& l, const std::string& t, DateOrder) { l.SetCurrency(t); }},
 };
 
 const EntryField<CExpenseLine> kOutlayFields[] = {
-    {kIdOutlayDate, [](const CExpenseLine& l) { return l.DateText(); },
-     [](CExpenseLine& l, const std::string& t) { l.SetDate(t); }},
-    {kIdOutlayText, [](const CExpenseLine& l) { return l.Text(); },
-     [](CExpenseLine& l, const std::string& t) { l.SetText(t); }},
-    {kIdOutlayAmount, [](const CExpenseLine& l) { return l.ForeignAmountText(); },
-     [](CExpenseLine& l, const std::string& t) { l.SetForeignAmount(ParseAmount(t)); }},
-    {kIdOutlayRate, [](const CExpenseLine& l) { return l.RateText(); },
-     [](CExpenseLine& l, const std::string& t) { l.SetRate(ParseAmount(t)); }},
-    {kIdOutlaySum, [](const CExpenseLine& l) { return l.AmountText(); },
-     [](CExpenseLine& l, const std::string& t) { l.SetAmount(ParseAmount(t)); }},
-    {kIdOutlayCurrency, [](const CExpenseLine& l) { return l.Currency(); },
-     [](CExpenseLine& l, const std::string& t) { l.SetCurrency(t); }},
+    {kIdOutlayDate, [](const CExpenseLine& l, DateOrder o) { return l.DateText(o); },
+     [](CExpenseLine& l, const std::string& t, DateOrder o) { l.SetDate(t, o); }},
+    {kIdOutlayText, [](const CExpenseLine& l, DateOrder) { return l.Text(); },
+     [](CExpenseLine& l, const std::string& t, DateOrder) { l.SetText(t); }},
+    {kIdOutlayAmount, [](const CExpenseLine& l, DateOrder) { return l.ForeignAmountText(); },
+     [](CExpenseLine& l, const std::string& t, DateOrder) { l.SetForeignAmount(ParseAmount(t)); }},
+    {kIdOutlayRate, [](const CExpenseLine& l, DateOrder) { return l.RateText(); },
+     [](CExpenseLine& l, const std::string& t, DateOrder) { l.SetRate(ParseAmount(t)); }},
+    {kIdOutlaySum, [](const CExpenseLine& l, DateOrder) { return l.AmountText(); },
+     [](CExpenseLine& l, const std::string& t, DateOrder) { l.SetAmount(ParseAmount(t)); }},
+    {kIdOutlayCurrency, [](const CExpenseLine& l, DateOrder) { return l.Currency(); },
+     [](CExpenseLine& l, const std::string& t, DateOrder) { l.SetCurrency(t); }},
 };
 // clang-format on
 
 template <typename Line, std::size_t N>
-std::unique_ptr<Line> LineOfRow(const IFormControls& controls,
-                                const EntryField<Line> (&fields)[N]) {
+std::unique_ptr<Line> LineOfRow(const IFormControls& controls, const EntryField<Line> (&fields)[N],
+                                DateOrder order) {
     auto line = std::make_unique<Line>();
     for (const EntryField<Line>& f : fields) {
-        f.store(*line, controls.GetText(f.id));
+        f.store(*line, controls.GetText(f.id), order);
     }
     return line;
 }
 
 template <typename Line, std::size_t N>
-void ShowInRow(IFormControls& controls, const EntryField<Line> (&fields)[N], const Line& line) {
+void ShowInRow(IFormControls& controls, const EntryField<Line> (&fields)[N], const Line& line,
+               DateOrder order) {
     for (const EntryField<Line>& f : fields) {
-        controls.SetText(f.id, f.shown(line));
+        controls.SetText(f.id, f.shown(line, order));
     }
 }
 
 }  // namespace
 
-std::string DayFirstDateOf(std::string_view text) {
+std::string DayFirstDateOf(std::string_view text, DateOrder order) {
     DateParts d;
-    if (!ParseDate(text, d)) {
+    if (!ParseDate(text, d, order)) {
         return {};
     }
     return FormatDateDayFirst(CivilTime{d.year, d.month, d.day, 0, 0, 0});
@@ -158,7 +159,8 @@ bool CEntryRows::OnLeave(int id, bool moveFocus) {
     switch (id) {
         case kIdTravelDate:
         case kIdOutlayDate:
-            m_controls.SetText(id, DayFirstDateOf(m_controls.GetText(id)));
+            m_controls.SetText(id,
+                               DayFirstDateOf(m_controls.GetText(id), m_doc.Locale().dateOrder));
             return true;
         case kIdTravelTime: {
             bool parsed = false;
@@ -279,7 +281,7 @@ void CEntryRows::TransportLeft() {
 }
 
 void CEntryRows::RegisterTravelLine() {
-    m_doc.AddTravelLine(LineOfRow(m_controls, kTravelFields));
+    m_doc.AddTravelLine(LineOfRow(m_controls, kTravelFields, m_doc.Locale().dateOrder));
     FillTravelList();
 }
 
@@ -298,7 +300,8 @@ void CEntryRows::StartNextTravelLine() {
 }
 
 void CEntryRows::RegisterOutlayLine() {
-    std::unique_ptr<CExpenseLine> line = LineOfRow(m_controls, kOutlayFields);
+    std::unique_ptr<CExpenseLine> line =
+        LineOfRow(m_controls, kOutlayFields, m_doc.Locale().dateOrder);
     for (int id : {kIdOutlayText, kIdOutlayAmount, kIdOutlayRate, kIdOutlaySum}) {
         m_controls.SetText(id, "");
     }
@@ -320,7 +323,7 @@ bool CEntryRows::TakeBackTravelLine() {
     if (!line) {
         return false;
     }
-    ShowInRow(m_controls, kTravelFields, *line);
+    ShowInRow(m_controls, kTravelFields, *line, m_doc.Locale().dateOrder);
 
     std::unique_ptr<CTravelLine> taken = m_doc.RemoveTravelLine(static_cast<std::size_t>(pos));
     FillTravelList();
@@ -351,7 +354,7 @@ bool CEntryRows::TakeBackOutlayLine() {
     if (!line) {
         return false;
     }
-    ShowInRow(m_controls, kOutlayFields, *line);
+    ShowInRow(m_controls, kOutlayFields, *line, m_doc.Locale().dateOrder);
     OutlayCurrencyChanged(false);
     m_doc.RemoveOutlayLine(static_cast<std::size_t>(pos));
     FillOutlayList();
@@ -364,9 +367,9 @@ void CEntryRows::FillTravelList() {
     rows.reserve(m_doc.Claim().m_travelLines.size());
     int pos = 0;
     for (const auto& l : m_doc.Claim().m_travelLines) {
-        rows.push_back({{l->DateTextPadded(), l->StartTimeText(true), l->Text(), l->To(),
-                         l->ArrivalTimeText(true), l->Transport(), l->ForeignAmountText(),
-                         l->Currency(), l->RateText(), l->AmountText()},
+        rows.push_back({{l->DateTextPadded(m_doc.Locale().dateOrder), l->StartTimeText(true),
+                         l->Text(), l->To(), l->ArrivalTimeText(true), l->Transport(),
+                         l->ForeignAmountText(), l->Currency(), l->RateText(), l->AmountText()},
                         pos++});
     }
     m_controls.SetRows(kIdTravelList, std::move(rows));
@@ -377,8 +380,8 @@ void CEntryRows::FillOutlayList() {
     rows.reserve(m_doc.Claim().m_outlayLines.size());
     int pos = 0;
     for (const auto& l : m_doc.Claim().m_outlayLines) {
-        rows.push_back({{l->DateTextPadded(), l->Text(), l->ForeignAmountText(), l->Currency(),
-                         l->RateText(), l->AmountText()},
+        rows.push_back({{l->DateTextPadded(m_doc.Locale().dateOrder), l->Text(),
+                         l->ForeignAmountText(), l->Currency(), l->RateText(), l->AmountText()},
                         pos++});
     }
     m_controls.SetRows(kIdOutlayList, std::move(rows));

@@ -13,7 +13,7 @@ namespace ferdix {
 class CFerdixDoc;
 
 // A typed date as the form shows it, day first; empty for a text that gives no date.
-std::string DayFirstDateOf(std::string_view text);
+std::string DayFirstDateOf(std::string_view text, DateOrder order);
 
 class CEntryRows {
   public:

@@ -92,7 +92,7 @@ void CFerdixView::InitialiseForm() {
             }
         }
         // The form's own texts are bokmål.
-        if (WrittenStandard() == kNynorsk) {
+        if (m_doc.Locale().standard == kNynorsk) {
             RelabelForm();
         }
         RefreshForm();
@@ -110,7 +110,7 @@ void CFerdixView::FillLists() {
         m_controls.SetText(id, "NOK");
     }
     m_controls.ResetContent(kIdTravelMeans);
-    for (std::string_view means : MeansOfTransportChoices()) {
+    for (std::string_view means : MeansOfTransportChoices(m_doc.Locale().standard)) {
         m_controls.AddString(kIdTravelMeans, means);
     }
     for (int id : {kIdDayCountry, kIdNightCountry1, kIdNightCountry2, kIdUnverifiedCountry1,
@@ -125,7 +125,7 @@ void CFerdixView::FillLists() {
 }
 
 void CFerdixView::SetColumns() {
-    m_controls.SetColumns(kIdTravelList, TravelListColumns());
+    m_controls.SetColumns(kIdTravelList, TravelListColumns(m_doc.Locale().standard));
     m_controls.SetColumns(kIdOutlayList, OutlayListColumns());
 }
 
@@ -158,7 +158,7 @@ void CFerdixView::RefreshForm() {
     m_bFilling = true;
     const ClaimData& claim = m_doc.Claim();
     for (const BoundField& f : BoundFields()) {
-        m_controls.SetText(f.id, f.shown(claim));
+        m_controls.SetText(f.id, f.shown(claim, m_doc.Locale().dateOrder));
     }
     KindOfTrip trip = TripKindOf(claim);
     for (const auto& b : kTripKindButtons) {
@@ -261,7 +261,7 @@ void CFerdixView::ShowTravellerField(TravellerField field, const std::string& te
 
 void CFerdixView::RelabelForm() {
     for (const RelabelStep& step : RelabelOrder()) {
-        m_controls.SetText(step.id, step.Text());
+        m_controls.SetText(step.id, step.Text(m_doc.Locale().standard));
     }
 }
 
@@ -314,7 +314,7 @@ void CFerdixView::OnLeave(int id) {
     }
     switch (id) {
         case kIdWrittenDate: {
-            std::string normal = DayFirstDateOf(m_controls.GetText(id));
+            std::string normal = DayFirstDateOf(m_controls.GetText(id), m_doc.Locale().dateOrder);
             if (!normal.empty()) {
                 m_controls.SetText(id, normal);
             }
@@ -358,7 +358,7 @@ void CFerdixView::StoreField(const BoundField& f, bool inProgress) {
     const ClaimData& claim = m_doc.Claim();
     // A field left as it was filled holds no edit. Storing what it shows could change what the
     // claim was read with: an employee number of -1 or a tax percent below 0.1 show empty.
-    if (text == f.shown(claim)) {
+    if (text == f.shown(claim, m_doc.Locale().dateOrder)) {
         return;
     }
     switch (f.kind) {
@@ -381,7 +381,7 @@ void CFerdixView::StoreField(const BoundField& f, bool inProgress) {
         case BoundKind::Normalised:
             f.store(m_doc, text);
             if (!inProgress) {
-                m_controls.SetText(f.id, f.shown(claim));
+                m_controls.SetText(f.id, f.shown(claim, m_doc.Locale().dateOrder));
             }
             return;
         case BoundKind::Date:
@@ -394,16 +394,17 @@ void CFerdixView::StoreField(const BoundField& f, bool inProgress) {
                 DateParts parts;
                 int hour = 0, minute = 0;
                 bool waits = f.kind == BoundKind::Date
-                                 ? !ParseDate(text, parts)
-                                 : !ParseTime(text, hour, minute) || date.shown(claim).empty();
+                                 ? !ParseDate(text, parts, m_doc.Locale().dateOrder)
+                                 : !ParseTime(text, hour, minute) ||
+                                       date.shown(claim, m_doc.Locale().dateOrder).empty();
                 if (waits) {
                     return;
                 }
             }
             f.store(m_doc, text);
             if (!inProgress) {
-                m_controls.SetText(date.id, date.shown(claim));
-                m_controls.SetText(time.id, time.shown(claim));
+                m_controls.SetText(date.id, date.shown(claim, m_doc.Locale().dateOrder));
+                m_controls.SetText(time.id, time.shown(claim, m_doc.Locale().dateOrder));
             }
             return;
         }
@@ -578,7 +579,7 @@ void CFerdixView::UpdateRates() {
 
 void CFerdixView::ShowMealRates() {
     if (IClaimHost* host = m_doc.Host()) {
-        host->ShowMessage(MealRateMessage(m_doc.Rates().m_rates));
+        host->ShowMessage(MealRateMessage(m_doc.Locale().standard, m_doc.Rates().m_rates));
     }
 }
 
@@ -675,10 +676,10 @@ bool CFerdixView::IsCommandChecked(int command) const {
     switch (command) {
         case kCmdBokmal:
         case kCmdBokmalToolbar:
-            return WrittenStandard() == kBokmal;
+            return m_doc.Locale().standard == kBokmal;
         case kCmdNynorsk:
         case kCmdNynorskToolbar:
-            return WrittenStandard() == kNynorsk;
+            return m_doc.Locale().standard == kNynorsk;
         default:
             return false;
     }

@@ -23,14 +23,14 @@ RefusedText RefusedIn(std::string_view utf8, bool multiLine) {
     return refused;
 }
 
-std::string RefusalNote(const RefusedText& refused) {
+std::string RefusalNote(int standard, const RefusedText& refused) {
     if (!refused.characters.empty()) {
         return std::string(
-            ByStandard("%1 kan ikke lagres i en reiseregning og ble ikke tatt imot."_cp,
+            ByStandard(standard, "%1 kan ikke lagres i en reiseregning og ble ikke tatt imot."_cp,
                        "%1 kan ikkje lagrast i ei reiserekning og vart ikkje teke imot."_cp));
     }
     return std::string(
-        ByStandard("Linjeskift kan ikke lagres i dette feltet og ble ikke tatt imot."_cp,
+        ByStandard(standard, "Linjeskift kan ikke lagres i dette feltet og ble ikke tatt imot."_cp,
                    "Linjeskift kan ikkje lagrast i dette feltet og vart ikkje teke imot."_cp));
 }
 

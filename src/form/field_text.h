@@ -20,8 +20,8 @@ struct RefusedText {
 // What of a typed or pasted text (UTF-8) a field cannot store.
 RefusedText RefusedIn(std::string_view utf8, bool multiLine);
 
-// The note that tells the user, in the written standard in force: "%1" stands for the refused
+// The note that tells the user, in the given written standard: "%1" stands for the refused
 // characters, each in guillemets and separated by ", ", when there are any.
-std::string RefusalNote(const RefusedText& refused);
+std::string RefusalNote(int standard, const RefusedText& refused);
 
 }  // namespace ferdix

@@ -71,15 +71,15 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::span<const std::string_view> MeansOfTransportChoices() {
-    if (IsNynorsk()) {
+std::span<const std::string_view> MeansOfTransportChoices(int standard) {
+    if (standard == kNynorsk) {
         return kMeansNynorsk;
     }
     return kMeansBokmal;
 }
 
-std::span<const ListColumn> TravelListColumns() {
-    if (IsNynorsk()) {
+std::span<const ListColumn> TravelListColumns(int standard) {
+    if (standard == kNynorsk) {
         return kTravelColumnsNynorsk;
     }
     return kTravelColumnsBokmal;

@@ -12,7 +12,7 @@ namespace ferdix {
 
 // The means-of-transport choices (kIdTravelMeans) in the order they are added; the list shows
 // them sorted. The last one is "Annet" in bokmål and "Anna" in nynorsk.
-std::span<const std::string_view> MeansOfTransportChoices();
+std::span<const std::string_view> MeansOfTransportChoices(int standard);
 
 struct ListColumn {
     std::string_view title;  // Windows-1252
@@ -24,7 +24,7 @@ struct ListColumn {
 
 // Travel-leg list (kIdTravelList): date, departure, from, to, arrival, means, amount,
 // currency code, rate, sum. The two place titles differ in nynorsk.
-std::span<const ListColumn> TravelListColumns();
+std::span<const ListColumn> TravelListColumns(int standard);
 
 // Outlay list (kIdOutlayList): date, what was paid for, amount, currency code, rate, sum.
 std::span<const ListColumn> OutlayListColumns();

@@ -120,10 +120,6 @@ const LabelEntry* FindEntry(const LabelEntry (&table)[N], int id) {
 
 }  // namespace
 
-std::string GetLabelText(int id, LabelVariant variant) {
-    return GetLabelText(id, variant, WrittenStandard());
-}
-
 std::string GetLabelText(int id, LabelVariant variant, int writtenStandard) {
     const LabelEntry* entry =
         variant == LabelVariant::Form ? FindEntry(kFormLabels, id) : FindEntry(kPrintLabels, id);
@@ -136,11 +132,11 @@ std::string GetLabelText(int id, LabelVariant variant, int writtenStandard) {
     return std::string(entry->bokmal);
 }
 
-std::string RelabelStep::Text() const {
+std::string RelabelStep::Text(int standard) const {
     if (bokmal.empty()) {
-        return GetLabelText(id, LabelVariant::Form);
+        return GetLabelText(id, LabelVariant::Form, standard);
     }
-    return std::string(ByStandard(bokmal, nynorsk));
+    return std::string(ByStandard(standard, bokmal, nynorsk));
 }
 
 std::span<const RelabelStep> RelabelOrder() {

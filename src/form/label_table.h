@@ -10,21 +10,19 @@ namespace ferdix {
 
 enum class LabelVariant { Form, Print };
 
-// The label of a control in the written standard in force (nynorsk for 2, bokmål otherwise).
-// Without a nynorsk text the bokmål one is used; an id without an entry in the variant's
-// table gives the string resource of the same id, or an empty text.
-std::string GetLabelText(int id, LabelVariant variant);
-// The same in a given written standard, for output that carries its own (a print run).
+// The label of a control in a written standard (nynorsk for 2, bokmål otherwise). Without a
+// nynorsk text the bokmål one is used; an id without an entry in the variant's table gives the
+// string resource of the same id, or an empty text.
 std::string GetLabelText(int id, LabelVariant variant, int writtenStandard);
 
-// One step of relabelling the form: the control `id` gets `Text()`. Most steps take the form
-// label; a step with texts of its own (the service-trip radio) uses them instead.
+// One step of relabelling the form: the control `id` gets `Text(standard)`. Most steps take the
+// form label; a step with texts of its own (the service-trip radio) uses them instead.
 struct RelabelStep {
     int id;
     std::string_view bokmal;   // Windows-1252; empty for a label-table step
     std::string_view nynorsk;  // Windows-1252
 
-    std::string Text() const;
+    std::string Text(int standard) const;
 };
 
 // The steps in the order the form carries them out; some ids occur twice.

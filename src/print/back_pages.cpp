@@ -55,7 +55,7 @@ void DrawTravelLines(GridPainter& p, const PageContext& ctx, const BackSheet& s)
         const CTravelLine& line = *lines[i];
         // The columns are cells 2 units below the rule over the line.
         auto cell = [&p](int c1, int c2) { return LineCell(p, p.Col(c1), p.Col(c2)); };
-        p.FitCellTextCentred(line.DateText(), 0, 1, 0, cell(0, 1));
+        p.FitCellTextCentred(line.DateText(ctx.doc.Locale().dateOrder), 0, 1, 0, cell(0, 1));
         p.FitCellTextCentred(line.StartTimeText(), 1, 2, 0, cell(1, 2));
         p.FitCellText(line.Text(), 2, 0, cell(2, 3));
         p.FitCellText(line.To(), 3, 0, cell(3, 4));
@@ -238,7 +238,7 @@ void DrawOutlayLines(GridPainter& p, const PageContext& ctx, const BackSheet& s)
     for (std::size_t i = s.outlayFrom; i < to; ++i) {
         const CExpenseLine& line = *doc.Claim().m_outlayLines[i];
         p.Row(0) += kLinePitch;
-        p.FitCellTextCentred(line.DateText(), 1, 2, 0, cell(1, 2));
+        p.FitCellTextCentred(line.DateText(ctx.doc.Locale().dateOrder), 1, 2, 0, cell(1, 2));
         p.FitCellText(line.Text(), 2, 0, cell(2, 3));
         p.FitCellTextCentred(line.Currency(), 3, 4, 0, cell(3, 4));
         p.FitCellTextRight(line.ForeignAmountText(), 5, 0, cell(4, 5));
@@ -299,7 +299,7 @@ FontScope::~FontScope() {
 
 void DrawExplanationBox(GridPainter& p, const PageContext& ctx) {
     // clang-format off
-    static constexpr std::string_view kBokmal[22] = {
+    static constexpr std::string_view kBokmalRows[22] = {
         "Beregning av", "kostgodtgjøring"_cp, "Dersom regelen om 6 timer",
         "eller mer skal brukes ved ut-", "regning av kostgodtgjøringen,"_cp,
         "skal disse døgnene føres på for-"_cp, "siden under kostgodtgjøring"_cp,
@@ -308,7 +308,7 @@ void DrawExplanationBox(GridPainter& p, const PageContext& ctx) {
         "Hvis du i tillegg til", "dekning av utleggene får"_cp, "kostgodtgjøring, skriver du"_cp,
         "antall døgn under kode"_cp, "1057 på forsiden. Samlet"_cp, "kursgodtgjøring skal stå i"_cp,
         "beløpsrubrikken."_cp, ""};
-    static constexpr std::string_view kNynorsk[22] = {
+    static constexpr std::string_view kNynorskRows[22] = {
         "Utrekning av", "kostgodtgjersle", "Dersom regelen om 6 timar",
         "eller meir skal brukast ved ut-", "rekning av kostgodtgjersla,",
         "skal desse døgna førast på"_cp, "framsida under kostgodtgjersle",
@@ -324,7 +324,7 @@ void DrawExplanationBox(GridPainter& p, const PageContext& ctx) {
     p.Row(1) = top + 64;
     p.Row(2) = top + kExplanationBoxHeight;
     for (int k = 0; k < 22; ++k) {
-        p.DrawCellText(ctx.nynorsk ? kNynorsk[k] : kBokmal[k], 0, 1);
+        p.DrawCellText(ctx.nynorsk ? kNynorskRows[k] : kBokmalRows[k], 0, 1);
         p.Row(1) += (k == 1 || k == 8) ? 38 : 29;
     }
     int x0 = p.Col(0);

@@ -353,9 +353,9 @@ void DrawValues(GridPainter& p, const PageContext& ctx) {
     value(t.TaxMunicipality(), 5, 5, C(5), C(11));
     value(t.MunicipalityNumberText(), 13, 5, C(13), C(15));
     value(t.TaxPercentText(), 16, 5, C(16), C(18));
-    value(doc.Claim().DepartureDateText(), 20, 5, C(20), C(23), true);
+    value(doc.Claim().DepartureDateText(doc.Locale().dateOrder), 20, 5, C(20), C(23), true);
     value(doc.Claim().DepartureTimeText(), 23, 5, C(23), kFrameRight, true);
-    value(doc.Claim().ReturnDateText(), 20, 45, C(20), C(23), true);
+    value(doc.Claim().ReturnDateText(doc.Locale().dateOrder), 20, 45, C(20), C(23), true);
     value(doc.Claim().ReturnTimeText(), 23, 45, C(23), kFrameRight, true);
     // Under "Angi hva", which stands a little lower than a label hanging from the rule.
     int askTop = (p.Row(5) + p.Row(7)) / 2;

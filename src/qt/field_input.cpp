@@ -4,6 +4,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMimeData>
 #include <QStatusBar>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/written_standard.h"
 #include "form/field_text.h"
 #include "form/form_lists.h"
 #include "qt/qt_text.h"
@@ -20,6 +22,11 @@ namespace ferdix {
 namespace {
 
 constexpr int kNoteMilliseconds = 8000;
+
+// The written standard of the window's Qt texts, which follow the run's.
+int ShownStandard() {
+    return QLocale().language() == QLocale::NorwegianNynorsk ? kNynorsk : kBokmal;
+}
 
 // The note for a text, or an empty one when the field takes it.
 QString RefusalOf(const QString& text, bool multiLine) {
@@ -32,7 +39,7 @@ QString RefusalOf(const QString& text, bool multiLine) {
     for (char32_t c : refused.characters) {
         shown << QStringLiteral("«%1»").arg(QString::fromUcs4(&c, 1));
     }
-    QString note = ToQString(RefusalNote(refused));
+    QString note = ToQString(RefusalNote(ShownStandard(), refused));
     return shown.isEmpty() ? note : note.arg(shown.join(QStringLiteral(", ")));
 }
 

@@ -23,15 +23,12 @@ std::vector<std::string> TextsOf(const ControlTemplate& t) {
     if (t.id == kNoControlId) {
         return texts;
     }
-    int standard = WrittenStandard();
-    for (int w : {kBokmal, kNynorsk}) {
-        SetWrittenStandardValue(w);
-        std::string text = LabelTextInForce(t);
+    for (int standard : {kBokmal, kNynorsk}) {
+        std::string text = LabelTextInForce(t, standard);
         if (std::find(texts.begin(), texts.end(), text) == texts.end()) {
             texts.push_back(std::move(text));
         }
     }
-    SetWrittenStandardValue(standard);
     return texts;
 }
 
@@ -110,7 +107,8 @@ bool ListSamplesFit(const QFont& font, const FormFonts& fonts, const FontFitKey&
     QFontMetrics fm(font);
     // A cell's text margins, and room for the scroll bar that a long list shows.
     int margins = 2 * (key.focusMargin + 1);
-    for (auto [id, columns] : {std::pair{kIdTravelList, TravelListColumns()},
+    for (auto [id, columns] : {std::pair{kIdTravelList, TravelListColumns(kBokmal)},
+                               std::pair{kIdTravelList, TravelListColumns(kNynorsk)},
                                std::pair{kIdOutlayList, OutlayListColumns()}}) {
         const ControlTemplate* list = FindControl(id);
         if (!list) {

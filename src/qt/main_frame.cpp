@@ -294,7 +294,7 @@ void CMainFrame::FocusFirstField() {
 }
 
 void CMainFrame::FollowWrittenStandard() {
-    m_translation.Follow(WrittenStandard());
+    m_translation.Follow(m_app.Locale().standard);
 }
 
 void CMainFrame::RunCommand(int command) {
@@ -493,7 +493,7 @@ void CMainFrame::ShowHelpTopic(int topic) {
 
 void CMainFrame::ShowContextHelp() {
     // One page per written standard covers the whole form.
-    ShowHelpTopic(IsNynorsk() ? kHelpTopicNynorsk : kHelpTopicBokmal);
+    ShowHelpTopic(m_app.Locale().standard == kNynorsk ? kHelpTopicNynorsk : kHelpTopicBokmal);
 }
 
 bool CMainFrame::IsToolBarVisible() const {

@@ -7,7 +7,7 @@
 
 #include "base/clock.h"
 #include "base/cp1252.h"
-#include "base/written_standard.h"
+#include "base/user_locale.h"
 #include "claim/rate_messages.h"
 #include "qt/print_service.h"
 #include "qt/qt_surface.h"
@@ -38,13 +38,13 @@ int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostrea
     // As the program would start: the settings and rate files in their lookup order, the written
     // standard from the settings or the program's name, unless the command names one.
     FileLocations files = LocateProgramFiles();
-    SetDateOrder(DecideDateOrder(files));
     // The name it was started by decides, as in the window: a link named "ferdixn" prints
     // nynorsk, while the files lie beside the program the link points to.
     std::string invokedAs = programName && *programName ? programName : ExecutablePath();
-    int standard = args.writtenStandard != 0 ? args.writtenStandard
-                                             : DecideStartWrittenStandard(files, invokedAs);
-    SetWrittenStandardValue(standard);
+    UserLocale locale = DecideStartLocale(files, invokedAs);
+    if (args.writtenStandard != 0) {
+        locale.standard = args.writtenStandard;
+    }
 
     // Only a regular file is replaced by the finished PDF: a FIFO or a device in its place
     // would take the bytes, or keep the command waiting, instead.
@@ -56,12 +56,13 @@ int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostrea
 
     HeadlessHost host(err);
     // What the window would say at start-up about the rate files goes to stderr.
-    if (std::string notice = ConfigurationNoticeText(LoadFerdixIni(files), LoadLandIni(files));
+    if (std::string notice =
+            ConfigurationNoticeText(locale.standard, LoadFerdixIni(files), LoadLandIni(files));
         !notice.empty()) {
         host.ShowMessage(ConfigurationNotice(std::move(notice)));
     }
     SystemClock clock;
-    CFerdixDoc doc(clock, &files);
+    CFerdixDoc doc(locale, clock, &files);
     doc.SetHost(&host);
     int rc = ReadClaimForCommand(args.claim, doc, err);
     if (rc == kExitFailed) {
@@ -71,7 +72,7 @@ int RunPdfCommand(const char* programName, const PdfArguments& args, std::ostrea
         return Fail(err, MissingFacesText(missing), "", "");
     }
     // No form: the written-date field is empty, so today's date prints.
-    PrintSource source{&doc, standard, std::string()};
+    PrintSource source{&doc, locale.standard, std::string()};
     RenderResult result = WritePdfFile(args.output, source);
     if (!result.ok) {
         if (result.error.empty()) {

@@ -80,7 +80,7 @@ void WriteReport(CMainFrame& frame, const QString& path) {
     out << "tittel=" << frame.windowTitle().toStdString() << '\n';
     out << "endret=" << (doc->IsModified() ? 1 : 0) << '\n';
     out << "sti=" << doc->SavePath() << '\n';
-    WriteClaimJson(doc->Claim(), out);
+    WriteClaimJson(doc->Claim(), doc->Locale().dateOrder, out);
     FileWriteResult r = WriteFileAtomically(PathFromQString(path), out.str());
     if (!r.ok) {
         std::cerr << "ferdix: FERDIX_TEST_REPORT: " << MixedToUtf8(r.error) << '\n';

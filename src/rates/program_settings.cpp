@@ -169,7 +169,7 @@ std::vector<std::string> FilesInForce(const IniLayers& layers) {
 
 namespace {
 
-void NoticeFiles(const IniLayers& layers, std::string& text) {
+void NoticeFiles(int standard, const IniLayers& layers, std::string& text) {
     auto paragraph = [&](const std::string& p) {
         if (!text.empty()) {
             text += "\n\n";
@@ -179,17 +179,20 @@ void NoticeFiles(const IniLayers& layers, std::string& text) {
     for (const IniLayers::Layer& l : layers.Layers()) {
         const std::string& shown = l.path;
         if (l.doc.LoadResult() == IniLoadResult::Unreadable) {
-            paragraph(std::string(ByStandard("Filen ", "Fila ")) + shown +
+            paragraph(std::string(ByStandard(standard, "Filen ", "Fila ")) + shown +
                       std::string(ByStandard(
+                          standard,
                           " finnes, men kan ikke leses. Verdiene hentes fra de neste filene i "
                           "stedet.",
                           " finst, men kan ikkje lesast. Verdiane blir henta frå dei neste "
                           "filene i staden."_cp)));
         }
         for (const std::string& section : l.doc.RepeatedSections()) {
-            paragraph(std::string(ByStandard("Filen ", "Fila ")) + shown +
-                      std::string(ByStandard(" har avsnittet [", " har bolken [")) + section +
+            paragraph(std::string(ByStandard(standard, "Filen ", "Fila ")) + shown +
+                      std::string(ByStandard(standard, " har avsnittet [", " har bolken [")) +
+                      section +
                       std::string(ByStandard(
+                          standard,
                           "] mer enn én gang. Bare det første leses; verdier som bare står i "
                           "de andre, gjelder ikke. Slå sammen avsnittene for å bruke dem."_cp,
                           "] meir enn éin gong. Berre den første blir lesen; verdiar som berre "
@@ -200,10 +203,11 @@ void NoticeFiles(const IniLayers& layers, std::string& text) {
 
 }  // namespace
 
-std::string ConfigurationNoticeText(const IniLayers& ferdixIni, const IniLayers& landIni) {
+std::string ConfigurationNoticeText(int standard, const IniLayers& ferdixIni,
+                                    const IniLayers& landIni) {
     std::string text;
-    NoticeFiles(ferdixIni, text);
-    NoticeFiles(landIni, text);
+    NoticeFiles(standard, ferdixIni, text);
+    NoticeFiles(standard, landIni, text);
     return text;
 }
 
@@ -295,6 +299,10 @@ DateOrder DecideDateOrder(const IniReader& profile, const IniReader& ferdixIni) 
 
 DateOrder DecideDateOrder(const FileLocations& files) {
     return DecideDateOrder(LoadIni(files.profile), LoadFerdixIni(files));
+}
+
+UserLocale DecideStartLocale(const FileLocations& files, std::string_view programFileName) {
+    return UserLocale{DecideStartWrittenStandard(files, programFileName), DecideDateOrder(files)};
 }
 
 void ReadValidityTexts(const FileLocations& files, ProgramSettings& settings) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/text_convert.h"
+#include "base/user_locale.h"
 #include "rates/ini_file.h"
 
 namespace ferdix {
@@ -75,8 +76,9 @@ std::vector<std::string> FilesInForce(const IniLayers& layers);
 
 // What a start-up says once about the configuration files: a file that exists but cannot be
 // read (its keys come from the next file), and a section that a file holds twice (only the
-// first is read). Empty when there is nothing to say.
-std::string ConfigurationNoticeText(const IniLayers& ferdixIni, const IniLayers& landIni);
+// first is read), in the given written standard. Empty when there is nothing to say.
+std::string ConfigurationNoticeText(int standard, const IniLayers& ferdixIni,
+                                    const IniLayers& landIni);
 
 // The readers cut to kSettingsReadMax and kProfileReadMax; the writers report success.
 std::string ReadSetting(const FileLocations& files, std::string_view section, std::string_view key,
@@ -111,6 +113,8 @@ DateOrder DateOrderFromSetting(std::string_view text);
 // "Datoformat" of the profile's section Oppsett before ferdix.ini; day first without either.
 DateOrder DecideDateOrder(const IniReader& profile, const IniReader& ferdixIni);
 DateOrder DecideDateOrder(const FileLocations& files);
+// Both, as a run starts.
+UserLocale DecideStartLocale(const FileLocations& files, std::string_view programFileName);
 
 // SatserGyldigFra of both files and the files in force, for the About box.
 void ReadValidityTexts(const FileLocations& files, ProgramSettings& settings);

@@ -13,7 +13,6 @@
 #include "app/headless.h"
 #include "base/cp1252.h"
 #include "claim/claim_file.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix {
@@ -34,19 +33,15 @@ std::string JsonOf(const std::string& claimFile) {
     std::ifstream in(DataPath(claimFile), std::ios::binary);
     ReadClaim(claim, in);
     std::ostringstream out;
-    WriteClaimJson(claim, out);
+    WriteClaimJson(claim, DateOrder::DayFirst, out);
     return out.str();
 }
 
 TEST(ClaimJson, FullClaimGivesTheExpectedText) {
-    test::ProgramStateGuard guard;
-    SetDateOrder(DateOrder::DayFirst);
     EXPECT_EQ(JsonOf("full_claim.tur"), FileBytes(DataPath("full_claim.json")));
 }
 
 TEST(ClaimJson, NewClaimHasEmptyListsAndTexts) {
-    test::ProgramStateGuard guard;
-    SetDateOrder(DateOrder::DayFirst);
     const std::string json = JsonOf("new_claim.tur");
     for (const char* member :
          {"\"reisespesifikasjoner\": [],", "\"hotellutlegg\": [],", "\"Ansattnummer\": -1,",
@@ -59,8 +54,6 @@ TEST(ClaimJson, NewClaimHasEmptyListsAndTexts) {
 // The text goes out in blocks: a claim far longer than one block comes out whole and in order,
 // with every line once and the closing members after them.
 TEST(ClaimJson, LongClaimComesOutWholeAcrossBlocks) {
-    test::ProgramStateGuard guard;
-    SetDateOrder(DateOrder::DayFirst);
     ClaimData claim;
     for (int i = 0; i < 3000; ++i) {
         auto line = std::make_unique<CExpenseLine>();
@@ -69,7 +62,7 @@ TEST(ClaimJson, LongClaimComesOutWholeAcrossBlocks) {
         claim.m_outlayLines.push_back(std::move(line));
     }
     std::ostringstream out;
-    WriteClaimJson(claim, out);
+    WriteClaimJson(claim, DateOrder::DayFirst, out);
     const std::string json = out.str();
     ASSERT_GT(json.size(), 3u * 65536u);
     std::size_t at = 0;
@@ -109,7 +102,6 @@ TEST(ClaimJson, NumbersThatAreNotFiniteAreNull) {
 }
 
 TEST(HeadlessJson, ReadsTheClaimAndReportsMessagesOnStderr) {
-    test::ProgramStateGuard guard;
     std::ostringstream out, err;
     EXPECT_EQ(RunJsonCommand(DataPath("legacy_2_2_5.tur"), out, err), 0);
     EXPECT_EQ(out.str().substr(0, 2), "{\n");
@@ -160,7 +152,6 @@ TEST(HeadlessJson, InputsThatAreNoRegularFilesAreRefusedAtOnce) {
 // A damaged claim is written as far as it was read, with the message the window shows and an
 // exit code of its own.
 TEST(HeadlessJson, ADamagedClaimIsWrittenWithTheMessageAndItsOwnExitCode) {
-    test::ProgramStateGuard guard;
     test::TempFolder dir;
     const std::string golden = FileBytes(DataPath("full_claim.tur"));
     struct Case {

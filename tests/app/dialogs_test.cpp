@@ -309,16 +309,14 @@ TEST_F(KmSoFarShellTest, From9000OnEveryCarKilometreIsOver9000) {
 // About box.
 
 TEST(AboutDialogTest, ShowsTheVersionAndTheValidityDates) {
-    test::ProgramStateGuard guard;
     for (int standard : {kBokmal, kNynorsk}) {
-        SetWrittenStandardValue(standard);
-        CAboutDlg dlg("01.03.2010", "01.01.2011");
+        CAboutDlg dlg(standard, "01.03.2010", "01.01.2011");
         EXPECT_EQ(dlg.Title(), "Om Ferdix 2.3");
         EXPECT_EQ(dlg.VersionLine(), "Ferdix versjon " + VersionText());
         EXPECT_EQ(dlg.DomesticRatesLine(), "Innlandsatser sist oppdatert: 01.03.2010");
         EXPECT_EQ(dlg.AbroadRatesLine(), "Satser relatert til utland sist oppdatert: 01.01.2011");
     }
-    CAboutDlg missing("", "");
+    CAboutDlg missing(kBokmal, "", "");
     EXPECT_EQ(missing.DomesticRatesLine(), "Feil konfigurasjon av satser");
     EXPECT_EQ(missing.AbroadRatesLine(), "Feil konfigurasjon av land-satser");
     // The template holds the same texts until the box is filled.
@@ -357,8 +355,8 @@ TEST_F(AboutShellTest, NamesTheFilesInForceInLookupOrder) {
                   dir.File("config/land.ini"));
     EXPECT_EQ(Text(kIdCarUpTo9000Rate), "4,00");
 
-    SetWrittenStandardValue(kNynorsk);  // the fixture restores it
-    EXPECT_EQ(Cp1252ToUtf8(CAboutDlg("", "", {}).FilesText()), "Inga fil med satser er funnen.");
+    EXPECT_EQ(Cp1252ToUtf8(CAboutDlg(kNynorsk, "", "", {}).FilesText()),
+              "Inga fil med satser er funnen.");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 
+#include "app/print_request.h"
 #include "base/text_convert.h"
 #include "support/shell_fixture.h"
 
@@ -131,8 +132,8 @@ TEST_P(StartSettingsTest, DecidesWrittenStandardAndDateOrder) {
     std::filesystem::create_directory(dir.File("config"));
     WriteFile(dir.File("config/reisende.ini"), Utf8ToCp1252("[Oppsett]\r\n" + c.profileOppsett));
     ASSERT_TRUE(Start("", c.program));
-    EXPECT_EQ(WrittenStandard(), c.standard);
-    EXPECT_EQ(GetDateOrder(), c.order);
+    EXPECT_EQ(app.Locale().standard, c.standard);
+    EXPECT_EQ(app.Locale().dateOrder, c.order);
     // The form and the total pane are in that standard from the first showing.
     bool nynorsk = c.standard == kNynorsk;
     EXPECT_EQ(Text(kIdNameLabel), nynorsk ? "Namn" : "Navn");
@@ -156,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ShellTest, TheNameTheProgramWasStartedByDecidesTheWrittenStandard) {
     StartupArgs args{dir.File("ferdix"), "", dir.File("config"), "/usr/bin/ferdixn"};
     ASSERT_TRUE(app.InitInstance(args));
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(app.Locale().standard, kNynorsk);
     EXPECT_EQ(app.Files().sharedFerdixIni, std::vector<std::string>{dir.File("ferdix.ini")});
     EXPECT_EQ(Text(kIdDayDomesticOver12hRate), "445,00");
 }
@@ -164,7 +165,49 @@ TEST_F(ShellTest, TheNameTheProgramWasStartedByDecidesTheWrittenStandard) {
 TEST_F(ShellTest, WithoutTheStartNameTheProgramPathDecides) {
     StartupArgs args{dir.File("ferdix"), "", dir.File("config"), ""};
     ASSERT_TRUE(app.InitInstance(args));
-    EXPECT_EQ(WrittenStandard(), kBokmal);
+    EXPECT_EQ(app.Locale().standard, kBokmal);
+}
+
+// Switched while the program runs, the written standard is the one everything then speaks: the
+// form, the total, the print-out, the help, the boxes and the messages; switched back, all of
+// it is bokmål again.
+TEST_F(ShellTest, AWrittenStandardSwitchedAtRunTimeHoldsThroughout) {
+    ASSERT_TRUE(Start());
+    const std::string missing = dir.File("finst-ikkje.tur");
+    struct Case {
+        int command;
+        int standard;
+        const char* label;
+        std::string_view total;
+        int help;
+        const char* files;
+        const char* openFailure;
+    };
+    const Case cases[] = {
+        {kCmdNynorsk, kNynorsk, "Namn", "Sum: 0,00", kHelpTopicNynorsk, "Satsane og",
+         "Kan ikkje lese fila\n"},
+        {kCmdBokmalToolbar, kBokmal, "Navn", "Beløp: 0,00"_cp, kHelpTopicBokmal, "Satsene og",
+         "Kan ikke lese filen\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        ASSERT_TRUE(app.Execute(c.command));
+        EXPECT_EQ(app.Locale().standard, c.standard);
+        EXPECT_EQ(Text(kIdNameLabel), c.label);
+        EXPECT_EQ(host.LastStatus(), c.total);
+        EXPECT_EQ(PrintSourceOf(*doc, controls).writtenStandard, c.standard);
+        ASSERT_TRUE(app.Execute(kCmdHelpIndex));
+        EXPECT_EQ(platform.calls.back(), "help " + std::to_string(c.help));
+        platform.aboutTexts.clear();
+        ASSERT_TRUE(app.Execute(kCmdAppAbout));
+        ASSERT_EQ(platform.aboutTexts.size(), 5u);
+        EXPECT_EQ(Cp1252ToUtf8(platform.aboutTexts[4]).rfind(c.files, 0), 0u)
+            << platform.aboutTexts[4];
+        host.messages.clear();
+        EXPECT_FALSE(app.OpenDocumentFile(missing));
+        ASSERT_FALSE(host.messages.empty());
+        EXPECT_EQ(host.messages.back().text, c.openFailure + missing);
+    }
 }
 
 // The configuration is told about once, at start-up, before the first claim takes its rates.
@@ -407,7 +450,7 @@ TEST_F(ShellTest, FormAndDocumentCommandsReachTheirParts) {
     EXPECT_TRUE(app.Execute(kCmdScrollUp));
     EXPECT_EQ(controls.ScrollPosition(), 0);
     EXPECT_TRUE(app.Execute(kCmdNynorsk));
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(app.Locale().standard, kNynorsk);
     EXPECT_EQ(Text(kIdNameLabel), "Namn");
     EXPECT_TRUE(app.Execute(kCmdBokmalToolbar));
     EXPECT_EQ(Text(kIdNameLabel), "Navn");

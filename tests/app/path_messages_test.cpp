@@ -18,7 +18,6 @@
 #include "rates/program_settings.h"
 #include "rates/rate_table.h"
 #include "support/fake_host.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix {
@@ -31,7 +30,6 @@ class PathMessagesTest : public ::testing::Test {
     // Letters inside Windows-1252 and outside it.
     PathMessagesTest() : folder(dir.File("Reiser for Bjørn Ærø, Отчёт-ő")) {
         fs::create_directory(folder);
-        SetWrittenStandardValue(kBokmal);
     }
     std::string File(const std::string& name) const { return folder + "/" + name; }
     std::string ReadOnlyFile(const std::string& name) const {
@@ -45,7 +43,6 @@ class PathMessagesTest : public ::testing::Test {
         return host.messages.empty() ? "" : MixedToUtf8(host.messages.back().text);
     }
 
-    test::ProgramStateGuard guard;
     test::TempFolder dir;
     std::string folder;
     test::FakeHost host;
@@ -69,8 +66,8 @@ TEST_F(PathMessagesTest, MessagesShowThePathAsItIsOnDisk) {
          }},
         {"open from the recent-file list, nynorsk", missing,
          [&] {
-             SetWrittenStandardValue(kNynorsk);
-             CFerdixDoc doc;
+             UserLocale nynorsk{kNynorsk, DateOrder::DayFirst};
+             CFerdixDoc doc(nynorsk, DefaultClock(), nullptr);
              doc.SetHost(&host);
              doc.OpenDocumentFile(missing);
              return LastMessageShown();
@@ -110,13 +107,14 @@ TEST_F(PathMessagesTest, MessagesShowThePathAsItIsOnDisk) {
          [&] {
              OrphanedCopy copy;
              copy.oldName = File("reise.tur");
-             return MixedToUtf8(RecoveryQuestionText(copy));
+             return MixedToUtf8(RecoveryQuestionText(kBokmal, copy));
          }},
         {"recovery copy that cannot be read", File("ferdix-1-a.tur"),
          [&] {
              OrphanedCopy copy;
              copy.claimPath = File("ferdix-1-a.tur");
-             return MixedToUtf8(RecoveryUnreadableText(copy, File("ulesbar-ferdix-1-a.tur")));
+             return MixedToUtf8(
+                 RecoveryUnreadableText(kBokmal, copy, File("ulesbar-ferdix-1-a.tur")));
          }},
         {"recovery folder that cannot be made", File("fil"),
          [&] {
@@ -152,7 +150,7 @@ TEST_F(PathMessagesTest, OpenFailureReadsWholeInEitherStandard) {
     CFerdixDoc doc;
     doc.SetHost(&host);
     doc.OpenDocumentFile(missing);
-    SetWrittenStandardValue(kNynorsk);
+    doc.SetWrittenStandard(kNynorsk);
     doc.OpenDocumentFile(missing);
     ASSERT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(MixedToUtf8(host.messages[0].text), "Kan ikke lese filen\n" + missing);

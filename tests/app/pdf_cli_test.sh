@@ -151,6 +151,21 @@ nynorsk)
     text=$(pdftotext -layout "$work/b.pdf" -)
     expect_lines "$text" 'Reiseregning' \
         'Brukte satser: Innenlands per 01\.02\.2026; utenlands per 15\.01\.2026'
+    # The standard the command names is all it changes: the user's date order still holds,
+    # and nothing of it is kept for the next run.
+    mkdir -p "$work/config/ferdix"
+    printf '[Oppsett]\r\nDatoformat=YYMMDD\r\n' >"$work/config/ferdix/reisende.ini"
+    cp "$work/config/ferdix/reisende.ini" "$work/profile-before"
+    run "$ferdix" --pdf "$work/y.pdf" --nynorsk "$claims/full_claim.tur"
+    expect_rc 0
+    text=$(pdftotext -layout "$work/y.pdf" -)
+    expect_lines "$text" 'Reiserekning' '36\.5 +Utreise +2006\.03\.05 +07:30'
+    cmp -s "$work/config/ferdix/reisende.ini" "$work/profile-before" || fail "profile changed"
+    run "$ferdix" --pdf "$work/z.pdf" "$claims/full_claim.tur"
+    expect_rc 0
+    text=$(pdftotext -layout "$work/z.pdf" -)
+    expect_lines "$text" '^ +Reiseregning *$' '36\.5 +Utreise +2006\.03\.05 +07:30'
+    ! grep -q 'Reiserekning' <<<"$text" || fail "nynorsk in the next run"
     ;;
 usage)
     run "$ferdix" --pdf "$work/reise.pdf"

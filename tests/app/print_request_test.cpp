@@ -11,7 +11,6 @@
 #include "form/control_ids.h"
 #include "form/form_template.h"
 #include "support/memory_controls.h"
-#include "support/program_state.h"
 
 namespace ferdix {
 namespace {
@@ -63,12 +62,11 @@ TEST(PdfExportDialog, TheClaimsNameWithPdfInTheClaimFolder) {
 }
 
 TEST(PrintSource, TheClaimTheWrittenStandardAndTheWrittenDateField) {
-    test::ProgramStateGuard guard;
     CFerdixDoc doc;
     MemoryControls controls(FormTemplate());
     controls.SetText(kIdWrittenDate, "14.03.2006");
     controls.SetText(kIdName, "Kari");
-    SetWrittenStandardValue(kNynorsk);
+    doc.SetWrittenStandard(kNynorsk);
     PrintSource source = PrintSourceOf(doc, controls);
     EXPECT_EQ(source.doc, &doc);
     EXPECT_EQ(source.writtenStandard, kNynorsk);

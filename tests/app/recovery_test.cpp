@@ -11,7 +11,6 @@
 #include "claim/claim_file.h"
 #include "support/manual_tick_clock.h"
 #include "support/orphaned_copy.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix {
@@ -47,7 +46,7 @@ class KeeperTest : public ::testing::Test {
   protected:
     std::string ClaimBytes() const {
         std::ostringstream out;
-        WriteClaim(doc.Claim(), doc.Clock().Now(), out);
+        WriteClaim(doc.Claim(), DateOrder::DayFirst, doc.Clock().Now(), out);
         return out.str();
     }
     void Edit(const char* remarks) { doc.SetRemarks(remarks); }
@@ -245,15 +244,15 @@ TEST_F(RecoveryFolderTest, EachRunHasItsOwnCopyAndNeverOffersALiveOne) {
     EXPECT_NE(first.CopyPath().find(std::to_string(CurrentProcessId())), std::string::npos);
     WriteFile(first.CopyPath(), "Versjon 2.3.19\r\n");
     WriteFile(second.CopyPath(), "Versjon 2.3.19\r\n");
-    EXPECT_TRUE(first.FindOrphans().empty());
-    EXPECT_TRUE(second.FindOrphans().empty());
+    EXPECT_TRUE(first.FindOrphans(kBokmal).empty());
+    EXPECT_TRUE(second.FindOrphans(kBokmal).empty());
 
     // Once the first run is gone, its copy is the second's to offer.
     fs::remove(first.CopyPath());
     std::string copy = first.CopyPath();
     first.Close();
     WriteFile(copy, "Versjon 2.3.19\r\n");
-    std::vector<OrphanedCopy> orphans = second.FindOrphans();
+    std::vector<OrphanedCopy> orphans = second.FindOrphans(kBokmal);
     ASSERT_EQ(orphans.size(), 1u);
     EXPECT_EQ(orphans[0].claimPath, copy);
     EXPECT_EQ(orphans[0].oldName, "");
@@ -265,7 +264,7 @@ TEST_F(RecoveryFolderTest, OrphansComeNewestFirstWithTheirNamesAndLocked) {
     Orphan("ferdix-13-cccc", "Versjon 2.3.19\r\nmiddle", std::nullopt, 60);
     CRecoveryFolder folder(Folder());
     ASSERT_TRUE(folder.Open());
-    std::vector<OrphanedCopy> orphans = folder.FindOrphans();
+    std::vector<OrphanedCopy> orphans = folder.FindOrphans(kBokmal);
     ASSERT_EQ(orphans.size(), 3u);
     EXPECT_NE(orphans[0].claimPath.find("ferdix-12-bbbb.tur"), std::string::npos);
     EXPECT_NE(orphans[1].claimPath.find("ferdix-13-cccc.tur"), std::string::npos);
@@ -278,9 +277,9 @@ TEST_F(RecoveryFolderTest, OrphansComeNewestFirstWithTheirNamesAndLocked) {
     // Another run starting now sees none of them while this one decides.
     CRecoveryFolder other(Folder());
     ASSERT_TRUE(other.Open());
-    EXPECT_TRUE(other.FindOrphans().empty());
+    EXPECT_TRUE(other.FindOrphans(kBokmal).empty());
     orphans[2].lock.Release();
-    EXPECT_EQ(other.FindOrphans().size(), 1u);
+    EXPECT_EQ(other.FindOrphans(kBokmal).size(), 1u);
 }
 
 TEST_F(RecoveryFolderTest, LeftOversWithoutACopyAreTidiedAway) {
@@ -290,7 +289,7 @@ TEST_F(RecoveryFolderTest, LeftOversWithoutACopyAreTidiedAway) {
     WriteFile(Folder() + "/notes.txt", "mine");
     CRecoveryFolder folder(Folder());
     ASSERT_TRUE(folder.Open());
-    EXPECT_TRUE(folder.FindOrphans().empty());
+    EXPECT_TRUE(folder.FindOrphans(kBokmal).empty());
     std::vector<std::string> names = Names();
     ASSERT_EQ(names.size(), 2u);  // this run's lock and the user's own file
     EXPECT_EQ(names[1], "notes.txt");
@@ -301,7 +300,7 @@ TEST_F(RecoveryFolderTest, DiscardRemovesTheCopyAndSetAsideKeepsIt) {
     Orphan("ferdix-32-gggg", "rubbish", std::string("/b.tur"), 10);
     CRecoveryFolder folder(Folder());
     ASSERT_TRUE(folder.Open());
-    std::vector<OrphanedCopy> orphans = folder.FindOrphans();
+    std::vector<OrphanedCopy> orphans = folder.FindOrphans(kBokmal);
     ASSERT_EQ(orphans.size(), 2u);
     std::string bytes;
     EXPECT_TRUE(ReadOrphanedCopy(orphans[0], bytes));
@@ -316,7 +315,7 @@ TEST_F(RecoveryFolderTest, DiscardRemovesTheCopyAndSetAsideKeepsIt) {
     std::vector<std::string> names = Names();
     ASSERT_EQ(names.size(), 2u);  // this run's lock and the copy set aside
     EXPECT_EQ(names[1], "ulesbar-ferdix-32-gggg.tur");
-    EXPECT_TRUE(folder.FindOrphans().empty());
+    EXPECT_TRUE(folder.FindOrphans(kBokmal).empty());
 }
 
 TEST_F(RecoveryFolderTest, AFolderThatCannotBeMadeIsReported) {
@@ -360,24 +359,22 @@ TEST_F(RecoveryFolderTest, TheBackgroundWriterWritesRemovesAndReportsAFailureOnc
 }
 
 TEST(RecoveryTexts, TheQuestionNamesTheClaimInEitherWrittenStandard) {
-    test::ProgramStateGuard guard;
     OrphanedCopy named;
     named.oldName = "/home/kari/reise.tur";
     named.written = CivilTime{2026, 12, 8, 14, 5, 0};
     OrphanedCopy untitled;
 
-    SetWrittenStandardValue(kBokmal);
-    std::string text = Cp1252ToUtf8(RecoveryQuestionText(named));
+    std::string text = Cp1252ToUtf8(RecoveryQuestionText(kBokmal, named));
     EXPECT_NE(text.find("Ferdix ble avsluttet uten at reiseregningen var lagret."),
               std::string::npos);
     EXPECT_NE(text.find("Reiseregning: /home/kari/reise.tur"), std::string::npos);
     EXPECT_NE(text.find("Sist endret: 8.12.2026 kl. 14.05"), std::string::npos);
     EXPECT_NE(text.find("Vil du hente fram de ulagrede endringene?"), std::string::npos);
-    EXPECT_NE(Cp1252ToUtf8(RecoveryQuestionText(untitled)).find("(ny reiseregning uten navn)"),
-              std::string::npos);
+    EXPECT_NE(
+        Cp1252ToUtf8(RecoveryQuestionText(kBokmal, untitled)).find("(ny reiseregning uten navn)"),
+        std::string::npos);
 
-    SetWrittenStandardValue(kNynorsk);
-    text = Cp1252ToUtf8(RecoveryQuestionText(named));
+    text = Cp1252ToUtf8(RecoveryQuestionText(kNynorsk, named));
     EXPECT_NE(text.find("Ferdix vart avslutta utan at reiserekninga var lagra."),
               std::string::npos);
     EXPECT_NE(text.find("Sist endra: 8.12.2026 kl. 14.05"), std::string::npos);

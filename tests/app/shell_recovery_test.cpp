@@ -67,6 +67,27 @@ class ShellRecoveryTest : public test::ShellFixture {
 // ---------------------------------------------------------------------------------------------
 // Keeping the copy.
 
+// In a run with year-first dates the form, the saved claim and the copy write a date alike,
+// in nynorsk as in bokmål.
+TEST_F(ShellRecoveryTest, TheRunsDateOrderHoldsForTheFormTheFileAndTheCopy) {
+    fs::create_directories(dir.File("config"));
+    WriteFile(dir.File("config/reisende.ini"), "[Oppsett]\r\nDatoformat=YYMMDD\r\n");
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(app.Execute(kCmdNynorsk));
+    TypeAndLeave(kIdDepartureDate, "261208");
+    EXPECT_EQ(Text(kIdDepartureDate), "2026.12.08");
+    EXPECT_TRUE(Has(Copy(), "Utreisedato: 2026.12.08\r\n"));
+    ASSERT_TRUE(app.Execute(kCmdBokmal));
+    TypeAndLeave(kIdReturnDate, "261209");
+    EXPECT_EQ(Text(kIdReturnDate), "2026.12.09");
+    host.paths.push_back(dir.File("reise.tur"));
+    ASSERT_TRUE(app.Execute(kCmdFileSaveAs));
+    std::string saved = ReadFile(dir.File("reise.tur"));
+    EXPECT_TRUE(Has(saved,
+                    "Utreisedato: 2026.12.08\r\nUtreisetidspunkt: \r\n"
+                    "Innreisedato: 2026.12.09\r\n"));
+}
+
 TEST_F(ShellRecoveryTest, EveryKindOfEditReachesTheCopy) {
     ASSERT_TRUE(Start());
     EXPECT_FALSE(HasCopy());

@@ -8,8 +8,6 @@
 #include <limits>
 #include <string>
 
-#include "support/program_state.h"
-
 namespace ferdix {
 namespace {
 
@@ -184,31 +182,27 @@ TEST(ParseDate, CalendarChecks) {
 }
 
 TEST(ParseDate, EachOrderTriesItsOwnParserFirst) {
-    test::ProgramStateGuard guard;
     DateParts d;
-    SetDateOrder(DateOrder::DayFirst);
-    ASSERT_TRUE(ParseDate("060305", d));
+    ASSERT_TRUE(ParseDate("060305", d, DateOrder::DayFirst));
     EXPECT_EQ(d.year, 2005);
     EXPECT_EQ(d.month, 3);
     EXPECT_EQ(d.day, 6);
-    ASSERT_TRUE(ParseDate("2006.03.05", d));
+    ASSERT_TRUE(ParseDate("2006.03.05", d, DateOrder::DayFirst));
     EXPECT_EQ(d.day, 5);
 
-    SetDateOrder(DateOrder::YearFirst);
-    ASSERT_TRUE(ParseDate("060305", d));
+    ASSERT_TRUE(ParseDate("060305", d, DateOrder::YearFirst));
     EXPECT_EQ(d.year, 2006);
     EXPECT_EQ(d.day, 5);
-    ASSERT_TRUE(ParseDate("05.03.2006", d));
+    ASSERT_TRUE(ParseDate("05.03.2006", d, DateOrder::YearFirst));
     EXPECT_EQ(d.day, 5);
     EXPECT_EQ(d.year, 2006);
-    EXPECT_FALSE(ParseDate("rubbish", d));
+    EXPECT_FALSE(ParseDate("rubbish", d, DateOrder::YearFirst));
     EXPECT_EQ(d.year, 0);
 }
 
 // A date in a claim file means one day whatever the order the program runs in: the writer
 // wrote "%d.%m.%y" or "%Y.%m.%d", and the shape tells which.
 TEST(ParseDate, FileDatesReadTheSameInEitherOrder) {
-    test::ProgramStateGuard guard;
     struct Case {
         const char* text;
         DateParts date;
@@ -217,65 +211,59 @@ TEST(ParseDate, FileDatesReadTheSameInEitherOrder) {
         {"05.03.06", {5, 3, 2006}},  {"2006.03.05", {5, 3, 2006}},   {"31.12.79", {31, 12, 2079}},
         {"29.02.04", {29, 2, 2004}}, {"1999.12.31", {31, 12, 1999}},
     };
-    for (DateOrder order : {DateOrder::DayFirst, DateOrder::YearFirst}) {
-        SetDateOrder(order);
-        for (const Case& c : cases) {
-            DateParts d;
-            ASSERT_TRUE(ParseDate(c.text, d, DateReading::File)) << c.text;
-            EXPECT_EQ(d.day, c.date.day) << c.text;
-            EXPECT_EQ(d.month, c.date.month) << c.text;
-            EXPECT_EQ(d.year, c.date.year) << c.text;
-        }
+    for (const Case& c : cases) {
+        DateParts d;
+        ASSERT_TRUE(ParseDate(c.text, d, kFileDateOrder)) << c.text;
+        EXPECT_EQ(d.day, c.date.day) << c.text;
+        EXPECT_EQ(d.month, c.date.month) << c.text;
+        EXPECT_EQ(d.year, c.date.year) << c.text;
     }
     // Typed, the order still decides.
-    SetDateOrder(DateOrder::YearFirst);
     DateParts typed;
-    ASSERT_TRUE(ParseDate("05.03.06", typed));
+    ASSERT_TRUE(ParseDate("05.03.06", typed, DateOrder::YearFirst));
     EXPECT_EQ(typed.year, 2005);
-    EXPECT_FALSE(ParseDate("ugyldig", typed, DateReading::File));
+    EXPECT_FALSE(ParseDate("ugyldig", typed, kFileDateOrder));
 }
 
 // Two-digit years 00-79 are 2000-2079 and 80-99 are 1980-1999, so that a date the file writes
 // with two digits reads back the same; with day-first order only a four-digit year may stand
 // first, so a mistyped day never becomes a far-off year.
 TEST(ParseDate, TwoDigitYearsAndTheYearFirstFallback) {
-    test::ProgramStateGuard guard;
-    SetDateOrder(DateOrder::DayFirst);
-    ExpectDates(ParseDate, {
-                               {"05.03.40", true, 5, 3, 2040},   {"050338", true, 5, 3, 2038},
-                               {"31.12.79", true, 31, 12, 2079}, {"29.2.76", true, 29, 2, 2076},
-                               {"01.01.80", false, 0, 0, 0},     {"01.01.95", false, 0, 0, 0},
-                               {"01.01.96", true, 1, 1, 1996},   {"31.12.99", true, 31, 12, 1999},
-                               {"05/01/37", true, 5, 1, 2037},   {"05.03.2079", true, 5, 3, 2079},
-                               {"01.01.2080", false, 0, 0, 0},  // the file could not keep it
-                               {"31.04.06", false, 0, 0, 0},     {"45.03.06", false, 0, 0, 0},
-                               {"45.03.2006", false, 0, 0, 0},   {"060305", true, 6, 3, 2005},
-                               {"450306", false, 0, 0, 0},       {"2006.03.05", true, 5, 3, 2006},
-                               {"2040-03-05", true, 5, 3, 2040}, {"1936.03.05", true, 5, 3, 2036},
-                           });
-    SetDateOrder(DateOrder::YearFirst);
-    ExpectDates(ParseDate, {
-                               {"400305", true, 5, 3, 2040},
-                               {"79.12.31", true, 31, 12, 2079},
-                               {"06.3.5", true, 5, 3, 2006},
-                               {"80.01.01", false, 0, 0, 0},
-                               {"2040.03.05", true, 5, 3, 2040},
-                               {"2080.01.01", false, 0, 0, 0},
-                               {"1936.03.05", true, 5, 3, 2036},
-                               {"05.03.40", true, 5, 3, 2040},  // the day-first fallback
-                               {"31.04.06", true, 6, 4, 2031},  // the year-first order's own
-                           });
+    ExpectDates(
+        [](std::string_view text, DateParts& d) { return ParseDate(text, d, DateOrder::DayFirst); },
+        {
+            {"05.03.40", true, 5, 3, 2040},   {"050338", true, 5, 3, 2038},
+            {"31.12.79", true, 31, 12, 2079}, {"29.2.76", true, 29, 2, 2076},
+            {"01.01.80", false, 0, 0, 0},     {"01.01.95", false, 0, 0, 0},
+            {"01.01.96", true, 1, 1, 1996},   {"31.12.99", true, 31, 12, 1999},
+            {"05/01/37", true, 5, 1, 2037},   {"05.03.2079", true, 5, 3, 2079},
+            {"01.01.2080", false, 0, 0, 0},  // the file could not keep it
+            {"31.04.06", false, 0, 0, 0},     {"45.03.06", false, 0, 0, 0},
+            {"45.03.2006", false, 0, 0, 0},   {"060305", true, 6, 3, 2005},
+            {"450306", false, 0, 0, 0},       {"2006.03.05", true, 5, 3, 2006},
+            {"2040-03-05", true, 5, 3, 2040}, {"1936.03.05", true, 5, 3, 2036},
+        });
+    ExpectDates([](std::string_view text,
+                   DateParts& d) { return ParseDate(text, d, DateOrder::YearFirst); },
+                {
+                    {"400305", true, 5, 3, 2040},
+                    {"79.12.31", true, 31, 12, 2079},
+                    {"06.3.5", true, 5, 3, 2006},
+                    {"80.01.01", false, 0, 0, 0},
+                    {"2040.03.05", true, 5, 3, 2040},
+                    {"2080.01.01", false, 0, 0, 0},
+                    {"1936.03.05", true, 5, 3, 2036},
+                    {"05.03.40", true, 5, 3, 2040},  // the day-first fallback
+                    {"31.04.06", true, 6, 4, 2031},  // the year-first order's own
+                });
 }
 
 TEST(FormatDateTime, ByDateOrderAndEmptyDay) {
-    test::ProgramStateGuard guard;
     CivilTime t{2006, 3, 5, 14, 7, 0};
-    SetDateOrder(DateOrder::DayFirst);
-    EXPECT_EQ(FormatDate(t), "05.03.06");
-    EXPECT_EQ(FormatDate(CivilTime{1986, 2, 2, 12, 0, 0}), "        ");
-    EXPECT_EQ(FormatDate(kNoDate), "        ");
-    SetDateOrder(DateOrder::YearFirst);
-    EXPECT_EQ(FormatDate(t), "2006.03.05");
+    EXPECT_EQ(FormatDate(t, DateOrder::DayFirst), "05.03.06");
+    EXPECT_EQ(FormatDate(CivilTime{1986, 2, 2, 12, 0, 0}, DateOrder::DayFirst), "        ");
+    EXPECT_EQ(FormatDate(kNoDate, DateOrder::YearFirst), "        ");
+    EXPECT_EQ(FormatDate(t, DateOrder::YearFirst), "2006.03.05");
     EXPECT_EQ(FormatDateDayFirst(t), "05.03.06");
     EXPECT_EQ(FormatTime(t), "14:07");
 }

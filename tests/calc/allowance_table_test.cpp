@@ -7,7 +7,6 @@
 #include "base/cp1252.h"
 #include "claim/ferdix_doc.h"
 #include "support/fake_host.h"
-#include "support/program_state.h"
 
 namespace ferdix {
 namespace {
@@ -79,11 +78,9 @@ TEST(AllowanceTable, LineDataMatchesTheForm) {
 class DocTotalsTest : public ::testing::Test {
   protected:
     DocTotalsTest() {
-        SetWrittenStandardValue(kBokmal);
         doc.SetHost(&host);
         doc.SetTitle("Untitled");
     }
-    test::ProgramStateGuard guard;
     test::FakeHost host;
     CFerdixDoc doc;
 };

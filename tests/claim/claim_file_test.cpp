@@ -15,7 +15,6 @@
 #include "base/written_standard.h"
 #include "claim/ferdix_doc.h"
 #include "support/fake_host.h"
-#include "support/program_state.h"
 #include "support/recording_view.h"
 
 namespace ferdix {
@@ -39,8 +38,6 @@ std::string Replace(std::string s, std::string_view from, std::string_view to) {
 class ClaimFileTest : public ::testing::Test {
   protected:
     ClaimFileTest() {
-        SetDateOrder(DateOrder::DayFirst);
-        SetWrittenStandardValue(kBokmal);
         doc.SetHost(&host);
         doc.SetView(&view);
         doc.SetTitle("Reise");
@@ -61,11 +58,12 @@ class ClaimFileTest : public ::testing::Test {
         Read(into, Write(doc));
     }
 
-    test::ProgramStateGuard guard;
     FixedClock clock{CivilTime{2006, 3, 14, 9, 0, 0}};
     test::FakeHost host;
     test::RecordingView view;
-    CFerdixDoc doc{clock};
+    // As the application owns the run's: the tests change it as the user's settings would.
+    UserLocale locale;
+    CFerdixDoc doc{locale, clock, nullptr};
 };
 
 // ---- Golden files
@@ -99,7 +97,7 @@ TEST_F(ClaimFileTest, FullClaimReadsIntoItsValues) {
     EXPECT_EQ(doc.Claim().Concerns(), "Kurs i Bergen og på Voss"_cp);
     EXPECT_EQ(doc.Claim().Purpose(), "Bergen og Voss\r\nKurs i regnskap");
     EXPECT_EQ(doc.Claim().m_tDeparture, (CivilTime{2006, 3, 5, 7, 30, 0}));
-    EXPECT_EQ(doc.Claim().ReturnDateText(), "07.03.06");
+    EXPECT_EQ(doc.Claim().ReturnDateText(DateOrder::DayFirst), "07.03.06");
     EXPECT_EQ(doc.Claim().ReturnTimeText(), "18:45");
 
     ASSERT_EQ(doc.Claim().m_travelLines.size(), 4u);
@@ -260,8 +258,8 @@ TEST_F(ClaimFileTest, ReaderReturnsItsWarningsAndTheDocumentShowsThemAfterTheFor
         EXPECT_EQ(read.warnings[i].caption, expected[i].first) << i;
         EXPECT_EQ(read.warnings[i].text, expected[i].second) << i;
     }
-    EXPECT_EQ(claim.DepartureDateText(), "");
-    EXPECT_EQ(claim.ReturnDateText(), "07.03.06");
+    EXPECT_EQ(claim.DepartureDateText(DateOrder::DayFirst), "");
+    EXPECT_EQ(claim.ReturnDateText(DateOrder::DayFirst), "07.03.06");
     EXPECT_EQ(claim.ReturnTimeText(), "");
     EXPECT_EQ(claim.Traveller().Name(), "Kari Nordmann");
 
@@ -414,21 +412,20 @@ TEST_F(ClaimFileTest, RecordsWithMissingFieldsKeepNewLineValues) {
 }
 
 TEST_F(ClaimFileTest, YearFirstDatesReadBackInDayFirstOrder) {
-    SetDateOrder(DateOrder::YearFirst);
+    locale.dateOrder = DateOrder::YearFirst;
     doc.SetDepartureDate("2006.03.05");
     auto leg = std::make_unique<CTravelLine>();
-    leg->SetDate("2006.03.06");
+    leg->SetDate("2006.03.06", DateOrder::YearFirst);
     doc.AddTravelLine(std::move(leg));
     std::string bytes = Write(doc);
     EXPECT_NE(bytes.find("Lagret: 14.03.06\r\n"), std::string::npos);  // always day first
     EXPECT_NE(bytes.find("Utreisedato: 2006.03.05\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n2006.03.06 "), std::string::npos);
 
-    SetDateOrder(DateOrder::DayFirst);
     CFerdixDoc back(clock);
     back.SetHost(&host);
     Read(back, bytes);
-    EXPECT_EQ(back.Claim().DepartureDateText(), "05.03.06");
+    EXPECT_EQ(back.Claim().DepartureDateText(DateOrder::DayFirst), "05.03.06");
     ASSERT_EQ(back.Claim().m_travelLines.size(), 1u);
     EXPECT_EQ(back.Claim().m_travelLines[0]->Date(), (CivilTime{2006, 3, 6, 0, 0, 0}));
     EXPECT_TRUE(host.messages.empty());
@@ -437,13 +434,13 @@ TEST_F(ClaimFileTest, YearFirstDatesReadBackInDayFirstOrder) {
 // Datoformat=YYMMDD changes how dates are typed and shown, never which day a file's date is:
 // "05.03.06" in a file is 5 March 2006, and stays that day through a save.
 TEST_F(ClaimFileTest, FileDatesMeanTheSameDayWhateverTheDateOrder) {
-    SetDateOrder(DateOrder::YearFirst);
+    locale.dateOrder = DateOrder::YearFirst;
     ClaimDamage damage = Read(GoldenBytes("full_claim.tur"));
     EXPECT_FALSE(damage.Any());
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(doc.Claim().m_tDeparture, (CivilTime{2006, 3, 5, 7, 30, 0}));
     EXPECT_EQ(doc.Claim().m_tReturn, (CivilTime{2006, 3, 7, 18, 45, 0}));
-    EXPECT_EQ(doc.Claim().DepartureDateText(), "2006.03.05");
+    EXPECT_EQ(doc.Claim().DepartureDateText(DateOrder::YearFirst), "2006.03.05");
     ASSERT_EQ(doc.Claim().m_travelLines.size(), 4u);
     EXPECT_EQ(doc.Claim().m_travelLines[3]->Date(), (CivilTime{2006, 3, 7, 16, 0, 0}));
     EXPECT_EQ(doc.Claim().m_outlayLines[2]->Date(), (CivilTime{2006, 3, 6, 0, 0, 0}));
@@ -453,8 +450,8 @@ TEST_F(ClaimFileTest, FileDatesMeanTheSameDayWhateverTheDateOrder) {
 
     // Read back in either order: the same days.
     for (DateOrder order : {DateOrder::YearFirst, DateOrder::DayFirst}) {
-        SetDateOrder(order);
-        CFerdixDoc back(clock);
+        UserLocale readIn{kBokmal, order};
+        CFerdixDoc back(readIn, clock, nullptr);
         Read(back, saved);
         EXPECT_EQ(back.Claim().m_tDeparture, doc.Claim().m_tDeparture);
         EXPECT_EQ(back.Claim().m_travelLines[3]->Date(), doc.Claim().m_travelLines[3]->Date());
@@ -470,18 +467,18 @@ TEST_F(ClaimFileTest, DatesUpTo2079SurviveASaveAndAnOpen) {
         d.SetDepartureDate(date);
         d.SetReturnDate(date);
         auto leg = std::make_unique<CTravelLine>();
-        leg->SetDate(date);
+        leg->SetDate(date, DateOrder::DayFirst);
         d.AddTravelLine(std::move(leg));
         auto outlay = std::make_unique<CExpenseLine>();
-        outlay->SetDate(date);
+        outlay->SetDate(date, DateOrder::DayFirst);
         d.AddOutlayLine(std::move(outlay));
-        ASSERT_NE(d.Claim().DepartureDateText(), "");
+        ASSERT_NE(d.Claim().DepartureDateText(DateOrder::DayFirst), "");
 
         CFerdixDoc back(clock);
         back.SetHost(&host);
         Read(back, Write(d));
-        EXPECT_EQ(back.Claim().DepartureDateText(), d.Claim().DepartureDateText());
-        EXPECT_EQ(back.Claim().ReturnDateText(), d.Claim().ReturnDateText());
+        EXPECT_EQ(back.Claim().m_tDeparture, d.Claim().m_tDeparture);
+        EXPECT_EQ(back.Claim().m_tReturn, d.Claim().m_tReturn);
         ASSERT_EQ(back.Claim().m_travelLines.size(), 1u);
         ASSERT_EQ(back.Claim().m_outlayLines.size(), 1u);
         EXPECT_EQ(back.Claim().m_travelLines[0]->Date(), d.Claim().m_travelLines[0]->Date());
@@ -613,7 +610,7 @@ TEST_F(ClaimFileTest, EndMarkAtTheEndOfALineGetsABlank) {
     EXPECT_EQ(back.Claim().Concerns(), "Kurs 100\xA4 \r\nog mer");
     EXPECT_EQ(back.Claim().Purpose(), "Oslo\xA4 \r\nBergen\xA4");  // the last one needs no blank
     EXPECT_EQ(back.Claim().Remarks(), "Pris 200\xA4 \r\n\r\nslutt");
-    EXPECT_EQ(back.Claim().DepartureDateText(), "");
+    EXPECT_EQ(back.Claim().DepartureDateText(DateOrder::DayFirst), "");
     EXPECT_EQ(back.Claim().InterimAccount(), "1990");
     EXPECT_TRUE(host.messages.empty());
     // Saving again changes nothing more.
@@ -841,8 +838,8 @@ TEST_F(ClaimFileTest, ClaimsThisProgramWroteAreNeverReportedDamaged) {
         EXPECT_FALSE(Read(GoldenBytes(name)).Any()) << name;
     }
     for (DateOrder order : {DateOrder::DayFirst, DateOrder::YearFirst}) {
-        SetDateOrder(order);
-        CFerdixDoc full(clock);
+        UserLocale run{kBokmal, order};
+        CFerdixDoc full(run, clock, nullptr);
         Read(full, GoldenBytes("full_claim.tur"));
         full.SetRemarks("\xA4\r\n@\r\nVersjon 9.9.9");
         full.SetConcerns("Antall hotellutlegg: 9\xA4");
@@ -850,9 +847,9 @@ TEST_F(ClaimFileTest, ClaimsThisProgramWroteAreNeverReportedDamaged) {
         std::unique_ptr<CExpenseLine> outlay = full.RemoveOutlayLine(0);
         outlay->SetText("");
         full.AddOutlayLine(std::move(outlay));
-        CFerdixDoc empty(clock);
+        CFerdixDoc empty(run, clock, nullptr);
         for (CFerdixDoc* d : {&full, &empty}) {
-            CFerdixDoc back(clock);
+            CFerdixDoc back(run, clock, nullptr);
             EXPECT_FALSE(Read(back, Write(*d)).Any());
             EXPECT_EQ(Write(back), Write(*d));
         }
@@ -882,8 +879,7 @@ TEST_F(ClaimFileTest, TheDamageMessageNamesTheFileAndWhatWasWrongInEitherStandar
           "«Antall hotellutlegg» seier 9, men fila har 4", "Det som kunne lesast, er teke med"}},
     };
     for (const Case& c : cases) {
-        SetWrittenStandardValue(c.standard);
-        MessageRequest m = DamagedClaimMessage(path, damage);
+        MessageRequest m = DamagedClaimMessage(c.standard, path, damage);
         std::string shown = MixedToUtf8(m.caption) + "\n" + MixedToUtf8(m.text);
         for (const std::string& part : c.parts) {
             EXPECT_NE(shown.find(part), std::string::npos) << part << "\n" << shown;

@@ -54,7 +54,7 @@ TEST_F(LifecycleTest, NewKeepsCountriesAndStandardButEmptiesTheTraveller) {
     doc.OnNewDocument();
     EXPECT_EQ(doc.Claim().Traveller().Name(), "");
     EXPECT_EQ(Text(kIdName), "");
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(doc.Locale().standard, kNynorsk);
     EXPECT_EQ(doc.Rates().m_countries.size(), 3u);
     EXPECT_EQ(doc.Claim().TripKind(), 1);
     EXPECT_EQ(doc.GetTitle(), "Untitled");

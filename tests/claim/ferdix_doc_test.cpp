@@ -4,7 +4,6 @@
 
 #include "base/cp1252.h"
 #include "support/fake_host.h"
-#include "support/program_state.h"
 
 namespace ferdix {
 namespace {
@@ -12,13 +11,10 @@ namespace {
 class DocTest : public ::testing::Test {
   protected:
     DocTest() {
-        SetDateOrder(DateOrder::DayFirst);
-        SetWrittenStandardValue(kBokmal);
         doc.SetHost(&host);
         doc.SetTitle("Untitled");
     }
 
-    test::ProgramStateGuard guard;
     test::FakeHost host;
     CFerdixDoc doc;
 };
@@ -85,7 +81,7 @@ TEST_F(DocTest, TripKindAndLodgingKind) {
 
 TEST_F(DocTest, DepartureDateBeforeTimeKeepsTimeEmpty) {
     doc.SetDepartureDate("05.03.06");
-    EXPECT_EQ(doc.Claim().DepartureDateText(), "05.03.06");
+    EXPECT_EQ(doc.Claim().DepartureDateText(DateOrder::DayFirst), "05.03.06");
     EXPECT_EQ(doc.Claim().DepartureTimeText(), "");
     EXPECT_EQ(doc.Claim().m_tDeparture.hour, 1);
     EXPECT_EQ(doc.Claim().m_tDeparture.minute, 59);
@@ -122,7 +118,7 @@ TEST_F(DocTest, BadTimeClearsTheTimeOfDay) {
     EXPECT_EQ(host.messages[0].text, "Feil i klokkeslettformat\n");
     EXPECT_EQ(doc.Claim().m_tReturn, (CivilTime{2006, 3, 5, 0, 0, 0}));
     EXPECT_EQ(doc.Claim().ReturnTimeText(), "");
-    EXPECT_EQ(doc.Claim().ReturnDateText(), "05.03.06");
+    EXPECT_EQ(doc.Claim().ReturnDateText(DateOrder::DayFirst), "05.03.06");
 }
 
 TEST_F(DocTest, BadDateClearsDateAndTime) {
@@ -133,7 +129,7 @@ TEST_F(DocTest, BadDateClearsDateAndTime) {
     EXPECT_EQ(host.messages[0].caption, "Advarsel");
     EXPECT_EQ(host.messages[0].text, "Feil i datoformat");
     EXPECT_EQ(doc.Claim().m_tDeparture, kNoDate);
-    EXPECT_EQ(doc.Claim().DepartureDateText(), "");
+    EXPECT_EQ(doc.Claim().DepartureDateText(DateOrder::DayFirst), "");
     EXPECT_EQ(doc.Claim().DepartureTimeText(), "");
 
     doc.SetReturnDate("abc");
@@ -149,7 +145,7 @@ TEST_F(DocTest, BadDateClearsDateAndTime) {
 TEST_F(DocTest, LinesAreOrderedAndLaterEqualLinesGoFirst) {
     auto leg = [](const char* date, const char* time, const char* from) {
         auto l = std::make_unique<CTravelLine>();
-        l->SetDate(date);
+        l->SetDate(date, DateOrder::DayFirst);
         l->SetStartTime(time);
         l->SetText(from);
         return l;
@@ -207,7 +203,7 @@ TEST_F(DocTest, StatusPrefixFollowsTheWrittenStandard) {
     doc.SetLineValue(Advance, kAmountColumn, 500.0f);
     EXPECT_EQ(host.LastStatus(), "Beløp: -500,00"_cp);
     doc.SetWrittenStandard(kNynorsk);
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(doc.Locale().standard, kNynorsk);
     EXPECT_EQ(host.LastStatus(), "Sum: -500,00");
 
     host.mainWindow = false;
@@ -337,7 +333,6 @@ TEST(ClaimDataTest, CopiesOwnTheirLines) {
 }
 
 TEST(Lines, AmountFollowsCurrencyFactor) {
-    test::ProgramStateGuard guard;
     CExpenseLine sek;
     sek.SetCurrency("SEK");
     sek.SetForeignAmount(1000.0f);
@@ -361,18 +356,16 @@ TEST(Lines, AmountFollowsCurrencyFactor) {
 }
 
 TEST(Lines, TravelLineTimes) {
-    test::ProgramStateGuard guard;
-    SetDateOrder(DateOrder::DayFirst);
     CTravelLine l;
-    EXPECT_EQ(l.DateText(), "");
-    EXPECT_EQ(l.DateTextPadded(), "        ");
+    EXPECT_EQ(l.DateText(DateOrder::DayFirst), "");
+    EXPECT_EQ(l.DateTextPadded(DateOrder::DayFirst), "        ");
     EXPECT_EQ(l.StartTimeText(), "");
     EXPECT_EQ(l.StartTimeText(true), "     ");
-    l.SetDate("05.03.06");
+    l.SetDate("05.03.06", DateOrder::DayFirst);
     EXPECT_EQ(l.StartTimeText(), "");  // no time entered
     l.SetStartTime("0815");
     EXPECT_EQ(l.StartTimeText(), "08:15");
-    EXPECT_EQ(l.DateText(), "05.03.06");
+    EXPECT_EQ(l.DateText(DateOrder::DayFirst), "05.03.06");
     l.SetStartTime("bad");
     EXPECT_EQ(l.StartTimeText(), "");
     EXPECT_EQ(l.Date(), (CivilTime{2006, 3, 5, 8, 15, 0}));
@@ -394,8 +387,8 @@ TEST(Lines, StartTimeWithoutDateHasNoDateText) {
     CTravelLine l;
     l.SetStartTime("08:00");
     EXPECT_EQ(l.StartTimeText(), "08:00");
-    EXPECT_EQ(l.DateText(), "");
-    EXPECT_EQ(l.DateTextPadded(), "        ");
+    EXPECT_EQ(l.DateText(DateOrder::DayFirst), "");
+    EXPECT_EQ(l.DateTextPadded(DateOrder::DayFirst), "        ");
 }
 
 }  // namespace

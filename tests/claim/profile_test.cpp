@@ -6,7 +6,6 @@
 #include "form/control_ids.h"
 #include "rates/ini_file.h"
 #include "support/fake_host.h"
-#include "support/program_state.h"
 #include "support/recording_view.h"
 #include "support/temp_folder.h"
 
@@ -18,7 +17,6 @@ class ProfileTest : public ::testing::Test {
     ProfileTest()
         : files(LocateFiles(dir.File("bin/ferdix"), dir.File("config/ferdix"))),
           doc(DefaultClock(), &files) {
-        SetWrittenStandardValue(kBokmal);
         doc.SetHost(&host);
         doc.SetView(&view);
     }
@@ -28,7 +26,6 @@ class ProfileTest : public ::testing::Test {
         test::WriteFile(files.profile, Utf8ToCp1252(utf8));
     }
 
-    test::ProgramStateGuard guard;
     test::TempFolder dir;
     FileLocations files;
     test::FakeHost host;
@@ -51,7 +48,7 @@ TEST_F(ProfileTest, WritesEveryKeyInOrder) {
     doc.ChangeTraveller(&CTraveller::SetMunicipalityNumber, 301);
     doc.ChangeTraveller(&CTraveller::SetTaxPercent, 36.5f);
     doc.ChangeTraveller(&CTraveller::SetKmSoFar, 12000);
-    SetWrittenStandardValue(kNynorsk);
+    doc.SetWrittenStandard(kNynorsk);
 
     ASSERT_TRUE(doc.WriteProfile());  // the per-user folder is made on the way
     EXPECT_EQ(test::ReadFile(files.profile), Utf8ToCp1252("[010203 12345]\r\n"
@@ -72,7 +69,7 @@ TEST_F(ProfileTest, WritesEveryKeyInOrder) {
                                                           "Språkpreferanse=nynorsk\r\n"));
 
     // Read back into a fresh claim: the values return, the empty ones change nothing.
-    SetWrittenStandardValue(kBokmal);
+    doc.SetWrittenStandard(kBokmal);
     CFerdixDoc other(DefaultClock(), &files);
     test::RecordingView otherView;
     other.SetView(&otherView);
@@ -83,7 +80,7 @@ TEST_F(ProfileTest, WritesEveryKeyInOrder) {
     EXPECT_EQ(r.EmployeeNumber(), -1);
     EXPECT_EQ(otherView.fields.count(kIdEmployeeNumber), 0u);
     EXPECT_EQ(otherView.fields.count(kIdDutyStation), 0u);
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(other.Locale().standard, kNynorsk);
 }
 
 TEST_F(ProfileTest, ReadFillsClaimAndFormInOrder) {
@@ -123,18 +120,18 @@ TEST_F(ProfileTest, ReadFillsClaimAndFormInOrder) {
     EXPECT_EQ(t.MunicipalityNumberText(), "0301");
     EXPECT_EQ(t.KmSoFar(), 12000u);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(doc.Locale().standard, kNynorsk);
     EXPECT_EQ(host.statusTexts.size(), statusBefore);  // relabelled, total left alone
 }
 
 TEST_F(ProfileTest, UnknownTravellerOnlySetsBokmal) {
     WriteProfileFile("[010203 12345]\r\nNavn=Kari\r\nSpråkpreferanse=nynorsk\r\n");
-    SetWrittenStandardValue(kNynorsk);
+    doc.SetWrittenStandard(kNynorsk);
     doc.ChangeTraveller(&CTraveller::SetName, "Ola");
     doc.SetPersonId("99999999999");
     EXPECT_EQ(doc.Claim().Traveller().Name(), "Ola");
     EXPECT_EQ(view.calls, (std::vector<std::string>{"relabel"}));
-    EXPECT_EQ(WrittenStandard(), kBokmal);
+    EXPECT_EQ(doc.Locale().standard, kBokmal);
 }
 
 TEST_F(ProfileTest, LanguageKeys) {
@@ -158,15 +155,15 @@ TEST_F(ProfileTest, LanguageKeys) {
         if (c.stored)
             text += std::string("Språkpreferanse=") + c.stored + "\r\n";
         WriteProfileFile(text);
-        SetWrittenStandardValue(c.expected == kBokmal ? kNynorsk : kBokmal);
+        doc.SetWrittenStandard(c.expected == kBokmal ? kNynorsk : kBokmal);
         doc.ReadProfile();
-        EXPECT_EQ(WrittenStandard(), c.expected);
+        EXPECT_EQ(doc.Locale().standard, c.expected);
     }
 }
 
 TEST_F(ProfileTest, StartLanguageGoesIntoTheTravellersSection) {
     doc.SetPersonId("010203 12345");
-    SetWrittenStandardValue(kBokmal);
+    doc.SetWrittenStandard(kBokmal);
     ASSERT_TRUE(doc.WriteProfile());  // Språkpreferanse=bokmål
     ASSERT_TRUE(doc.WriteProfileStartLanguage(kNynorsk));
     IniDocument written;
@@ -174,7 +171,7 @@ TEST_F(ProfileTest, StartLanguageGoesIntoTheTravellersSection) {
     EXPECT_EQ(written.GetString("010203 12345", "Oppstartingsspråk"_cp), "nynorsk");
     EXPECT_FALSE(written.HasSection("Oppsett"));
     doc.ReadProfile();
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(doc.Locale().standard, kNynorsk);
 }
 
 TEST_F(ProfileTest, TravellerWithoutIdentityNumberUsesTheEmptySection) {
@@ -188,14 +185,13 @@ TEST_F(ProfileTest, TravellerWithoutIdentityNumberUsesTheEmptySection) {
 }
 
 TEST(ProfileWithoutFiles, NothingIsReadOrWritten) {
-    test::ProgramStateGuard guard;
-    SetWrittenStandardValue(kNynorsk);
     CFerdixDoc doc;
+    doc.SetWrittenStandard(kNynorsk);
     test::RecordingView view;
     doc.SetView(&view);
     doc.SetPersonId("010203 12345");
     EXPECT_TRUE(view.calls.empty());
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(doc.Locale().standard, kNynorsk);
     EXPECT_FALSE(doc.WriteProfile());
     EXPECT_FALSE(doc.WriteProfileStartLanguage(kBokmal));
 }

@@ -25,7 +25,6 @@
 #include "claim/ferdix_doc.h"
 #include "rates/program_settings.h"
 #include "support/fake_host.h"
-#include "support/program_state.h"
 #include "support/small_disk.h"
 #include "support/temp_folder.h"
 
@@ -43,7 +42,7 @@ void FillClaim(CFerdixDoc& doc, int lines, const std::string& mark) {
     doc.SetRemarks("Merknad " + mark);
     for (int i = 0; i < lines; ++i) {
         auto travel = std::make_unique<CTravelLine>();
-        travel->SetDate("05.03.06");
+        travel->SetDate("05.03.06", DateOrder::DayFirst);
         travel->SetStartTime("07:30");
         travel->SetText("Oslo " + std::to_string(i));
         travel->SetTo("Bergen " + mark);
@@ -51,7 +50,7 @@ void FillClaim(CFerdixDoc& doc, int lines, const std::string& mark) {
         travel->SetAmount(static_cast<float>(i) + 0.5f);
         doc.AddTravelLine(std::move(travel));
         auto outlay = std::make_unique<CExpenseLine>();
-        outlay->SetDate("05.03.06");
+        outlay->SetDate("05.03.06", DateOrder::DayFirst);
         outlay->SetText("Hotell " + std::to_string(i) + " " + mark);
         outlay->SetAmount(1000.25f);
         doc.AddOutlayLine(std::move(outlay));
@@ -71,7 +70,6 @@ class SaveFaultTest : public ::testing::Test {
     SaveFaultTest()
         : files(LocateFiles(dir.File("bin/ferdix"), dir.File("config/ferdix"))),
           doc(clock, &files) {
-        SetWrittenStandardValue(kBokmal);
         doc.SetHost(&host);
         fs::create_directories(dir.Path() / "claims");
         fs::create_directories(dir.Path() / "bin");
@@ -91,7 +89,6 @@ class SaveFaultTest : public ::testing::Test {
                host.messages.back().text == "Vennligst bruk 'Lagre som'";
     }
 
-    test::ProgramStateGuard guard;
     test::TempFolder dir;
     FixedClock clock{kToday};
     FileLocations files;

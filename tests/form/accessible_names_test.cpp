@@ -5,7 +5,6 @@
 #include "base/cp1252.h"
 #include "base/written_standard.h"
 #include "form/control_ids.h"
-#include "support/program_state.h"
 
 namespace ferdix {
 namespace {
@@ -67,18 +66,13 @@ TEST(AccessibleNames, FieldsAreNamedByTheirLabelsInBothStandards) {
         {kIdOvernight, "Overnatting", "Overnatting"},
         {kIdTravelRegister, "Registrer", "Registrer"},
     };
-    test::ProgramStateGuard guard;
     for (const Case& c : cases) {
-        SetWrittenStandardValue(kBokmal);
-        EXPECT_EQ(Cp1252ToUtf8(AccessibleName(c.id)), c.bokmal) << c.id;
-        SetWrittenStandardValue(kNynorsk);
-        EXPECT_EQ(Cp1252ToUtf8(AccessibleName(c.id)), c.nynorsk) << c.id;
+        EXPECT_EQ(Cp1252ToUtf8(AccessibleName(c.id, kBokmal)), c.bokmal) << c.id;
+        EXPECT_EQ(Cp1252ToUtf8(AccessibleName(c.id, kNynorsk)), c.nynorsk) << c.id;
     }
 }
 
 TEST(AccessibleNames, EveryControlAUserReachesHasANameOfLabelsOnly) {
-    test::ProgramStateGuard guard;
-    SetWrittenStandardValue(kBokmal);
     for (const ControlTemplate& c : FormTemplate()) {
         bool reachable = c.kind != ControlKind::Static && c.kind != ControlKind::GroupBox &&
                          c.kind != ControlKind::HiddenEdit;
@@ -88,7 +82,7 @@ TEST(AccessibleNames, EveryControlAUserReachesHasANameOfLabelsOnly) {
                 << c.id;
             continue;
         }
-        EXPECT_FALSE(AccessibleName(c.id).empty()) << c.id;
+        EXPECT_FALSE(AccessibleName(c.id, kBokmal).empty()) << c.id;
         for (const ControlTemplate* part : NamingControls(c.id)) {
             bool ownText = part == &c;
             EXPECT_TRUE(ownText || part->kind == ControlKind::Static ||
@@ -101,7 +95,7 @@ TEST(AccessibleNames, EveryControlAUserReachesHasANameOfLabelsOnly) {
 TEST(AccessibleNames, NoNameForLabelsFramesOrUnknownIds) {
     for (int id : {kIdNameLabel, kIdPersonaliaBox, kNoControlId, 4711}) {
         EXPECT_TRUE(NamingControls(id).empty()) << id;
-        EXPECT_EQ(AccessibleName(id), "") << id;
+        EXPECT_EQ(AccessibleName(id, kBokmal), "") << id;
     }
 }
 

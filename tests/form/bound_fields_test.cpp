@@ -74,22 +74,24 @@ TEST_F(BoundFieldFormTest, EveryFieldRoundTripsThroughTheClaimFile) {
         }
         ASSERT_TRUE(controls.Type(f.id, typed));
         controls.Leave(f.id);
-        EXPECT_FALSE(f.shown(doc.Claim()).empty());
-        EXPECT_EQ(controls.GetText(f.id), f.shown(doc.Claim()));
+        EXPECT_FALSE(f.shown(doc.Claim(), doc.Locale().dateOrder).empty());
+        EXPECT_EQ(controls.GetText(f.id), f.shown(doc.Claim(), doc.Locale().dateOrder));
     }
     EXPECT_TRUE(host.messages.empty());
 
     std::ostringstream out;
-    WriteClaim(doc.Claim(), CivilTime{2026, 12, 8, 0, 0, 0}, out);
+    WriteClaim(doc.Claim(), doc.Locale().dateOrder, CivilTime{2026, 12, 8, 0, 0, 0}, out);
     ClaimData read;
     ReadClaim(read, out.str());
     for (const BoundField& f : BoundFields()) {
-        EXPECT_EQ(f.shown(read), f.shown(doc.Claim())) << f.id;
+        EXPECT_EQ(f.shown(read, doc.Locale().dateOrder),
+                  f.shown(doc.Claim(), doc.Locale().dateOrder))
+            << f.id;
     }
     // And a claim read shows on the form as it was typed.
     doc.ReplaceClaim(std::move(read));
     for (const BoundField& f : BoundFields()) {
-        EXPECT_EQ(controls.GetText(f.id), f.shown(doc.Claim())) << f.id;
+        EXPECT_EQ(controls.GetText(f.id), f.shown(doc.Claim(), doc.Locale().dateOrder)) << f.id;
     }
 }
 

@@ -283,7 +283,7 @@ TEST_F(FormTest, OutlaysRegisterInDateOrderAndComeBack) {
 
 TEST_F(FormTest, WrittenStandardRelabelsAndComesBack) {
     view.Execute(kCmdNynorsk);
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(locale.standard, kNynorsk);
     EXPECT_TRUE(view.IsCommandChecked(kCmdNynorskToolbar));
     EXPECT_FALSE(view.IsCommandChecked(kCmdBokmal));
     EXPECT_EQ(Text(kIdNameLabel), "Namn");
@@ -498,7 +498,7 @@ TEST_F(FormTest, EnteringAnIdentityNumberReadsTheProfile) {
     TypeAndLeave(kIdPersonId, "01020312345");
     EXPECT_EQ(Text(kIdName), "Kari");
     EXPECT_EQ(Text(kIdPostcode), "0301");
-    EXPECT_EQ(WrittenStandard(), kNynorsk);
+    EXPECT_EQ(locale.standard, kNynorsk);
     EXPECT_EQ(Text(kIdNameLabel), "Namn");
 }
 
@@ -579,7 +579,8 @@ TEST_F(FormTest, HandingOverTheEditMovesNoFocus) {
         {kIdPostcode, "150", [this] { return doc.Claim().Traveller().Postcode() == "0150"; },
          "0150"},
         {kIdDepartureDate, "5.3.26",
-         [this] { return doc.Claim().DepartureDateText() == "05.03.26"; }, "05.03.26"},
+         [this] { return doc.Claim().DepartureDateText(DateOrder::DayFirst) == "05.03.26"; },
+         "05.03.26"},
         {kIdOutlayCurrency, "EUR", [this] { return view.OutlayEntry().Currency() == "EUR"; },
          "EUR"},
         {kIdTravelCurrency, "SEK", [this] { return view.TravelEntry().Currency() == "SEK"; },
@@ -704,7 +705,7 @@ TEST_F(FormTest, AKronerCodeTakesTheKronerSumWhereverTheBoxGetsItsText) {
 // The claim as a save would write it, on a fixed day.
 std::string ClaimBytes(const CFerdixDoc& doc) {
     std::ostringstream out;
-    WriteClaim(doc.Claim(), CivilTime{2026, 12, 8, 0, 0, 0}, out);
+    WriteClaim(doc.Claim(), doc.Locale().dateOrder, CivilTime{2026, 12, 8, 0, 0, 0}, out);
     return out.str();
 }
 
@@ -765,7 +766,7 @@ TEST_F(FormTest, VisitingTheFieldsOfAClaimChangesNothing) {
 class NynorskFormTest : public FormFixture {
   protected:
     NynorskFormTest() {
-        SetWrittenStandardValue(kNynorsk);
+        locale.standard = kNynorsk;
         doc.OnNewDocument();
     }
 };

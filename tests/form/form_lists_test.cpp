@@ -7,21 +7,17 @@
 
 #include "base/cp1252.h"
 #include "base/written_standard.h"
-#include "support/program_state.h"
 
 namespace ferdix {
 namespace {
 
 class FormListsTest : public ::testing::Test {
   protected:
-    test::ProgramStateGuard guard;
 };
 
 TEST_F(FormListsTest, MeansOfTransportEndWithTheStandardsWordForOther) {
-    SetWrittenStandardValue(kBokmal);
-    auto bokmal = MeansOfTransportChoices();
-    SetWrittenStandardValue(kNynorsk);
-    auto nynorsk = MeansOfTransportChoices();
+    auto bokmal = MeansOfTransportChoices(kBokmal);
+    auto nynorsk = MeansOfTransportChoices(kNynorsk);
     ASSERT_EQ(bokmal.size(), 9u);
     ASSERT_EQ(nynorsk.size(), bokmal.size());
     EXPECT_EQ(bokmal.back(), "Annet");
@@ -33,11 +29,9 @@ TEST_F(FormListsTest, MeansOfTransportEndWithTheStandardsWordForOther) {
 }
 
 TEST_F(FormListsTest, ListColumnsKeepTheStandardTheyWereTakenIn) {
-    SetWrittenStandardValue(kBokmal);
-    auto travel = TravelListColumns();
+    auto travel = TravelListColumns(kBokmal);
     auto outlay = OutlayListColumns();
-    SetWrittenStandardValue(kNynorsk);
-    auto travelNynorsk = TravelListColumns();
+    auto travelNynorsk = TravelListColumns(kNynorsk);
 
     ASSERT_EQ(travel.size(), 10u);  // one per cell of a travel row
     ASSERT_EQ(outlay.size(), 6u);
@@ -54,8 +48,7 @@ TEST_F(FormListsTest, ListColumnsKeepTheStandardTheyWereTakenIn) {
 }
 
 TEST_F(FormListsTest, ColumnsShownWholeTakeTheWidthTheirValuesNeed) {
-    SetWrittenStandardValue(kBokmal);
-    std::span<const ListColumn> travel = TravelListColumns();
+    std::span<const ListColumn> travel = TravelListColumns(kBokmal);
     const int inner = 560;
     auto total = [](const std::vector<int>& w) { return std::accumulate(w.begin(), w.end(), 0); };
     // The shares as the list has always had them: what values of the usual width get.
@@ -95,7 +88,7 @@ TEST_F(FormListsTest, ColumnsShownWholeTakeTheWidthTheirValuesNeed) {
     EXPECT_GT(total(widths), inner);
 
     // Which columns are shown whole: dates, times, amounts, codes and rates.
-    for (auto columns : {TravelListColumns(), OutlayListColumns()}) {
+    for (auto columns : {TravelListColumns(kBokmal), OutlayListColumns()}) {
         for (const ListColumn& c : columns) {
             bool text = c.title == "Sted fra" || c.title == "Sted til" ||
                         c.title == "Skyssmiddel" || c.title == "Spesifikasjon";

@@ -11,14 +11,12 @@
 #include "base/written_standard.h"
 #include "form/form_template.h"
 #include "form/string_table.h"
-#include "support/program_state.h"
 
 namespace ferdix {
 namespace {
 
 class LabelTest : public ::testing::Test {
   protected:
-    test::ProgramStateGuard guard;
 };
 
 struct LabelCase {
@@ -45,41 +43,37 @@ TEST_F(LabelTest, TextFollowsTheWrittenStandard) {
     };
     for (const LabelCase& tc : cases) {
         SCOPED_TRACE(tc.id);
-        SetWrittenStandardValue(kNynorsk);
-        EXPECT_EQ(GetLabelText(tc.id, tc.variant), tc.nynorsk);
+        EXPECT_EQ(GetLabelText(tc.id, tc.variant, kNynorsk), tc.nynorsk);
         // Anything but 2 reads as bokmål, including the undecided 0.
         for (int standard : {kBokmal, 0, 3}) {
-            SetWrittenStandardValue(standard);
-            EXPECT_EQ(GetLabelText(tc.id, tc.variant), tc.bokmal);
+            EXPECT_EQ(GetLabelText(tc.id, tc.variant, standard), tc.bokmal);
         }
     }
     // Written-standard bytes are Windows-1252: "å" and "ø" are one byte each.
-    SetWrittenStandardValue(kNynorsk);
-    EXPECT_EQ(GetLabelText(kIdPurposeBox, LabelVariant::Form), "Reisestad og -f\xF8rem\xE5l");
+    EXPECT_EQ(GetLabelText(kIdPurposeBox, LabelVariant::Form, kNynorsk),
+              "Reisestad og -f\xF8rem\xE5l");
 }
 
 TEST_F(LabelTest, IdsWithoutAnEntryFallBackToTheStringTable) {
-    SetWrittenStandardValue(kNynorsk);
     // A control with no label entry and no string: empty, though the form shows a text.
-    EXPECT_EQ(GetLabelText(kIdPersonIdLabel, LabelVariant::Form), "");
+    EXPECT_EQ(GetLabelText(kIdPersonIdLabel, LabelVariant::Form, kNynorsk), "");
     // Each variant has its own entries: a print-only id has no form text and vice versa.
-    EXPECT_EQ(GetLabelText(kIdStreetLabel, LabelVariant::Form), "");
-    EXPECT_EQ(GetLabelText(kIdJobBox, LabelVariant::Print), "");
-    EXPECT_EQ(GetLabelText(kIdJobBox, LabelVariant::Form), "Jobbdetaljar");
+    EXPECT_EQ(GetLabelText(kIdStreetLabel, LabelVariant::Form, kNynorsk), "");
+    EXPECT_EQ(GetLabelText(kIdJobBox, LabelVariant::Print, kNynorsk), "");
+    EXPECT_EQ(GetLabelText(kIdJobBox, LabelVariant::Form, kNynorsk), "Jobbdetaljar");
     // A string of the same id stands in, in bokmål whatever the standard.
-    EXPECT_EQ(GetLabelText(32777, LabelVariant::Form), StringResource(32777));
-    EXPECT_EQ(GetLabelText(32777, LabelVariant::Print),
+    EXPECT_EQ(GetLabelText(32777, LabelVariant::Form, kNynorsk), StringResource(32777));
+    EXPECT_EQ(GetLabelText(32777, LabelVariant::Print, kNynorsk),
               "Endrer reisespesifikasjon\nEndre reisespesifikasjon");
-    EXPECT_EQ(GetLabelText(57631, LabelVariant::Form), "Åpner denne reiseregningen"_cp);
+    EXPECT_EQ(GetLabelText(57631, LabelVariant::Form, kNynorsk), "Åpner denne reiseregningen"_cp);
     EXPECT_EQ(StringResource(57632), "");
 }
 
 TEST_F(LabelTest, PrintedTravellerLabelsExistInBothStandards) {
     for (int standard : {kBokmal, kNynorsk}) {
-        SetWrittenStandardValue(standard);
         for (int id :
              {1005, 1006, 1007, 1008, 1009, 1010, 1025, 1027, 1029, 1031, 1034, 1036, 1040, 1041}) {
-            EXPECT_FALSE(GetLabelText(id, LabelVariant::Print).empty()) << id;
+            EXPECT_FALSE(GetLabelText(id, LabelVariant::Print, standard).empty()) << id;
         }
     }
 }
@@ -96,7 +90,7 @@ TEST_F(LabelTest, RelabellingCoversEveryFormLabel) {
     }
     // A control with a form label that the relabelling skips would stay in bokmål.
     for (const ControlTemplate& c : FormTemplate()) {
-        if (c.id != kNoControlId && !GetLabelText(c.id, LabelVariant::Form).empty()) {
+        if (c.id != kNoControlId && !GetLabelText(c.id, LabelVariant::Form, kBokmal).empty()) {
             EXPECT_EQ(relabelled.count(c.id), 1u) << c.id;
         }
     }
@@ -105,14 +99,13 @@ TEST_F(LabelTest, RelabellingCoversEveryFormLabel) {
 TEST_F(LabelTest, InitialTextsAreBokmalLabelsSaveTheOlderOnes) {
     // These start with an older resource text that the first relabelling replaces.
     const std::set<int> olderText = {1143, 1144, 1145, 1146, 1161, 1166, 1178, 1239, 1241};
-    SetWrittenStandardValue(kBokmal);
     for (const RelabelStep& step : RelabelOrder()) {
         const ControlTemplate* c = FindControl(step.id);
         ASSERT_NE(c, nullptr);
         if (olderText.count(step.id) == 1) {
-            EXPECT_NE(c->text, step.Text()) << step.id;
+            EXPECT_NE(c->text, step.Text(kBokmal)) << step.id;
         } else {
-            EXPECT_EQ(c->text, step.Text()) << step.id;
+            EXPECT_EQ(c->text, step.Text(kBokmal)) << step.id;
         }
     }
     EXPECT_EQ(FindControl(kIdTravelSumLabel)->text, "Beløp"_cp);
@@ -128,9 +121,8 @@ TEST_F(LabelTest, SwitchingThereAndBack) {
         }
     }
     auto relabel = [&](int standard) {
-        SetWrittenStandardValue(standard);
         for (const RelabelStep& step : RelabelOrder()) {
-            shown[step.id] = step.Text();
+            shown[step.id] = step.Text(standard);
         }
     };
 

@@ -7,7 +7,6 @@
 
 #include "base/cp1252.h"
 #include "print_test_util.h"
-#include "support/program_state.h"
 
 namespace ferdix {
 namespace {
@@ -60,7 +59,6 @@ class BackPagesTest : public ::testing::Test {
         }
     }
 
-    test::ProgramStateGuard guard;
     CFerdixDoc doc;
 };
 

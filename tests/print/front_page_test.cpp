@@ -10,7 +10,6 @@
 #include "base/text_convert.h"
 #include "print_test_util.h"
 #include "support/fake_host.h"
-#include "support/program_state.h"
 
 namespace ferdix {
 namespace {
@@ -32,7 +31,6 @@ int RowY(int r) {
 
 class FrontPageTest : public ::testing::Test {
   protected:
-    test::ProgramStateGuard guard;
     FixedClock clock{CivilTime{2006, 4, 3, 10, 0, 0}};
     CFerdixDoc doc{clock};
 };

@@ -8,7 +8,6 @@
 
 #include "print_test_util.h"
 #include "support/fake_host.h"
-#include "support/program_state.h"
 
 namespace ferdix {
 namespace {
@@ -25,7 +24,6 @@ class PrintJobTest : public ::testing::Test {
   protected:
     PrintJobTest() { doc.SetHost(&host); }
 
-    test::ProgramStateGuard guard;
     test::FakeHost host;
     CFerdixDoc doc;
 };

@@ -14,7 +14,7 @@ namespace ferdix::test {
 inline std::unique_ptr<CTravelLine> TravelLine(std::string from, std::string transport, int km,
                                                float amount) {
     auto line = std::make_unique<CTravelLine>();
-    line->SetDate("05.03.06");
+    line->SetDate("05.03.06", DateOrder::DayFirst);
     line->SetStartTime("07:30");
     line->SetArrivalTime("09:15");
     line->SetText(std::move(from));
@@ -28,7 +28,7 @@ inline std::unique_ptr<CTravelLine> TravelLine(std::string from, std::string tra
 
 inline std::unique_ptr<CExpenseLine> Outlay(std::string text, float amount) {
     auto line = std::make_unique<CExpenseLine>();
-    line->SetDate("06.03.06");
+    line->SetDate("06.03.06", DateOrder::DayFirst);
     line->SetText(std::move(text));
     line->SetCurrency("NOK");
     line->SetAmount(amount);

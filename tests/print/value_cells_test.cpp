@@ -11,7 +11,6 @@
 #include "base/cp1252.h"
 #include "calc/allowance_table.h"
 #include "print_test_util.h"
-#include "support/program_state.h"
 
 namespace ferdix {
 namespace {
@@ -101,7 +100,7 @@ void FillLongest(CFerdixDoc& doc, bool spaces) {
     doc.SetLineValue(Advance, kAmountColumn, -FLT_MAX);
     for (int i = 0; i < 2; ++i) {
         auto leg = std::make_unique<CTravelLine>();
-        leg->SetDate("28.12.06");
+        leg->SetDate("28.12.06", DateOrder::DayFirst);
         leg->SetStartTime("23:59");
         leg->SetArrivalTime("23:59");
         leg->SetText(text("Fr"));
@@ -114,7 +113,7 @@ void FillLongest(CFerdixDoc& doc, bool spaces) {
         leg->SetAmount(-FLT_MAX);
         test::EditClaim(doc, [&](ClaimData& c) { c.m_travelLines.push_back(std::move(leg)); });
         auto outlay = std::make_unique<CExpenseLine>();
-        outlay->SetDate("28.12.06");
+        outlay->SetDate("28.12.06", DateOrder::DayFirst);
         outlay->SetText(text("Sp"));
         outlay->SetCurrency(text("Vo"));
         outlay->SetForeignAmount(-FLT_MAX);
@@ -179,7 +178,6 @@ std::vector<std::string> Faults(const RecordingSurface& s) {
 
 class ValueCellsTest : public ::testing::Test {
   protected:
-    test::ProgramStateGuard guard;
 };
 
 TEST_F(ValueCellsTest, TheLongestValuesStayInTheirCells) {

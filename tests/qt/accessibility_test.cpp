@@ -32,7 +32,6 @@
 #include "qt/qt_text.h"
 #include "qt_suites.h"
 #include "qt_support.h"
-#include "support/program_state.h"
 
 namespace ferdix::test {
 
@@ -170,7 +169,7 @@ class AccessibilityTest : public QObject, public WindowFixture {
         QVERIFY2(nynorsk.isEmpty(), qPrintable(nynorsk.join('\n')));
         QCOMPARE(NameOf(W(kIdTripOther)), QStringLiteral("Rekninga gjeld, Anna"));
         QCOMPARE(NameOf(static_cast<QComboBox*>(W(kIdOutlayCurrency))->lineEdit()),
-                 ToQString(AccessibleName(kIdOutlayCurrency)));
+                 ToQString(AccessibleName(kIdOutlayCurrency, m_frame->App().Locale().standard)));
     }
 
     // Each list is named by its frame and reads its column heads as header cells.
@@ -181,7 +180,8 @@ class AccessibilityTest : public QObject, public WindowFixture {
             QVERIFY(tree);
             QAccessibleInterface* list = QAccessible::queryAccessibleInterface(tree);
             QVERIFY(list && list->tableInterface());
-            QCOMPARE(list->text(QAccessible::Name), ToQString(AccessibleName(id)));
+            QCOMPARE(list->text(QAccessible::Name),
+                     ToQString(AccessibleName(id, m_frame->App().Locale().standard)));
             QAccessibleTableInterface* table = list->tableInterface();
             QCOMPARE(table->columnCount(), tree->model()->columnCount());
             QVERIFY(table->columnCount() >= 6);
@@ -220,7 +220,7 @@ class AccessibilityTest : public QObject, public WindowFixture {
         m_frame->RunCommand(kCmdNynorsk);
         auto* country = static_cast<QComboBox*>(W(kIdDayCountry));
         QCOMPARE(NameOf(country->findChild<QAbstractItemView*>()),
-                 ToQString(AccessibleName(kIdDayCountry)));
+                 ToQString(AccessibleName(kIdDayCountry, m_frame->App().Locale().standard)));
         QStringList wrong = Misnamed();
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
     }

@@ -11,7 +11,6 @@
 #include "qt/form_widget.h"
 #include "qt/qt_text.h"
 #include "support/controls_contract.h"
-#include "support/program_state.h"
 
 namespace ferdix::test {
 namespace {
@@ -89,7 +88,6 @@ class WidgetUser {
         return w;
     }
 
-    ProgramStateGuard m_state;
     CFormWidget m_form;
 };
 

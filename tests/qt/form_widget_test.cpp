@@ -34,7 +34,6 @@
 #include "qt/qt_text.h"
 #include "qt_suites.h"
 #include "qt_support.h"
-#include "support/program_state.h"
 
 namespace ferdix::test {
 
@@ -43,7 +42,6 @@ class FormWidgetTest : public QObject {
 
   private:
     std::unique_ptr<IsolatedHome> m_home;
-    std::unique_ptr<ProgramStateGuard> m_state;
     std::unique_ptr<CFormWidget> m_form;
     RecordingEvents m_events;
 
@@ -68,15 +66,12 @@ class FormWidgetTest : public QObject {
   private slots:
     void init() {
         m_home = std::make_unique<IsolatedHome>();
-        m_state = std::make_unique<ProgramStateGuard>();
-        SetWrittenStandardValue(kBokmal);
         m_form = std::make_unique<CFormWidget>();
         m_events.events.clear();
         m_form->SetEvents(&m_events);
     }
     void cleanup() {
         m_form.reset();
-        m_state.reset();
         m_home.reset();
     }
 
@@ -372,7 +367,8 @@ class FormWidgetTest : public QObject {
         Show();
         for (int id : {kIdTravelList, kIdOutlayList}) {
             m_form->UseFixedFont(id);
-            m_form->SetColumns(id, id == kIdTravelList ? TravelListColumns() : OutlayListColumns());
+            m_form->SetColumns(
+                id, id == kIdTravelList ? TravelListColumns(kBokmal) : OutlayListColumns());
         }
         auto* travel = static_cast<QTreeView*>(W(kIdTravelList));
         std::vector<int> before;
@@ -396,7 +392,7 @@ class FormWidgetTest : public QObject {
                         {{{"02.02.26", "Hotell", "1234567,89", "SEK", "1234,56", "101852,99"}, 0}});
         for (int id : {kIdTravelList, kIdOutlayList}) {
             auto* list = static_cast<QTreeView*>(W(id));
-            auto columns = id == kIdTravelList ? TravelListColumns() : OutlayListColumns();
+            auto columns = id == kIdTravelList ? TravelListColumns(kBokmal) : OutlayListColumns();
             QFontMetrics fm(list->font());
             int margins =
                 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
@@ -436,9 +432,9 @@ class FormWidgetTest : public QObject {
     void listsSelectWholeRowsInAFixedFont() {
         Show();
         m_form->UseFixedFont(kIdTravelList);
-        m_form->SetColumns(kIdTravelList, TravelListColumns());
+        m_form->SetColumns(kIdTravelList, TravelListColumns(kBokmal));
         auto* list = static_cast<QTreeView*>(W(kIdTravelList));
-        QCOMPARE(list->model()->columnCount(), static_cast<int>(TravelListColumns().size()));
+        QCOMPARE(list->model()->columnCount(), static_cast<int>(TravelListColumns(kBokmal).size()));
         QVERIFY(QFontInfo(list->font()).fixedPitch());
         QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
         m_form->AddRow(kIdTravelList, {"01.02.26", "08:00", "Oslo"}, 7);
@@ -641,8 +637,7 @@ class FormWidgetTest : public QObject {
                 }
                 std::string text(form[i].text);
                 if (standard != 0) {
-                    SetWrittenStandardValue(standard);
-                    text = LabelTextInForce(form[i]);
+                    text = LabelTextInForce(form[i], standard);
                 }
                 auto* label = static_cast<QLabel*>(m_form->EntryWidget(i));
                 label->setText(ToQString(text));

@@ -26,6 +26,7 @@
 #include <set>
 
 #include "app/commands.h"
+#include "app/print_request.h"
 #include "app/rates_dlg.h"
 #include "base/cp1252.h"
 #include "base/text_convert.h"
@@ -33,13 +34,13 @@
 #include "form/control_ids.h"
 #include "qt/app_style.h"
 #include "qt/embedded_icons.h"
+#include "qt/form_fonts.h"
 #include "qt/form_widget.h"
 #include "qt/help_window.h"
 #include "qt/qt_text.h"
 #include "qt/template_dialogs.h"
 #include "qt_suites.h"
 #include "qt_support.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix::test {
@@ -486,6 +487,29 @@ class MainFrameTest : public QObject, public WindowFixture {
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier);
         QVERIFY(refused);
+    }
+
+    // Fitting the labels measures them in both standards and leaves the window's as it was:
+    // after a fit the form, the notes and the print-out speak the standard the user chose.
+    void fittingTheLabelsLeavesTheWindowsStandard() {
+        Start();
+        Show();
+        for (int command : {kCmdNynorsk, kCmdBokmal}) {
+            A(command)->trigger();
+            int standard = command == kCmdNynorsk ? kNynorsk : kBokmal;
+            FontFitKey key;
+            MeasureFormFonts(m_frame->Form(), &key);
+            QCOMPARE(m_frame->App().Locale().standard, standard);
+            QCOMPARE(Text(kIdNameLabel), std::string(standard == kNynorsk ? "Namn" : "Navn"));
+            QCOMPARE(PrintSourceOf(*m_frame->App().Document(), m_frame->Form()).writtenStandard,
+                     standard);
+            QWidget* name = W(kIdName);
+            QTest::mouseClick(name, Qt::LeftButton);
+            TypeText(name, QString::fromUtf8("ő"));
+            QVERIFY2(m_frame->statusBar()->currentMessage().startsWith(QString::fromUtf8(
+                         standard == kNynorsk ? "«ő» kan ikkje lagrast" : "«ő» kan ikke lagres")),
+                     qPrintable(m_frame->statusBar()->currentMessage()));
+        }
     }
 
     void newClearsTheFieldBeingEdited() {

@@ -36,7 +36,6 @@
 #include "qt_suites.h"
 #include "qt_support.h"
 #include "support/fake_host.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix::test {
@@ -298,16 +297,7 @@ std::vector<std::string> Overlaps(const CFerdixDoc& doc, int standard) {
 class PrintTest : public QObject {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<ProgramStateGuard> m_state;
-
   private slots:
-    void init() {
-        m_state = std::make_unique<ProgramStateGuard>();
-        SetWrittenStandardValue(kBokmal);
-        SetDateOrder(DateOrder::DayFirst);
-    }
-    void cleanup() { m_state.reset(); }
 
     void theFormsFacesAreInstalled() { QCOMPARE(MissingPrintFaces(), QStringList()); }
     // Qt would stand another face in for a missing one: the check must not be fooled by that.

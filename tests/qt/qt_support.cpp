@@ -56,9 +56,6 @@ int ScriptedDialogs::Exec(QDialog& dialog) {
 
 void WindowFixture::InitWindow(IDialogs* dialogs) {
     m_home = std::make_unique<IsolatedHome>();
-    m_state = std::make_unique<ProgramStateGuard>();
-    SetWrittenStandardValue(kBokmal);
-    SetDateOrder(DateOrder::DayFirst);
     m_program = m_home->Path("program/");
     std::filesystem::create_directories(m_program);
     for (const char* name : {"ferdix.ini", "land.ini"}) {
@@ -71,7 +68,6 @@ void WindowFixture::InitWindow(IDialogs* dialogs) {
 
 void WindowFixture::CleanupWindow() {
     m_frame.reset();
-    m_state.reset();
     m_home.reset();
 }
 

@@ -17,7 +17,6 @@
 #include "form/form_controls.h"
 #include "qt/dialogs.h"
 #include "qt/main_frame.h"
-#include "support/program_state.h"
 #include "support/scripted_answers.h"
 
 namespace ferdix::test {
@@ -69,7 +68,6 @@ class WindowFixture {
     void ShowWindow();
 
     std::unique_ptr<IsolatedHome> m_home;
-    std::unique_ptr<ProgramStateGuard> m_state;
     FixedClock m_clock;
     ScriptedDialogs m_dialogs;
     std::string m_program;  // the program's folder, with "/" at its end

@@ -54,7 +54,6 @@
 #include "qt/qt_text.h"
 #include "qt_suites.h"
 #include "qt_support.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix::test {
@@ -574,7 +573,7 @@ class QtTranslationTest : public QObject, public WindowFixture {
         QWidget* id = m_frame->Form().ControlWidget(kIdPersonId);
         QTest::keyClicks(id, QStringLiteral("01017012345"));
         QTest::keyClick(id, Qt::Key_Tab);
-        QCOMPARE(WrittenStandard(), kNynorsk);
+        QCOMPARE(m_frame->App().Locale().standard, kNynorsk);
         QCOMPARE(QCoreApplication::translate("QPrintPreviewDialog", "Print Preview"),
                  QString::fromUtf8("Førehandsvising"));
         QCOMPARE(QLocale().language(), QLocale::NorwegianNynorsk);

@@ -17,7 +17,6 @@
 #include "qt_suites.h"
 #include "qt_support.h"
 #include "support/orphaned_copy.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix::test {

@@ -10,7 +10,6 @@
 #include "claim/ferdix_doc.h"
 #include "claim/rate_messages.h"
 #include "rates/program_settings.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix {
@@ -40,7 +39,6 @@ class ConfigLayersTest : public ::testing::Test {
                            {dir.File("xdg/ferdix"), dir.File("etc/ferdix")});
     }
 
-    test::ProgramStateGuard guard;
     test::TempFolder dir;
 };
 
@@ -174,7 +172,7 @@ TEST_F(ConfigLayersTest, FolderSettingsOfTheOfficeReachEveryUser) {
 // twice, are told once, naming the file.
 TEST_F(ConfigLayersTest, StartUpNoticeNamesUnreadableFilesAndRepeatedSections) {
     FileLocations files = Files();
-    EXPECT_EQ(ConfigurationNoticeText(LoadFerdixIni(files), LoadLandIni(files)), "");
+    EXPECT_EQ(ConfigurationNoticeText(kBokmal, LoadFerdixIni(files), LoadLandIni(files)), "");
 
     fs::create_directories(User("ferdix.ini"));  // a folder where the file should be
     Write(Office("ferdix.ini"),
@@ -184,8 +182,7 @@ TEST_F(ConfigLayersTest, StartUpNoticeNamesUnreadableFilesAndRepeatedSections) {
     IniLayers ferdix = LoadFerdixIni(files);
     EXPECT_EQ(ferdix.GetString("Satser", "Lunsj"), "175");  // the rest is read
 
-    SetWrittenStandardValue(kBokmal);
-    std::string text = Cp1252ToUtf8(ConfigurationNoticeText(ferdix, LoadLandIni(files)));
+    std::string text = Cp1252ToUtf8(ConfigurationNoticeText(kBokmal, ferdix, LoadLandIni(files)));
     EXPECT_EQ(text, "Filen " + User("ferdix.ini") +
                         " finnes, men kan ikke leses. Verdiene hentes fra de neste filene i "
                         "stedet.\n\nFilen " +
@@ -197,8 +194,7 @@ TEST_F(ConfigLayersTest, StartUpNoticeNamesUnreadableFilesAndRepeatedSections) {
                         " har avsnittet [Land] mer enn én gang. Bare det "
                         "første leses; verdier som bare står i de andre, gjelder ikke. Slå sammen "
                         "avsnittene for å bruke dem.");
-    SetWrittenStandardValue(kNynorsk);
-    text = Cp1252ToUtf8(ConfigurationNoticeText(ferdix, LoadLandIni(files)));
+    text = Cp1252ToUtf8(ConfigurationNoticeText(kNynorsk, ferdix, LoadLandIni(files)));
     EXPECT_EQ(text.find("Fila " + User("ferdix.ini") + " finst, men kan ikkje lesast."), 0u)
         << text;
     EXPECT_NE(text.find(" har bolken [Satser] meir enn éin gong."), std::string::npos) << text;
@@ -296,8 +292,6 @@ TEST(NewerOfficeRates, AskedOnlyWhenTheOfficeDateMovedAndOwnRatesHideOthers) {
         EXPECT_EQ(FindNewerOfficeRates(IniDocument(c.own), office).has_value(), c.asked);
     }
 
-    test::ProgramStateGuard guard;
-    SetWrittenStandardValue(kBokmal);
     std::optional<NewerOfficeRates> found = FindNewerOfficeRates(
         IniDocument("[Satser]\r\nKost ved overnatting utenlands=650\r\nBil under 9000km=4\r\n"),
         office);
@@ -305,7 +299,8 @@ TEST(NewerOfficeRates, AskedOnlyWhenTheOfficeDateMovedAndOwnRatesHideOthers) {
     EXPECT_EQ(found->officeFile, "/etc/ferdix/ferdix.ini");
     ASSERT_EQ(found->rates.size(), 2u);  // in table order, the shared key once
     EXPECT_EQ(found->rates[0].key, "Kost ved overnatting utenlands");
-    MessageRequest q = NewerOfficeRatesQuestion(*found, "/home/kari/.config/ferdix/ferdix.ini");
+    MessageRequest q =
+        NewerOfficeRatesQuestion(kBokmal, *found, "/home/kari/.config/ferdix/ferdix.ini");
     EXPECT_EQ(q.buttons, MsgButtons::YesNo);
     EXPECT_EQ(q.defaultButton, MsgAnswer::Yes);
     EXPECT_EQ(
@@ -317,8 +312,7 @@ TEST(NewerOfficeRates, AskedOnlyWhenTheOfficeDateMovedAndOwnRatesHideOthers) {
         "Vil du bruke kontorets satser?\n\nJa: kontorets satser gjelder, og dine egne fjernes "
         "fra filen din.\nNei: dine egne satser gjelder fortsatt; du blir ikke spurt igjen før "
         "kontoret får nye satser.");
-    SetWrittenStandardValue(kNynorsk);
-    EXPECT_NE(Cp1252ToUtf8(NewerOfficeRatesQuestion(*found, "x").text)
+    EXPECT_NE(Cp1252ToUtf8(NewerOfficeRatesQuestion(kNynorsk, *found, "x").text)
                   .find("Vil du bruke satsene til kontoret?"),
               std::string::npos);
 }
@@ -413,12 +407,12 @@ TEST_F(ConfigLayersTest, EveryReaderAndWriterTakesTheFilesEncoding) {
         ReadValidityTexts(files, s);
         EXPECT_EQ(Cp1252ToUtf8(s.abroadRatesFrom), "1. jan 2011 (ny)");
 
-        SetWrittenStandardValue(kBokmal);
+        doc.SetWrittenStandard(kBokmal);
         doc.SetPersonId("010203 12345");
         EXPECT_EQ(Cp1252ToUtf8(doc.Claim().Traveller().Name()), "Kåre Ødegård");
         EXPECT_EQ(Cp1252ToUtf8(doc.Claim().Traveller().PostTown()), "Tromsø");
         EXPECT_EQ(doc.Claim().Traveller().KmSoFar(), 1200u);
-        EXPECT_EQ(WrittenStandard(), kNynorsk);
+        EXPECT_EQ(doc.Locale().standard, kNynorsk);
 
         // Writers: each key once, in the file's encoding.
         doc.Rates().m_rates.SetValueForKey("Admin godtgjøring"_cp, 65.0f);

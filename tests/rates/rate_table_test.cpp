@@ -10,7 +10,6 @@
 #include "calc/allowance_table.h"
 #include "claim/rate_messages.h"
 #include "rates/ini_file.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix {
@@ -155,12 +154,10 @@ TEST(RateTable, FailedSaveIsReportedNamingTheFile) {
 }
 
 TEST(RateTable, MessageBoxes) {
-    test::ProgramStateGuard guard;
     RateTable t;
     t.Load(IniDocument("[Satser]\r\nFrokost=0\r\nLunsj=175\r\nMiddag=222,50\r\n"));
 
-    SetWrittenStandardValue(kBokmal);
-    MessageRequest b = MealRateMessage(t);
+    MessageRequest b = MealRateMessage(kBokmal, t);
     EXPECT_EQ(b.caption, "Frokost/lunsj/middagssatser");
     EXPECT_EQ(b.text,
               "Satser for innlandsreiser:\n frokost: 0,00\n lunsj: 175,00\n middag: 222,50\n"
@@ -171,8 +168,7 @@ TEST(RateTable, MessageBoxes) {
     EXPECT_TRUE(b.ownedByForm);
     EXPECT_TRUE(b.foreground);
 
-    SetWrittenStandardValue(kNynorsk);
-    MessageRequest n = MealRateMessage(t);
+    MessageRequest n = MealRateMessage(kNynorsk, t);
     EXPECT_EQ(n.caption, "Frukost/lunsj/middagssatser");
     EXPECT_EQ(n.text,
               "Satser for innlandsreiser:\n frukost: 0,00\n lunsj: 175,00\n middag: 222,50\n"

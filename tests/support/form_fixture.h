@@ -15,7 +15,6 @@
 #include "rates/program_settings.h"
 #include "support/fake_host.h"
 #include "support/memory_controls.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix::test {
@@ -81,7 +80,7 @@ class FormFixture : public ::testing::Test {
   protected:
     FormFixture()
         : files(MakeFiles(dir)),
-          doc(clock, &files),
+          doc(locale, clock, &files),
           controls(FormTemplate()),
           view(doc, controls, &viewHost) {
         controls.SetEvents(&view);
@@ -91,8 +90,6 @@ class FormFixture : public ::testing::Test {
     }
 
     static FileLocations MakeFiles(const TempFolder& folder) {
-        SetWrittenStandardValue(kBokmal);
-        SetDateOrder(DateOrder::DayFirst);
         WriteFile(folder.File("ferdix.ini"), TestFerdixIni());
         WriteFile(folder.File("land.ini"), TestLandIni());
         FileLocations f;
@@ -111,12 +108,13 @@ class FormFixture : public ::testing::Test {
         controls.Leave(id);
     }
 
-    ProgramStateGuard guard;
     TempFolder dir;
     FixedClock clock{CivilTime{2026, 12, 8, 9, 30, 0}};
     FakeHost host;
     FakeViewHost viewHost;
     FileLocations files;
+    // The run's, as the application owns it.
+    UserLocale locale;
     CFerdixDoc doc;
     MemoryControls controls;
     CFerdixView view;

@@ -16,7 +16,6 @@
 #include "support/form_fixture.h"
 #include "support/manual_tick_clock.h"
 #include "support/memory_controls.h"
-#include "support/program_state.h"
 #include "support/temp_folder.h"
 
 namespace ferdix::test {
@@ -50,7 +49,6 @@ class ShellFixture : public ::testing::Test {
     }
     std::string Text(int id) const { return Cp1252ToUtf8(controls.GetText(id)); }
 
-    ProgramStateGuard guard;
     TempFolder dir;
     FixedClock clock{CivilTime{2026, 12, 8, 9, 30, 0}};
     FakeHost host;
