@@ -63,6 +63,8 @@ QFont DialogFont() {
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8);
+    // The form shows Windows-1252 text only, which the face covers: no fallback faces to sort.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -73,6 +75,7 @@ QFont ListFont(int pixels) {
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPixelSize(pixels);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
