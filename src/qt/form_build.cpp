@@ -269,6 +269,10 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
         }
         case ControlKind::ListView: {
             auto* list = new QTreeView(page);
+            // Before the model: each font change has the header measure all its titles again.
+            if (c.fixedFont) {
+                list->setFont(m_fixedFont);
+            }
             list->setModel(c.model);
             list->setRootIsDecorated(false);
             list->setItemsExpandable(false);

@@ -1,5 +1,6 @@
 #include "qt/form_fonts.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStyle>
@@ -60,16 +61,34 @@ QFont DialogFont() {
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8);
+    // The form shows Windows-1252 text only, which the face covers: no fallback faces to sort.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
 QFont ListFont(int pixels) {
+    // A face that is missing costs a sorted search of fallback faces before the next named
+    // one is tried, which is then taken: the missing ones are left out when one is there.
+    const QStringList named{QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                            QStringLiteral("DejaVu Sans Mono")};
+    // A family of two foundries is listed as "Family [Foundry]". (QFontDatabase::hasFamily
+    // asks fontconfig for aliases, which costs more than the search it would spare.)
+    QStringList present = QFontDatabase::families();
+    for (QString& family : present) {
+        family = family.section(QStringLiteral(" ["), 0, 0);
+    }
+    QStringList installed;
+    for (const QString& family : named) {
+        if (present.contains(family, Qt::CaseInsensitive)) {
+            installed << family;
+        }
+    }
     QFont font;
-    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                      QStringLiteral("DejaVu Sans Mono")});
+    font.setFamilies(installed.isEmpty() ? named : installed);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPixelSize(pixels);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 

@@ -623,6 +623,34 @@ class FormWidgetTest : public QObject {
         QCOMPARE(m_form->FormFont().pointSizeF(), measured.label.pointSizeF());
     }
 
+    // The form's faces take no fallback face for a missing character, so every character a
+    // claim can hold must be in them; and leaving out named faces that are not installed must
+    // not change the face the lists are shown in.
+    void formFacesCoverWindows1252AndKeepTheirFamilies() {
+        FormFonts picked = PickFormFonts(*m_form->widget());
+        QFont named;
+        named.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                           QStringLiteral("DejaVu Sans Mono")});
+        named.setStyleHint(QFont::TypeWriter);
+        named.setFixedPitch(true);
+        named.setPixelSize(picked.fixed.pixelSize());
+        QCOMPARE(QFontInfo(picked.fixed).family(), QFontInfo(named).family());
+        for (const QFont& font : {picked.label, picked.fixed, m_form->FormFont()}) {
+            QVERIFY(font.styleStrategy() & QFont::NoFontMerging);
+            QFontMetrics fm(font);
+            for (int byte = 0x20; byte <= 0xFF; ++byte) {
+                const char c = static_cast<char>(byte);
+                QString shown = ToQString(std::string_view(&c, 1));
+                if (shown.size() != 1 || !shown[0].isPrint() || shown[0].isSpace() ||
+                    shown[0] == QChar::ReplacementCharacter) {
+                    continue;  // undefined in Windows-1252, or nothing to draw
+                }
+                QVERIFY2(fm.inFontUcs4(shown[0].unicode()),
+                         qPrintable(QFontInfo(font).family() + QLatin1Char(' ') + shown));
+            }
+        }
+    }
+
     void everyLabelFitsItsRectangleInBothStandards() {
         Show();
         qInfo("form font: %s %.2f pt", qPrintable(QFontInfo(m_form->FormFont()).family()),
