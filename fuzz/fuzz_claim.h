@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/clock.h"
+#include "base/user_locale.h"
 #include "claim/claim_file.h"
 #include "claim/claim_host.h"
 #include "claim/ferdix_doc.h"
@@ -20,20 +21,22 @@ class QuietHost final : public IClaimHost {
     void SetStatusTotal(const std::string&) override {}
 };
 
-// A claim read from bytes, with its own clock and host; no rate files, no profile.
+// A claim read from bytes, with its own clock, host and locale; no rate files, no profile.
 class ReadDocument {
   public:
-    explicit ReadDocument(std::string_view bytes) : doc(clock) {
+    explicit ReadDocument(std::string_view bytes, UserLocale userLocale = {})
+        : locale(userLocale), doc(locale, clock, nullptr) {
         doc.SetHost(&host);
         damage = doc.LoadClaim(bytes);
     }
 
     std::string Written() {
         std::ostringstream out;
-        WriteClaim(doc.Claim(), clock.Now(), out);
+        WriteClaim(doc.Claim(), locale.dateOrder, clock.Now(), out);
         return out.str();
     }
 
+    UserLocale locale;
     FixedClock clock{CivilTime{2006, 3, 14, 9, 0, 0}};
     QuietHost host;
     CFerdixDoc doc;

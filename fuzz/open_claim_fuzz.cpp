@@ -44,8 +44,8 @@ const std::string& ClaimPath() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::uint8_t control = size > 0 ? data[0] : 0;
-    SetDateOrder((control & 1) != 0 ? DateOrder::YearFirst : DateOrder::DayFirst);
-    SetWrittenStandardValue((control & 2) != 0 ? kNynorsk : kBokmal);
+    UserLocale locale{(control & 2) != 0 ? kNynorsk : kBokmal,
+                      (control & 1) != 0 ? DateOrder::YearFirst : DateOrder::DayFirst};
     std::string bytes(reinterpret_cast<const char*>(data), size);
 
     std::FILE* f = std::fopen(ClaimPath().c_str(), "wb");
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FixedClock clock(CivilTime{2006, 3, 14, 9, 0, 0});
     test::FakeHost host;
     NoViewHost viewHost;
-    CFerdixDoc doc(clock);
+    CFerdixDoc doc(locale, clock, nullptr);
     MemoryControls controls(FormTemplate());
     CFerdixView view(doc, controls, &viewHost);
     controls.SetEvents(&view);
@@ -68,12 +68,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same bytes read without a form give the same claim, marked modified exactly when the
     // file was damaged.
-    fuzz::ReadDocument plain(bytes);
+    fuzz::ReadDocument plain(bytes, locale);
     fuzz::Check(doc.IsModified() == plain.damage.Any());
     std::string throughForm;
     {
         std::ostringstream out;
-        WriteClaim(doc.Claim(), clock.Now(), out);
+        WriteClaim(doc.Claim(), locale.dateOrder, clock.Now(), out);
         throughForm = out.str();
     }
     fuzz::Check(throughForm == plain.Written());

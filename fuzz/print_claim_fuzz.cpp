@@ -23,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     std::uint8_t control = size > 0 ? data[0] : 0;
     int standard = (control & 1) != 0 ? kNynorsk : kBokmal;
-    SetWrittenStandardValue(standard);
-    fuzz::ReadDocument read(bytes);
+    fuzz::ReadDocument read(bytes, UserLocale{standard, DateOrder::DayFirst});
     // Seven characters or more print as typed; fewer print today's date.
     std::string writtenDate(bytes.substr(size > 0 ? 1 : 0, (control >> 1) % 12));
 
