@@ -273,6 +273,7 @@ QWidget* CFormWidget::MakeWidget(Control& c, const ControlTemplate& t) {
             if (c.fixedFont) {
                 list->setFont(m_fixedFont);
             }
+            SizeHeaderByFont(*list, *c.model);
             list->setModel(c.model);
             list->setRootIsDecorated(false);
             list->setItemsExpandable(false);

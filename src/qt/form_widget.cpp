@@ -514,6 +514,9 @@ void CFormWidget::UseFixedFont(int id) {
         c->fixedFont = true;
         if (c->w) {
             c->w->setFont(m_fixedFont);
+            if (c->model) {
+                SizeHeaderByFont(*static_cast<QTreeView*>(c->w), *c->model);
+            }
         }
     }
 }

@@ -1,14 +1,42 @@
 #include "qt/line_list.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QSize>
+#include <QStyle>
+#include <QTreeView>
+#include <QtMath>
+
 #include "qt/qt_text.h"
 
 namespace ferdix {
+
+void SizeHeaderByFont(const QTreeView& list, CLineListModel& model) {
+    if (!QFontInfo(list.font()).fixedPitch()) {
+        model.SetHeaderMetrics(0, 0, 0);
+        return;
+    }
+    QFontMetricsF fm(list.font());
+    model.SetHeaderMetrics(
+        qCeil(fm.height()), fm.horizontalAdvance(QLatin1Char('0')),
+        list.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list.header()));
+}
 
 void CLineListModel::SetColumns(const QStringList& titles) {
     beginResetModel();
     m_titles = titles;
     m_rows.clear();
     endResetModel();
+}
+
+void CLineListModel::SetHeaderMetrics(int lineHeight, qreal charAdvance, int margin) {
+    m_lineHeight = lineHeight;
+    m_charAdvance = charAdvance;
+    m_headerMargin = margin;
+    if (!m_titles.isEmpty()) {
+        emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(m_titles.size()) - 1);
+    }
 }
 
 void CLineListModel::Clear() {
@@ -80,6 +108,13 @@ QVariant CLineListModel::headerData(int section, Qt::Orientation orientation, in
     }
     if (role == Qt::DisplayRole) {
         return m_titles[section];
+    }
+    if (role == Qt::SizeHintRole && m_lineHeight > 0) {
+        // As the style sizes a section of one line of text without an icon.
+        // The advances add up unrounded, and the text's box is rounded up, as Qt measures it.
+        const int text = qCeil(static_cast<qreal>(m_titles[section].size()) * m_charAdvance);
+        return QSize(m_headerMargin + text + m_headerMargin,
+                     m_headerMargin + m_lineHeight + m_headerMargin);
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));

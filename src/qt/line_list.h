@@ -7,9 +7,17 @@
 #include <QStringList>
 #include <vector>
 
+class QTreeView;
+
 #include "form/form_controls.h"
 
 namespace ferdix {
+
+class CLineListModel;
+
+// Has the model size the list's header sections from the list's font when its face is fixed
+// pitch (see SetHeaderMetrics).
+void SizeHeaderByFont(const QTreeView& list, CLineListModel& model);
 
 class CLineListModel final : public QAbstractTableModel {
   public:
@@ -17,6 +25,10 @@ class CLineListModel final : public QAbstractTableModel {
 
     // Sets the titles; the rows go.
     void SetColumns(const QStringList& titles);
+    // The header's sections are sized from these (a fixed-pitch face's line height and
+    // advance, the style's header margin) instead of being measured by Qt, which loads the
+    // face in bold to measure every title before the list is first shown. Unset, Qt measures.
+    void SetHeaderMetrics(int lineHeight, qreal charAdvance, int margin);
     void Clear();
     void Append(ListRow row);
     void Replace(std::vector<ListRow> rows);
@@ -32,6 +44,9 @@ class CLineListModel final : public QAbstractTableModel {
 
   private:
     QStringList m_titles;
+    int m_lineHeight = 0;
+    qreal m_charAdvance = 0;
+    int m_headerMargin = 0;
     std::vector<ListRow> m_rows;
 };
 

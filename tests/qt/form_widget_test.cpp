@@ -7,12 +7,14 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QTest>
 #include <QTextBlock>
@@ -449,6 +451,37 @@ class FormWidgetTest : public QObject {
         QCOMPARE(m_events.Count(Ev("double", kIdTravelList)), 1);
         m_form->DeleteAllRows(kIdTravelList);
         QCOMPARE(m_form->RowCount(kIdTravelList), 0);
+    }
+
+    // The header's sections are sized without Qt measuring the titles, and as high as Qt's
+    // own measure of the same titles in the same font makes them, in both standards.
+    void listHeadersAreAsHighAsQtMeasuresThem() {
+        Show();
+        m_form->UseFixedFont(kIdTravelList);
+        auto* list = static_cast<QTreeView*>(W(kIdTravelList));
+        for (int standard : {kBokmal, kNynorsk}) {
+            m_form->SetColumns(kIdTravelList, TravelListColumns(standard));
+            QVERIFY(list->model()->headerData(0, Qt::Horizontal, Qt::SizeHintRole).isValid());
+            QStandardItemModel plain;
+            QStringList titles;
+            for (int i = 0; i < list->model()->columnCount(); ++i) {
+                titles << list->model()->headerData(i, Qt::Horizontal).toString();
+            }
+            plain.setHorizontalHeaderLabels(titles);
+            QTreeView measured;
+            measured.setFont(list->font());
+            measured.setModel(&plain);
+            QCOMPARE(list->header()->sizeHint().height(), measured.header()->sizeHint().height());
+            // Wide enough for each title in the list's own face.
+            for (int i = 0; i < titles.size(); ++i) {
+                QSize hint =
+                    list->model()->headerData(i, Qt::Horizontal, Qt::SizeHintRole).toSize();
+                QCOMPARE(hint.height(), measured.header()->sizeHint().height());
+                QVERIFY(hint.width() >=
+                        QFontMetricsF(list->font()).horizontalAdvance(titles[i]) +
+                            2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin));
+            }
+        }
     }
 
     // A whole list in one reset: the rows a refill replaces go with their selection, and the
