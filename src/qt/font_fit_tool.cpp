@@ -55,9 +55,9 @@ int main(int argc, char** argv) {
            "#include \"qt/form_fonts.h\"\n\nnamespace ferdix {\n\n"
            "const BuiltFontFit& BuildFontFit() {\n"
            "    static const BuiltFontFit fit{\n"
-        << "        {" << Quoted(key.labelFamily) << ", " << Exact(key.alphabetAdvance) << ", "
+        << "        {" << Quoted(key.labelFamily) << ", " << Exact(key.sampleAdvance) << ", "
         << Exact(key.lineHeight) << ", " << Quoted(key.listFamily) << ", "
-        << Exact(key.digitsAdvance) << ", " << key.dpi << ", " << key.focusMargin << ", "
+        << Exact(key.digitAdvance) << ", " << key.dpi << ", " << key.focusMargin << ", "
         << key.scrollBar << "},\n"
         << "        {" << Exact(fonts.unitX) << ", " << Exact(fonts.unitY) << ", "
         << Exact(fonts.label.pointSizeF()) << ", " << fonts.fixed.pixelSize()

@@ -109,17 +109,21 @@ void KeyOfPage(const QWidget& page, FontFitKey& key) {
     key.scrollBar = page.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
-// Of the label font at its fitted size, the one the labels are drawn in anyway.
+// Of the label font at its fitted size, the one the labels are drawn in anyway. Each letter
+// measured is a glyph loaded before the window can show, so the sample is letters the labels
+// of the first screen show anyway: enough to tell another face, size or hinting (which rounds
+// the advances), where the faces of one family keep their advances from version to version.
 void KeyOfLabelFont(const QFont& font, const QWidget& page, FontFitKey& key) {
     QFontMetricsF fm(font, &page);
     key.labelFamily = QFontInfo(font).family().toStdString();
-    key.alphabetAdvance = fm.horizontalAdvance(kAlphabet);
+    key.sampleAdvance = fm.horizontalAdvance(QStringLiteral("aeinrst"));
     key.lineHeight = fm.height();
 }
 
+// A fixed-pitch face has one advance for every character.
 void KeyOfListFont(const QFont& font, FontFitKey& key) {
     key.listFamily = QFontInfo(font).family().toStdString();
-    key.digitsAdvance = QFontMetricsF(font).horizontalAdvance(QStringLiteral("0123456789"));
+    key.digitAdvance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
 }
 
 bool ListSamplesFit(const QFont& font, const FormFonts& fonts, const FontFitKey& key) {

@@ -17,11 +17,11 @@ namespace ferdix {
 
 // Everything the fitted sizes depend on besides the form's texts: equal keys, equal sizes.
 struct FontFitKey {
-    std::string labelFamily;     // what the label font resolves to, at the fitted size
-    double alphabetAdvance = 0;  // of A-Z and a-z in it
+    std::string labelFamily;   // what the label font resolves to, at the fitted size
+    double sampleAdvance = 0;  // of a few letters every first screen shows, in it
     double lineHeight = 0;
-    std::string listFamily;    // what the list font resolves to, at the fitted size
-    double digitsAdvance = 0;  // of 0-9 at the fitted size
+    std::string listFamily;   // what the list font resolves to, at the fitted size
+    double digitAdvance = 0;  // of a 0 at the fitted size (a fixed-pitch face)
     int dpi = 0;
     int focusMargin = 0;  // the style's cell margin and scroll bar width
     int scrollBar = 0;
