@@ -1,6 +1,7 @@
 #include "qt/desktop.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QIcon>
 #include <QWindow>
 #include <chrono>
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <thread>
 
 #include "app/ferdix_app.h"
 #include "base/clock.h"
@@ -79,6 +81,10 @@ int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
     // "ferdixn" starts it in nynorsk.
     std::string invokedAs = argc > 0 && argv[0] ? argv[0] : "";
     QApplication app(argc, argv);
+    // Qt's accessibility bridge, made when the first widget is shown, waits for the session
+    // bus (where there is none, until one is started): connected meanwhile on a thread of its
+    // own, it no longer holds up the building of the window.
+    std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     StartupMark("qapplication");
     QApplication::setStyle(new CAppStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("Ferdix"));
