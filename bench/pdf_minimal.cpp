@@ -21,12 +21,16 @@ struct PageLoad {
 constexpr PageLoad kPages[] = {{289, 2141, 158}, {130, 1529, 87}};
 
 void DrawPage(QPainter& painter, const PageLoad& load, const QRect& area) {
+    // The four faces the printed claim embeds (pdffonts of its PDF): each embedded face costs
+    // the writer a map of its characters, whatever the number of texts set in it.
     const QFont fonts[] = {QFont(QStringLiteral("Liberation Sans"), 7),
-                           QFont(QStringLiteral("Liberation Serif"), 10)};
+                           QFont(QStringLiteral("Liberation Serif"), 10),
+                           QFont(QStringLiteral("Liberation Sans"), 7, QFont::Bold),
+                           QFont(QStringLiteral("Liberation Mono"), 8)};
     int length = load.characters / load.texts;
     QString text(length, QLatin1Char('x'));
     for (int i = 0; i < load.texts; ++i) {
-        painter.setFont(fonts[i % 2]);
+        painter.setFont(fonts[i % std::size(fonts)]);
         int x = area.left() + (i * 397) % (area.width() * 3 / 4);
         int y = area.top() + (i * 89) % area.height();
         painter.drawText(QPointF(x, y), text);
