@@ -12,8 +12,9 @@ if(CMAKE_INSTALL_LIBDIR MATCHES "^lib/")
 endif()
 
 install(TARGETS ferdix RUNTIME DESTINATION ${FERDIX_PROGRAM_DIR})
-# The window and --pdf, which the program loads from its own folder.
-install(TARGETS ferdix_desktop LIBRARY DESTINATION ${FERDIX_PROGRAM_DIR})
+# The window and --pdf, which the program loads from its own folder, and the print dialogs,
+# which the window loads from there on first use.
+install(TARGETS ferdix_desktop ferdix_print_module LIBRARY DESTINATION ${FERDIX_PROGRAM_DIR})
 install(CODE "
   if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
     set(_ferdix_etc /etc/ferdix)

@@ -17,7 +17,9 @@
 #include "qt/dialogs.h"
 #include "qt/embedded_icons.h"
 #include "qt/main_frame.h"
+#include "qt/print_loader.h"
 #include "qt/print_service.h"
+#include "qt/printer_dialogs.h"
 #include "qt/qt_text.h"
 #include "qt/startup_marks.h"
 #include "rates/program_settings.h"
@@ -99,7 +101,7 @@ int RunDesktop(int argc, char** argv, const DesktopTestHooks* hooks) {
     std::unique_ptr<IDialogs> testAnswers =
         hooks && hooks->wrapDialogs ? hooks->wrapDialogs(dialogs) : nullptr;
     IDialogs& asked = testAnswers ? *testAnswers : static_cast<IDialogs&>(dialogs);
-    CPrintService printing(asked);
+    CPrintService printing(asked, [](IDialogs& d) { return LoadPrinterDialogs(d); });
     CMainFrame frame(clock, asked);
     StartupMark("mainframe");
     frame.PlaceOnScreen();

@@ -2,14 +2,9 @@
 
 #include <QBuffer>
 #include <QPageLayout>
-#include <QPageSetupDialog>
 #include <QPagedPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <vector>
 
 #include "base/atomic_file.h"
@@ -20,6 +15,7 @@
 #include "qt/dialogs.h"
 #include "qt/form_widget.h"
 #include "qt/main_frame.h"
+#include "qt/printer_dialogs.h"
 #include "qt/qt_surface.h"
 #include "qt/qt_text.h"
 
@@ -29,98 +25,6 @@ namespace {
 
 // A PDF's printable area: A4 less the margins a laser printer cannot reach.
 constexpr double kPdfMarginMm = 5.0;
-
-// Through the claim's host where there is one, so that the message goes where the claim's do.
-void Tell(IDialogs& dialogs, QWidget* parent, const PrintSource& source, std::string_view caption,
-          const std::string& text) {
-    MessageRequest m;
-    m.caption = std::string(caption);
-    m.text = text;
-    m.icon = MsgIcon::Exclamation;
-    m.ownedByForm = true;
-    if (source.doc && source.doc->Host()) {
-        source.doc->Host()->ShowMessage(m);
-        return;
-    }
-    dialogs.Message(parent, m);
-}
-
-// Printing with other faces would push the texts out of the form's boxes, so it stops here.
-bool FacesPresent(IDialogs& dialogs, QWidget* parent, const PrintSource& source) {
-    QStringList missing = MissingPrintFaces();
-    if (missing.isEmpty()) {
-        return true;
-    }
-    Tell(dialogs, parent, source, "Feil ved utskrift", MissingFacesText(missing));
-    return false;
-}
-
-std::string PrinterFailedText(const QPrinter& printer, const std::string& reason) {
-    std::string text;
-    if (!printer.outputFileName().isEmpty()) {
-        text = std::string("Utskriften til filen «"_cp) +
-               PathFromQString(printer.outputFileName()) + std::string("» ble ikke fullført."_cp);
-    } else {
-        text = std::string("Utskriften på skriveren «"_cp) + FromQString(printer.printerName()) +
-               std::string("» ble ikke fullført."_cp);
-    }
-    return text + "\n" + reason;
-}
-
-// The pages the print dialog asked for, with the copies the printer cannot make itself.
-std::vector<int> ChosenPages(const QPrinter& printer, int count) {
-    PageSelection selection;
-    selection.pageCount = count;
-    if (printer.printRange() == QPrinter::PageRange) {
-        selection.fromPage = printer.fromPage();
-        selection.toPage = printer.toPage();
-    }
-    selection.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
-    if (!printer.supportsMultipleCopies()) {
-        selection.copies = printer.copyCount();
-        selection.collate = printer.collateCopies();
-    }
-    return PrintOrder(selection);
-}
-
-// A PDF that Qt's printer wrote to a file gets the text layer of an exported one.
-void MendPdfFile(const QString& name, RenderResult& result) {
-    std::string path = PathFromQString(name);
-    std::string pdf;
-    if (!ReadWholeFile(path, pdf)) {
-        return;
-    }
-    if (MapTabGlyphsToSpaces(std::span<char>(pdf.data(), pdf.size())) == 0) {
-        return;
-    }
-    FileWriteResult written = WriteFileAtomically(path, pdf);
-    if (!written.ok) {
-        result.ok = false;
-        result.error = written.error;
-    }
-}
-
-// Prints the chosen pages and tells what went wrong.
-void PrintChosenPages(IDialogs& dialogs, QWidget* parent, QPrinter& printer,
-                      const PrintSource& source, int count) {
-    std::vector<int> pages = ChosenPages(printer, count);
-    if (pages.empty()) {
-        return;
-    }
-    RenderResult result = RenderPages(printer, source, false, pages);
-    if (result.ok && printer.printerState() == QPrinter::Error) {
-        result.ok = false;
-        result.error = "Skriveren meldte en feil.";
-    }
-    if (result.ok && printer.outputFormat() == QPrinter::PdfFormat &&
-        !printer.outputFileName().isEmpty()) {
-        MendPdfFile(printer.outputFileName(), result);
-    }
-    if (!result.ok && !result.error.empty()) {
-        Tell(dialogs, parent, source, "Feil ved utskrift",
-             PrinterFailedText(printer, result.error));
-    }
-}
 
 // The printable area, known before the run begins: the remarks are measured for the page
 // they print on.
@@ -133,6 +37,29 @@ PrintInfo PageInfo(QPagedPaintDevice& device) {
 }
 
 }  // namespace
+
+void TellPrintProblem(IDialogs& dialogs, QWidget* parent, const PrintSource& source,
+                      std::string_view caption, const std::string& text) {
+    MessageRequest m;
+    m.caption = std::string(caption);
+    m.text = text;
+    m.icon = MsgIcon::Exclamation;
+    m.ownedByForm = true;
+    if (source.doc && source.doc->Host()) {
+        source.doc->Host()->ShowMessage(m);
+        return;
+    }
+    dialogs.Message(parent, m);
+}
+
+bool PrintFacesPresent(IDialogs& dialogs, QWidget* parent, const PrintSource& source) {
+    QStringList missing = MissingPrintFaces();
+    if (missing.isEmpty()) {
+        return true;
+    }
+    TellPrintProblem(dialogs, parent, source, "Feil ved utskrift", MissingFacesText(missing));
+    return false;
+}
 
 std::string MissingFacesText(const QStringList& faces) {
     return std::string("Skriftene reiseregningen skrives ut med, mangler på denne maskinen: "_cp) +
@@ -229,67 +156,58 @@ RenderResult WritePdfFile(const std::string& path, const PrintSource& source) {
     return result;
 }
 
-CPrintService::CPrintService(IDialogs& dialogs) : m_dialogs(dialogs) {}
+CPrintService::CPrintService(IDialogs& dialogs, PrinterDialogsFactory makeDialogs)
+    : m_dialogs(dialogs), m_makeDialogs(std::move(makeDialogs)) {}
 CPrintService::~CPrintService() = default;
 
-QPrinter& CPrintService::Printer() {
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+IPrinterDialogs* CPrintService::Dialogs(QWidget* parent) {
+    if (!m_printerDialogs && m_makeDialogs) {
+        m_printerDialogs = m_makeDialogs(m_dialogs);
     }
-    return *m_printer;
+    if (!m_printerDialogs && parent) {
+        MessageRequest m;
+        m.caption = "Feil ved utskrift";
+        m.text = std::string(
+            "Utskrift er ikke tilgjengelig: programdelen for utskrift "
+            "(ferdix_print.so) kunne ikke lastes. Installer Ferdix på nytt."_cp);
+        m.icon = MsgIcon::Exclamation;
+        m_dialogs.Message(parent, m);
+    }
+    return m_printerDialogs.get();
+}
+
+QPrinter* CPrintService::Printer() {
+    IPrinterDialogs* dialogs = Dialogs(nullptr);
+    return dialogs ? &dialogs->Printer() : nullptr;
 }
 
 void CPrintService::Print(QWidget* parent, const PrintSource& source) {
-    if (!FacesPresent(m_dialogs, parent, source)) {
+    if (!PrintFacesPresent(m_dialogs, parent, source)) {
         return;
     }
-    QPrinter& printer = Printer();
-    int count = CountPages(printer, source);
-    if (count == 0) {
-        return;
+    if (IPrinterDialogs* dialogs = Dialogs(parent)) {
+        dialogs->Print(parent, source);
     }
-    // The dialogs keep Qt's titles, which follow the written standard.
-    QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(1, count);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
-                      QAbstractPrintDialog::PrintCollateCopies |
-                      QAbstractPrintDialog::PrintShowPageSize);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    PrintChosenPages(m_dialogs, parent, printer, source, count);
 }
 
 void CPrintService::Preview(QWidget* parent, const PrintSource& source) {
-    if (!FacesPresent(m_dialogs, parent, source)) {
+    if (!PrintFacesPresent(m_dialogs, parent, source)) {
         return;
     }
-    QPrintPreviewDialog dialog(&Printer(), parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
-        // The preview records its pages through a picture engine; its print
-        // button draws on the printer itself.
-        QPaintEngine* engine = target->paintEngine();
-        if (!engine || engine->type() != QPaintEngine::Picture) {
-            PrintChosenPages(m_dialogs, &dialog, *target, source, CountPages(*target, source));
-            return;
-        }
-        RenderResult result = RenderPages(*target, source, true);
-        if (!result.ok && !result.error.empty()) {
-            Tell(m_dialogs, &dialog, source, "Feil ved utskrift",
-                 PrinterFailedText(*target, result.error));
-        }
-    });
-    dialog.exec();
+    if (IPrinterDialogs* dialogs = Dialogs(parent)) {
+        dialogs->Preview(parent, source);
+    }
 }
 
 void CPrintService::PageSetup(QWidget* parent) {
-    QPageSetupDialog dialog(&Printer(), parent);
-    dialog.exec();
+    if (IPrinterDialogs* dialogs = Dialogs(parent)) {
+        dialogs->PageSetup(parent);
+    }
 }
 
 bool CPrintService::ExportPdf(QWidget* parent, const PrintSource& source,
                               const FileDialogRequest& target) {
-    if (!FacesPresent(m_dialogs, parent, source)) {
+    if (!PrintFacesPresent(m_dialogs, parent, source)) {
         return false;
     }
     std::optional<std::string> path = m_dialogs.FilePath(parent, target);
@@ -298,8 +216,8 @@ bool CPrintService::ExportPdf(QWidget* parent, const PrintSource& source,
     }
     RenderResult result = WritePdfFile(*path, source);
     if (!result.ok && !result.error.empty()) {
-        Tell(m_dialogs, parent, source, "Feil ved eksport",
-             "PDF-filen ble ikke lagret.\n" + result.error);
+        TellPrintProblem(m_dialogs, parent, source, "Feil ved eksport",
+                         "PDF-filen ble ikke lagret.\n" + result.error);
     }
     return result.ok;
 }

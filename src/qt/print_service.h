@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -18,6 +19,7 @@ namespace ferdix {
 
 class CMainFrame;
 class IDialogs;
+class IPrinterDialogs;
 
 struct RenderResult {
     bool ok = false;
@@ -28,6 +30,12 @@ struct RenderResult {
 
 // The message that the faces the form is printed with are missing (Windows-1252).
 std::string MissingFacesText(const QStringList& faces);
+// A message of printing or exporting, through the claim's host where there is one, so that it
+// goes where the claim's messages do.
+void TellPrintProblem(IDialogs& dialogs, QWidget* parent, const PrintSource& source,
+                      std::string_view caption, const std::string& text);
+// Printing with other faces would push the texts out of the form's boxes: false, and told.
+bool PrintFacesPresent(IDialogs& dialogs, QWidget* parent, const PrintSource& source);
 
 // Draws the printed pages of the claim on a paged device (a printer, the preview's printer, a
 // PDF writer): all of them, or those listed, in that order.
@@ -41,10 +49,14 @@ RenderResult RenderPdf(const PrintSource& source, QByteArray& pdf);
 // an existing file as it was.
 RenderResult WritePdfFile(const std::string& path, const PrintSource& source);
 
+// Makes the print dialogs when printing, the preview or the page set-up is first asked for;
+// null when they cannot be had (the module missing).
+using PrinterDialogsFactory = std::function<std::unique_ptr<IPrinterDialogs>(IDialogs&)>;
+
 // Its file dialog and the messages of a claim without a host go through the dialogs.
 class CPrintService {
   public:
-    explicit CPrintService(IDialogs& dialogs);
+    CPrintService(IDialogs& dialogs, PrinterDialogsFactory makeDialogs);
     ~CPrintService();
     CPrintService(const CPrintService&) = delete;
     CPrintService& operator=(const CPrintService&) = delete;
@@ -57,11 +69,17 @@ class CPrintService {
     // A file dialog, then the PDF. False when cancelled or not written.
     bool ExportPdf(QWidget* parent, const PrintSource& source, const FileDialogRequest& target);
 
-    QPrinter& Printer();
+    // Null when the print dialogs cannot be had.
+    QPrinter* Printer();
 
   private:
+    // Made on first use; null, and told to the user when there is a parent, when they
+    // cannot be had.
+    IPrinterDialogs* Dialogs(QWidget* parent);
+
     IDialogs& m_dialogs;
-    std::unique_ptr<QPrinter> m_printer;
+    PrinterDialogsFactory m_makeDialogs;
+    std::unique_ptr<IPrinterDialogs> m_printerDialogs;
 };
 
 // Printing, the preview, the printer set-up and the PDF export of the main window go to the

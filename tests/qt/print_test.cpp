@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLineF>
 #include <QPageLayout>
+#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -30,7 +31,9 @@
 #include "print/print_job.h"
 #include "qt/form_widget.h"
 #include "qt/main_frame.h"
+#include "qt/print_loader.h"
 #include "qt/print_service.h"
+#include "qt/printer_dialogs.h"
 #include "qt/qt_surface.h"
 #include "qt/qt_text.h"
 #include "qt_suites.h"
@@ -735,7 +738,7 @@ class PrintTest : public QObject {
             }
         });
         ScriptedDialogs dialogs;
-        CPrintService service(dialogs);
+        CPrintService service(dialogs, MakePrinterDialogs);
         int shown = -1;
         QTimer::singleShot(0, [&shown] {
             auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
@@ -763,7 +766,7 @@ class PrintTest : public QObject {
         WriteFile(claim, ReadFile(ClaimPath()));
         ScriptedDialogs dialogs;
         FixedClock clock{CivilTime{2006, 3, 14, 10, 0, 0}};
-        CPrintService service(dialogs);
+        CPrintService service(dialogs, MakePrinterDialogs);
         std::string out = home.Path("bergen.pdf");
         dialogs.paths.push_back(out);
         CMainFrame frame(clock, dialogs);
@@ -820,8 +823,9 @@ class PrintTest : public QObject {
         }
         doc.SetRemarks(remarks);
         ScriptedDialogs dialogs;
-        CPrintService service(dialogs);
-        QPrinter& printer = service.Printer();
+        CPrintService service(dialogs, MakePrinterDialogs);
+        QVERIFY(service.Printer());
+        QPrinter& printer = *service.Printer();
         std::string out = dir.File("utskrift.pdf");
         printer.setOutputFileName(QString::fromStdString(out));
         printer.setPrintRange(QPrinter::PageRange);
@@ -849,6 +853,58 @@ class PrintTest : public QObject {
         QCOMPARE(text.count(QLatin1Char('\f')), 2);
     }
 
+    // The window's printing comes from the print module, loaded once, on first use: its
+    // dialogs print the document the window holds. Without the module printing says so and
+    // nothing else goes.
+    void printingLoadsItsModuleOnFirstUse() {
+        TempFolder dir;
+        FakeHost host;
+        CFerdixDoc doc;
+        ReadFullClaim(doc);
+        doc.SetHost(&host);
+        ScriptedDialogs dialogs;
+        int loads = 0;
+        CPrintService service(dialogs, [&loads](IDialogs& d) {
+            ++loads;
+            return LoadPrinterDialogs(d, FERDIX_PRINT_MODULE);
+        });
+        QCOMPARE(loads, 0);
+        QVERIFY(service.Printer());
+        std::string out = dir.File("modul.pdf");
+        service.Printer()->setOutputFileName(QString::fromStdString(out));
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->accept();
+        });
+        service.Print(nullptr, PrintSource{&doc, kBokmal, ""});
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->reject();
+        });
+        service.PageSetup(nullptr);
+        QCOMPARE(loads, 1);
+        QVERIFY(host.messages.empty());
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QString::fromStdString(out), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        QVERIFY(QString::fromUtf8(text.readAllStandardOutput())
+                    .contains(QStringLiteral("Reiseregning")));
+
+        QVERIFY(!LoadPrinterDialogs(dialogs, dir.File("ingen/ferdix_print.so")));
+        CPrintService missing(dialogs, [&dir](IDialogs& d) {
+            return LoadPrinterDialogs(d, dir.File("ingen/ferdix_print.so"));
+        });
+        QWidget parent;
+        missing.Print(&parent, PrintSource{&doc, kBokmal, ""});
+        missing.Preview(&parent, PrintSource{&doc, kBokmal, ""});
+        QCOMPARE(dialogs.messages.size(), std::size_t{2});
+        QCOMPARE(dialogs.messages[0].caption, std::string("Feil ved utskrift"));
+        QVERIFY(dialogs.messages[0].text.starts_with("Utskrift er ikke tilgjengelig"));
+        QVERIFY(!missing.Printer());
+    }
+
     void theExportAsksForAPathAndWritesThere() {
         TempFolder dir;
         FakeHost host;
@@ -860,7 +916,7 @@ class PrintTest : public QObject {
         target.initialFolder = dir.File("");
         target.fileName = "full_claim.pdf";
         ScriptedDialogs dialogs;
-        CPrintService service(dialogs);
+        CPrintService service(dialogs, MakePrinterDialogs);
         dialogs.paths = {dir.File("ut.pdf"), std::nullopt, dir.File("finnes-ikke/ut.pdf"),
                          dir.File("finnes-ikke/ut.pdf")};
         PrintSource source{&doc, kNynorsk, "14.03.06"};

@@ -51,6 +51,7 @@
 #include "qt/form_widget.h"
 #include "qt/main_frame.h"
 #include "qt/print_service.h"
+#include "qt/printer_dialogs.h"
 #include "qt/qt_text.h"
 #include "qt_suites.h"
 #include "qt_support.h"
@@ -528,7 +529,7 @@ class QtTranslationTest : public QObject, public WindowFixture {
         InitWindow(&m_qtDialogs);
         m_folder = QString::fromStdString(m_home->Path("reiser"));
         QDir().mkpath(m_folder + QStringLiteral("/mappe"));
-        m_printing = std::make_unique<CPrintService>(m_qtDialogs);
+        m_printing = std::make_unique<CPrintService>(m_qtDialogs, MakePrinterDialogs);
         ConnectPrintService(*m_frame, *m_printing);
         // The program's own texts in these dialogs: the file filters, the export's title, the
         // question; and the data: the files, the home folder's name.
